@@ -1,0 +1,52 @@
+#include "app/MainApp.h"
+
+#include <objbase.h>
+#include <htmlhelp.h>
+#include <winsock2.h>
+
+#include "app/Instances.h"
+#include "app/MainDlg.h"
+#include "framework/AppMessage.h"
+#include "model/Messages.h"
+#include "resource.h"
+
+BOOL CMainApp::InitInstance() {
+    // The taskbar list that the window creates on this thread needs OLE.
+    OleInitialize(nullptr);
+
+    int instance = InstanceFromCommandLine(m_lpCmdLine);
+
+    HANDLE mutex = CreateMutexW(nullptr, FALSE, InstanceMutexName(instance).c_str());
+    if (mutex && WaitForSingleObject(mutex, 0) == WAIT_TIMEOUT) {
+        HWND running = FindWindowW(nullptr, InstanceWindowTitle(instance).c_str());
+        if (running) {
+            SendMessageW(running, UM_ACTIVATE_INSTANCE, 0, 0);
+            ShowWindow(running, SW_SHOW);
+            SetForegroundWindow(running);
+        }
+        return FALSE;
+    }
+    // The mutex stays owned until the process ends.
+
+    wchar_t path[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring folder(path);
+    size_t slash = folder.find_last_of(L'\\');
+    if (slash != std::wstring::npos) folder.erase(slash);
+    m_pszHelpFilePath = folder + L"\\Orvalen.chm";
+
+    WSADATA wsa;
+    if (WSAStartup(MAKEWORD(2, 2), &wsa) != 0) {
+        fw::AppMessageBox(IDS_SOCKETS_INIT_FAILED, MB_OK);
+        return FALSE;
+    }
+
+    CMainDlg dialog(nullptr, instance);
+    m_hMainWnd = nullptr;
+    dialog.DoModal();
+    return FALSE;
+}
+
+void CMainApp::OnHelp() {
+    HtmlHelpW(m_hMainWnd, m_pszHelpFilePath.c_str(), HH_DISPLAY_TOPIC, 0);
+}

@@ -1,0 +1,105 @@
+#include "engine/NetThread.h"
+
+#include "framework/AppMessage.h"
+#include "framework/StringUtil.h"
+#include "model/Messages.h"
+#include "model/RecordLink.h"
+
+#include <winsock2.h>
+
+CMainDlg* volatile g_pMainDlg = nullptr;
+
+CNetThread::CNetThread() = default;
+
+CNetThread::~CNetThread() {
+    if (m_pLink) m_pLink->Release();
+}
+
+void CNetThread::Prepare(const CMonitorRecord& owner, CRecordLink* link) {
+    m_pRecord = &owner;
+    m_Record = owner;
+    m_pLink = link;
+    link->AddRef();
+    std::string address = fw::ToNarrow(owner.IPorURLAddress);
+    if (address.size() > 250) address.resize(250);
+    m_strAddress = address;
+    m_nPort = owner.Port;
+    m_nMethod = owner.CheckMethod;
+    m_nIpVersion = owner.IPv;
+    m_strPhrase = owner.Phrase;
+    m_nInterval = owner.CheckInterval;
+    m_strName = owner.Name;
+}
+
+bool CNetThread::StopRequested() const { return m_pLink && m_pLink->m_bStop.load(); }
+
+bool CNetThread::StopTest() {
+    if (!StopRequested()) return false;
+    m_Check.CloseIcmp();
+    return true;
+}
+
+int CNetThread::RunCheck() {
+    if (IsTestName(m_strName)) return MON_ERROR;
+    if (m_nMethod == METHOD_PING && m_nIpVersion == IPVER_4) return m_Check.PingIPv4(m_strAddress);
+    if (m_nMethod == METHOD_PING && m_nIpVersion == IPVER_6) return m_Check.PingIPv6(m_strAddress);
+    if (m_nMethod == METHOD_TCP && m_nIpVersion == IPVER_4) return m_Check.TcpConnectIPv4(m_strAddress, m_nPort);
+    if (m_nMethod == METHOD_TCP && m_nIpVersion == IPVER_6) return m_Check.TcpConnectIPv6(m_strAddress, m_nPort);
+    if (m_nMethod == METHOD_URL) return m_Check.CheckUrl(m_strAddress, m_strPhrase);
+    return MON_ERROR;
+}
+
+void CNetThread::DispatchNotifications() {}
+
+void CNetThread::Report(int status) {
+    CheckReport report;
+    report.result.dwTimeMs = m_Check.m_dwTimeMs;
+    report.result.dwError = m_Check.m_dwError;
+    report.result.dwIpStatus = m_Check.m_dwIpStatus;
+    report.link = m_pLink;
+    HWND window = m_pLink->m_hOwner.load();
+    UINT index = m_pLink->m_nIndex.load();
+    if (window && index != kIndexTornDown)
+        SendMessageW(window, UM_CHECK_RESULT, MAKEWPARAM(LOWORD(index), LOWORD(status)),
+                     reinterpret_cast<LPARAM>(&report));
+}
+
+void CNetThread::InitInstance() {
+    WSADATA wsa;
+    if (WSAStartup(MAKEWORD(2, 2), &wsa) != 0)
+        fw::AppMessageBox(L"Failed to Initialize Sockets", MB_ICONERROR);
+
+    HWND owner = m_pLink->m_hOwner.load();
+    m_pMainDlg = owner ? reinterpret_cast<CMainDlg*>(SendMessageW(owner, UM_GET_MAIN_DLG, 0, 0)) : nullptr;
+    if (!m_pMainDlg) return;
+    g_pMainDlg = m_pMainDlg;
+
+    for (;;) {
+        m_Check.m_dwError = 0;
+        m_Check.m_dwIpStatus = 0;
+        int status = RunCheck();
+        if (StopTest()) return;
+
+        TestOutcome outcome{status, m_Check.m_dwTimeMs, m_Check.m_dwError, m_Check.m_dwIpStatus};
+        outcome = ApplyTestName(m_strName, m_nMethod, m_rand, outcome);
+        status = outcome.status;
+        m_Check.m_dwTimeMs = outcome.timeMs;
+        m_Check.m_dwError = outcome.error;
+        m_Check.m_dwIpStatus = outcome.ipStatus;
+        if (StopTest()) return;
+
+        Report(status);
+        m_Record.m_nStatus = status;
+        m_Record.m_dwTimeMs = m_Check.m_dwTimeMs;
+        m_Record.m_dwError = m_Check.m_dwError;
+        m_Record.m_dwIpStatus = m_Check.m_dwIpStatus;
+        DispatchNotifications();
+        if (StopTest()) return;
+
+        for (UINT i = 0; i < m_nInterval; ++i) {
+            if (StopTest()) return;
+            Sleep(1000);
+        }
+        if (StopTest()) return;
+    }
+}

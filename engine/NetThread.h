@@ -1,0 +1,62 @@
+#pragma once
+// The monitoring thread of one enabled monitor: check, report, notify, wait.
+#include <string>
+#include <windows.h>
+
+#include "engine/NetCheck.h"
+#include "engine/TestNames.h"
+#include "framework/Thread.h"
+#include "model/MonitorRecord.h"
+
+class CMainDlg;
+class CRecordLink;
+
+// The window object that the threads learn at their start (UM_GET_MAIN_DLG).
+extern CMainDlg* volatile g_pMainDlg;
+
+class CNetThread : public fw::CWinThread {
+public:
+    CNetThread();
+    ~CNetThread() override;
+
+    // Called on the UI thread before the thread runs: takes the copy of the owner
+    // record, the values read once at start, and a reference of the link.
+    void Prepare(const CMonitorRecord& owner, CRecordLink* link);
+
+    void InitInstance() override;
+
+    bool StopRequested() const;
+
+    // The owner record in the window's array. Set for reference only: the thread
+    // works from its copy and its link, never from the owner record.
+    const CMonitorRecord* m_pRecord = nullptr;
+    CMonitorRecord m_Record;
+    CMainDlg* m_pMainDlg = nullptr;
+    int m_nPrevStatus = 0;
+    DWORD m_dwPrevError = 0;
+    DWORD m_dwPrevIpStatus = 0;
+    UINT m_nPort = 0;
+    CNetCheck m_Check;
+
+    // Values read once from the owner record when the thread is prepared.
+    std::string m_strAddress;   // 8-bit text of the address, at most 250 characters
+    UINT m_nMethod = 0;
+    UINT m_nIpVersion = 0;
+    std::wstring m_strPhrase;
+    UINT m_nInterval = 0;
+    std::wstring m_strName;
+
+protected:
+    // Runs one check (or a test name) and returns the status; the triple is left in m_Check.
+    virtual int RunCheck();
+    // Decides and starts the notifications and the log line of this result.
+    virtual void DispatchNotifications();
+
+private:
+    // True when the thread must end now.
+    bool StopTest();
+    void Report(int status);
+
+    CRecordLink* m_pLink = nullptr;
+    CCrtRand m_rand;
+};

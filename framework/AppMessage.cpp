@@ -1,0 +1,45 @@
+#include "framework/AppMessage.h"
+
+#include <vector>
+
+namespace fw {
+
+std::wstring AppTitle() {
+    wchar_t path[MAX_PATH] = {};
+    DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring file(path, n);
+    size_t slash = file.find_last_of(L"\\/");
+    if (slash != std::wstring::npos) file.erase(0, slash + 1);
+    size_t dot = file.find_last_of(L'.');
+    if (dot != std::wstring::npos) file.erase(dot);
+    return file.empty() ? std::wstring(L"Orvalen") : file;
+}
+
+int AppMessageBox(const std::wstring& text, UINT type) {
+    HWND owner = GetActiveWindow();
+    return MessageBoxW(owner, text.c_str(), AppTitle().c_str(), type);
+}
+
+int AppMessageBox(UINT stringId, UINT type) {
+    return AppMessageBox(LoadStringResource(stringId), type);
+}
+
+std::wstring SystemErrorText(DWORD code) {
+    wchar_t* buffer = nullptr;
+    DWORD n = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
+                                 FORMAT_MESSAGE_IGNORE_INSERTS,
+                             nullptr, code, 0, reinterpret_cast<LPWSTR>(&buffer), 0, nullptr);
+    std::wstring text;
+    if (n && buffer) text.assign(buffer, n);
+    if (buffer) LocalFree(buffer);
+    while (!text.empty() && (text.back() == L'\n' || text.back() == L'\r')) text.pop_back();
+    return text;
+}
+
+std::wstring LoadStringResource(UINT id) {
+    const wchar_t* text = nullptr;
+    int n = LoadStringW(GetModuleHandleW(nullptr), id, reinterpret_cast<LPWSTR>(&text), 0);
+    return (n > 0 && text) ? std::wstring(text, static_cast<size_t>(n)) : std::wstring();
+}
+
+}  // namespace fw

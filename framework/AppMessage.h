@@ -1,0 +1,23 @@
+#pragma once
+// The program's own message boxes and the system's texts for error codes.
+#include <string>
+#include <windows.h>
+
+namespace fw {
+
+// The caption of every message box: the program file's base name ("Orvalen").
+std::wstring AppTitle();
+
+// A message box owned by the active window of the program, captioned AppTitle().
+int AppMessageBox(const std::wstring& text, UINT type = MB_OK);
+// The same with a string resource as text.
+int AppMessageBox(UINT stringId, UINT type = MB_OK);
+
+// The system message-table text of an error code, without the trailing line break;
+// empty when the system has none.
+std::wstring SystemErrorText(DWORD code);
+
+// A string resource of this program.
+std::wstring LoadStringResource(UINT id);
+
+}  // namespace fw

@@ -1,0 +1,116 @@
+#include "framework/Dialog.h"
+
+namespace fw {
+
+namespace {
+// The object whose dialog this thread is creating, until its window is bound.
+thread_local CDialog* t_creating = nullptr;
+const wchar_t kObjectProp[] = L"fw.CDialog";
+}  // namespace
+
+CDialog::CDialog(UINT templateId, HWND parent) : m_nTemplateId(templateId), m_hParent(parent) {}
+
+CDialog::~CDialog() {
+    // Unbind first, so that no message reaches a half-destroyed object.
+    if (m_hWnd && IsWindow(m_hWnd)) {
+        RemovePropW(m_hWnd, kObjectProp);
+        HWND hwnd = m_hWnd;
+        m_hWnd = nullptr;
+        DestroyWindow(hwnd);
+    }
+}
+
+INT_PTR CDialog::DoModal() {
+    CDialog* previous = t_creating;
+    t_creating = this;
+    INT_PTR result = DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(m_nTemplateId),
+                                     m_hParent, &CDialog::StaticDialogProc,
+                                     reinterpret_cast<LPARAM>(this));
+    t_creating = previous;
+    m_hWnd = nullptr;
+    return result;
+}
+
+void CDialog::EndDialog(INT_PTR result) {
+    if (m_hWnd) ::EndDialog(m_hWnd, result);
+}
+
+void CDialog::SetMsgResult(LRESULT result) {
+    if (m_hWnd) SetWindowLongPtrW(m_hWnd, DWLP_MSGRESULT, result);
+}
+
+void CDialog::Bind(HWND hwnd) {
+    m_hWnd = hwnd;
+    SetPropW(hwnd, kObjectProp, this);
+}
+
+CDialog* CDialog::FromHandle(HWND hwnd) {
+    return static_cast<CDialog*>(GetPropW(hwnd, kObjectProp));
+}
+
+BOOL CDialog::OnCommand(WORD id, WORD code, HWND control) {
+    if (id == IDOK && code == BN_CLICKED) {
+        OnOK();
+        return TRUE;
+    }
+    if (id == IDCANCEL) {
+        OnCancel();
+        return TRUE;
+    }
+    return FALSE;
+}
+
+INT_PTR CDialog::DialogProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_INITDIALOG:
+        return OnInitDialog();
+    case WM_COMMAND:
+        return OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+    default:
+        return FALSE;
+    }
+}
+
+INT_PTR CALLBACK CDialog::StaticDialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    CDialog* self = FromHandle(hwnd);
+    if (!self && message == WM_INITDIALOG) {
+        self = reinterpret_cast<CDialog*>(lParam);
+        self->Bind(hwnd);
+        if (t_creating == self) t_creating = nullptr;
+    }
+    if (!self) return FALSE;
+    INT_PTR handled = self->DialogProc(message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        RemovePropW(hwnd, kObjectProp);
+        self->m_hWnd = nullptr;
+    }
+    return handled;
+}
+
+LRESULT CALLBACK CDialog::ClassWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_CREATE) {
+        CDialog* self = FromHandle(hwnd);
+        if (!self && t_creating) {
+            self = t_creating;
+            self->Bind(hwnd);
+        }
+        if (self && self->OnCreate(reinterpret_cast<CREATESTRUCTW*>(lParam)) == -1) return -1;
+    }
+    return DefDlgProcW(hwnd, message, wParam, lParam);
+}
+
+bool CDialog::RegisterDialogClass(const wchar_t* className, HICON icon) {
+    WNDCLASSEXW wc = {};
+    wc.cbSize = sizeof(wc);
+    wc.style = CS_DBLCLKS;
+    wc.lpfnWndProc = &CDialog::ClassWindowProc;
+    wc.cbWndExtra = DLGWINDOWEXTRA;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hIcon = icon;
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = className;
+    return RegisterClassExW(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+}
+
+}  // namespace fw

@@ -1,0 +1,87 @@
+#include "model/IniFile.h"
+
+#include "framework/StringUtil.h"
+#include "model/NumberText.h"
+
+namespace {
+constexpr DWORD kBufferChars = 256;
+}
+
+CIniFile::CIniFile() = default;
+CIniFile::~CIniFile() = default;
+
+void CIniFile::SetPath(std::wstring path) { m_strPath = std::move(path); }
+
+// The platform strips one pair of outer quotes and outer blanks from a value when it
+// reads it back. Such values get one extra pair of quotes, so they read back as written.
+std::wstring CIniFile::QuoteForProfile(const std::wstring& value) {
+    if (value.empty()) return value;
+    auto isBlank = [](wchar_t c) { return c == L' ' || c == L'\t'; };
+    bool quoted = value.front() == L'"' && value.back() == L'"';
+    bool padded = isBlank(value.front()) || isBlank(value.back());
+    if (quoted || padded) return L"\"" + value + L"\"";
+    return value;
+}
+
+// A new file starts with a UTF-16LE byte-order mark, so the platform writes every
+// character; existing files are left in their own encoding.
+void CIniFile::CreateUnicodeFileIfMissing() {
+    if (m_strPath.empty()) return;
+    HANDLE file = CreateFileW(m_strPath.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return;  // exists already, or cannot be made
+    static const BYTE bom[2] = {0xFF, 0xFE};
+    DWORD written = 0;
+    WriteFile(file, bom, sizeof(bom), &written, nullptr);
+    CloseHandle(file);
+}
+
+BOOL CIniFile::WriteRaw(const std::wstring& section, const std::wstring& key, const std::wstring& text) {
+    CreateUnicodeFileIfMissing();
+    return WritePrivateProfileStringW(section.c_str(), key.c_str(), text.c_str(), m_strPath.c_str());
+}
+
+BOOL CIniFile::WriteString(std::wstring section, std::wstring key, std::wstring value) {
+    return WriteRaw(section, key, QuoteForProfile(value));
+}
+
+BOOL CIniFile::WriteInt(std::wstring section, std::wstring key, int32_t value) {
+    return WriteRaw(section, key, fw::Format(L"%d", value));
+}
+
+BOOL CIniFile::WriteULong(std::wstring section, std::wstring key, uint32_t value) {
+    return WriteRaw(section, key, fw::Format(L"%lu", static_cast<unsigned long>(value)));
+}
+
+bool CIniFile::ReadRaw(const std::wstring& section, const std::wstring& key, const std::wstring& defaultText,
+                       std::wstring& text) {
+    wchar_t buffer[kBufferChars] = {};
+    DWORD n = GetPrivateProfileStringW(section.c_str(), key.c_str(), defaultText.c_str(), buffer, kBufferChars,
+                                       m_strPath.c_str());
+    if (n == 0) {
+        text.clear();
+        return false;
+    }
+    text.assign(buffer, n < kBufferChars ? n : kBufferChars - 1);
+    return true;
+}
+
+int32_t CIniFile::ReadInt(std::wstring section, std::wstring key, int32_t defaultValue) {
+    std::wstring text;
+    if (!ReadRaw(section, key, fw::Format(L"%lu", static_cast<unsigned long>(static_cast<uint32_t>(defaultValue))),
+                 text))
+        return 0;
+    return ParseSignedDecimal(text);
+}
+
+uint32_t CIniFile::ReadULong(std::wstring section, std::wstring key, uint32_t defaultValue) {
+    std::wstring text;
+    if (!ReadRaw(section, key, fw::Format(L"%lu", static_cast<unsigned long>(defaultValue)), text)) return 0;
+    return ParseUnsignedAutoBase(text);
+}
+
+std::wstring CIniFile::ReadString(std::wstring section, std::wstring key, std::wstring defaultValue) {
+    std::wstring text;
+    ReadRaw(section, key, defaultValue, text);
+    return text;
+}

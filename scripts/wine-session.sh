@@ -1,0 +1,57 @@
+# Sourced by the run and test scripts: a private Wine prefix, a persistent wineserver
+# and (when asked) an Xvfb display, all ended by process id on exit.
+# Needs: BUILD_DIR.
+
+export WINEPREFIX="${WINEPREFIX_OVERRIDE:-$BUILD_DIR/wineprefix}"
+export WINEDEBUG="${WINEDEBUG:--all}"
+export WINEARCH=win64
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+unset http_proxy https_proxy HTTP_PROXY HTTPS_PROXY ftp_proxy no_proxy
+
+SESSION_PIDS=()
+
+session_cleanup() {
+    local pid
+    wineserver -k >/dev/null 2>&1 || true
+    for pid in "${SESSION_PIDS[@]}"; do
+        kill "$pid" >/dev/null 2>&1 || true
+    done
+    for pid in "${SESSION_PIDS[@]}"; do
+        wait "$pid" 2>/dev/null || true
+    done
+}
+
+# Starts Xvfb on a free display and exports DISPLAY.
+start_xvfb() {
+    local n
+    for n in $(seq 91 140); do
+        if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then
+            Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+            SESSION_PIDS+=($!)
+            export DISPLAY=":$n"
+            local i
+            for i in $(seq 1 100); do
+                [ -e "/tmp/.X11-unix/X$n" ] && return 0
+                sleep 0.05
+            done
+            echo "Xvfb did not start on :$n" >&2
+            return 1
+        fi
+    done
+    echo "no free X display" >&2
+    return 1
+}
+
+# Creates the prefix when missing and keeps one wineserver running for the session.
+start_wine() {
+    mkdir -p "$WINEPREFIX"
+    if [ ! -f "$WINEPREFIX/.orvalen-ready" ]; then
+        wineboot -i >/dev/null 2>&1 </dev/null || true
+        wineserver -w >/dev/null 2>&1 || true
+        touch "$WINEPREFIX/.orvalen-ready"
+    fi
+    # Output of the persistent server goes nowhere, or CTest would wait on inherited pipes.
+    wineserver -p </dev/null >/dev/null 2>&1 &
+    SESSION_PIDS+=($!)
+    wine cmd /c exit </dev/null >/dev/null 2>&1 || true
+}
