@@ -1,0 +1,56 @@
+#pragma once
+// Small routines shared by the window, the dialogs and the monitoring workers. None
+// keeps state between calls and none shows anything to the user; all are reentrant.
+#include <string>
+#include <windows.h>
+
+// TRUE when the platform's major version is 6 or more.
+BOOL IsVistaOrLater();
+
+// TRUE when the program runs under Wine (ntdll exports "wine_get_version").
+BOOL IsRunningOnWine();
+
+// Host-name test of an address as typed (8-bit text): at least 3 characters, each an
+// ASCII letter, a digit, ".", "-" or "_". Label order and lengths are not checked.
+BOOL IsValidHostName(const std::string& text);
+
+// TRUE when the platform's numeric resolver reads the 8-bit text as an IPv6 address
+// (no name lookup; a zone suffix is accepted where the platform accepts it). Square
+// brackets give FALSE: "[::1]" is a URL's host form, not an address. Needs Winsock
+// started (WSAStartup), as every network routine here.
+BOOL IsIPv6Address(const std::string& text);
+
+// The last three characters of the text (the whole text when shorter). Callers lower
+// the case before comparing it with "ico".
+std::wstring RightThree(const std::wstring& text);
+
+// The WinINet module's message for the code, or the code in decimal when that module
+// is not loaded in this process or has no message for it.
+std::wstring GetWinInetErrorText(DWORD code);
+
+// Longest host ParseIPv6Url gives (the address between the brackets).
+constexpr size_t kMaxIPv6UrlHost = 99;
+
+// Parses an 8-bit http URL whose host is an IPv6 address in square brackets:
+// "http://[addr]", "http://[addr]/path", "http://[addr]:port/path". The scheme must be
+// "http://" in lower case at the very start. On TRUE, host is the text between the
+// brackets (1..99 characters) and port the number after "]:" (80 when none is given,
+// also when what follows "]:" is no number). FALSE for a host longer than 99
+// characters or a port above 65535; port is left unchanged on FALSE.
+BOOL ParseIPv6Url(const std::string& url, std::string& host, UINT& port);
+
+// The running program file's version (its VERSIONINFO). FALSE, with all four zero,
+// when the file carries no readable version.
+BOOL GetFileVersion(DWORD& major, DWORD& minor, DWORD& build, DWORD& revision);
+
+class CGlobalFunctions {
+public:
+    CGlobalFunctions() = default;
+    virtual ~CGlobalFunctions() = default;
+
+    // "major.minor.build.revision" of the running program file, without padding.
+    std::wstring GetVersionString();
+
+private:
+    std::wstring m_strVersion;
+};

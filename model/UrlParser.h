@@ -1,0 +1,21 @@
+#pragma once
+// The one parser of the web addresses that monitors check. The platform's URL cracker
+// is not used: it keeps the brackets of an IPv6 host, splits "[fe80::1]" at its first
+// colon, wraps ports above 65535 and accepts an empty host.
+#include <string>
+#include <windows.h>
+
+struct HttpUrl {
+    std::wstring host;       // server name or address; an IPv6 address without its brackets
+    UINT port = 80;          // 1..65535; the scheme's default (80, or 443 for https) when none is given
+    bool bracketed = false;  // the host was written in square brackets (an IPv6 literal)
+    bool https = false;      // the scheme is https rather than http
+};
+
+// Parses "http://host[:port][/path...]" with the scheme in any letter case ("https://"
+// too, see HttpUrl::https). Accepted: a non-empty host; an optional "user[:password]@"
+// before it, which is skipped; an optional port of 1..65535 (an empty one takes the
+// default). A bracketed host goes through ParseIPv6Url and may be followed only by
+// ":port" before the path. Whatever follows the host and port (path, query, fragment)
+// is not examined. On false, `url` is left unchanged.
+bool ParseHttpUrl(const std::wstring& text, HttpUrl& url);
