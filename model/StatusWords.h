@@ -1,0 +1,10 @@
+#pragma once
+// The word for a monitor's status, the same in a box, in Status Info, in message
+// boxes and in the logs: it depends on the status and, for some, on the method.
+#include <string>
+#include <windows.h>
+
+// "Up" or "Open" (2), "Down" (1), "Closed" or "S.n.F." (7), "ERROR" (4), "IP ERROR" or
+// "URL ERROR" (5), "CHECKING" (6), "DISABLED" (9); empty for a pair that has no word
+// (a method other than Ping, TCP or URL where the word depends on it; 7 with Ping).
+std::wstring StatusWord(int status, UINT method);
