@@ -6,9 +6,8 @@
 
 #include "framework/Dialog.h"
 #include "model/IniFile.h"
+#include "model/MainConfig.h"
 #include "model/MonitorRecord.h"
-
-constexpr int kMaxMonitors = 70;
 
 class CMainDlg : public fw::CDialog {
 public:

@@ -1,12 +1,31 @@
 #include "app/MainDlg.h"
 
-// Interim loading: one default monitor until the configuration file is read.
+// Expects the file paths and folders to be set and no record to exist (after a restore
+// or a reset the records are destroyed first). Starts no thread.
 void CMainDlg::LoadConfig() {
-    NumBox = 1;
-    auto* record = new CMonitorRecord(nullptr, 0);
-    record->Name = L"LOCAL";
-    record->IPorURLAddress = L"127.0.0.1";
-    record->CheckMethod = 1;
-    record->CheckInterval = 3;
-    m_apRecords[0] = record;
+    m_iniMain.SetPath(m_strMainIniPath);
+    MainSettings s;
+    auto records = LoadMainConfig(m_iniMain, ConfigFolders{m_strPicturesFolder, m_strLogsFolder}, s);
+
+    XBox = s.XBox;
+    YBox = s.YBox;
+    NumBox = s.NumBox;
+    PosX = s.PosX;
+    PosY = s.PosY;
+    WinPos = s.WinPos;
+    WinBeh = s.WinBeh;
+    DCOBEFE = s.DCOBEFE;
+    DCOBEFPath = s.DCOBEFPath;
+    DCOBEFParameters = s.DCOBEFParameters;
+    HideTaskBarButton = s.HideTaskBarButton;
+    ShowReplyTime = s.ShowReplyTime;
+    ShowIPAddress = s.ShowIPAddress;
+    ShowMethod = s.ShowMethod;
+    ShowStatus = s.ShowStatus;
+    Volume = s.Volume;
+    PublishThreadSettings(s);
+
+    for (int i = 0; i < NumBox; ++i) m_apRecords[i] = records[static_cast<size_t>(i)].release();
+    // Pictures only once every record exists.
+    for (int i = 0; i < NumBox; ++i) LoadBoxPictures(i);
 }

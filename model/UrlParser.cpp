@@ -95,3 +95,22 @@ bool ParseHttpUrl(const std::wstring& text, HttpUrl& url) {
     url = parsed;
     return true;
 }
+
+bool SplitUrlAddress(const std::wstring& address, UINT ipVersion, std::wstring& host, UINT& port) {
+    host.clear();
+    port = 80;
+    if (ipVersion > 1) return false;
+    HttpUrl url;
+    if (ParseHttpUrl(address, url)) {
+        host = url.host;
+        port = url.port;
+        return true;
+    }
+    if (ipVersion != 1) return false;
+    std::string ipv6Host;
+    UINT ipv6Port = 80;
+    if (!ParseIPv6Url(fw::ToNarrow(address), ipv6Host, ipv6Port)) return false;
+    host = fw::ToWide(ipv6Host);
+    port = ipv6Port;
+    return true;
+}
