@@ -13,4 +13,80 @@
 #define IDI_INSTANCE_3           321
 #define IDI_INSTANCE_4           323
 
+// Strip pictures: the grip strip in each layout and the pictures of the non-network states.
+#define IDI_GRIP_COLUMN          258
+#define IDI_GRIP_ROW             259
+#define IDI_STATUS_ERROR         248
+#define IDI_STATUS_CHECKING      249
+#define IDI_STATUS_DISABLED      255
+
+// Default box pictures, written into the Pictures folder when missing.
+#define IDI_DEFAULT_PICTURE      284
+#define IDI_DEFAULT_PICTURE_BW   285
+
+// 16 x 16 button images of the settings dialogs.
+#define IDI_BUTTON_TEST_SOUND    205
+#define IDI_BUTTON_OK            206
+#define IDI_BUTTON_CANCEL        207
+#define IDI_BUTTON_APPLY         208
+#define IDI_SEND_MESSAGE         211
+
+// Menu images (tray menu and box menu).
+#define IDI_MENU_OPTIONS         286
+#define IDI_MENU_ABOUT           287
+#define IDI_MENU_HELP            289
+#define IDI_MENU_SHOW            290
+#define IDI_MENU_QUIT            291
+#define IDI_MENU_MODE_MARK       293
+#define IDI_MENU_ENABLE_ALL      294
+#define IDI_MENU_DISABLE_ALL     295
+#define IDI_MENU_LOGS            296
+#define IDI_MENU_ADD_MONITOR     297
+#define IDI_MENU_EDIT_MONITOR    298
+#define IDI_MENU_DELETE_MONITOR  299
+#define IDI_MENU_CUSTOMIZE       300
+#define IDI_MENU_DUPLICATE       301
+#define IDI_MENU_MESSAGE_BOXES   302
+#define IDI_MENU_USER_COMMAND    303
+#define IDI_MENU_ALL_NOTIF       304
+#define IDI_MENU_RESET_POSITION  305
+#define IDI_MENU_RESTORE_CONFIG  306
+#define IDI_MENU_BACKUP_CONFIG   307
+#define IDI_MENU_MOVE_DOWN       308
+#define IDI_MENU_MOVE_LEFT       309
+#define IDI_MENU_MOVE_RIGHT      310
+#define IDI_MENU_MOVE_UP         311
+#define IDI_MENU_TRACE_ROUTE     312
+#define IDI_MENU_WEB             313
+#define IDI_MENU_REMOTE_DESKTOP  318
+#define IDI_MENU_SHARES          319
+#define IDI_MENU_FTP             320
+#define IDB_MENU_RESET_CONFIG    184
+#define IDB_MENU_PING            188
+#define IDB_MENU_DISABLE_FILES   261
+
+// Tray menu commands.
+#define ID_TRAY_ABOUT            32798
+#define ID_TRAY_HELP             32788
+#define ID_TRAY_ALWAYS_TOP       32803
+#define ID_TRAY_NORMAL           32799
+#define ID_TRAY_ALWAYS_BOTTOM    32791
+#define ID_TRAY_RESET_POSITION   32842
+#define ID_TRAY_SHOW             32793
+#define ID_TRAY_DISABLE_ALL_NOTIF 32876
+#define ID_TRAY_DISABLE_SOUNDS   32866
+#define ID_TRAY_DISABLE_MSGBOXES 32867
+#define ID_TRAY_DISABLE_FILES    32870
+#define ID_TRAY_ENABLE_ALL_MON   32864
+#define ID_TRAY_DISABLE_ALL_MON  32863
+#define ID_TRAY_LOGS             32837
+#define ID_TRAY_CONFIG_BACKUP    32814
+#define ID_TRAY_CONFIG_RESTORE   32815
+#define ID_TRAY_CONFIG_RESET     32821
+#define ID_TRAY_OPTIONS          32801
+#define ID_TRAY_QUIT             32795
+
+// The built-in sounds are WAVE resources known by name, not by number:
+// "IDW_UP", "IDW_DOWN", "IDW_COMPERROR", "IDW_VOLTEST".
+
 #define VS_VERSION_INFO_ID       1

@@ -1,0 +1,1 @@
+"""Helpers of make_resources.py: shapes, file formats, drawings and tones."""
