@@ -45,31 +45,27 @@ std::wstring ReadKey(const std::wstring& path, const wchar_t* section, const wch
     return buffer;
 }
 
+// The strings of a list that the platform ends with an empty string.
+std::vector<std::wstring> SplitZeroList(const std::vector<wchar_t>& buffer, DWORD length) {
+    std::vector<std::wstring> items;
+    for (DWORD i = 0; i < length && buffer[i];) {
+        items.emplace_back(&buffer[i]);
+        i += static_cast<DWORD>(items.back().size()) + 1;
+    }
+    return items;
+}
+
 // "key=value" lines of a section, as the platform lists them.
 std::vector<std::wstring> SectionLines(const std::wstring& path, const wchar_t* section) {
     std::vector<wchar_t> buffer(8192);
     DWORD n = GetPrivateProfileSectionW(section, buffer.data(), static_cast<DWORD>(buffer.size()), path.c_str());
-    std::vector<std::wstring> lines;
-    for (DWORD i = 0; i < n;) {
-        std::wstring line(&buffer[i]);
-        if (line.empty()) break;
-        lines.push_back(line);
-        i += static_cast<DWORD>(line.size()) + 1;
-    }
-    return lines;
+    return SplitZeroList(buffer, n);
 }
 
 std::vector<std::wstring> SectionNames(const std::wstring& path) {
     std::vector<wchar_t> buffer(8192);
     DWORD n = GetPrivateProfileSectionNamesW(buffer.data(), static_cast<DWORD>(buffer.size()), path.c_str());
-    std::vector<std::wstring> names;
-    for (DWORD i = 0; i < n;) {
-        std::wstring name(&buffer[i]);
-        if (name.empty()) break;
-        names.push_back(name);
-        i += static_cast<DWORD>(name.size()) + 1;
-    }
-    return names;
+    return SplitZeroList(buffer, n);
 }
 
 }  // namespace
