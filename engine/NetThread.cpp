@@ -49,8 +49,6 @@ int CNetThread::RunCheck() {
     return MON_ERROR;
 }
 
-void CNetThread::DispatchNotifications() {}
-
 void CNetThread::Report(int status) {
     CheckReport report;
     report.result.dwTimeMs = m_Check.m_dwTimeMs;

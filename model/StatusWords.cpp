@@ -2,15 +2,17 @@
 
 #include "model/MonitorTypes.h"
 
-std::wstring StatusWord(int status, UINT method) {
+std::wstring StatusWord(int status, UINT method, StatusWordStyle style) {
     const bool known = method == METHOD_PING || method == METHOD_TCP || method == METHOD_URL;
+    const bool display = style == StatusWordStyle::Display;
     switch (status) {
     case MON_ERROR: return L"ERROR";
     case MON_CHECKING: return L"CHECKING";
     case MON_DISABLED: return L"DISABLED";
     case MON_ADDR_ERROR:
-        if (method == METHOD_URL) return L"URL ERROR";
-        return known ? L"IP ERROR" : L"";
+        if (method == METHOD_URL) return display ? L"URL ERROR" : L"URLERROR";
+        if (!known) return L"";
+        return display ? L"IP ERROR" : L"IPERROR";
     case MON_UP:
         if (method == METHOD_TCP) return L"Open";
         return known ? L"Up" : L"";
@@ -19,6 +21,15 @@ std::wstring StatusWord(int status, UINT method) {
         if (method == METHOD_TCP) return L"Closed";
         if (method == METHOD_URL) return L"S.n.F.";
         return L"";
+    default: return L"";
+    }
+}
+
+std::wstring MethodWord(UINT method) {
+    switch (method) {
+    case METHOD_PING: return L"Ping";
+    case METHOD_TCP: return L"TCP";
+    case METHOD_URL: return L"URL";
     default: return L"";
     }
 }

@@ -4,7 +4,15 @@
 #include <string>
 #include <windows.h>
 
+enum class StatusWordStyle {
+    Display,    // "IP ERROR" / "URL ERROR": box, Status Info, message boxes, logs
+    Parameter,  // "IPERROR" / "URLERROR": "%status" in launched programs' parameters
+};
+
 // "Up" or "Open" (2), "Down" (1), "Closed" or "S.n.F." (7), "ERROR" (4), "IP ERROR" or
 // "URL ERROR" (5), "CHECKING" (6), "DISABLED" (9); empty for a pair that has no word
 // (a method other than Ping, TCP or URL where the word depends on it; 7 with Ping).
-std::wstring StatusWord(int status, UINT method);
+std::wstring StatusWord(int status, UINT method, StatusWordStyle style = StatusWordStyle::Display);
+
+// "Ping", "TCP", "URL" for methods 1, 2, 3; empty for any other.
+std::wstring MethodWord(UINT method);

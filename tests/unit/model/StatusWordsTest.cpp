@@ -30,3 +30,27 @@ TEST(StatusWord, ByStatusAndMethod) {
 }
 
 }  // namespace
+
+namespace {
+
+// In launched programs' parameters only the address errors lose their blank.
+TEST(StatusWord, ParameterStyleDiffersOnlyForAddressErrors) {
+    EXPECT_EQ(StatusWord(MON_ADDR_ERROR, METHOD_PING, StatusWordStyle::Parameter), L"IPERROR");
+    EXPECT_EQ(StatusWord(MON_ADDR_ERROR, METHOD_TCP, StatusWordStyle::Parameter), L"IPERROR");
+    EXPECT_EQ(StatusWord(MON_ADDR_ERROR, METHOD_URL, StatusWordStyle::Parameter), L"URLERROR");
+    EXPECT_EQ(StatusWord(MON_ADDR_ERROR, 7, StatusWordStyle::Parameter), L"");
+    for (int status : std::initializer_list<int>{0, MON_DOWN, MON_UP, MON_ERROR, MON_CHECKING, MON_CLOSED, MON_DISABLED})
+        for (UINT method : std::initializer_list<UINT>{0u, METHOD_PING, METHOD_TCP, METHOD_URL})
+            EXPECT_EQ(StatusWord(status, method, StatusWordStyle::Parameter), StatusWord(status, method))
+                << status << "/" << method;
+}
+
+TEST(MethodWord, NamesTheThreeMethods) {
+    EXPECT_EQ(MethodWord(METHOD_PING), L"Ping");
+    EXPECT_EQ(MethodWord(METHOD_TCP), L"TCP");
+    EXPECT_EQ(MethodWord(METHOD_URL), L"URL");
+    EXPECT_EQ(MethodWord(0), L"");
+    EXPECT_EQ(MethodWord(4), L"");
+}
+
+}  // namespace

@@ -1,0 +1,130 @@
+#include "engine/LogWriter.h"
+
+#include <memory>
+#include <shlwapi.h>
+
+#include "framework/Handle.h"
+#include "framework/StringUtil.h"
+#include "framework/TimeText.h"
+#include "model/GlobalSettings.h"
+#include "model/MonitorRecord.h"
+#include "model/SharedRoutines.h"
+#include "model/SharedSettings.h"
+
+namespace {
+
+// One name for every instance: lines of one target come from all of them.
+const wchar_t kLogMutexName[] = L"OrvalenLogAppend-5E0C2B7A";
+// A writer that holds the mutex longer than this is taken as hung.
+constexpr DWORD kLogMutexWaitMs = 30000;
+// A reader may hold the file without sharing it for a moment.
+constexpr int kOpenAttempts = 40;
+constexpr DWORD kOpenRetryMs = 50;
+
+// Holds the log mutex for its lifetime (when it could be had).
+class CLogLock {
+public:
+    CLogLock() : m_mutex(CreateMutexW(nullptr, FALSE, kLogMutexName)) {
+        if (!m_mutex.Valid()) return;
+        DWORD wait = WaitForSingleObject(m_mutex.Get(), kLogMutexWaitMs);
+        m_owned = wait == WAIT_OBJECT_0 || wait == WAIT_ABANDONED;
+    }
+    ~CLogLock() {
+        if (m_owned) ReleaseMutex(m_mutex.Get());
+    }
+    CLogLock(const CLogLock&) = delete;
+    CLogLock& operator=(const CLogLock&) = delete;
+
+private:
+    fw::CHandle m_mutex;
+    bool m_owned = false;
+};
+
+std::wstring SystemTextOf(DWORD code) {
+    // Inserts are left as they stand: no arguments go with a log's codes.
+    wchar_t buffer[2024];
+    DWORD n = FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_MAX_WIDTH_MASK | FORMAT_MESSAGE_IGNORE_INSERTS,
+                             nullptr, code, 0, buffer, 2024, nullptr);
+    return std::wstring(buffer, n);
+}
+
+// The platform's text of an ICMP status, or empty. Bound at run time: Wine's is a
+// stub that aborts the process, so it is never called there.
+std::wstring IpStatusTextOf(DWORD ipStatus) {
+    using GetIpErrorStringFn = DWORD(WINAPI*)(ULONG, PWSTR, PDWORD);
+    HMODULE iphlpapi = GetModuleHandleW(L"iphlpapi.dll");
+    if (!iphlpapi) return std::wstring();
+    auto fn = reinterpret_cast<GetIpErrorStringFn>(GetProcAddress(iphlpapi, "GetIpErrorString"));
+    if (!fn) return std::wstring();
+    wchar_t buffer[2024] = {};
+    DWORD size = 2023;
+    if (fn(ipStatus, buffer, &size) != NO_ERROR) return std::wstring();
+    return std::wstring(buffer);
+}
+
+HANDLE OpenForAppend(const std::wstring& file) {
+    for (int attempt = 0;; ++attempt) {
+        HANDLE h = CreateFileW(file.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
+                               FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (h != INVALID_HANDLE_VALUE || GetLastError() != ERROR_SHARING_VIOLATION || attempt + 1 >= kOpenAttempts)
+            return h;
+        Sleep(kOpenRetryMs);
+    }
+}
+
+}  // namespace
+
+std::wstring LogErrorText(const LogEntry& entry, bool runningOnWine) {
+    std::wstring text = (entry.error >= 12001 && entry.error <= 12156) ? GetWinInetErrorText(entry.error)
+                                                                        : SystemTextOf(entry.error);
+    if (entry.error == 11050) text = L"General Failure";
+    if (!runningOnWine && HasIpStatusText(entry)) {
+        std::wstring ipText = IpStatusTextOf(entry.ipStatus);
+        if (!ipText.empty())
+            text = fw::Format(L"IP_STATUS=%lu,%s", static_cast<unsigned long>(entry.ipStatus), ipText.c_str());
+    }
+    fw::ReplaceAll(text, L"\r", L"");
+    fw::ReplaceAll(text, L"\n", L"");
+    return text;
+}
+
+LogEntry MakeLogEntry(const CMonitorRecord& record, const SYSTEMTIME& now, bool runningOnWine) {
+    LogEntry entry;
+    entry.now = now;
+    entry.name = record.Name;
+    entry.status = record.m_nStatus;
+    entry.method = record.CheckMethod;
+    entry.timeMs = record.m_dwTimeMs;
+    entry.error = record.m_dwError;
+    entry.ipStatus = record.m_dwIpStatus;
+    if (runningOnWine) UseIpStatusAsError(entry);
+    entry.errorText = LogErrorText(entry, runningOnWine);
+    return entry;
+}
+
+bool AppendLogLine(const std::wstring& file, const std::wstring& line) {
+    const std::string bytes = fw::ToNarrow(line, CP_THREAD_ACP);
+    CLogLock lock;
+    fw::CHandle handle(OpenForAppend(file));
+    if (!handle.Valid()) return false;
+    LARGE_INTEGER zero = {};
+    if (!SetFilePointerEx(handle.Get(), zero, nullptr, FILE_END)) return false;
+    DWORD written = 0;
+    return WriteFile(handle.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+           written == bytes.size();
+}
+
+unsigned __stdcall LogThreadProc(void* param) {
+    std::unique_ptr<CMonitorRecord> record(static_cast<CMonitorRecord*>(param));
+    if (!record) return 0;
+    const SYSTEMTIME now = fw::LocalNow();
+    CSharedSettings& shared = CSharedSettings::Get();
+    const std::wstring dayFolder = LogDayFolder(shared.LogDir(), now);
+    if (!PathFileExistsW(dayFolder.c_str())) CreateDirectoryW(dayFolder.c_str(), nullptr);
+    const int logFileType = g_nLogFileType.load();
+    const std::wstring file = LogFileName(dayFolder, *record, logFileType);
+    if (file.empty()) return 0;
+    const std::wstring line = LogLine(MakeLogEntry(*record, now, shared.RunningOnWine.load() != 0), logFileType != 0);
+    if (!line.empty()) AppendLogLine(file, line);
+    return 0;
+}

@@ -1,0 +1,31 @@
+#include "engine/LogWriter.h"
+#include "engine/NetThread.h"
+#include "engine/NotificationRules.h"
+#include "engine/NotificationWorkers.h"
+#include "engine/SoundThread.h"
+#include "model/SharedSettings.h"
+
+void CNetThread::DispatchNotifications() {
+    CSharedSettings& shared = CSharedSettings::Get();
+    const PreviousResult previous{m_nPrevStatus, m_dwPrevError, m_dwPrevIpStatus};
+    DispatchSettings settings;
+    settings.enableLog = shared.EnableLog.load() != 0;
+    settings.logEveryCheck = shared.LogEveryCheck.load() != 0;
+
+    const NotificationDecision due = DecideNotifications(m_Record, previous, settings);
+    if (due.sound) {
+        ErrorSoundSettings errorSounds;
+        errorSounds.customSoundError = shared.CustomSoundError.load();
+        errorSounds.customSoundPathError = shared.CustomSoundPathError();
+        errorSounds.textSpeechSoundError = shared.TextSpeechSoundError.load();
+        errorSounds.textSpeechTextError = shared.TextSpeechTextError();
+        StartSound(ChooseSound(m_Record, errorSounds));
+    }
+    if (due.msgBox) StartRecordWorker(MsgBoxThreadProc, m_Record);
+    if (due.log) StartRecordWorker(LogThreadProc, m_Record);
+    if (due.execFile) StartRecordWorker(ExecFileThreadProc, m_Record);
+
+    m_nPrevStatus = m_Record.m_nStatus;
+    m_dwPrevError = m_Record.m_dwError;
+    m_dwPrevIpStatus = m_Record.m_dwIpStatus;
+}

@@ -1,0 +1,50 @@
+#include "engine/NotificationWorkers.h"
+
+#include <memory>
+#include <objbase.h>
+#include <shellapi.h>
+
+#include "engine/MessageBoxText.h"
+#include "engine/Placeholders.h"
+#include "framework/Thread.h"
+#include "framework/TimeText.h"
+#include "model/MonitorRecord.h"
+
+namespace {
+// The message box of a notification stays above every window until it is closed.
+constexpr UINT kNotificationBoxFlags = MB_OK | MB_ICONINFORMATION | MB_SYSTEMMODAL | MB_TOPMOST;
+}  // namespace
+
+unsigned __stdcall MsgBoxThreadProc(void* param) {
+    std::unique_ptr<CMonitorRecord> record(static_cast<CMonitorRecord*>(param));
+    if (!record) return 0;
+    const std::wstring text = MessageBoxText(*record, fw::LocalNow());
+    MessageBoxW(GetDesktopWindow(), text.c_str(), kNotificationCaption, kNotificationBoxFlags);
+    return 0;
+}
+
+std::wstring ExecFileParameters(const CMonitorRecord& record, const SYSTEMTIME& now) {
+    return ExpandPlaceholders(record.ExecFileParam, PlaceholderUse::ExecFile, SubjectOf(record), now,
+                              IsBatchFile(record.ExecFilePath));
+}
+
+unsigned __stdcall ExecFileThreadProc(void* param) {
+    std::unique_ptr<CMonitorRecord> record(static_cast<CMonitorRecord*>(param));
+    if (!record) return 0;
+    const std::wstring parameters = ExecFileParameters(*record, fw::LocalNow());
+    // The shell may hand the file to COM-based handlers.
+    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+    ShellExecuteW(GetDesktopWindow(), L"open", record->ExecFilePath.c_str(), parameters.c_str(), nullptr,
+                  SW_SHOWNORMAL);
+    if (SUCCEEDED(com)) CoUninitialize();
+    return 0;
+}
+
+bool StartRecordWorker(unsigned(__stdcall* proc)(void*), const CMonitorRecord& record) {
+    auto* copy = new CMonitorRecord();
+    *copy = record;
+    copy->m_nStatus = record.m_nStatus;  // the record's copy rule leaves the status out
+    if (fw::BeginDetachedThread(proc, copy)) return true;
+    delete copy;
+    return false;
+}

@@ -1,0 +1,136 @@
+#include "engine/Placeholders.h"
+
+#include <algorithm>
+#include <cwctype>
+#include <vector>
+
+#include "framework/StringUtil.h"
+#include "framework/TimeText.h"
+#include "model/MonitorRecord.h"
+#include "model/StatusWords.h"
+
+namespace {
+
+enum class Placeholder { Ip, Status, Method, Port, Name, Text, Time, Url };
+
+const wchar_t* Token(Placeholder p) {
+    switch (p) {
+    case Placeholder::Ip: return L"%ip";
+    case Placeholder::Status: return L"%status";
+    case Placeholder::Method: return L"%method";
+    case Placeholder::Port: return L"%port";
+    case Placeholder::Name: return L"%name";
+    case Placeholder::Text: return L"%text";
+    case Placeholder::Time: return L"%time";
+    case Placeholder::Url: return L"%url";
+    }
+    return L"";
+}
+
+std::vector<Placeholder> OrderOf(PlaceholderUse use) {
+    using P = Placeholder;
+    switch (use) {
+    case PlaceholderUse::Command: return {P::Ip, P::Status, P::Method, P::Port, P::Name, P::Text, P::Url};
+    case PlaceholderUse::ExecFile:
+        return {P::Ip, P::Status, P::Method, P::Port, P::Text, P::Name, P::Time, P::Url};
+    case PlaceholderUse::ExecFileTest:
+        return {P::Ip, P::Status, P::Port, P::Method, P::Name, P::Text, P::Time, P::Url};
+    case PlaceholderUse::MsgBoxDesc:
+    case PlaceholderUse::MsgBoxDescTest: return {P::Name, P::Status};
+    case PlaceholderUse::SpokenText: return {P::Name, P::Text};
+    }
+    return {};
+}
+
+bool IsParameterUse(PlaceholderUse use) {
+    return use == PlaceholderUse::Command || use == PlaceholderUse::ExecFile || use == PlaceholderUse::ExecFileTest;
+}
+
+std::wstring StatusValue(PlaceholderUse use, const PlaceholderSubject& s) {
+    switch (use) {
+    case PlaceholderUse::ExecFileTest:
+    case PlaceholderUse::MsgBoxDescTest: return L"STATUS";
+    case PlaceholderUse::MsgBoxDesc: return StatusWord(s.status, s.method, StatusWordStyle::Display);
+    default: return StatusWord(s.status, s.method, StatusWordStyle::Parameter);
+    }
+}
+
+std::wstring PortValue(const PlaceholderSubject& s) {
+    switch (s.method) {
+    case METHOD_PING: return L"N/A";
+    case METHOD_TCP: return fw::Format(L"%d", static_cast<int>(s.port));
+    case METHOD_URL: return fw::Format(L"%d", static_cast<int>(s.urlPort));
+    default: return L"";
+    }
+}
+
+std::wstring Value(Placeholder p, PlaceholderUse use, const PlaceholderSubject& s, const SYSTEMTIME& now) {
+    switch (p) {
+    case Placeholder::Ip: return s.method == METHOD_URL ? s.urlHost : s.address;
+    case Placeholder::Status: return StatusValue(use, s);
+    case Placeholder::Method: return MethodWord(s.method);
+    case Placeholder::Port: return PortValue(s);
+    case Placeholder::Name:
+    case Placeholder::Text: {
+        std::wstring name = s.name;
+        if (IsParameterUse(use)) std::replace(name.begin(), name.end(), L' ', L'-');
+        return name;
+    }
+    case Placeholder::Time: return fw::FormatTime(L"%x %X", now);
+    case Placeholder::Url: return s.method == METHOD_URL ? s.address : L"N/A";
+    }
+    return L"";
+}
+
+}  // namespace
+
+PlaceholderSubject SubjectOf(const CMonitorRecord& record) {
+    PlaceholderSubject s;
+    s.name = record.Name;
+    s.address = record.IPorURLAddress;
+    s.urlHost = record.m_strUrlHost;
+    s.method = record.CheckMethod;
+    s.port = record.Port;
+    s.urlPort = record.m_nUrlPort;
+    s.status = record.m_nStatus;
+    return s;
+}
+
+std::wstring ExpandPlaceholders(const std::wstring& text, PlaceholderUse use, const PlaceholderSubject& subject,
+                                const SYSTEMTIME& now, bool inertForBatch) {
+    std::wstring result = text;
+    for (Placeholder p : OrderOf(use)) {
+        const std::wstring token = Token(p);
+        if (result.find(token) == std::wstring::npos) continue;
+        std::wstring value = Value(p, use, subject, now);
+        if (inertForBatch) value = MakeInertForBatch(value);
+        fw::ReplaceAll(result, token, value);
+    }
+    return result;
+}
+
+std::wstring ExpandPlaceholders(const std::wstring& text, const CMonitorRecord& record) {
+    return ExpandPlaceholders(text, PlaceholderUse::Command, SubjectOf(record), fw::LocalNow());
+}
+
+bool IsBatchFile(const std::wstring& program) {
+    std::wstring path = program;
+    // The shell takes a program path with surrounding blanks or quotes as the same file.
+    while (!path.empty() && (path.back() == L' ' || path.back() == L'"' || path.back() == L'.')) path.pop_back();
+    if (path.size() < 4) return false;
+    std::wstring ext = path.substr(path.size() - 4);
+    for (wchar_t& c : ext) c = static_cast<wchar_t>(std::towlower(c));
+    return ext == L".bat" || ext == L".cmd";
+}
+
+std::wstring MakeInertForBatch(const std::wstring& value) {
+    std::wstring result = value;
+    for (wchar_t& c : result) {
+        switch (c) {
+        case L'&': case L'|': case L'<': case L'>': case L'^': case L'"': case L'%': case L'!':
+        case L'\r': case L'\n': c = L'_'; break;
+        default: break;
+        }
+    }
+    return result;
+}

@@ -1,0 +1,46 @@
+#pragma once
+// The one placeholder expander: "%ip", "%status", "%method", "%port", "%name",
+// "%text", "%time", "%url", with the order and words of each place that expands them.
+// Each placeholder is replaced in every occurrence, case-sensitively, one after the
+// other; text a replacement inserts is scanned again by the later ones.
+#include <string>
+#include <windows.h>
+
+class CMonitorRecord;
+
+enum class PlaceholderUse {
+    Command,         // user commands and the double-click command
+    ExecFile,        // the execute-file notification
+    ExecFileTest,    // the execute-file settings' Test ("%status" is "STATUS")
+    MsgBoxDesc,      // the message-box description
+    MsgBoxDescTest,  // the message-box settings' Test ("%status" is "STATUS")
+    SpokenText,      // a spoken text
+};
+
+// The monitor details the placeholders stand for.
+struct PlaceholderSubject {
+    std::wstring name;
+    std::wstring address;   // IPorURLAddress
+    std::wstring urlHost;   // server part of a URL address
+    UINT method = 0;
+    UINT port = 0;          // TCP port
+    UINT urlPort = 80;      // port of a URL address
+    int status = 0;
+};
+
+PlaceholderSubject SubjectOf(const CMonitorRecord& record);
+
+// Expands `text` for `use`; `now` gives "%time". With `inertForBatch` the inserted
+// values carry none of the characters the command interpreter acts on.
+std::wstring ExpandPlaceholders(const std::wstring& text, PlaceholderUse use, const PlaceholderSubject& subject,
+                                const SYSTEMTIME& now, bool inertForBatch = false);
+
+// The parameters of a user command or of the double-click command for a monitor.
+std::wstring ExpandPlaceholders(const std::wstring& text, const CMonitorRecord& record);
+
+// True for a program the shell runs through the command interpreter (".bat", ".cmd").
+bool IsBatchFile(const std::wstring& program);
+
+// `value` with & | < > ^ " % ! and line breaks replaced by "_", so that the command
+// interpreter takes it as plain text wherever it stands.
+std::wstring MakeInertForBatch(const std::wstring& value);

@@ -1,0 +1,162 @@
+#include <gtest/gtest.h>
+
+#include "engine/Placeholders.h"
+#include "framework/TimeText.h"
+#include "model/MonitorRecord.h"
+
+namespace {
+
+SYSTEMTIME SampleTime() {
+    SYSTEMTIME t = {};
+    t.wYear = 2026;
+    t.wMonth = 5;
+    t.wDay = 12;
+    t.wHour = 14;
+    t.wMinute = 3;
+    t.wSecond = 7;
+    return t;
+}
+
+TEST(FormatTime, UsesTheCLocaleDateAndTime) {
+    EXPECT_EQ(fw::FormatTime(L"%x", SampleTime()), L"05/12/26");
+    EXPECT_EQ(fw::FormatTime(L"%X", SampleTime()), L"14:03:07");
+    EXPECT_EQ(fw::FormatTime(L"%x %X", SampleTime()), L"05/12/26 14:03:07");
+}
+
+PlaceholderSubject Ping(int status) {
+    PlaceholderSubject s;
+    s.name = L"Main Router";
+    s.address = L"10.0.0.1";
+    s.method = METHOD_PING;
+    s.port = 80;
+    s.status = status;
+    return s;
+}
+
+PlaceholderSubject Tcp(int status) {
+    PlaceholderSubject s = Ping(status);
+    s.name = L"Web 1";
+    s.method = METHOD_TCP;
+    s.port = 8080;
+    return s;
+}
+
+PlaceholderSubject Url(int status) {
+    PlaceholderSubject s;
+    s.name = L"My Site";
+    s.address = L"http://www.example.lan:8081/status";
+    s.urlHost = L"www.example.lan";
+    s.urlPort = 8081;
+    s.method = METHOD_URL;
+    s.status = status;
+    return s;
+}
+
+const wchar_t kAll[] = L"%ip|%status|%method|%port|%name|%text|%time|%url";
+
+struct ExpandCase {
+    const char* label;
+    PlaceholderUse use;
+    PlaceholderSubject subject;
+    const wchar_t* text;
+    const wchar_t* expected;
+};
+
+TEST(ExpandPlaceholders, ValuesAndWordsPerUse) {
+    PlaceholderSubject urlDefaultPort = Url(MON_UP);
+    urlDefaultPort.address = L"http://www.example.lan/";
+    urlDefaultPort.urlPort = 80;
+    PlaceholderSubject otherMethod = Ping(MON_UP);
+    otherMethod.method = 4;
+
+    const ExpandCase cases[] = {
+        {"command, ping", PlaceholderUse::Command, Ping(MON_ADDR_ERROR), kAll,
+         L"10.0.0.1|IPERROR|Ping|N/A|Main-Router|Main-Router|%time|N/A"},
+        {"command, tcp", PlaceholderUse::Command, Tcp(MON_UP), kAll, L"10.0.0.1|Open|TCP|8080|Web-1|Web-1|%time|N/A"},
+        {"command, url", PlaceholderUse::Command, Url(MON_ADDR_ERROR), kAll,
+         L"www.example.lan|URLERROR|URL|8081|My-Site|My-Site|%time|http://www.example.lan:8081/status"},
+        {"exec file, url", PlaceholderUse::ExecFile, Url(MON_CLOSED), kAll,
+         L"www.example.lan|S.n.F.|URL|8081|My-Site|My-Site|05/12/26 14:03:07|http://www.example.lan:8081/status"},
+        {"exec file, ping closed has no word", PlaceholderUse::ExecFile, Ping(MON_CLOSED), L"[%status]", L"[]"},
+        {"exec file, url without port", PlaceholderUse::ExecFile, urlDefaultPort, L"%port", L"80"},
+        {"exec file, unknown method", PlaceholderUse::ExecFile, otherMethod, L"%method|%port|%status|%url",
+         L"|||N/A"},
+        {"exec file test", PlaceholderUse::ExecFileTest, Tcp(MON_DOWN), kAll,
+         L"10.0.0.1|STATUS|TCP|8080|Web-1|Web-1|05/12/26 14:03:07|N/A"},
+        {"message box", PlaceholderUse::MsgBoxDesc, Tcp(MON_CLOSED), L"%name is %status", L"Web 1 is Closed"},
+        {"message box, address error", PlaceholderUse::MsgBoxDesc, Url(MON_ADDR_ERROR), L"%status of %name",
+         L"URL ERROR of My Site"},
+        {"message box leaves others", PlaceholderUse::MsgBoxDesc, Ping(MON_ADDR_ERROR), L"%ip %text %status",
+         L"%ip %text IP ERROR"},
+        {"message box test", PlaceholderUse::MsgBoxDescTest, Ping(MON_UP), L"%name %name %status",
+         L"Main Router Main Router STATUS"},
+        {"spoken text", PlaceholderUse::SpokenText, Ping(MON_UP), L"%name is %status (%text)",
+         L"Main Router is %status (Main Router)"},
+        {"case-sensitive", PlaceholderUse::ExecFile, Ping(MON_UP), L"%IP %Name %status", L"%IP %Name Up"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ExpandPlaceholders(c.text, c.use, c.subject, SampleTime()), c.expected) << c.label;
+}
+
+TEST(ExpandPlaceholders, InsertedTextIsScannedByLaterPlaceholders) {
+    PlaceholderSubject url = Url(MON_UP);
+    url.name = L"see %url";
+    PlaceholderSubject ping = Ping(MON_UP);
+    ping.name = L"see %url";
+    // "%url" comes after "%name" in every parameter order.
+    EXPECT_EQ(ExpandPlaceholders(L"%name", PlaceholderUse::ExecFile, url, SampleTime()),
+              L"see-http://www.example.lan:8081/status");
+    EXPECT_EQ(ExpandPlaceholders(L"%name", PlaceholderUse::Command, ping, SampleTime()), L"see-N/A");
+    // In the execute-file order "%text" comes before "%name"; in commands after it.
+    PlaceholderSubject tricky = Ping(MON_UP);
+    tricky.name = L"a %text";
+    EXPECT_EQ(ExpandPlaceholders(L"%name", PlaceholderUse::ExecFile, tricky, SampleTime()), L"a-%text");
+    EXPECT_EQ(ExpandPlaceholders(L"%name", PlaceholderUse::Command, tricky, SampleTime()), L"a-a-%text");
+    // The Test order has "%name" before "%text", as commands do.
+    EXPECT_EQ(ExpandPlaceholders(L"%name", PlaceholderUse::ExecFileTest, tricky, SampleTime()), L"a-a-%text");
+    // A value that holds a later placeholder is expanded again.
+    PlaceholderSubject named = Tcp(MON_UP);
+    named.address = L"%method on %port";
+    EXPECT_EQ(ExpandPlaceholders(L"%ip", PlaceholderUse::ExecFile, named, SampleTime()), L"TCP on 8080");
+    named.address = L"%ip";
+    EXPECT_EQ(ExpandPlaceholders(L"%ip", PlaceholderUse::ExecFile, named, SampleTime()), L"%ip");
+}
+
+TEST(ExpandPlaceholders, ExecFileOfUrlMonitorNamedMySite) {
+    EXPECT_EQ(ExpandPlaceholders(L"%name %status", PlaceholderUse::ExecFile, Url(MON_ADDR_ERROR), SampleTime()),
+              L"My-Site URLERROR");
+}
+
+TEST(ExpandPlaceholders, CommandsOfARecord) {
+    CMonitorRecord r;
+    r.Name = L"Web 1";
+    r.IPorURLAddress = L"::1";
+    r.CheckMethod = METHOD_TCP;
+    r.Port = 443;
+    r.m_nStatus = MON_CLOSED;
+    EXPECT_EQ(ExpandPlaceholders(L"%ip:%port %status %name %method %url", r), L"::1:443 Closed Web-1 TCP N/A");
+}
+
+TEST(BatchFiles, RecognisedByExtension) {
+    EXPECT_TRUE(IsBatchFile(L"C:\\tools\\notify.bat"));
+    EXPECT_TRUE(IsBatchFile(L"C:\\tools\\NOTIFY.CMD"));
+    EXPECT_TRUE(IsBatchFile(L"notify.Bat. "));
+    EXPECT_FALSE(IsBatchFile(L"C:\\tools\\notify.exe"));
+    EXPECT_FALSE(IsBatchFile(L"C:\\bat\\notify"));
+    EXPECT_FALSE(IsBatchFile(L""));
+}
+
+TEST(BatchFiles, InsertedValuesCarryNoCommandCharacters) {
+    PlaceholderSubject evil = Url(MON_UP);
+    evil.name = L"x\" & calc & \"";
+    evil.address = L"http://h/a?b=1&c=%PATH%|more<in>out^!";
+    const std::wstring expanded = ExpandPlaceholders(L"\"%name\" %url %time", PlaceholderUse::ExecFile, evil,
+                                                     SampleTime(), true);
+    EXPECT_EQ(expanded, L"\"x_-_-calc-_-_\" http://h/a?b=1_c=_PATH__more_in_out__ 05/12/26 14:03:07");
+    // The template's own characters stay.
+    EXPECT_EQ(ExpandPlaceholders(L"a & b > %name", PlaceholderUse::ExecFile, Ping(MON_UP), SampleTime(), true),
+              L"a & b > Main-Router");
+    EXPECT_EQ(MakeInertForBatch(L"a\r\nb"), L"a__b");
+}
+
+}  // namespace
