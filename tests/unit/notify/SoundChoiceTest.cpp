@@ -5,6 +5,9 @@
 #include <mutex>
 #include <vector>
 
+#include <windows.h>
+#include <mmsystem.h>
+
 #include "engine/NotificationRules.h"
 #include "engine/SoundThread.h"
 #include "model/MonitorRecord.h"
@@ -183,6 +186,11 @@ TEST(SoundThread, RunsItsPlanOnItsOwnThread) {
     EXPECT_EQ(g_plans[1].what, L"IDW_COMPERROR");
 }
 
-TEST(PlayWaveResource, MissingResourceIsNoSound) { EXPECT_FALSE(PlayWaveResource(L"IDW_NO_SUCH_SOUND")); }
+TEST(PlayWaveResource, PlaysEachBuiltInSoundAndNoMissingOne) {
+    for (int status : std::initializer_list<int>{MON_UP, MON_DOWN, MON_ERROR, MON_VOLUME_TEST})
+        EXPECT_TRUE(PlayWaveResource(BuiltInSoundName(status))) << status;
+    EXPECT_FALSE(PlayWaveResource(L"IDW_NO_SUCH_SOUND"));
+    PlaySoundW(nullptr, nullptr, 0);
+}
 
 }  // namespace
