@@ -68,8 +68,8 @@ ICONS = [
     ("ftp.ico", pictures.ftp, MENU),                                  # 320
 ]
 
-# Menu bitmaps are opaque: drawn on the light grey of menus.
-MENU_GROUND = (240, 240, 240)
+# Menu bitmaps are opaque: drawn on the white of menus.
+MENU_GROUND = (255, 255, 255)
 BITMAPS = [
     ("reset_config.bmp", pictures.reset_config),                      # 184
     ("ping.bmp", pictures.ping),                                      # 188

@@ -1,0 +1,107 @@
+// Icon sizes read from masks, and the menu bitmaps made from the program's icons.
+#include <gtest/gtest.h>
+
+#include "IconTestSupport.h"
+#include "model/IconBitmap.h"
+#include "model/IconFile.h"
+#include "resource.h"
+
+using namespace icontest;
+
+namespace {
+
+TEST(MeasureIconSize, ReadsTheMask) {
+    struct Case {
+        const char* what;
+        HICON icon;
+        int width, height;
+    } cases[] = {
+        {"colour 48 x 48", MakeColorIcon(48, 48), 48, 48},
+        {"colour 7 x 256", MakeColorIcon(7, 256), 7, 256},
+        {"monochrome 32 x 32 (mask 32 x 64)", MakeMonochromeIcon(32, 32), 32, 32},
+        {"monochrome 16 x 16", MakeMonochromeIcon(16, 16), 16, 16},
+    };
+    for (const auto& c : cases) {
+        int w = -1, h = -1;
+        EXPECT_TRUE(MeasureIconSize(c.icon, w, h)) << c.what;
+        EXPECT_EQ(w, c.width) << c.what;
+        EXPECT_EQ(h, c.height) << c.what;
+        DestroyIcon(c.icon);
+    }
+}
+
+TEST(CIconBitmap, MeasuresAMonochromeIconByHalfItsMask) {
+    CIconBitmap holder;
+    holder.m_hIcon.Reset(MakeMonochromeIcon(32, 32));
+    EXPECT_TRUE(holder.MeasureIcon());
+    EXPECT_EQ(holder.m_nWidth, 32);
+    EXPECT_EQ(holder.m_nHeight, 32);
+}
+
+TEST(CIconBitmap, UnreadableIconKeepsTheSizes) {
+    CIconBitmap holder;
+    holder.m_nWidth = 5;
+    holder.m_nHeight = 6;
+    EXPECT_FALSE(holder.MeasureIcon());
+    EXPECT_EQ(holder.m_nWidth, 5);
+    EXPECT_EQ(holder.m_nHeight, 6);
+}
+
+uint32_t DibPixel(HBITMAP dib, int x, int y) {
+    DIBSECTION ds = {};
+    if (GetObjectW(dib, sizeof(ds), &ds) != sizeof(ds) || ds.dsBm.bmBitsPixel != 32) return 0xDEADBEEFu;
+    const auto* bits = static_cast<const uint8_t*>(ds.dsBm.bmBits);
+    const int row = ds.dsBmih.biHeight > 0 ? ds.dsBm.bmHeight - 1 - y : y;  // bottom-up or top-down
+    const auto* p = reinterpret_cast<const uint32_t*>(bits + row * ds.dsBm.bmWidthBytes);
+    return p[x] & 0xFFFFFF;
+}
+
+TEST(CIconBitmap, LoadsAMenuIconAndDrawsItOnBlack) {
+    CIconBitmap about;
+    ASSERT_TRUE(about.Load(IDI_MENU_ABOUT));
+    EXPECT_EQ(about.m_nWidth, 16);
+    EXPECT_EQ(about.m_nHeight, 16);
+    ASSERT_NE(about.m_bitmap, nullptr);
+    EXPECT_EQ(about.m_bitmap, about.m_hDib.Get());
+
+    DIBSECTION ds = {};
+    ASSERT_EQ(GetObjectW(about.m_hDib, sizeof(ds), &ds), int(sizeof(ds)));  // a DIB section
+    EXPECT_EQ(ds.dsBm.bmWidth, 16);
+    EXPECT_EQ(ds.dsBm.bmHeight, 16);
+    EXPECT_EQ(DibPixel(about.m_hDib, 0, 0), 0x000000u);   // transparent corner: black
+    EXPECT_EQ(DibPixel(about.m_hDib, 7, 10), 0xFFFFFFu);  // the white stem of the "i"
+}
+
+TEST(CIconBitmap, MissingResourceLeavesTheHolderEmpty) {
+    CIconBitmap holder;
+    EXPECT_FALSE(holder.Load(1));
+    EXPECT_EQ(holder.m_hIcon.Get(), nullptr);
+    EXPECT_EQ(holder.m_bitmap, nullptr);
+    EXPECT_EQ(holder.m_hDib.Get(), nullptr);
+    EXPECT_EQ(holder.m_nWidth, 0);
+    EXPECT_EQ(holder.m_nHeight, 0);
+
+    ASSERT_TRUE(holder.Load(IDI_MENU_QUIT));
+    EXPECT_FALSE(holder.Load(1));  // a failed reload drops the earlier picture
+    EXPECT_EQ(holder.m_bitmap, nullptr);
+    EXPECT_EQ(holder.m_nWidth, 0);
+}
+
+TEST(CIconBitmap, LoadsEveryMenuImageOfTheTrayAndBoxMenus) {
+    const WORD ids[] = {IDI_MENU_ABOUT, IDI_MENU_HELP, IDI_MENU_RESET_POSITION, IDI_MENU_SHOW,
+                        IDI_MENU_ALL_NOTIF, IDI_BUTTON_TEST_SOUND, IDI_MENU_MESSAGE_BOXES,
+                        IDI_MENU_ENABLE_ALL, IDI_MENU_DISABLE_ALL, IDI_MENU_LOGS, IDI_MENU_BACKUP_CONFIG,
+                        IDI_MENU_RESTORE_CONFIG, IDI_MENU_OPTIONS, IDI_MENU_QUIT, IDI_MENU_MODE_MARK,
+                        IDI_MENU_ADD_MONITOR, IDI_MENU_EDIT_MONITOR, IDI_MENU_DELETE_MONITOR,
+                        IDI_MENU_CUSTOMIZE, IDI_MENU_DUPLICATE, IDI_MENU_USER_COMMAND, IDI_MENU_MOVE_DOWN,
+                        IDI_MENU_MOVE_LEFT, IDI_MENU_MOVE_RIGHT, IDI_MENU_MOVE_UP, IDI_MENU_TRACE_ROUTE,
+                        IDI_MENU_WEB, IDI_MENU_REMOTE_DESKTOP, IDI_MENU_SHARES, IDI_MENU_FTP, IDI_SEND_MESSAGE};
+    for (WORD id : ids) {
+        CIconBitmap holder;
+        EXPECT_TRUE(holder.Load(id)) << id;
+        EXPECT_NE(holder.m_bitmap, nullptr) << id;
+        EXPECT_EQ(holder.m_nWidth, 16) << id;
+    }
+}
+
+}  // namespace
