@@ -2,17 +2,13 @@
 
 #include <cstring>
 
+#include "model/IconFile.h"
+
 namespace icontest {
 
 HICON MakeColorIcon(int width, int height, const std::vector<uint32_t>& pixels,
                     const std::vector<bool>& maskBits) {
-    BITMAPINFO bmi = {};
-    bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    bmi.bmiHeader.biWidth = width;
-    bmi.bmiHeader.biHeight = -height;
-    bmi.bmiHeader.biPlanes = 1;
-    bmi.bmiHeader.biBitCount = 32;
-    bmi.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO bmi = TopDown32BitInfo(width, height);
     void* bits = nullptr;
     HBITMAP color = CreateDIBSection(nullptr, &bmi, DIB_RGB_COLORS, &bits, nullptr, 0);
     auto* p = static_cast<uint32_t*>(bits);
@@ -49,13 +45,7 @@ std::vector<uint32_t> ReadColorPixels(HICON icon, int& width, int& height) {
     if (info.hbmColor && GetObjectW(info.hbmColor, sizeof(bm), &bm)) {
         width = bm.bmWidth;
         height = bm.bmHeight;
-        BITMAPINFO bmi = {};
-        bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-        bmi.bmiHeader.biWidth = width;
-        bmi.bmiHeader.biHeight = -height;
-        bmi.bmiHeader.biPlanes = 1;
-        bmi.bmiHeader.biBitCount = 32;
-        bmi.bmiHeader.biCompression = BI_RGB;
+        BITMAPINFO bmi = TopDown32BitInfo(width, height);
         pixels.resize(size_t(width) * height);
         HDC dc = CreateCompatibleDC(nullptr);
         GetDIBits(dc, info.hbmColor, 0, height, pixels.data(), &bmi, DIB_RGB_COLORS);
