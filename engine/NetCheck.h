@@ -1,9 +1,15 @@
 #pragma once
-// The network checks of one monitoring thread.
+// The network checks of one monitoring thread. Each check returns a MonitorStatus and
+// leaves the time, error and IP status of its result in the three fields below.
+#include <atomic>
+#include <memory>
 #include <string>
 #include <windows.h>
 
 #include "model/MonitorTypes.h"
+
+class CUrlFetch;
+struct CodeOutcome;
 
 class CNetCheck {
 public:
@@ -17,13 +23,25 @@ public:
     int PingIPv6(const std::string& host);
     int TcpConnectIPv4(const std::string& host, UINT port);
     int TcpConnectIPv6(const std::string& host, UINT port);
-    int CheckUrl(const std::string& url, const std::wstring& phrase);
+    int CheckUrl(const std::string& url, std::wstring phrase);
 
     // Closes the ICMP handle, when one is held.
     void CloseIcmp();
+
+    // The thread's stop flag, which a URL check tests while it waits for its page.
+    void SetStopFlag(const std::atomic<bool>* stop) { m_pStop = stop; }
 
     HANDLE m_hIcmp = INVALID_HANDLE_VALUE;
     DWORD m_dwTimeMs = kNoTime;
     DWORD m_dwError = 0;
     DWORD m_dwIpStatus = 0;
+
+private:
+    // Takes the error and IP status of a mapped outcome and returns its status.
+    int SetOutcome(const CodeOutcome& outcome);
+    bool StopRequested() const { return m_pStop && m_pStop->load(); }
+
+    const std::atomic<bool>* m_pStop = nullptr;
+    // A page fetch that outlived its check and still runs; a new one waits for it.
+    std::shared_ptr<CUrlFetch> m_pAbandonedFetch;
 };

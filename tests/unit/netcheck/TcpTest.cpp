@@ -1,0 +1,73 @@
+// Connection checks against the loopback listeners, over IPv4 and IPv6.
+#include "Fixtures.h"
+#include "engine/NetCheck.h"
+#include "model/GlobalSettings.h"
+
+namespace {
+struct TcpCase {
+    const char* name;
+    bool ipv6;
+    const char* host;
+    const char* fixture;  // the port's fixture name; nullptr for port 80
+    int status;
+    DWORD error;
+    bool timed;  // the time of the connection (or refusal) is kept
+};
+
+const TcpCase kTcpCases[] = {
+    {"open v4", false, "127.0.0.1", "HTTP4", MON_UP, 0, true},
+    {"open by name v4", false, "localhost", "HTTP4", MON_UP, 0, true},
+    {"accepting but silent v4", false, "127.0.0.1", "SILENT4", MON_UP, 0, true},
+    {"refused v4", false, "127.0.0.1", "CLOSED4", MON_CLOSED, 10061, true},
+    {"queue full v4", false, "127.0.0.1", "FULL4", MON_DOWN, 10060, false},
+    {"unresolvable v4", false, "no-such-host.invalid", "HTTP4", MON_ADDR_ERROR, 10022, false},
+    {"open v6", true, "::1", "HTTP6", MON_UP, 0, true},
+    {"refused v6", true, "::1", "CLOSED6", MON_CLOSED, 10061, true},
+    {"queue full v6", true, "::1", "FULL6", MON_DOWN, 10060, true},
+};
+
+int RunTcp(CNetCheck& check, const TcpCase& c, UINT port) {
+    return c.ipv6 ? check.TcpConnectIPv6(c.host, port) : check.TcpConnectIPv4(c.host, port);
+}
+}  // namespace
+
+TEST(TcpConnect, MapsEveryListenerToItsStatus) {
+    NEED_FIXTURE(http, "HTTP4");
+    for (const TcpCase& c : kTcpCases) {
+        CNetCheck check;
+        check.m_dwIpStatus = 9;
+        DWORD start = NowMs();
+        int status = RunTcp(check, c, FixturePort(c.fixture));
+        DWORD took = NowMs() - start;
+        EXPECT_EQ(status, c.status) << c.name;
+        EXPECT_EQ(check.m_dwError, c.error) << c.name;
+        EXPECT_EQ(check.m_dwIpStatus, 0u) << c.name;
+        EXPECT_LT(took, kHangBound) << c.name;
+        if (c.timed) {
+            EXPECT_LE(check.m_dwTimeMs, took) << c.name;
+        } else if (!c.ipv6) {
+            EXPECT_EQ(check.m_dwTimeMs, kNoTime) << c.name;
+        }
+    }
+}
+
+TEST(TcpConnect, IPv6ResolvesOnlyIPv6Addresses) {
+    NEED_FIXTURE(http, "HTTP4");
+    CNetCheck check;
+    EXPECT_EQ(check.TcpConnectIPv6("127.0.0.1", http), MON_ADDR_ERROR);
+    EXPECT_NE(check.m_dwError, 0u);
+    EXPECT_EQ(check.TcpConnectIPv6("no-such-host.invalid", http), MON_ADDR_ERROR);
+    EXPECT_NE(check.m_dwError, 0u);
+}
+
+TEST(TcpConnect, TimeOutIsReadAtEachCheck) {
+    NEED_FIXTURE(full, "FULL4");
+    CNetCheck check;
+    g_dwTimeOut = 250;
+    DWORD start = NowMs();
+    EXPECT_EQ(check.TcpConnectIPv4("127.0.0.1", full), MON_DOWN);
+    EXPECT_EQ(check.TcpConnectIPv6("::1", FixturePort("FULL6")), MON_DOWN);
+    g_dwTimeOut = kTestTimeOut;
+    // Under the old time-out the two would take at least twice as long as this bound.
+    EXPECT_LT(NowMs() - start, 3 * kTestTimeOut / 2);
+}
