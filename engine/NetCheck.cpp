@@ -1,6 +1,7 @@
 #include "engine/NetCheck.h"
 
 #include "engine/CheckCodes.h"
+#include "engine/UrlFetch.h"
 
 CNetCheck::CNetCheck() = default;
 
@@ -11,5 +12,3 @@ int CNetCheck::SetOutcome(const CodeOutcome& outcome) {
     m_dwIpStatus = outcome.ipStatus;
     return outcome.status;
 }
-
-int CNetCheck::CheckUrl(const std::string&, std::wstring) { return MON_ERROR; }

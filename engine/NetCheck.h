@@ -8,6 +8,7 @@
 
 #include "model/MonitorTypes.h"
 
+class CElapsedTimer;
 class CUrlFetch;
 struct CodeOutcome;
 
@@ -40,6 +41,8 @@ private:
     // Takes the error and IP status of a mapped outcome and returns its status.
     int SetOutcome(const CodeOutcome& outcome);
     bool StopRequested() const { return m_pStop && m_pStop->load(); }
+    // Waits until the fetch ends, `limitMs` after `started` at most, or a stop is requested.
+    bool WaitForFetch(const CUrlFetch& fetch, const CElapsedTimer& started, DWORD limitMs) const;
 
     const std::atomic<bool>* m_pStop = nullptr;
     // A page fetch that outlived its check and still runs; a new one waits for it.

@@ -44,7 +44,18 @@ bool IsPrintableAscii(const std::wstring& text) {
     return true;
 }
 
+// The path and query of what follows the host and port ("/" when none).
+std::wstring ObjectOf(const std::wstring& rest) {
+    std::wstring object = rest.substr(0, rest.find(L'#'));
+    if (object.empty() || object[0] != L'/') object.insert(0, L"/");
+    return object;
+}
+
 }  // namespace
+
+bool HasHttpScheme(const std::wstring& text) {
+    return StartsWithNoCase(text, L"http://") || StartsWithNoCase(text, L"https://");
+}
 
 bool ParseHttpUrl(const std::wstring& text, HttpUrl& url) {
     HttpUrl parsed;
@@ -63,7 +74,14 @@ bool ParseHttpUrl(const std::wstring& text, HttpUrl& url) {
     if (end == std::wstring::npos) end = text.size();
     std::wstring authority = text.substr(pos, end - pos);
     size_t at = authority.rfind(L'@');
-    if (at != std::wstring::npos) authority.erase(0, at + 1);
+    if (at != std::wstring::npos) {
+        std::wstring userInfo = authority.substr(0, at);
+        size_t colon = userInfo.find(L':');
+        parsed.user = userInfo.substr(0, colon);
+        if (colon != std::wstring::npos) parsed.password = userInfo.substr(colon + 1);
+        authority.erase(0, at + 1);
+    }
+    parsed.object = ObjectOf(text.substr(end));
     if (authority.empty()) return false;
 
     std::wstring portText;

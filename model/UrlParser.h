@@ -10,14 +10,20 @@ struct HttpUrl {
     UINT port = 80;          // 1..65535; the scheme's default (80, or 443 for https) when none is given
     bool bracketed = false;  // the host was written in square brackets (an IPv6 literal)
     bool https = false;      // the scheme is https rather than http
+    std::wstring user;       // from "user[:password]@" before the host; empty when none
+    std::wstring password;
+    std::wstring object = L"/";  // path and query after the host and port, without the fragment
 };
+
+// True when the text starts with "http://" or "https://" in any letter case.
+bool HasHttpScheme(const std::wstring& text);
 
 // Parses "http://host[:port][/path...]" with the scheme in any letter case ("https://"
 // too, see HttpUrl::https). Accepted: a non-empty host; an optional "user[:password]@"
-// before it, which is skipped; an optional port of 1..65535 (an empty one takes the
+// before it; an optional port of 1..65535 (an empty one takes the
 // default). A bracketed host goes through ParseIPv6Url and may be followed only by
-// ":port" before the path. Whatever follows the host and port (path, query, fragment)
-// is not examined. On false, `url` is left unchanged.
+// ":port" before the path. What follows the host and port is not examined: it becomes
+// the object (path and query, "/" when none). On false, `url` is left unchanged.
 bool ParseHttpUrl(const std::wstring& text, HttpUrl& url);
 
 // Host and port of a URL monitor's address, as its log file names and tools use them:

@@ -1,0 +1,82 @@
+// The URL check: fetch a page and look for the phrase in it.
+#include "engine/CheckCodes.h"
+#include "engine/ElapsedTimer.h"
+#include "engine/NetCheck.h"
+#include "engine/UrlFetch.h"
+#include "framework/StringUtil.h"
+#include "model/GlobalSettings.h"
+#include "model/UrlParser.h"
+
+namespace {
+// How long after its time-out a check still waits for its fetch to end by itself.
+constexpr DWORD kFetchGraceMs = 500;
+// How often a waiting check looks at the thread's stop flag.
+constexpr DWORD kStopPollMs = 50;
+
+fw::HttpTarget TargetOf(const HttpUrl& url) {
+    fw::HttpTarget target;
+    target.host = url.host;
+    target.port = static_cast<INTERNET_PORT>(url.port);
+    target.secure = url.https;
+    target.object = url.object;
+    target.user = url.user;
+    target.password = url.password;
+    return target;
+}
+}  // namespace
+
+bool CNetCheck::WaitForFetch(const CUrlFetch& fetch, const CElapsedTimer& started, DWORD limitMs) const {
+    for (;;) {
+        DWORD elapsed = started.ElapsedMs();
+        DWORD left = elapsed < limitMs ? limitMs - elapsed : 0;
+        if (fetch.WaitEnded(left < kStopPollMs ? left : kStopPollMs)) return true;
+        if (left == 0 || StopRequested()) return false;
+    }
+}
+
+int CNetCheck::CheckUrl(const std::string& url, std::wstring phrase) {
+    m_dwError = 0;
+    m_dwIpStatus = 0;
+    std::wstring address = fw::ToWide(url);
+    // Only web pages are fetched; any other scheme has nothing to open.
+    if (!HasHttpScheme(address)) return MON_ERROR;
+    HttpUrl parsed;
+    if (!ParseHttpUrl(address, parsed)) {
+        m_dwError = ERROR_INTERNET_INVALID_URL;
+        return MON_ADDR_ERROR;
+    }
+
+    // The whole check, waiting for an earlier fetch included, ends shortly after the time-out.
+    CElapsedTimer started;
+    DWORD timeOut = g_dwTimeOut.load();
+    DWORD limit = timeOut + kFetchGraceMs;
+    if (m_pAbandonedFetch) {
+        if (!WaitForFetch(*m_pAbandonedFetch, started, limit)) return SetOutcome({MON_DOWN, ERROR_INTERNET_TIMEOUT, 0});
+        m_pAbandonedFetch.reset();
+    }
+    std::shared_ptr<CUrlFetch> fetch = CUrlFetch::Start(TargetOf(parsed), timeOut);
+    if (!fetch) return SetOutcome({MON_ERROR, GetLastError(), 0});
+    if (!WaitForFetch(*fetch, started, limit)) {
+        fetch->Abandon();
+        m_pAbandonedFetch = fetch;
+        return SetOutcome({MON_DOWN, ERROR_INTERNET_TIMEOUT, 0});
+    }
+
+    m_dwError = fetch->m_dwError;
+    switch (fetch->m_stage) {
+    case CUrlFetch::Stage::SessionFailed:
+        return MON_ERROR;
+    case CUrlFetch::Stage::OpenFailed:
+        return MapUrlOpenError(m_dwError);
+    case CUrlFetch::Stage::ReadFailed:
+        m_dwTimeMs = kNoTime;
+        return MON_DOWN;
+    case CUrlFetch::Stage::Read:
+        break;
+    }
+    m_dwTimeMs = fetch->m_dwTimeMs;
+    // The page is converted as a whole: no character split between reads, and a zero
+    // byte inside the page does not end its text.
+    std::wstring text = fw::ToWide(fetch->m_body);
+    return text.find(phrase) != std::wstring::npos ? MON_UP : MON_CLOSED;
+}

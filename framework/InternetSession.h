@@ -1,0 +1,80 @@
+#pragma once
+// A thin layer over WinINet: a session and the http file it opens. Failures come back
+// as the error code that the framework's internet exception would carry (0 for
+// success), never as exceptions. Options set on the session are set again on every
+// connection and request it opens, since some WinINet implementations heed a time-out
+// only on the handle that blocks.
+#include <string>
+#include <utility>
+#include <vector>
+#include <windows.h>
+#include <wininet.h>
+
+namespace fw {
+
+// Owner of one WinINet handle.
+class CInternetHandle {
+public:
+    CInternetHandle() = default;
+    ~CInternetHandle() { Close(); }
+    CInternetHandle(const CInternetHandle&) = delete;
+    CInternetHandle& operator=(const CInternetHandle&) = delete;
+
+    void Reset(HINTERNET handle) {
+        Close();
+        m_handle = handle;
+    }
+    void Close() {
+        if (m_handle) InternetCloseHandle(m_handle);
+        m_handle = nullptr;
+    }
+    HINTERNET Get() const { return m_handle; }
+
+private:
+    HINTERNET m_handle = nullptr;
+};
+
+struct HttpTarget {
+    std::wstring host;
+    INTERNET_PORT port = INTERNET_DEFAULT_HTTP_PORT;
+    bool secure = false;
+    std::wstring object = L"/";  // path and query
+    std::wstring user;
+    std::wstring password;
+};
+
+class CInternetSession;
+
+// One http request, sent; its body is read with Read.
+class CHttpFile {
+public:
+    // Reads up to `size` bytes; `read` is 0 at the end of the body. Returns 0 or the error.
+    DWORD Read(void* buffer, DWORD size, DWORD& read);
+
+private:
+    friend class CInternetSession;
+    CInternetHandle m_connection;
+    CInternetHandle m_request;
+};
+
+class CInternetSession {
+public:
+    // Opens the session (InternetOpenW); returns 0 or the error.
+    DWORD Open(const std::wstring& agent, DWORD accessType, DWORD flags);
+
+    // Sets a 4-byte option on the session and on every handle opened from now on.
+    void SetOption(DWORD option, DWORD value);
+
+    // Connects, opens and sends a GET request for the target. Returns 0 or the error.
+    DWORD OpenHttp(const HttpTarget& target, DWORD flags, DWORD_PTR context, CHttpFile& file);
+
+    void Close() { m_session.Close(); }
+
+private:
+    void ApplyOptions(HINTERNET handle) const;
+
+    CInternetHandle m_session;
+    std::vector<std::pair<DWORD, DWORD>> m_options;
+};
+
+}  // namespace fw

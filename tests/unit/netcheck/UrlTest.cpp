@@ -1,0 +1,179 @@
+// URL checks against the loopback HTTP responder and listeners.
+#include <atomic>
+#include <string>
+
+#include "Fixtures.h"
+#include "engine/NetCheck.h"
+#include "framework/StringUtil.h"
+#include "model/GlobalSettings.h"
+
+namespace {
+const wchar_t kPhrase[] = L"orvalen-phrase";
+
+std::string Url(const char* host, const char* fixture, const char* path) {
+    return fw::FormatA("http://%s:%u%s", host, FixturePort(fixture), path);
+}
+
+struct UrlCase {
+    const char* name;
+    std::string url;
+    const wchar_t* phrase;
+    int status;
+    DWORD error;
+    bool timed;  // the load time is kept
+};
+
+DWORD WINAPI SetFlagSoon(void* flag) {
+    Sleep(100);
+    static_cast<std::atomic<bool>*>(flag)->store(true);
+    return 0;
+}
+
+void ExpectCase(CNetCheck& check, const UrlCase& c) {
+    check.m_dwTimeMs = 12345;
+    check.m_dwIpStatus = 9;
+    DWORD start = NowMs();
+    int status = check.CheckUrl(c.url, c.phrase);
+    DWORD took = NowMs() - start;
+    EXPECT_EQ(status, c.status) << c.name;
+    EXPECT_EQ(check.m_dwError, c.error) << c.name;
+    EXPECT_EQ(check.m_dwIpStatus, 0u) << c.name;
+    EXPECT_LT(took, kHangBound) << c.name;
+    if (c.timed) {
+        EXPECT_LE(check.m_dwTimeMs, took) << c.name;
+    } else {
+        EXPECT_TRUE(check.m_dwTimeMs == 12345 || check.m_dwTimeMs == kNoTime) << c.name;
+    }
+}
+}  // namespace
+
+TEST(CheckUrl, PagesThatLoadAreSearchedForThePhrase) {
+    NEED_FIXTURE(http, "HTTP4");
+    const UrlCase cases[] = {
+        {"phrase", Url("127.0.0.1", "HTTP4", "/phrase"), kPhrase, MON_UP, 0, true},
+        {"no phrase", Url("127.0.0.1", "HTTP4", "/nophrase"), kPhrase, MON_CLOSED, 0, true},
+        {"404 with phrase", Url("127.0.0.1", "HTTP4", "/notfound"), kPhrase, MON_UP, 0, true},
+        {"case matters", Url("127.0.0.1", "HTTP4", "/phrase"), L"ORVALEN-PHRASE", MON_CLOSED, 0, true},
+        {"zero byte before phrase", Url("127.0.0.1", "HTTP4", "/zero"), kPhrase, MON_UP, 0, true},
+        {"empty phrase, empty page", Url("127.0.0.1", "HTTP4", "/empty"), L"", MON_UP, 0, true},
+        {"by name", Url("localhost", "HTTP4", "/phrase"), kPhrase, MON_UP, 0, true},
+        {"upper-case scheme", fw::FormatA("HTTP://127.0.0.1:%u/phrase", http), kPhrase, MON_UP, 0, true},
+        {"bracketed IPv6", Url("[::1]", "HTTP6", "/phrase"), kPhrase, MON_UP, 0, true},
+        {"IPv6 no phrase", Url("[::1]", "HTTP6", "/nophrase"), kPhrase, MON_CLOSED, 0, true},
+    };
+    CNetCheck check;
+    for (const UrlCase& c : cases) ExpectCase(check, c);
+}
+
+TEST(CheckUrl, UnreachableServersAreDownOrAddressErrors) {
+    NEED_FIXTURE(http, "HTTP4");
+    const UrlCase cases[] = {
+        {"refused", Url("127.0.0.1", "CLOSED4", "/"), kPhrase, MON_DOWN, 12029, false},
+        {"refused IPv6", Url("[::1]", "CLOSED6", "/"), kPhrase, MON_DOWN, 12029, false},
+        {"unresolvable", "http://no-such-host.invalid/", kPhrase, MON_ADDR_ERROR, 12007, false},
+        {"empty host", "http://", kPhrase, MON_ADDR_ERROR, 12005, false},
+        {"port out of range", "http://127.0.0.1:99999/", kPhrase, MON_ADDR_ERROR, 12005, false},
+        {"unclosed bracket", "http://[::1/", kPhrase, MON_ADDR_ERROR, 12005, false},
+    };
+    CNetCheck check;
+    for (const UrlCase& c : cases) ExpectCase(check, c);
+}
+
+TEST(CheckUrl, OtherSchemesFetchNothing) {
+    NEED_FIXTURE(http, "HTTP4");
+    const std::string urls[] = {fw::FormatA("ftp://127.0.0.1:%u/", http), "file:///C:/windows/win.ini",
+                                "127.0.0.1", ""};
+    CNetCheck check;
+    for (const std::string& url : urls) {
+        check.m_dwError = 5;
+        EXPECT_EQ(check.CheckUrl(url, kPhrase), MON_ERROR) << url;
+        EXPECT_EQ(check.m_dwError, 0u) << url;
+    }
+}
+
+TEST(CheckUrl, ServersThatStallAreDownWithinTheBound) {
+    NEED_FIXTURE(http, "HTTP4");
+    const UrlCase cases[] = {
+        // A dropped connection request: WinINet's own connect time-out is not relied on.
+        {"queue full", Url("127.0.0.1", "FULL4", "/"), kPhrase, MON_DOWN, 12002, false},
+        {"queue full IPv6", Url("[::1]", "FULL6", "/"), kPhrase, MON_DOWN, 12002, false},
+        // A page that keeps coming, slower than the time-out allows.
+        {"slow trickle", Url("127.0.0.1", "HTTP4", "/trickle"), kPhrase, MON_DOWN, 12002, false},
+    };
+    for (const UrlCase& c : cases) {
+        CNetCheck check;
+        ExpectCase(check, c);
+    }
+}
+
+TEST(CheckUrl, SilentServersEndWithWhatWinINetReports) {
+    NEED_FIXTURE(silent, "SILENT4");
+    // Windows reports the receive time-out as 12002 (Down); Wine reports 12030, which
+    // the map makes an error.
+    const std::string urls[] = {Url("127.0.0.1", "SILENT4", "/"), Url("[::1]", "SILENT6", "/")};
+    for (const std::string& url : urls) {
+        CNetCheck check;
+        DWORD start = NowMs();
+        int status = check.CheckUrl(url, kPhrase);
+        EXPECT_LT(NowMs() - start, kHangBound) << url;
+        EXPECT_TRUE((status == MON_DOWN && check.m_dwError == 12002) ||
+                    (status == MON_ERROR && check.m_dwError == 12030))
+            << url << ": status " << status << ", error " << check.m_dwError;
+    }
+}
+
+TEST(CheckUrl, StallAfterTheHeadersIsAFailedRead) {
+    NEED_FIXTURE(http, "HTTP4");
+    CNetCheck check;
+    check.m_dwTimeMs = 5;
+    DWORD start = NowMs();
+    EXPECT_EQ(check.CheckUrl(Url("127.0.0.1", "HTTP4", "/stall"), kPhrase), MON_DOWN);
+    EXPECT_LT(NowMs() - start, kHangBound);
+    EXPECT_EQ(check.m_dwTimeMs, kNoTime);
+    // Windows names the read time-out 12002, Wine 10060.
+    EXPECT_TRUE(check.m_dwError == 12002 || check.m_dwError == 10060) << check.m_dwError;
+}
+
+TEST(CheckUrl, EndlessPageIsReadUpToTheCap) {
+    NEED_FIXTURE(http, "HTTP4");
+    CNetCheck check;
+    // The phrase opens a page that never ends: found in what is read.
+    EXPECT_EQ(check.CheckUrl(Url("127.0.0.1", "HTTP4", "/endless"), kPhrase), MON_UP);
+    EXPECT_EQ(check.m_dwError, 0u);
+    // Behind many megabytes it is never reached.
+    EXPECT_EQ(check.CheckUrl(Url("127.0.0.1", "HTTP4", "/beyondcap"), kPhrase), MON_CLOSED);
+    EXPECT_EQ(check.m_dwError, 0u);
+}
+
+TEST(CheckUrl, AtMostOneAbandonedFetchPerMonitor) {
+    NEED_FIXTURE(http, "HTTP4");
+    // A fresh path of the trickle page, so the count is this test's own.
+    const std::string trickle = Url("127.0.0.1", "HTTP4", "/trickle?abandoned");
+    CNetCheck monitor;
+    for (int i = 0; i < 3; ++i) {
+        DWORD start = NowMs();
+        EXPECT_EQ(monitor.CheckUrl(trickle, kPhrase), MON_DOWN) << i;
+        EXPECT_EQ(monitor.m_dwError, 12002u) << i;
+        EXPECT_LT(NowMs() - start, kHangBound) << i;
+    }
+    // The first fetch still runs, so the later checks started none of their own.
+    CNetCheck counter;
+    EXPECT_EQ(counter.CheckUrl(Url("127.0.0.1", "HTTP4", "/count/trickle?abandoned"), L"requests=1"), MON_UP);
+    // Another monitor is not held up by it.
+    CNetCheck other;
+    EXPECT_EQ(other.CheckUrl(Url("127.0.0.1", "HTTP4", "/phrase"), kPhrase), MON_UP);
+}
+
+TEST(CheckUrl, StopRequestEndsTheWaitForAStalledFetch) {
+    NEED_FIXTURE(full, "FULL4");
+    std::atomic<bool> stop{false};
+    CNetCheck check;
+    check.SetStopFlag(&stop);
+    HANDLE setter = CreateThread(nullptr, 0, &SetFlagSoon, &stop, 0, nullptr);
+    ASSERT_NE(setter, nullptr);
+    DWORD start = NowMs();
+    check.CheckUrl(Url("127.0.0.1", "FULL4", "/"), kPhrase);
+    EXPECT_LT(NowMs() - start, kTestTimeOut);
+    WaitForSingleObject(setter, INFINITE);
+    CloseHandle(setter);
+}
