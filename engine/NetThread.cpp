@@ -20,6 +20,7 @@ void CNetThread::Prepare(const CMonitorRecord& owner, CRecordLink* link) {
     m_Record = owner;
     m_pLink = link;
     link->AddRef();
+    m_Check.SetStopFlag(&link->m_bStop);
     std::string address = fw::ToNarrow(owner.IPorURLAddress);
     if (address.size() > 250) address.resize(250);
     m_strAddress = address;

@@ -15,15 +15,11 @@ constexpr DWORD_PTR kContext = 1;
 }  // namespace
 
 CUrlFetch::CUrlFetch(const fw::HttpTarget& target, DWORD timeOutMs)
-    : m_target(target), m_dwTimeOut(timeOutMs), m_hEnded(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {}
-
-CUrlFetch::~CUrlFetch() {
-    if (m_hEnded) CloseHandle(m_hEnded);
-}
+    : m_target(target), m_dwTimeOut(timeOutMs), m_ended(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {}
 
 std::shared_ptr<CUrlFetch> CUrlFetch::Start(const fw::HttpTarget& target, DWORD timeOutMs) {
     std::shared_ptr<CUrlFetch> fetch(new CUrlFetch(target, timeOutMs));
-    if (!fetch->m_hEnded) return nullptr;
+    if (!fetch->m_ended.Valid()) return nullptr;
     // The worker holds its own reference, so the fetch outlives an abandoning check.
     auto* workerReference = new std::shared_ptr<CUrlFetch>(fetch);
     if (!fw::BeginDetachedThread(&CUrlFetch::WorkerMain, workerReference)) {
@@ -38,13 +34,13 @@ std::shared_ptr<CUrlFetch> CUrlFetch::Start(const fw::HttpTarget& target, DWORD 
 unsigned __stdcall CUrlFetch::WorkerMain(void* param) {
     auto* reference = static_cast<std::shared_ptr<CUrlFetch>*>(param);
     (*reference)->Fetch();
-    SetEvent((*reference)->m_hEnded);
+    SetEvent((*reference)->m_ended.Get());
     delete reference;
     return 0;
 }
 
 bool CUrlFetch::WaitEnded(DWORD milliseconds) const {
-    return WaitForSingleObject(m_hEnded, milliseconds) == WAIT_OBJECT_0;
+    return WaitForSingleObject(m_ended.Get(), milliseconds) == WAIT_OBJECT_0;
 }
 
 void CUrlFetch::Fetch() {

@@ -9,6 +9,7 @@
 #include <string>
 #include <windows.h>
 
+#include "framework/Handle.h"
 #include "framework/InternetSession.h"
 #include "model/MonitorTypes.h"
 
@@ -24,8 +25,6 @@ public:
     // The most of one page that is read; the rest is never fetched.
     static constexpr size_t kPageCap = 4 * 1024 * 1024;
     static constexpr DWORD kReadChunk = 64 * 1024;
-
-    ~CUrlFetch();
 
     // Starts fetching the target with WinINet's time-outs set to `timeOutMs`. Returns
     // nullptr, with the reason in GetLastError, when no worker can be started.
@@ -51,6 +50,6 @@ private:
 
     const fw::HttpTarget m_target;
     const DWORD m_dwTimeOut;
-    HANDLE m_hEnded;
+    fw::CHandle m_ended;  // set when the fetch has ended
     std::atomic<bool> m_bAbandoned{false};
 };
