@@ -2,6 +2,7 @@
 
 #include <fstream>
 #include <initializer_list>
+#include <map>
 #include <process.h>
 #include <sstream>
 #include <string>
@@ -272,44 +273,88 @@ TEST(AppendLogLine, WritesWhileAReaderHasTheFileOpen) {
 
 struct WriterJob {
     std::wstring file;
-    int writer;
+    std::wstring tag;
     int lines;
 };
 
 unsigned __stdcall WriteLines(void* param) {
     const auto* job = static_cast<const WriterJob*>(param);
     for (int i = 0; i < job->lines; ++i)
-        AppendLogLine(job->file, fw::Format(L"writer %02d line %04d | %s\r\n", job->writer, i,
-                                            std::wstring(60, L'x').c_str()));
+        AppendLogLine(job->file,
+                      fw::Format(L"%s line %04d | %s\r\n", job->tag.c_str(), i, std::wstring(60, L'x').c_str()));
     return 0;
 }
 
-TEST(AppendLogLine, ManyThreadsLoseAndTearNoLine) {
-    TempFolder folder;
-    const std::wstring file = folder.Path() + L"many.txt";
-    constexpr int kWriters = 12, kLines = 150;
+constexpr int kWritersPerProcess = 8, kLinesPerWriter = 150;
+
+// Runs kWritersPerProcess threads, each appending kLinesPerWriter lines tagged
+// "<prefix><writer>" (three characters).
+void RunWriters(const std::wstring& file, wchar_t prefix) {
     std::vector<WriterJob> jobs;
-    for (int w = 0; w < kWriters; ++w) jobs.push_back({file, w, kLines});
+    for (int w = 0; w < kWritersPerProcess; ++w) jobs.push_back({file, fw::Format(L"%c%02d", prefix, w), kLinesPerWriter});
     std::vector<HANDLE> threads;
     for (auto& job : jobs)
         threads.push_back(reinterpret_cast<HANDLE>(_beginthreadex(nullptr, 0, &WriteLines, &job, 0, nullptr)));
     WaitForMultipleObjects(static_cast<DWORD>(threads.size()), threads.data(), TRUE, 120000);
     for (HANDLE h : threads) CloseHandle(h);
+}
 
-    std::istringstream in(ReadAll(file));
+// Every line whole, every writer's lines all there and in order; returns the count.
+int CheckWriterLines(const std::string& content, const std::string& prefixes) {
+    std::istringstream in(content);
     std::string line;
-    std::vector<int> next(kWriters, 0);
+    std::map<std::string, int> next;
     int count = 0;
     while (std::getline(in, line)) {
-        int writer = -1, index = -1;
-        ASSERT_EQ(line.size(), 22u + 60u + 1u) << line;  // getline keeps the \r
-        ASSERT_EQ(sscanf(line.c_str(), "writer %2d line %4d |", &writer, &index), 2) << line;
-        ASSERT_TRUE(writer >= 0 && writer < kWriters) << line;
-        EXPECT_EQ(index, next[writer]) << line;  // each writer's lines in order
-        next[writer] = index + 1;
+        char tag[4] = {};
+        int index = -1;
+        EXPECT_EQ(line.size(), 16u + 60u + 1u) << line;  // getline keeps the \r
+        EXPECT_EQ(sscanf(line.c_str(), "%3s line %4d |", tag, &index), 2) << line;
+        EXPECT_NE(prefixes.find(tag[0]), std::string::npos) << line;
+        EXPECT_EQ(index, next[tag]) << line;
+        next[tag] = index + 1;
         ++count;
     }
-    EXPECT_EQ(count, kWriters * kLines);
+    for (const auto& writer : next) EXPECT_EQ(writer.second, kLinesPerWriter) << writer.first;
+    return count;
+}
+
+TEST(AppendLogLine, ManyThreadsLoseAndTearNoLine) {
+    TempFolder folder;
+    const std::wstring file = folder.Path() + L"many.txt";
+    RunWriters(file, L'a');
+    EXPECT_EQ(CheckWriterLines(ReadAll(file), "a"), kWritersPerProcess * kLinesPerWriter);
+}
+
+// The other process of TwoProcessesLoseAndTearNoLine; skipped when run on its own.
+TEST(AppendLogLineChild, WritesForParent) {
+    wchar_t file[MAX_PATH] = {};
+    if (!GetEnvironmentVariableW(L"ORVALEN_LOG_CHILD_FILE", file, MAX_PATH)) GTEST_SKIP();
+    RunWriters(file, L'c');
+}
+
+TEST(AppendLogLine, TwoProcessesLoseAndTearNoLine) {
+    TempFolder folder;
+    const std::wstring file = folder.Path() + L"shared.txt";
+    wchar_t self[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    std::wstring commandLine = fw::Format(L"\"%s\" --gtest_filter=AppendLogLineChild.*", self);
+    SetEnvironmentVariableW(L"ORVALEN_LOG_CHILD_FILE", file.c_str());
+    STARTUPINFOW si = {sizeof(si)};
+    PROCESS_INFORMATION pi = {};
+    const BOOL started =
+        CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi);
+    SetEnvironmentVariableW(L"ORVALEN_LOG_CHILD_FILE", nullptr);
+    ASSERT_TRUE(started);
+    RunWriters(file, L'p');
+    EXPECT_EQ(WaitForSingleObject(pi.hProcess, 120000), WAIT_OBJECT_0);
+    DWORD code = 1;
+    GetExitCodeProcess(pi.hProcess, &code);
+    if (code == STILL_ACTIVE) TerminateProcess(pi.hProcess, 1);
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+    EXPECT_EQ(code, 0u);
+    EXPECT_EQ(CheckWriterLines(ReadAll(file), "pc"), 2 * kWritersPerProcess * kLinesPerWriter);
 }
 
 }  // namespace
