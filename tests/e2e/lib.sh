@@ -1,0 +1,104 @@
+# Sourced by every end-to-end test. It prepares a data folder, starts the real
+# Orvalen.exe under Wine (inside the session that scripts/test.sh set up: private
+# prefix, Xvfb display, loopback-only network) and drives it with orvdriver.exe.
+# Every process a test starts is ended by its id when the test ends.
+set -euo pipefail
+
+: "${ORVALEN_BIN:?run through ctest (scripts/test.sh)}"
+E2E_NAME="$(basename "${BASH_SOURCE[1]:-$0}" .sh)"
+E2E_DIR="${ORVALEN_BUILD}/e2e/${E2E_NAME}"
+rm -rf "$E2E_DIR"
+mkdir -p "$E2E_DIR"
+E2E_WIN_PIDS=()    # Windows process ids of programs started with launch
+E2E_UNIX_PIDS=()   # Unix process ids of helpers (fixtures)
+
+e2e_cleanup() {
+    local pid
+    for pid in "${E2E_WIN_PIDS[@]}"; do
+        wine "$ORVALEN_BIN/orvdriver.exe" kill "$pid" >/dev/null 2>&1 || true
+    done
+    for pid in "${E2E_UNIX_PIDS[@]}"; do
+        kill "$pid" >/dev/null 2>&1 || true
+        wait "$pid" 2>/dev/null || true
+    done
+}
+trap e2e_cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+# The Windows path of a Unix path (Wine maps / to drive Z:).
+winpath() {
+    local p
+    p="$(realpath -m "$1")"
+    printf 'Z:%s' "${p//\//\\}"
+}
+
+drv() {
+    wine "$ORVALEN_BIN/orvdriver.exe" "$@" 2>/dev/null | tr -d '\r'
+}
+
+# A fresh application-data folder for this test; prints its Unix path.
+# The program's data folder is then "$APPDATA_DIR/Carrowmede/Orvalen".
+new_appdata() {
+    local dir="$E2E_DIR/appdata${1:-}"
+    rm -rf "$dir"
+    mkdir -p "$dir"
+    echo "$dir"
+}
+
+data_folder() { echo "$1/Carrowmede/Orvalen"; }
+
+# Writes a main configuration file from stdin (Unix line ends become CR LF).
+write_main_ini() {
+    local appdata="$1" name="${2:-MainConfAID1.ini}"
+    mkdir -p "$(data_folder "$appdata")"
+    sed 's/$/\r/' > "$(data_folder "$appdata")/$name"
+}
+
+# Starts Orvalen with the given application-data folder and arguments; prints its
+# Windows process id and remembers it for cleanup (call it without $(...) and read
+# the id from LAST_PID, so that the cleanup list is kept in this shell).
+start_orvalen() {
+    local appdata="$1"
+    shift
+    # Output goes to a file: a pipe would stay open as long as Wine keeps the child.
+    wine "$ORVALEN_BIN/orvdriver.exe" launch "$(winpath "$appdata")" "$(winpath "$ORVALEN_BIN/Orvalen.exe")" "$@" \
+        >"$E2E_DIR/launch.out" 2>/dev/null </dev/null || true
+    LAST_PID="$(tr -d '\r\n' <"$E2E_DIR/launch.out")"
+    [ -n "$LAST_PID" ] || fail "could not start Orvalen"
+    E2E_WIN_PIDS+=("$LAST_PID")
+}
+
+# Waits until a window with exactly this title exists.
+wait_window() {
+    drv wait-window "$1" "${2:-20000}" >/dev/null || fail "no window titled '$1'"
+}
+
+# Waits until the Windows process ends; fails after the time-out.
+wait_exit() {
+    drv wait-pid "$1" "${2:-20000}" >/dev/null || fail "process $1 did not end"
+}
+
+# Saves a screenshot of the whole Xvfb screen; prints its path.
+screenshot() {
+    local file="$E2E_DIR/$1.png"
+    import -window root "$file"
+    echo "$file"
+}
+
+# The colour of one pixel of a picture as "r g b".
+pixel() {
+    local file="$1" x="$2" y="$3"
+    convert "$file" -format "%[fx:int(255*p{$x,$y}.r+0.5)] %[fx:int(255*p{$x,$y}.g+0.5)] %[fx:int(255*p{$x,$y}.b+0.5)]" info:
+}
+
+assert_eq() {
+    [ "$1" == "$2" ] || fail "${3:-value}: expected '$2', got '$1'"
+}
+
+pass() {
+    echo "PASS: $E2E_NAME"
+}
