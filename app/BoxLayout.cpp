@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "model/MonitorTypes.h"
+
 namespace {
 
 struct LayoutTable {
@@ -45,4 +47,27 @@ RECT FitPicture(int w, int h, const RECT& area) {
     const int x = (area.left + area.right) / 2 - w / 2;
     const int y = (area.top + area.bottom) / 2 - h / 2;
     return {x, y, x + w, y + h};
+}
+
+BoxPicture BoxPictureFor(int status, int picTypeUp, int picTypeDown) {
+    if (status == MON_UP) return picTypeUp == 1 ? BoxPicture::Up : BoxPicture::None;
+    if (picTypeDown != 1) return BoxPicture::None;
+    switch (status) {
+    case MON_DOWN:
+    case MON_CLOSED: return BoxPicture::Down;
+    case MON_ERROR:
+    case MON_ADDR_ERROR: return BoxPicture::Error;
+    case MON_CHECKING: return BoxPicture::Checking;
+    case MON_DISABLED: return BoxPicture::Disabled;
+    default: return BoxPicture::None;
+    }
+}
+
+BoxMarker BoxMarkerFor(int nBox, int insertMark, int boxMenuOpen, int menuBox) {
+    if (boxMenuOpen != 1) return BoxMarker::None;
+    if (insertMark == 0) return (menuBox >= 1 && menuBox == nBox) ? BoxMarker::Frame : BoxMarker::None;
+    if (insertMark != 1) return BoxMarker::None;
+    if (menuBox == 0 && nBox == 1) return BoxMarker::LeadingLine;
+    if (menuBox >= 1 && menuBox == nBox) return BoxMarker::TrailingLine;
+    return BoxMarker::None;
 }

@@ -24,3 +24,13 @@ BoxLayout MakeBoxLayout(int xBox, int yBox, int linesOn);
 // centred (each half rounded toward zero). Empty when the area or the size is empty
 // (the caller then draws nothing).
 RECT FitPicture(int w, int h, const RECT& area);
+
+// Which picture a box shows, by its status and its picture switches.
+enum class BoxPicture { None, Up, Down, Error, Checking, Disabled };
+BoxPicture BoxPictureFor(int status, int picTypeUp, int picTypeDown);
+
+// The dotted markers of the box menu: a frame around the box the menu is open on, or
+// after "Add Mon." a line where the new box will go (the leading edge of box 1 when
+// the menu was opened on the grip strip, else the trailing edge of that box).
+enum class BoxMarker { None, Frame, LeadingLine, TrailingLine };
+BoxMarker BoxMarkerFor(int nBox, int insertMark, int boxMenuOpen, int menuBox);

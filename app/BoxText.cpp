@@ -74,3 +74,9 @@ size_t InfoLinesDrawn(size_t lineCount, int status) {
 UINT TextPlacementFlags(int textWidth, int boxWidth) {
     return textWidth <= boxWidth ? (DT_SINGLELINE | DT_CENTER) : DT_SINGLELINE;
 }
+
+BoxColours BoxColoursFor(int status, COLORREF boxUp, COLORREF boxDown, COLORREF textUp, COLORREF textDown) {
+    if (status == MON_UP) return {boxUp, textUp};
+    if (status == MON_DOWN || status == MON_CLOSED) return {boxDown, textDown};
+    return {RGB(255, 255, 255), RGB(0, 0, 0)};
+}

@@ -58,3 +58,12 @@ size_t InfoLinesDrawn(size_t lineCount, int status);
 // DrawText flags of a one-line text: centred when it fits the box width, else
 // left-aligned (and cut at the right edge).
 UINT TextPlacementFlags(int textWidth, int boxWidth);
+
+struct BoxColours {
+    COLORREF background;
+    COLORREF text;
+};
+
+// The monitor's Up colours for Up, its Down colours for Down and Closed, black on white
+// for every other status.
+BoxColours BoxColoursFor(int status, COLORREF boxUp, COLORREF boxDown, COLORREF textUp, COLORREF textDown);

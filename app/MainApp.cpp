@@ -43,7 +43,8 @@ BOOL CMainApp::InitInstance() {
 
     CMainDlg dialog(nullptr, instance);
     m_hMainWnd = nullptr;
-    dialog.DoModal();
+    // Without a data folder the user has been told why, and the program ends.
+    if (dialog.HasDataFolder()) dialog.DoModal();
     return FALSE;
 }
 

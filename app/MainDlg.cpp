@@ -1,44 +1,117 @@
 #include "app/MainDlg.h"
 
-#include "app/Instances.h"
+#include <shlwapi.h>
+
+#include "app/DataFolders.h"
+#include "framework/AppMessage.h"
+#include "model/IconFile.h"
 #include "model/Messages.h"
 #include "model/RecordLink.h"
+#include "model/SharedRoutines.h"
+#include "model/SharedSettings.h"
 #include "resource.h"
 
-CMainDlg::CMainDlg(HWND parent, int instance) : fw::CDialog(IDD_MAIN_DIALOG, parent), m_nInstance(instance) {
+namespace {
+
+// Icons the window owns and destroys: loaded without LR_SHARED, at their own size
+// (0 x 0) or at a given one.
+HICON LoadOwnedIcon(UINT id, int width = 0, int height = 0) {
+    return static_cast<HICON>(
+        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_ICON, width, height, 0));
+}
+
+}  // namespace
+
+CMainDlg::CMainDlg(HWND parent, int instance) : fw::CDialog(IDD_MAIN_DIALOG, parent) {
     fw::CDialog::RegisterDialogClass(L"OrvalenStrip");
+    m_nInstance = instance;
+    CSharedSettings::Get().RunningOnWine = IsRunningOnWine() ? 1 : 0;
+    m_bModalBusy = 0;
+    HideTaskBarButton = 0;
+    ShowReplyTime = 0;
+
     m_hIcon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME));
+    m_hGripIconRow.Reset(LoadOwnedIcon(IDI_GRIP_ROW));
+    m_hGripIconColumn.Reset(LoadOwnedIcon(IDI_GRIP_COLUMN));
+    m_bBoxMenuOpen = 0;
+
+    std::wstring appData;
+    AppDataResult appDataState = ReadAppDataFolder(appData);
+    if (appDataState != AppDataResult::Ok) {
+        // Without it the tree would land in the current drive's root: stop instead.
+        fw::AppMessageBox(AppDataProblemText(appDataState), MB_OK | MB_ICONERROR);
+        return;
+    }
+    m_bHasDataFolder = true;
+    DataFolders folders = MakeDataFolders(appData, m_nInstance);
+    m_strBaseFolder = folders.base;
+    m_strMainIniPath = folders.mainIni;
+    m_strMenuIniPath = folders.menuIni;
+    m_strDefaultSkinPath = folders.defaultSkin;
+    m_strPicturesFolder = folders.pictures;
+    m_strSkinsFolder = folders.skins;
+    m_strLogsFolder = folders.logs;
+    CreateDataFolderTree(folders);
+
+    WriteDefaultPictures();
+    CreateBoxFonts();
+    LoadStatusIcons();
+    m_iniMenu.SetPath(m_strMenuIniPath);
+    m_iniDefaultSkin.SetPath(m_strDefaultSkinPath);
     LoadConfig();
 }
 
+// The icons, fonts, bitmaps and the tray object free themselves; the records and their
+// threads were ended by OnDestroy.
 CMainDlg::~CMainDlg() = default;
 
-int CMainDlg::OnCreate(CREATESTRUCTW*) {
-    SetWindowTextW(m_hWnd, InstanceWindowTitle(m_nInstance).c_str());
-    return 0;
-}
-
-BOOL CMainDlg::OnInitDialog() {
-    SendMessageW(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
-    SendMessageW(m_hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
-    ApplyLayoutAndStart();
-    ShowWindow(m_hWnd, SW_SHOW);
-    ShowWindow(m_hWnd, SW_RESTORE);
-    RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-    return TRUE;
-}
-
-void CMainDlg::ApplyLayoutAndStart() {
-    FitWindowToBoxes();
-    for (int i = 0; i < NumBox; ++i) {
-        CMonitorRecord* record = m_apRecords[i];
-        if (!record) continue;
-        record->m_hOwner = m_hWnd;
-        record->m_nStatus = 0;
-        OnCheckResult(MAKEWPARAM(i, record->Disabled ? MON_DISABLED : MON_CHECKING), 0);
+void CMainDlg::WriteDefaultPictures() {
+    struct DefaultPicture {
+        const wchar_t* name;
+        UINT iconId;
+    };
+    const DefaultPicture pictures[] = {{kDefaultPictureUp, IDI_DEFAULT_PICTURE},
+                                       {kDefaultPictureDown, IDI_DEFAULT_PICTURE_BW}};
+    for (const DefaultPicture& picture : pictures) {
+        std::wstring path = m_strPicturesFolder + picture.name;
+        // An existing picture is never replaced, whatever it holds.
+        if (GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES) continue;
+        fw::CIcon icon(LoadOwnedIcon(picture.iconId));
+        if (!icon) continue;
+        HICON icons[] = {icon};
+        SaveIconFile(path.c_str(), icons, 1);
     }
-    for (int i = 0; i < NumBox; ++i)
-        if (m_apRecords[i] && !m_apRecords[i]->Disabled) m_apRecords[i]->StartThread();
+}
+
+void CMainDlg::CreateBoxFonts() {
+    NONCLIENTMETRICSW metrics = {};
+    // Before Vista the structure ends before its last field.
+    metrics.cbSize = IsVistaOrLater() ? sizeof(metrics) : sizeof(metrics) - sizeof(metrics.iPaddedBorderWidth);
+    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0);
+    // Each font changes the one before it, so face, character set and quality stay the
+    // message font's, and the info fonts keep its width.
+    LOGFONTW font = metrics.lfMessageFont;
+    font.lfHeight = 12;
+    font.lfWeight = FW_NORMAL;
+    m_fontInfoSmall.Reset(CreateFontIndirectW(&font));
+    font.lfHeight = 14;
+    m_fontInfoLarge.Reset(CreateFontIndirectW(&font));
+    font.lfWidth = 6;
+    font.lfWeight = FW_SEMIBOLD;
+    m_fontNameSmall.Reset(CreateFontIndirectW(&font));
+    font.lfHeight = 17;
+    font.lfWidth = 7;
+    m_fontNameLarge.Reset(CreateFontIndirectW(&font));
+}
+
+void CMainDlg::LoadStatusIcons() {
+    const int cx = GetSystemMetrics(SM_CXICON);
+    const int cy = GetSystemMetrics(SM_CYICON);
+    m_hErrorIcon.Reset(LoadOwnedIcon(IDI_STATUS_ERROR, cx, cy));
+    m_hCheckingIcon.Reset(LoadOwnedIcon(IDI_STATUS_CHECKING, cx, cy));
+    m_hDisabledIcon.Reset(LoadOwnedIcon(IDI_STATUS_DISABLED, cx, cy));
+    m_sizeErrorIcon = {cx, cy};
+    m_sizeStateIcon = {cx, cy};
 }
 
 BOOL CMainDlg::OnCommand(WORD id, WORD code, HWND control) {
@@ -85,6 +158,11 @@ void CMainDlg::OnDestroy() {
         m_apRecords[i] = nullptr;
     }
     NumBox = 0;
+    m_tray.RemoveIcon();
+}
+
+void CMainDlg::RedrawWholeWindow() {
+    RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
 }
 
 INT_PTR CMainDlg::DialogProc(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -95,6 +173,11 @@ INT_PTR CMainDlg::DialogProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_QUERYDRAGICON:
         SetMsgResult(reinterpret_cast<LRESULT>(m_hIcon));
         return TRUE;
+    case WM_SETTINGCHANGE:
+        // The default processing (after this returns) draws nothing, so the order of the
+        // two does not show.
+        RedrawWholeWindow();
+        return FALSE;
     case WM_DESTROY:
         OnDestroy();
         return FALSE;

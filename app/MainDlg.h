@@ -1,18 +1,42 @@
 #pragma once
 // The strip window: owns the monitors, the window settings, the tray icon, the fonts
-// and icons, and runs as the program's modal dialog.
+// and icons, and runs as the program's modal dialog. The settings that monitoring
+// threads read (logging, error sounds, the logs folder, the Wine test) live in
+// CSharedSettings, not here.
+#include <array>
 #include <string>
 #include <windows.h>
 
+#include "app/SystemTray.h"
 #include "framework/Dialog.h"
+#include "framework/GdiHandles.h"
+#include "model/IconBitmap.h"
 #include "model/IniFile.h"
 #include "model/MainConfig.h"
 #include "model/MonitorRecord.h"
+
+// One command of the user's own box menu.
+struct CustomMenuItem {
+    std::wstring Caption;
+    std::wstring Application;
+    std::wstring Parameters;
+};
+
+constexpr int kCustomMenuItems = 7;
+
+// Icon resources shown as menu item images (tray menu, box menu, z-order mark).
+constexpr std::array<UINT, 31> kMenuIconIds = {287, 289, 305, 290, 304, 205, 302, 294, 295, 296, 307,
+                                               306, 286, 291, 297, 298, 299, 300, 301, 303, 308, 309,
+                                               310, 311, 312, 313, 318, 319, 320, 211, 293};
 
 class CMainDlg : public fw::CDialog {
 public:
     CMainDlg(HWND parent, int instance);
     ~CMainDlg() override;
+
+    // False when "APPDATA" gives no data folder: the user has been told, nothing was
+    // created or loaded, and the window must not run.
+    bool HasDataFolder() const { return m_bHasDataFolder; }
 
     // Configuration (loading).
     void LoadConfig();
@@ -26,13 +50,28 @@ public:
     LRESULT OnActivateInstance(WPARAM wParam, LPARAM lParam);
 
     // Painting.
-    void OnPaint();
-    void RedrawBox(int box);          // boxes count from 1; 0 is the grip strip
+    void RedrawBox(int nBox);  // boxes count from 1; 0 and below do nothing
     void FitWindowToBoxes();
-    void LoadBoxPictures(int index);
+    void LoadBoxPictures(int nIndex);  // records count from 0
 
-    int m_nInstance = 0;
-    HICON m_hIcon = nullptr;
+    // Z-order modes (tray menu commands): always on top, normal, always at the bottom.
+    void OnAlwaysTop();
+    void OnNormal();
+    void OnAlwaysBottom();
+
+    // The menu image made from an icon resource of kMenuIconIds; none for another id.
+    HBITMAP MenuIconBitmap(UINT iconId) const;
+
+    CSystemTray m_tray;
+    HICON m_hIcon = nullptr;  // shared application icon, never destroyed
+    fw::CIcon m_hGripIconRow, m_hGripIconColumn;
+    fw::CIcon m_hInstanceIcon;
+    fw::CIcon m_hErrorIcon, m_hCheckingIcon, m_hDisabledIcon;
+    SIZE m_sizeErrorIcon = {};
+    SIZE m_sizeStateIcon = {};
+    fw::CMenu m_menuTray;
+    fw::CFont m_fontNameSmall, m_fontInfoSmall, m_fontNameLarge, m_fontInfoLarge;
+    int m_nCustomRows = 0;
 
     // Window settings ("main" keys).
     int WinBeh = 1;
@@ -45,26 +84,31 @@ public:
     BYTE ShowMethod = 1;
     BYTE ShowIPAddress = 1;
     BYTE ShowStatus = 1;
-    int ShowReplyTime = 0;
-    int HideTaskBarButton = 0;
-    int DCOBEFE = 0;
-    std::wstring DCOBEFPath;
-    std::wstring DCOBEFParameters;
-    UINT Volume = 65535;
 
     // Data folder tree and file paths.
     std::wstring m_strSkinsFolder, m_strPicturesFolder, m_strMainIniPath, m_strBaseFolder, m_strMenuIniPath,
-        m_strDefaultSkinPath, m_strLogsFolder;
+        m_strDefaultSkinPath;
     CIniFile m_iniMain, m_iniMenu, m_iniDefaultSkin;
 
     int m_nMenuCommand = 0;
     int m_bBoxMenuOpen = 0;
     int m_bModalBusy = 0;
-    int m_bRunningOnWine = 0;
+    int ShowReplyTime = 0;
+    int HideTaskBarButton = 0;
+    int DCOBEFE = 0;
+    std::wstring DCOBEFPath;
+    std::wstring DCOBEFParameters;
+    std::wstring m_strLogsFolder;  // with a trailing backslash; the default of LogDir
     int m_nMenuBox = 0;
-    int m_bInsertMark = 0;
-
+    int m_nDblClickBox = 0;
+    int m_nCustomItem = 0;
+    CustomMenuItem m_CustomItems[kCustomMenuItems];
     CMonitorRecord* m_apRecords[kMaxMonitors] = {};
+    UINT Volume = 65535;
+    int m_bInsertMark = 0;
+    int m_nInstance = 0;
+    fw::CBitmap m_bmpResetConfig, m_bmpNoMark, m_bmpDisableFiles, m_bmpBoxMenu;
+    std::array<CIconBitmap, kMenuIconIds.size()> m_aMenuIcons;
 
 protected:
     INT_PTR DialogProc(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -72,4 +116,25 @@ protected:
     int OnCreate(CREATESTRUCTW* create) override;
     BOOL OnCommand(WORD id, WORD code, HWND control) override;
     void OnDestroy();
+
+private:
+    void BuildDataFolders();
+    void WriteDefaultPictures();
+    void CreateBoxFonts();
+    void LoadStatusIcons();
+    void LoadMenuImages();
+    void SetTrayMenuImages();
+    void PlaceWindow();
+    void ApplyTaskbarButton();
+    void RedrawWholeWindow();
+
+    // Painting.
+    void OnPaint();
+    void DrawBox(int nBox, HDC dc);
+    void DrawBoxPicture(HDC dc, HICON icon, SIZE nominal, const RECT& area);
+    void DrawBoxText(HDC dc, const std::wstring& text, RECT rect);
+    void DrawBoxMarkers(int nBox, HDC dc);
+    void DrawBoxToScreen(int nBox, HDC screen, HDC memory);
+
+    bool m_bHasDataFolder = false;
 };

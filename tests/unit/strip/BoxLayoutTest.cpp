@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/BoxLayout.h"
+#include "model/MonitorTypes.h"
 
 namespace {
 
@@ -79,6 +80,55 @@ TEST(FitPicture, ScalesSquaresCutsOthersAndCentres) {
         RECT r = FitPicture(c.w, c.h, c.area);
         ExpectRect(r, c.expected.left, c.expected.top, c.expected.right, c.expected.bottom, c.name);
     }
+}
+
+}  // namespace
+
+namespace {
+
+struct PictureCase {
+    int status;
+    int picTypeUp;
+    int picTypeDown;
+    BoxPicture picture;
+};
+
+TEST(BoxPictureFor, ChoosesByStatusAndSwitches) {
+    const PictureCase cases[] = {
+        {MON_UP, 1, 1, BoxPicture::Up},           {MON_UP, 0, 1, BoxPicture::None},
+        {MON_DOWN, 1, 1, BoxPicture::Down},       {MON_CLOSED, 0, 1, BoxPicture::Down},
+        {MON_DOWN, 1, 0, BoxPicture::None},       {MON_ERROR, 1, 1, BoxPicture::Error},
+        {MON_ADDR_ERROR, 0, 1, BoxPicture::Error}, {MON_CHECKING, 1, 1, BoxPicture::Checking},
+        {MON_DISABLED, 1, 1, BoxPicture::Disabled},
+        // The status pictures follow the Down switch.
+        {MON_CHECKING, 1, 0, BoxPicture::None},   {MON_DISABLED, 1, 2, BoxPicture::None},
+        {0, 1, 1, BoxPicture::None},              {3, 1, 1, BoxPicture::None},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(BoxPictureFor(c.status, c.picTypeUp, c.picTypeDown), c.picture)
+            << c.status << " " << c.picTypeUp << c.picTypeDown;
+}
+
+struct MarkerCase {
+    const char* name;
+    int nBox, insertMark, menuOpen, menuBox;
+    BoxMarker marker;
+};
+
+TEST(BoxMarkerFor, FramesTheMenuBoxOrMarksWhereTheNewBoxGoes) {
+    const MarkerCase cases[] = {
+        {"menu closed", 2, 0, 0, 2, BoxMarker::None},
+        {"menu open on this box", 2, 0, 1, 2, BoxMarker::Frame},
+        {"menu open on another box", 3, 0, 1, 2, BoxMarker::None},
+        {"menu open on the grip", 1, 0, 1, 0, BoxMarker::None},
+        {"add after this box", 2, 1, 1, 2, BoxMarker::TrailingLine},
+        {"add after another box", 1, 1, 1, 2, BoxMarker::None},
+        {"add from the grip, box 1", 1, 1, 1, 0, BoxMarker::LeadingLine},
+        {"add from the grip, box 2", 2, 1, 1, 0, BoxMarker::None},
+        {"add mark but menu closed", 2, 1, 0, 2, BoxMarker::None},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(BoxMarkerFor(c.nBox, c.insertMark, c.menuOpen, c.menuBox), c.marker) << c.name;
 }
 
 }  // namespace

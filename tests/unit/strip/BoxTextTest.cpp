@@ -166,3 +166,30 @@ TEST(TextPlacementFlags, CentresWhatFitsElseLeftAligns) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(BoxColoursFor, MonitorColoursForNetworkStatesElseBlackOnWhite) {
+    const COLORREF boxUp = RGB(0, 200, 0), boxDown = RGB(200, 0, 0), textUp = RGB(1, 2, 3),
+                   textDown = RGB(4, 5, 6);
+    struct Case {
+        int status;
+        COLORREF background, text;
+    } const cases[] = {
+        {MON_UP, boxUp, textUp},
+        {MON_DOWN, boxDown, textDown},
+        {MON_CLOSED, boxDown, textDown},
+        {MON_ERROR, RGB(255, 255, 255), RGB(0, 0, 0)},
+        {MON_ADDR_ERROR, RGB(255, 255, 255), RGB(0, 0, 0)},
+        {MON_CHECKING, RGB(255, 255, 255), RGB(0, 0, 0)},
+        {MON_DISABLED, RGB(255, 255, 255), RGB(0, 0, 0)},
+        {0, RGB(255, 255, 255), RGB(0, 0, 0)},  // before the first status: no stale pixels
+    };
+    for (const auto& c : cases) {
+        BoxColours colours = BoxColoursFor(c.status, boxUp, boxDown, textUp, textDown);
+        EXPECT_EQ(colours.background, c.background) << c.status;
+        EXPECT_EQ(colours.text, c.text) << c.status;
+    }
+}
+
+}  // namespace

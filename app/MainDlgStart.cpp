@@ -1,0 +1,153 @@
+// The window's creation and start: tray menu and its images, tray icon, title, first
+// placement, taskbar button, volume, first statuses and the monitoring threads.
+#include <windows.h>
+#include <mmsystem.h>
+#include <shobjidl.h>
+
+#include "app/Instances.h"
+#include "app/MainDlg.h"
+#include "app/StripGeometry.h"
+#include "framework/AppMessage.h"
+#include "model/Messages.h"
+#include "resource.h"
+
+namespace {
+
+// The tray menu's item images: an icon resource made into a bitmap, or (icon 0) the
+// window's bitmap resource for that command.
+struct TrayMenuImage {
+    UINT command;
+    UINT iconId;
+};
+const TrayMenuImage kTrayMenuImages[] = {
+    {ID_TRAY_ABOUT, IDI_MENU_ABOUT},
+    {ID_TRAY_HELP, IDI_MENU_HELP},
+    {ID_TRAY_RESET_POSITION, IDI_MENU_RESET_POSITION},
+    {ID_TRAY_SHOW, IDI_MENU_SHOW},
+    {ID_TRAY_DISABLE_ALL_NOTIF, IDI_MENU_ALL_NOTIF},
+    {ID_TRAY_DISABLE_SOUNDS, IDI_BUTTON_TEST_SOUND},
+    {ID_TRAY_DISABLE_MSGBOXES, IDI_MENU_MESSAGE_BOXES},
+    {ID_TRAY_DISABLE_FILES, 0},
+    {ID_TRAY_ENABLE_ALL_MON, IDI_MENU_ENABLE_ALL},
+    {ID_TRAY_DISABLE_ALL_MON, IDI_MENU_DISABLE_ALL},
+    {ID_TRAY_LOGS, IDI_MENU_LOGS},
+    {ID_TRAY_CONFIG_BACKUP, IDI_MENU_BACKUP_CONFIG},
+    {ID_TRAY_CONFIG_RESTORE, IDI_MENU_RESTORE_CONFIG},
+    {ID_TRAY_CONFIG_RESET, 0},
+    {ID_TRAY_OPTIONS, IDI_MENU_OPTIONS},
+    {ID_TRAY_QUIT, IDI_MENU_QUIT},
+};
+
+const UINT kInstanceIcons[] = {IDI_INSTANCE_0, IDI_INSTANCE_1, IDI_INSTANCE_2, IDI_INSTANCE_3, IDI_INSTANCE_4};
+
+HBITMAP LoadBitmapResource(UINT id) { return LoadBitmapW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id)); }
+
+}  // namespace
+
+int CMainDlg::OnCreate(CREATESTRUCTW*) {
+    m_menuTray.Reset(LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_TRAY_MENU)));
+    m_tray.SetNotifyWnd(m_hWnd);
+    int instance = (m_nInstance >= 0 && m_nInstance < kInstanceCount) ? m_nInstance : 0;
+    // The standard icon size, as LoadIcon gives it, but owned: it is destroyed with us.
+    m_hInstanceIcon.Reset(static_cast<HICON>(
+        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kInstanceIcons[instance]), IMAGE_ICON,
+                   GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), 0)));
+    LoadMenuImages();
+    SetTrayMenuImages();
+
+    if (!m_tray.Create(nullptr, UM_TRAY_CALLBACK, L"Orvalen\nCarrowmede", m_hInstanceIcon, IDR_TRAY_MENU, FALSE,
+                       nullptr, nullptr, NIIF_INFO, 3)) {
+        fw::AppMessageBox(L"Can't create system tray icon.", MB_OK);
+        return -1;
+    }
+    SetWindowTextW(m_hWnd, InstanceWindowTitle(m_nInstance).c_str());
+    PlaceWindow();
+    return 0;
+}
+
+void CMainDlg::LoadMenuImages() {
+    for (size_t i = 0; i < kMenuIconIds.size(); ++i) m_aMenuIcons[i].Load(static_cast<WORD>(kMenuIconIds[i]));
+    m_bmpResetConfig.Reset(LoadBitmapResource(IDB_MENU_RESET_CONFIG));
+    m_bmpDisableFiles.Reset(LoadBitmapResource(IDB_MENU_DISABLE_FILES));
+    m_bmpBoxMenu.Reset(LoadBitmapResource(IDB_MENU_PING));
+    // m_bmpNoMark holds no bitmap: an item given it shows no image.
+}
+
+HBITMAP CMainDlg::MenuIconBitmap(UINT iconId) const {
+    for (size_t i = 0; i < kMenuIconIds.size(); ++i)
+        if (kMenuIconIds[i] == iconId) return m_aMenuIcons[i].m_bitmap;
+    return nullptr;
+}
+
+void CMainDlg::SetTrayMenuImages() {
+    if (!m_menuTray) return;
+    for (const TrayMenuImage& image : kTrayMenuImages) {
+        HBITMAP bitmap = image.iconId ? MenuIconBitmap(image.iconId)
+                         : image.command == ID_TRAY_DISABLE_FILES ? m_bmpDisableFiles.Get()
+                                                                   : m_bmpResetConfig.Get();
+        SetMenuItemBitmaps(m_menuTray, image.command, MF_BYCOMMAND, bitmap, bitmap);
+    }
+}
+
+void CMainDlg::PlaceWindow() {
+    SIZE size = StripWindowSize({NumBox, WinPos != 0, XBox, YBox});
+    SetWindowPos(m_hWnd, HWND_TOP, PosX, PosY, size.cx, size.cy, 0);
+}
+
+BOOL CMainDlg::OnInitDialog() {
+    m_iniMain.SetPath(m_strMainIniPath);
+    SendMessageW(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
+    SendMessageW(m_hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
+    ApplyLayoutAndStart();
+    switch (WinBeh) {
+    case 0: OnAlwaysTop(); break;
+    case 1: OnNormal(); break;
+    case 2: OnAlwaysBottom(); break;
+    default: break;
+    }
+    ShowWindow(m_hWnd, SW_SHOW);
+    ShowWindow(m_hWnd, SW_RESTORE);
+    RedrawWholeWindow();
+    return TRUE;
+}
+
+void CMainDlg::ApplyLayoutAndStart() {
+    ShowWindow(m_hWnd, SW_RESTORE);
+    PlaceWindow();
+    ShowWindow(m_hWnd, SW_HIDE);
+    ApplyTaskbarButton();
+    ShowWindow(m_hWnd, SW_SHOW);
+    // The same level for the left and the right channel; no sound device is no error here.
+    waveOutSetVolume(nullptr, Volume * 0x10001u);
+    RedrawWholeWindow();
+
+    for (int i = 0; i < NumBox; ++i) {
+        CMonitorRecord* record = m_apRecords[i];
+        if (!record) continue;
+        record->m_hOwner = m_hWnd;
+        record->m_nStatus = 0;
+        OnCheckResult(MAKEWPARAM(i, record->Disabled ? MON_DISABLED : MON_CHECKING), 0);
+    }
+    for (int i = 0; i < NumBox; ++i)
+        if (m_apRecords[i] && !m_apRecords[i]->Disabled) m_apRecords[i]->StartThread();
+    ShowWindow(m_hWnd, SW_SHOW);
+    ShowWindow(m_hWnd, SW_RESTORE);
+}
+
+void CMainDlg::ApplyTaskbarButton() {
+    ITaskbarList* taskbar = nullptr;
+    if (FAILED(CoCreateInstance(CLSID_TaskbarList, nullptr, CLSCTX_INPROC_SERVER, IID_ITaskbarList,
+                                reinterpret_cast<void**>(&taskbar))) ||
+        !taskbar)
+        return;  // the button stays as the window's style gives it
+    taskbar->HrInit();
+    LONG_PTR style = GetWindowLongPtrW(m_hWnd, GWL_EXSTYLE);
+    if (HideTaskBarButton == 0) {
+        SetWindowLongPtrW(m_hWnd, GWL_EXSTYLE, (style & ~WS_EX_TOOLWINDOW) | WS_EX_APPWINDOW);
+        taskbar->AddTab(m_hWnd);
+    } else {
+        SetWindowLongPtrW(m_hWnd, GWL_EXSTYLE, (style & ~WS_EX_APPWINDOW) | WS_EX_TOOLWINDOW);
+        taskbar->DeleteTab(m_hWnd);
+    }
+    taskbar->Release();
+}
