@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "TempFiles.h"
+#include "support/TempFiles.h"
 #include "model/GlobalSettings.h"
 #include "model/MainConfig.h"
 #include "model/SharedSettings.h"
