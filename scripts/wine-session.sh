@@ -54,4 +54,10 @@ start_wine() {
     wineserver -p </dev/null >/dev/null 2>&1 &
     SESSION_PIDS+=($!)
     wine cmd /c exit </dev/null >/dev/null 2>&1 || true
+    # Xvfb has no window manager: Wine must move, minimise and restore every window itself
+    # (a window it leaves to a manager never becomes iconic here).
+    if [ ! -f "$WINEPREFIX/.orvalen-unmanaged" ]; then
+        wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1 || true
+        touch "$WINEPREFIX/.orvalen-unmanaged"
+    fi
 }
