@@ -24,6 +24,8 @@ public:
     void Prepare(const CMonitorRecord& owner, CRecordLink* link);
 
     void InitInstance() override;
+    // A monitoring thread only ever ends by a stop test or a failed handshake: exit code 1.
+    int ExitInstance() override { return 1; }
 
     bool StopRequested() const;
 
