@@ -54,6 +54,7 @@ int CNetCheck::PingIPv6(const std::string& host) {
     m_dwTimeMs = kNoTime;
     CResolvedAddress address;
     if (int r = address.Resolve(host, nullptr, nullptr)) {
+        // getaddrinfo returns the code it also leaves as the last socket error.
         m_dwError = static_cast<DWORD>(r);
         return MON_ADDR_ERROR;
     }

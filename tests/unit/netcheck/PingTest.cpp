@@ -67,7 +67,7 @@ TEST(PingIPv6, LoopbackGivesWhatThePlatformGives) {
     EXPECT_EQ(check.m_dwIpStatus, 0u);
 }
 
-TEST(PingIPv4Serial, IgnoredEchoIsDownWithTimedOutStatus) {
+TEST(IgnoredEchoSerial, PingIsDownWithTimedOutStatus) {
     if (!IcmpNamespaceSet("ICMP_IGNORED")) GTEST_SKIP() << "needs the serial ICMP fixture";
     CNetCheck check;
     DWORD start = NowMs();
@@ -77,7 +77,7 @@ TEST(PingIPv4Serial, IgnoredEchoIsDownWithTimedOutStatus) {
     EXPECT_EQ(check.m_dwError, 0u);
 }
 
-TEST(PingIPv4Serial, UnreachableRouteIsDownWithUnreachableStatus) {
+TEST(UnreachableRouteSerial, PingIsDownWithUnreachableStatus) {
     if (!IcmpNamespaceSet("ICMP_UNREACHABLE")) GTEST_SKIP() << "needs the serial ICMP fixture";
     CNetCheck check;
     EXPECT_EQ(check.PingIPv4("127.0.0.3"), MON_DOWN);

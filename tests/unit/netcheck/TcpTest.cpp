@@ -71,3 +71,26 @@ TEST(TcpConnect, TimeOutIsReadAtEachCheck) {
     // Under the old time-out the two would take at least twice as long as this bound.
     EXPECT_LT(NowMs() - start, 3 * kTestTimeOut / 2);
 }
+
+TEST(TcpConnect, IPv6ConnectThatFailsAtOnceIsNotWaitedFor) {
+    NEED_FIXTURE(http, "HTTP6");
+    // An IPv4-mapped address on an IPv6-only socket: connect refuses it at once.
+    CNetCheck check;
+    DWORD start = NowMs();
+    int status = check.TcpConnectIPv6("::ffff:127.0.0.1", http);
+    EXPECT_LT(NowMs() - start, kTestTimeOut / 2);
+    EXPECT_NE(check.m_dwError, 0u);
+    EXPECT_NE(check.m_dwError, 10060u);
+    EXPECT_NE(status, MON_UP);
+}
+
+TEST(UnreachableRouteSerial, ConnectionsAreDownAtOnce) {
+    if (!FixturePort("ICMP_UNREACHABLE")) GTEST_SKIP() << "needs the serial ICMP fixture";
+    CNetCheck check;
+    DWORD start = NowMs();
+    EXPECT_EQ(check.TcpConnectIPv4("127.0.0.3", 80), MON_DOWN);
+    EXPECT_EQ(check.m_dwError, 10065u);
+    EXPECT_EQ(check.CheckUrl("http://127.0.0.3/", L"x"), MON_DOWN);
+    EXPECT_EQ(check.m_dwError, 12029u);
+    EXPECT_LT(NowMs() - start, kTestTimeOut);
+}

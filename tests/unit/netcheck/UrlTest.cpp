@@ -119,6 +119,9 @@ TEST(CheckUrl, SilentServersEndWithWhatWinINetReports) {
         EXPECT_TRUE((status == MON_DOWN && check.m_dwError == 12002) ||
                     (status == MON_ERROR && check.m_dwError == 12030))
             << url << ": status " << status << ", error " << check.m_dwError;
+        // The fetch ended by itself (its time-outs were heeded), so the monitor's next
+        // check runs at once instead of waiting for an abandoned one.
+        EXPECT_EQ(check.CheckUrl(Url("127.0.0.1", "HTTP4", "/phrase"), kPhrase), MON_UP) << url;
     }
 }
 
@@ -132,6 +135,7 @@ TEST(CheckUrl, StallAfterTheHeadersIsAFailedRead) {
     EXPECT_EQ(check.m_dwTimeMs, kNoTime);
     // Windows names the read time-out 12002, Wine 10060.
     EXPECT_TRUE(check.m_dwError == 12002 || check.m_dwError == 10060) << check.m_dwError;
+    EXPECT_EQ(check.CheckUrl(Url("127.0.0.1", "HTTP4", "/phrase"), kPhrase), MON_UP);
 }
 
 TEST(CheckUrl, EndlessPageIsReadUpToTheCap) {
