@@ -4,6 +4,26 @@
 
 #include <string>
 
+// Deletes a folder with every file and folder in it.
+inline void RemoveTree(std::wstring folder) {
+    while (!folder.empty() && folder.back() == L'\\') folder.pop_back();
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            std::wstring name = found.cFileName;
+            if (name == L"." || name == L"..") continue;
+            std::wstring path = folder + L"\\" + name;
+            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+                RemoveTree(path);
+            else
+                DeleteFileW(path.c_str());
+        } while (FindNextFileW(search, &found));
+        FindClose(search);
+    }
+    RemoveDirectoryW(folder.c_str());
+}
+
 class CTempFolder {
 public:
     CTempFolder() {
@@ -14,18 +34,7 @@ public:
                  std::to_wstring(InterlockedIncrement(&counter)) + L"\\";
         CreateDirectoryW(m_path.c_str(), nullptr);
     }
-    ~CTempFolder() {
-        WIN32_FIND_DATAW found;
-        HANDLE search = FindFirstFileW((m_path + L"*").c_str(), &found);
-        if (search != INVALID_HANDLE_VALUE) {
-            do {
-                if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-                    DeleteFileW((m_path + found.cFileName).c_str());
-            } while (FindNextFileW(search, &found));
-            FindClose(search);
-        }
-        RemoveDirectoryW(m_path.c_str());
-    }
+    ~CTempFolder() { RemoveTree(m_path); }
     CTempFolder(const CTempFolder&) = delete;
     CTempFolder& operator=(const CTempFolder&) = delete;
 

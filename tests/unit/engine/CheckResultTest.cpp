@@ -7,44 +7,24 @@
 #include "app/MainDlg.h"
 #include "model/MonitorTypes.h"
 #include "model/RecordLink.h"
+#include "support/TempFiles.h"
 
 namespace {
-void RemoveTree(const std::wstring& folder) {
-    WIN32_FIND_DATAW found;
-    HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            std::wstring name = found.cFileName;
-            if (name == L"." || name == L"..") continue;
-            std::wstring path = folder + L"\\" + name;
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                RemoveTree(path);
-            else
-                DeleteFileW(path.c_str());
-        } while (FindNextFileW(search, &found));
-        FindClose(search);
-    }
-    RemoveDirectoryW(folder.c_str());
-}
-
 constexpr int kUntouched = 42;  // a status no report gives
 
 class OnCheckResultTest : public ::testing::Test {
 protected:
     void SetUp() override {
         // The window reads and writes its files under APPDATA: give it a folder of its own.
-        wchar_t temp[MAX_PATH + 1] = {};
-        GetTempPathW(MAX_PATH + 1, temp);
-        m_appData = std::wstring(temp) + L"OrvalenCheckResult-" + std::to_wstring(GetCurrentProcessId());
-        CreateDirectoryW(m_appData.c_str(), nullptr);
-        SetEnvironmentVariableW(L"APPDATA", m_appData.c_str());
+        std::wstring folder = m_appData.Path();
+        folder.pop_back();  // no trailing backslash
+        SetEnvironmentVariableW(L"APPDATA", folder.c_str());
         m_dlg.reset(new CMainDlg(nullptr, 0));
         ClearRecords();
     }
     void TearDown() override {
         ClearRecords();
         m_dlg.reset();
-        RemoveTree(m_appData);
     }
 
     void ClearRecords() {
@@ -88,7 +68,7 @@ protected:
         return m_dlg->OnCheckResult(MAKEWPARAM(index, status), reinterpret_cast<LPARAM>(report));
     }
 
-    std::wstring m_appData;
+    CTempFolder m_appData;
     std::unique_ptr<CMainDlg> m_dlg;
 };
 }  // namespace
