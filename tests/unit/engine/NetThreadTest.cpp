@@ -5,7 +5,7 @@
 #include <winsock2.h>
 #include <ws2tcpip.h>
 
-#include "ReceiverWindow.h"
+#include "support/ReceiverWindow.h"
 #include "engine/NetThread.h"
 #include "framework/Handle.h"
 #include "model/GlobalSettings.h"

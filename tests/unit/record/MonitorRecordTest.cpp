@@ -2,64 +2,12 @@
 
 #include <vector>
 
-#include "model/Messages.h"
+#include "support/ReceiverWindow.h"
 #include "model/MonitorRecord.h"
 #include "model/RecordLink.h"
 #include "engine/NetThread.h"
 
 namespace {
-
-// A hidden window playing the main window for monitoring threads: it answers the
-// start-up handshake and keeps every reported result.
-class CReceiverWindow {
-public:
-    struct Received {
-        UINT index;
-        int status;
-        const CRecordLink* link;
-    };
-
-    CReceiverWindow() {
-        WNDCLASSW wc = {};
-        wc.lpfnWndProc = &CReceiverWindow::Proc;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.lpszClassName = L"OrvalenRecordTestReceiver";
-        RegisterClassW(&wc);
-        m_hwnd = CreateWindowW(wc.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, this);
-        SetWindowLongPtrW(m_hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    }
-    ~CReceiverWindow() { DestroyWindow(m_hwnd); }
-
-    HWND Handle() const { return m_hwnd; }
-
-    // Pumps messages until `done` holds or the time is up.
-    template <typename Done>
-    bool PumpUntil(Done done, DWORD timeoutMs = 10000) {
-        DWORD start = GetTickCount();
-        while (!done()) {
-            if (GetTickCount() - start > timeoutMs) return false;
-            MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
-            MSG msg;
-            while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
-        }
-        return true;
-    }
-
-    std::vector<Received> m_received;
-
-private:
-    static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-        auto* self = reinterpret_cast<CReceiverWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-        if (msg == UM_GET_MAIN_DLG) return reinterpret_cast<LRESULT>(self);
-        if (msg == UM_CHECK_RESULT && self) {
-            const auto* report = reinterpret_cast<const CheckReport*>(lp);
-            self->m_received.push_back({LOWORD(wp), static_cast<int>(HIWORD(wp)), report ? report->link : nullptr});
-            return 0;
-        }
-        return DefWindowProcW(hwnd, msg, wp, lp);
-    }
-    HWND m_hwnd = nullptr;
-};
 
 CMonitorRecord* NewTestMonitor(HWND owner, UINT index, const wchar_t* name) {
     auto* record = new CMonitorRecord(owner, index);
@@ -215,10 +163,10 @@ TEST(MonitorRecord, TeardownWithARunningThreadStopsItAndMarksTheLink) {
     CMonitorRecord* record = NewTestMonitor(window.Handle(), 3, L"*Up*");
     record->StartThread();
     ASSERT_NE(record->m_pThread, nullptr);
-    ASSERT_TRUE(window.PumpUntil([&] { return !window.m_received.empty(); }));
-    EXPECT_EQ(window.m_received[0].index, 3u);
-    EXPECT_EQ(window.m_received[0].status, MON_UP);
-    EXPECT_EQ(window.m_received[0].link, record->Link());
+    ASSERT_TRUE(window.PumpUntil([&] { return !window.m_reports.empty(); }, 10000));
+    EXPECT_EQ(window.m_reports[0].index, 3u);
+    EXPECT_EQ(window.m_reports[0].status, MON_UP);
+    EXPECT_EQ(window.m_reports[0].link, record->Link());
 
     auto* link = const_cast<CRecordLink*>(record->Link());
     link->AddRef();
@@ -226,9 +174,9 @@ TEST(MonitorRecord, TeardownWithARunningThreadStopsItAndMarksTheLink) {
     EXPECT_TRUE(link->m_bStop.load());
     EXPECT_EQ(link->m_nIndex.load(), 65535u);
     // The thread sees the stop flag within a second and reports nothing more.
-    size_t before = window.m_received.size();
+    size_t before = window.m_reports.size();
     window.PumpUntil([] { return false; }, 2500);
-    EXPECT_EQ(window.m_received.size(), before);
+    EXPECT_EQ(window.m_reports.size(), before);
     link->Release();
 }
 
@@ -236,8 +184,9 @@ TEST(MonitorRecord, StopThenStartAtOnceGivesANewThreadAndTheOldOneEnds) {
     CReceiverWindow window;
     CMonitorRecord* record = NewTestMonitor(window.Handle(), 0, L"*Down*");
     record->StartThread();
-    ASSERT_TRUE(window.PumpUntil([&] { return !window.m_received.empty(); }));
-    const CRecordLink* oldLink = record->Link();
+    ASSERT_TRUE(window.PumpUntil([&] { return !window.m_reports.empty(); }, 10000));
+    auto* oldLink = const_cast<CRecordLink*>(record->Link());
+    oldLink->AddRef();  // keeps its address from being reused by the new link
     HANDLE oldThread = OpenThread(SYNCHRONIZE, FALSE, record->m_pThread->m_nThreadID);
     ASSERT_NE(oldThread, nullptr);
 
@@ -249,12 +198,14 @@ TEST(MonitorRecord, StopThenStartAtOnceGivesANewThreadAndTheOldOneEnds) {
     const CRecordLink* newLink = record->Link();
     EXPECT_NE(newLink, oldLink);
 
-    EXPECT_TRUE(window.PumpUntil([&] { return WaitForSingleObject(oldThread, 0) == WAIT_OBJECT_0; }, 5000));
+    EXPECT_TRUE(window.WaitThreadEnd(oldThread, 5000));
     CloseHandle(oldThread);
-    window.m_received.clear();
-    ASSERT_TRUE(window.PumpUntil([&] { return !window.m_received.empty(); }, 5000));
-    EXPECT_EQ(window.m_received.back().link, newLink);
-    EXPECT_EQ(window.m_received.back().status, MON_DOWN);
+    EXPECT_TRUE(oldLink->m_bStop.load());
+    oldLink->Release();
+    window.m_reports.clear();
+    ASSERT_TRUE(window.PumpUntil([&] { return !window.m_reports.empty(); }, 5000));
+    EXPECT_EQ(window.m_reports.back().link, newLink);
+    EXPECT_EQ(window.m_reports.back().status, MON_DOWN);
     delete record;
 }
 
@@ -262,26 +213,26 @@ TEST(MonitorRecord, KillThreadLetsTheThreadGoWithoutReportingAgain) {
     CReceiverWindow window;
     CMonitorRecord* record = NewTestMonitor(window.Handle(), 1, L"*Up*");
     record->StartThread();
-    ASSERT_TRUE(window.PumpUntil([&] { return !window.m_received.empty(); }));
+    ASSERT_TRUE(window.PumpUntil([&] { return !window.m_reports.empty(); }, 10000));
     record->KillThread();
     EXPECT_EQ(record->m_pThread, nullptr);
     delete record;
-    size_t before = window.m_received.size();
+    size_t before = window.m_reports.size();
     window.PumpUntil([] { return false; }, 2500);
-    EXPECT_EQ(window.m_received.size(), before);
+    EXPECT_EQ(window.m_reports.size(), before);
 }
 
 TEST(MonitorRecord, AMovedRecordReportsUnderItsNewIndex) {
     CReceiverWindow window;
     CMonitorRecord* record = NewTestMonitor(window.Handle(), 2, L"*Up*");
     record->StartThread();
-    ASSERT_TRUE(window.PumpUntil([&] { return !window.m_received.empty(); }));
+    ASSERT_TRUE(window.PumpUntil([&] { return !window.m_reports.empty(); }, 10000));
     record->SuspendThread();
     record->SetIndex(9);
     record->ResumeThread();
-    window.m_received.clear();
-    ASSERT_TRUE(window.PumpUntil([&] { return !window.m_received.empty(); }, 5000));
-    EXPECT_EQ(window.m_received.back().index, 9u);
+    window.m_reports.clear();
+    ASSERT_TRUE(window.PumpUntil([&] { return !window.m_reports.empty(); }, 5000));
+    EXPECT_EQ(window.m_reports.back().index, 9u);
     delete record;
 }
 
