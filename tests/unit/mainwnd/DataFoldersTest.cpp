@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "app/DataFolders.h"
+#include "support/TempFiles.h"
 
 namespace {
 
@@ -112,9 +113,7 @@ TEST(CreateDataFolderTree, CreatesEveryFolderAndKeepsWhatIsThere) {
     CreateDataFolderTree(f);
     EXPECT_NE(GetFileAttributesW(kept.c_str()), INVALID_FILE_ATTRIBUTES);
 
-    DeleteFileW(kept.c_str());
-    for (const std::wstring& folder : {f.logs, f.skins, f.pictures, f.base, f.company, root})
-        RemoveDirectoryW(folder.c_str());
+    RemoveTree(root);
 }
 
 }  // namespace
