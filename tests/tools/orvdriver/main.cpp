@@ -75,7 +75,8 @@ int Usage() {
              L"usage: orvdriver launch APPDATA EXE [ARGS...] | wait-window TITLE MS | wait-gone TITLE MS |\n"
              L"  count TITLE | rect TITLE | client TITLE | state TITLE | pid TITLE | send TITLE MSG WP LP |\n"
              L"  post TITLE MSG WP LP | command TITLE ID | key TITLE VK | close TITLE | minimize TITLE |\n"
-             L"  exstyle TITLE | msgbox CAPTION MS | msgbox-press CAPTION ID | kill PID | wait-pid PID MS\n");
+             L"  exstyle TITLE | msgbox CAPTION MS | msgbox-exstyle CAPTION | msgbox-press CAPTION ID | kill PID |\n"
+             L"  wait-pid PID MS\n");
     return 2;
 }
 
@@ -144,6 +145,12 @@ int wmain(int argc, wchar_t** argv) {
         HWND box = WaitFor(argv[2], ToNumber(argv[3]), L"#32770");
         if (!box) return 1;
         EnumChildWindows(box, PrintChildText, 0);
+        return 0;
+    }
+    if (cmd == L"msgbox-exstyle" && argc >= 3) {
+        auto all = FindTopWindows(argv[2], L"#32770");
+        if (all.empty()) return 1;
+        wprintf(L"0x%08lx\n", static_cast<unsigned long>(GetWindowLongW(all.front(), GWL_EXSTYLE)));
         return 0;
     }
     if (cmd == L"msgbox-press" && argc >= 4) {
