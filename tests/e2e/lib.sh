@@ -72,6 +72,23 @@ start_orvalen() {
     E2E_WIN_PIDS+=("$LAST_PID")
 }
 
+# Starts a loopback fixture (a command that prints NAME=VALUE lines, then READY, and
+# serves until SIGTERM), exports its values and remembers its process id for cleanup.
+start_fixture() {
+    local out="$E2E_DIR/fixture-${#E2E_UNIX_PIDS[@]}.out" line
+    "$@" >"$out" 2>"$out.err" </dev/null &
+    E2E_UNIX_PIDS+=($!)
+    for _ in $(seq 1 200); do
+        grep -qx READY "$out" && break
+        sleep 0.05
+    done
+    grep -qx READY "$out" || fail "fixture did not start: $*"
+    while IFS= read -r line; do
+        [ "$line" = READY ] && break
+        export "${line?}"
+    done <"$out"
+}
+
 # Waits until a window with exactly this title exists.
 wait_window() {
     drv wait-window "$1" "${2:-20000}" >/dev/null || fail "no window titled '$1'"
