@@ -76,7 +76,7 @@ int Usage() {
              L"  count TITLE | rect TITLE | client TITLE | state TITLE | pid TITLE | send TITLE MSG WP LP |\n"
              L"  post TITLE MSG WP LP | command TITLE ID | key TITLE VK | close TITLE | minimize TITLE |\n"
              L"  exstyle TITLE | msgbox CAPTION MS | msgbox-exstyle CAPTION | msgbox-press CAPTION ID | kill PID |\n"
-             L"  wait-pid PID MS\n");
+             L"  wait-pid PID MS | errtext CODE\n");
     return 2;
 }
 
@@ -145,6 +145,23 @@ int wmain(int argc, wchar_t** argv) {
         HWND box = WaitFor(argv[2], ToNumber(argv[3]), L"#32770");
         if (!box) return 1;
         EnumChildWindows(box, PrintChildText, 0);
+        return 0;
+    }
+    if (cmd == L"errtext" && argc >= 3) {
+        // The platform's one-line text of an error code as a log shows it: WinINet's
+        // for its codes, the system's for others; empty when there is none.
+        DWORD code = ToNumber(argv[2]);
+        HMODULE wininet = LoadLibraryW(L"wininet.dll");
+        bool fromWinInet = code >= 12001 && code <= 12156 && wininet;
+        wchar_t text[2048] = {};
+        DWORD n = FormatMessageW((fromWinInet ? FORMAT_MESSAGE_FROM_HMODULE : FORMAT_MESSAGE_FROM_SYSTEM) |
+                                     FORMAT_MESSAGE_MAX_WIDTH_MASK | FORMAT_MESSAGE_IGNORE_INSERTS,
+                                 fromWinInet ? wininet : nullptr, code, 0, text, 2048, nullptr);
+        std::wstring line(text, n);
+        std::wstring oneLine;
+        for (wchar_t c : line)
+            if (c != L'\r' && c != L'\n') oneLine += c;
+        wprintf(L"[%ls]\n", oneLine.c_str());
         return 0;
     }
     if (cmd == L"msgbox-exstyle" && argc >= 3) {
