@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <initializer_list>
 #include <map>
 #include <process.h>
@@ -13,6 +12,7 @@
 #include "framework/StringUtil.h"
 #include "framework/TimeText.h"
 #include "model/MonitorRecord.h"
+#include "support/TempFiles.h"
 
 namespace {
 
@@ -213,54 +213,21 @@ TEST(LogErrorText, SystemWinInetAndFixedTexts) {
     EXPECT_EQ(LogErrorText(e, true), L"");
 }
 
-// A fresh folder under the temporary folder, removed with its files at the end.
-class TempFolder {
-public:
-    TempFolder() {
-        wchar_t base[MAX_PATH];
-        GetTempPathW(MAX_PATH, base);
-        m_path = fw::Format(L"%sorv_log_%lu_%lu\\", base, GetCurrentProcessId(), GetTickCount());
-        CreateDirectoryW(m_path.c_str(), nullptr);
-    }
-    ~TempFolder() {
-        WIN32_FIND_DATAW found;
-        HANDLE h = FindFirstFileW((m_path + L"*").c_str(), &found);
-        if (h != INVALID_HANDLE_VALUE) {
-            do {
-                DeleteFileW((m_path + found.cFileName).c_str());
-            } while (FindNextFileW(h, &found));
-            FindClose(h);
-        }
-        RemoveDirectoryW(m_path.c_str());
-    }
-    const std::wstring& Path() const { return m_path; }
-
-private:
-    std::wstring m_path;
-};
-
-std::string ReadAll(const std::wstring& file) {
-    std::ifstream in(fw::ToNarrow(file), std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
 TEST(AppendLogLine, AppendsAnsiBytesWithoutHeader) {
-    TempFolder folder;
+    CTempFolder folder;
     const std::wstring file = folder.Path() + L"a.txt";
     ASSERT_TRUE(AppendLogLine(file, L"one | 1\r\n"));
     ASSERT_TRUE(AppendLogLine(file, L"caf\u00e9 | 2\r\n"));
-    EXPECT_EQ(ReadAll(file), fw::ToNarrow(L"one | 1\r\ncaf\u00e9 | 2\r\n", CP_THREAD_ACP));
+    EXPECT_EQ(ReadBytes(file), fw::ToNarrow(L"one | 1\r\ncaf\u00e9 | 2\r\n", CP_THREAD_ACP));
 }
 
 TEST(AppendLogLine, MissingFolderDropsTheLine) {
-    TempFolder folder;
+    CTempFolder folder;
     EXPECT_FALSE(AppendLogLine(folder.Path() + L"no\\such\\x.txt", L"x\r\n"));
 }
 
 TEST(AppendLogLine, WritesWhileAReaderHasTheFileOpen) {
-    TempFolder folder;
+    CTempFolder folder;
     const std::wstring file = folder.Path() + L"r.txt";
     ASSERT_TRUE(AppendLogLine(file, L"first\r\n"));
     HANDLE reader = CreateFileW(file.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
@@ -268,7 +235,7 @@ TEST(AppendLogLine, WritesWhileAReaderHasTheFileOpen) {
     ASSERT_NE(reader, INVALID_HANDLE_VALUE);
     EXPECT_TRUE(AppendLogLine(file, L"second\r\n"));
     CloseHandle(reader);
-    EXPECT_EQ(ReadAll(file), "first\r\nsecond\r\n");
+    EXPECT_EQ(ReadBytes(file), "first\r\nsecond\r\n");
 }
 
 struct WriterJob {
@@ -320,10 +287,10 @@ int CheckWriterLines(const std::string& content, const std::string& prefixes) {
 }
 
 TEST(AppendLogLine, ManyThreadsLoseAndTearNoLine) {
-    TempFolder folder;
+    CTempFolder folder;
     const std::wstring file = folder.Path() + L"many.txt";
     RunWriters(file, L'a');
-    EXPECT_EQ(CheckWriterLines(ReadAll(file), "a"), kWritersPerProcess * kLinesPerWriter);
+    EXPECT_EQ(CheckWriterLines(ReadBytes(file), "a"), kWritersPerProcess * kLinesPerWriter);
 }
 
 // The other process of TwoProcessesLoseAndTearNoLine; skipped when run on its own.
@@ -334,7 +301,7 @@ TEST(AppendLogLineChild, WritesForParent) {
 }
 
 TEST(AppendLogLine, TwoProcessesLoseAndTearNoLine) {
-    TempFolder folder;
+    CTempFolder folder;
     const std::wstring file = folder.Path() + L"shared.txt";
     wchar_t self[MAX_PATH] = {};
     GetModuleFileNameW(nullptr, self, MAX_PATH);
@@ -354,7 +321,7 @@ TEST(AppendLogLine, TwoProcessesLoseAndTearNoLine) {
     CloseHandle(pi.hThread);
     CloseHandle(pi.hProcess);
     EXPECT_EQ(code, 0u);
-    EXPECT_EQ(CheckWriterLines(ReadAll(file), "pc"), 2 * kWritersPerProcess * kLinesPerWriter);
+    EXPECT_EQ(CheckWriterLines(ReadBytes(file), "pc"), 2 * kWritersPerProcess * kLinesPerWriter);
 }
 
 }  // namespace

@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
-#include <sstream>
 
 #include "engine/LogFormat.h"
 #include "engine/LogWriter.h"
@@ -13,6 +11,7 @@
 #include "model/GlobalSettings.h"
 #include "model/MonitorRecord.h"
 #include "model/SharedSettings.h"
+#include "support/TempFiles.h"
 
 namespace {
 
@@ -88,13 +87,6 @@ TEST(MsgBoxThreadProc, ShowsTheTextUntilClosed) {
     EXPECT_EQ(FindNotificationBox(), nullptr);
 }
 
-std::string ReadAll(const std::wstring& file) {
-    std::ifstream in(fw::ToNarrow(file), std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
 TEST(LogThreadProc, CreatesDayFolderAndAppendsTheLine) {
     wchar_t temp[MAX_PATH];
     GetTempPathW(MAX_PATH, temp);
@@ -120,7 +112,7 @@ TEST(LogThreadProc, CreatesDayFolderAndAppendsTheLine) {
     std::string content;
     for (int i = 0; i < 200 && content.empty(); ++i) {
         Sleep(25);
-        content = ReadAll(file);
+        content = ReadBytes(file);
     }
     ASSERT_FALSE(content.empty());
     EXPECT_NE(content.find("\tsvc\tClosed\t0\t"), std::string::npos) << content;
