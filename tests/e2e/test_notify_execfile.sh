@@ -11,52 +11,19 @@ printf '@echo off\r\necho %%*>>"%s"\r\n' "$(winpath "$E2E_DIR/bat.log")" >"$E2E_
 closed_port="$(python3 -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')"
 params='%ip|%status|%method|%port|%text|%name|%time|%url'
 
-write_main_ini "$appdata" <<INI
-[main]
-NumBox=4
-EnableLog=0
-[Box 0]
-Name=*RAND*
-CheckMethod=1
-IPorURLAddress=127.0.0.1
-CheckInterval=1
-ExecFileCheck=1
-ExecFileStatusCheck=31
-nEF=0
-ExecFilePath=$(winpath "$E2E_DIR/rec0.exe")
-ExecFileParam=$params
-[Box 1]
-Name=*RAND*
-CheckMethod=1
-IPorURLAddress=127.0.0.1
-CheckInterval=1
-ExecFileCheck=1
-ExecFileStatusCheck=31
-nEF=2
-ExecFilePath=$(winpath "$E2E_DIR/rec2.exe")
-ExecFileParam=$params
-[Box 2]
-Name=*RAND*
-CheckMethod=3
-IPorURLAddress=http://127.0.0.1:8080/x
-CheckInterval=1
-ExecFileCheck=1
-ExecFileStatusCheck=31
-nEF=0
-ExecFilePath=$(winpath "$E2E_DIR/recurl.exe")
-ExecFileParam=$params
-[Box 3]
-Name=x&echo>$(winpath "$injected")&rem
-CheckMethod=2
-IPorURLAddress=127.0.0.1
-Port=$closed_port
-CheckInterval=1
-ExecFileCheck=1
-ExecFileStatusCheck=4
-nEF=0
-ExecFilePath=$(winpath "$E2E_DIR/notify.bat")
-ExecFileParam=%name %status
-INI
+# box INDEX NAME METHOD ADDRESS THRESHOLD MASK PROGRAM PARAMETERS [PORT]
+box() {
+    printf '[Box %d]\nName=%s\nCheckMethod=%d\nIPorURLAddress=%s\nCheckInterval=1\nExecFileCheck=1\n' "${@:1:4}"
+    printf 'nEF=%d\nExecFileStatusCheck=%d\nExecFilePath=%s\nExecFileParam=%s\nPort=%d\n' "${@:5:4}" "${9:-80}"
+}
+{
+    printf '[main]\nNumBox=4\nEnableLog=0\n'
+    box 0 '*RAND*' 1 127.0.0.1 0 31 "$(winpath "$E2E_DIR/rec0.exe")" "$params"
+    box 1 '*RAND*' 1 127.0.0.1 2 31 "$(winpath "$E2E_DIR/rec2.exe")" "$params"
+    box 2 '*RAND*' 3 http://127.0.0.1:8080/x 0 31 "$(winpath "$E2E_DIR/recurl.exe")" "$params"
+    box 3 "x&echo>$(winpath "$injected")&rem" 2 127.0.0.1 0 4 "$(winpath "$E2E_DIR/notify.bat")" '%name %status' \
+        "$closed_port"
+} | write_main_ini "$appdata"
 
 start_orvalen "$appdata"
 wait_window "Orvalen "

@@ -30,6 +30,11 @@ show_box() {
     wait_exit "$LAST_PID" 20000
 }
 
+# The box text of a run with the date and time lines made "Date: D" and "Time: T".
+box_text() {
+    sed -e "s#^Date: $date_re\$#Date: D#" -e "s#^Time: $time_re\$#Time: T#" -e '/^$/d' "$E2E_DIR/$1.txt"
+}
+
 # A refused connection: the default description.
 show_box tcp <<INI
 [main]
@@ -46,8 +51,7 @@ nMSGB=0
 INI
 expected="$(printf '%s\n' "Description: Web 1 is Closed" "Status: Closed" "Date: D" "Time: T" "Name: Web 1" \
     "Method: TCP" "IP: 127.0.0.1" "Port: $closed_port")"
-got="$(sed -e "s#^Date: $date_re\$#Date: D#" -e "s#^Time: $time_re\$#Time: T#" "$E2E_DIR/tcp.txt" | sed '/^$/d')"
-assert_eq "$got" "$expected" "TCP Closed box"
+assert_eq "$(box_text tcp)" "$expected" "TCP Closed box"
 
 # A URL address error, with a description of its own.
 show_box url <<INI
@@ -64,8 +68,7 @@ MsgBoxDesc=%status of %name
 INI
 expected="$(printf '%s\n' "Description: URL ERROR of *URL ERROR*" "Status: URL ERROR" "Date: D" "Time: T" \
     "Name: *URL ERROR*" "Method: URL" "URL: http://127.0.0.1:8080/status")"
-got="$(sed -e "s#^Date: $date_re\$#Date: D#" -e "s#^Time: $time_re\$#Time: T#" "$E2E_DIR/url.txt" | sed '/^$/d')"
-assert_eq "$got" "$expected" "URL ERROR box"
+assert_eq "$(box_text url)" "$expected" "URL ERROR box"
 
 # Closed of a Ping monitor (a test name) has no text: the box is empty.
 show_box ping <<INI
@@ -79,5 +82,5 @@ IPorURLAddress=127.0.0.1
 CheckInterval=1
 MsgBox=4
 INI
-assert_eq "$(sed '/^$/d' "$E2E_DIR/ping.txt")" "" "Ping Closed box"
+assert_eq "$(box_text ping)" "" "Ping Closed box"
 pass

@@ -13,19 +13,11 @@
 #include "framework/TimeText.h"
 #include "model/MonitorRecord.h"
 #include "support/TempFiles.h"
+#include "TestTime.h"
 
 namespace {
 
-SYSTEMTIME SampleTime() {
-    SYSTEMTIME t = {};
-    t.wYear = 2026;
-    t.wMonth = 12;
-    t.wDay = 5;
-    t.wHour = 23;
-    t.wMinute = 4;
-    t.wSecond = 59;
-    return t;
-}
+SYSTEMTIME SampleTime() { return MakeTime(2026, 12, 5, 23, 4, 59); }
 
 TEST(LogDayFolder, MonthDayYearWithoutLeadingZeros) {
     EXPECT_EQ(LogDayFolder(L"C:\\Logs\\", SampleTime()), L"C:\\Logs\\12-5-2026\\");

@@ -5,19 +5,11 @@
 
 #include "engine/MessageBoxText.h"
 #include "model/MonitorRecord.h"
+#include "TestTime.h"
 
 namespace {
 
-SYSTEMTIME SampleTime() {
-    SYSTEMTIME t = {};
-    t.wYear = 2026;
-    t.wMonth = 12;
-    t.wDay = 5;
-    t.wHour = 9;
-    t.wMinute = 30;
-    t.wSecond = 0;
-    return t;
-}
+SYSTEMTIME SampleTime() { return MakeTime(2026, 12, 5, 9, 30, 0); }
 
 std::unique_ptr<CMonitorRecord> Monitor(int status, UINT method) {
     auto record = std::make_unique<CMonitorRecord>();

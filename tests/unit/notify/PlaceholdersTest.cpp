@@ -3,19 +3,11 @@
 #include "engine/Placeholders.h"
 #include "framework/TimeText.h"
 #include "model/MonitorRecord.h"
+#include "TestTime.h"
 
 namespace {
 
-SYSTEMTIME SampleTime() {
-    SYSTEMTIME t = {};
-    t.wYear = 2026;
-    t.wMonth = 5;
-    t.wDay = 12;
-    t.wHour = 14;
-    t.wMinute = 3;
-    t.wSecond = 7;
-    return t;
-}
+SYSTEMTIME SampleTime() { return MakeTime(2026, 5, 12, 14, 3, 7); }
 
 TEST(FormatTime, UsesTheCLocaleDateAndTime) {
     EXPECT_EQ(fw::FormatTime(L"%x", SampleTime()), L"05/12/26");

@@ -12,19 +12,11 @@
 #include "model/MonitorRecord.h"
 #include "model/SharedSettings.h"
 #include "support/TempFiles.h"
+#include "TestTime.h"
 
 namespace {
 
-SYSTEMTIME SampleTime() {
-    SYSTEMTIME t = {};
-    t.wYear = 2026;
-    t.wMonth = 3;
-    t.wDay = 4;
-    t.wHour = 5;
-    t.wMinute = 6;
-    t.wSecond = 7;
-    return t;
-}
+SYSTEMTIME SampleTime() { return MakeTime(2026, 3, 4, 5, 6, 7); }
 
 TEST(ExecFileParameters, ExactForProgramsInertForBatchFiles) {
     CMonitorRecord r;
