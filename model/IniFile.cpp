@@ -12,13 +12,16 @@ CIniFile::~CIniFile() = default;
 
 void CIniFile::SetPath(std::wstring path) { m_strPath = std::move(path); }
 
-// The platform strips one pair of outer quotes and outer blanks from a value when it
-// reads it back. Such values get one extra pair of quotes, so they read back as written.
+// The platform strips one pair of outer quotes (double or single) and outer white space
+// (blanks, tabs, line and page breaks, the end-of-file mark 0x1A) from a value when it
+// reads it back. Such values get one extra pair of double quotes, so they read back as
+// written.
 std::wstring CIniFile::QuoteForProfile(const std::wstring& value) {
     if (value.empty()) return value;
-    auto isBlank = [](wchar_t c) { return c == L' ' || c == L'\t'; };
-    bool quoted = value.front() == L'"' && value.back() == L'"';
-    bool padded = isBlank(value.front()) || isBlank(value.back());
+    auto isStripped = [](wchar_t c) { return c == L' ' || (c >= L'\t' && c <= L'\r') || c == 0x1A; };
+    auto isQuote = [](wchar_t c) { return c == L'"' || c == L'\''; };
+    bool quoted = isQuote(value.front()) && value.back() == value.front();
+    bool padded = isStripped(value.front()) || isStripped(value.back());
     if (quoted || padded) return L"\"" + value + L"\"";
     return value;
 }

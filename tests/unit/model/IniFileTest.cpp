@@ -82,6 +82,14 @@ TEST_F(IniFileTest, EveryTextReadsBackExactlyAsWritten) {
         L"\"\"",
         L"  ",
         L"\"half quoted",
+        L"'single quoted'",          // single quotes are stripped as well
+        L"''",
+        L"'",
+        L"'mixed\"",
+        L"\"'both'\"",
+        L"\vvertical tab",           // other white space at either end is stripped too
+        L"page\f",
+        L"\x1A",
         L"plain",
         L"",
         L"%name is %status",
