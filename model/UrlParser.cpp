@@ -119,7 +119,9 @@ bool SplitUrlAddress(const std::wstring& address, UINT ipVersion, std::wstring& 
     port = 80;
     if (ipVersion > 1) return false;
     HttpUrl url;
-    if (ParseHttpUrl(address, url)) {
+    // An IPv6 monitor takes only an http address this way; anything else goes to the
+    // bracketed-address parser.
+    if (ParseHttpUrl(address, url) && (ipVersion == 0 || !url.https)) {
         host = url.host;
         port = url.port;
         return true;

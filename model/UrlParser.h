@@ -27,7 +27,7 @@ bool HasHttpScheme(const std::wstring& text);
 bool ParseHttpUrl(const std::wstring& text, HttpUrl& url);
 
 // Host and port of a URL monitor's address, as its log file names and tools use them:
-// what ParseHttpUrl reads, or for an IPv6 monitor (ipVersion 1) what ParseIPv6Url takes
-// from an address ParseHttpUrl refuses. When neither reads it, or ipVersion is neither
-// 0 nor 1, host is empty, port 80 and the result false.
+// what ParseHttpUrl reads (for an IPv6 monitor, ipVersion 1, only an http address), or
+// for an IPv6 monitor what ParseIPv6Url takes from any other address. When neither reads
+// it, or ipVersion is neither 0 nor 1, host is empty, port 80 and the result false.
 bool SplitUrlAddress(const std::wstring& address, UINT ipVersion, std::wstring& host, UINT& port);

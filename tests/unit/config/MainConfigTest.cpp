@@ -365,6 +365,9 @@ TEST(LoadMainConfig, UrlMonitorsGetHostAndPort) {
         {"3", "1", "http://[::1]:x", L"::1", 80},                // taken by the IPv6 parser
         {"3", "1", "http://[::1]:70000", L"", 80},
         {"3", "1", "http://v6host.lan:8081/", L"v6host.lan", 8081},
+        {"3", "1", "https://v6host.lan:8443/", L"", 80},        // IPv6 monitors take http only
+        {"3", "1", "https://[::1]/", L"", 80},
+        {"3", "1", "HTTP://[::1]:8080/", L"::1", 8080},
         {"3", "2", "http://server.lan:8080/", L"", 80},          // IP version out of range
     };
     for (const auto& c : cases) {
