@@ -30,10 +30,7 @@ BOOL CMainApp::InitInstance() {
 
     wchar_t path[MAX_PATH] = {};
     GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring folder(path);
-    size_t slash = folder.find_last_of(L'\\');
-    if (slash != std::wstring::npos) folder.erase(slash);
-    m_pszHelpFilePath = folder + L"\\Orvalen.chm";
+    m_pszHelpFilePath = HelpFilePathFor(path);
 
     WSADATA wsa;
     if (WSAStartup(MAKEWORD(2, 2), &wsa) != 0) {
@@ -42,12 +39,30 @@ BOOL CMainApp::InitInstance() {
     }
 
     CMainDlg dialog(nullptr, instance);
-    m_hMainWnd = nullptr;
+    m_pMainWnd = &dialog;
     // Without a data folder the user has been told why, and the program ends.
     if (dialog.HasDataFolder()) dialog.DoModal();
+    m_pMainWnd = nullptr;
     return FALSE;
 }
 
+BOOL CMainApp::OnCommand(WORD id) {
+    switch (id) {
+    case ID_HELP:
+        OnHelp();
+        return TRUE;
+    default:
+        return FALSE;
+    }
+}
+
 void CMainApp::OnHelp() {
-    HtmlHelpW(m_hMainWnd, m_pszHelpFilePath.c_str(), HH_DISPLAY_TOPIC, 0);
+    HtmlHelpW(GetMainWndHandle(), m_pszHelpFilePath.c_str(), HH_DISPLAY_TOPIC, 0);
+}
+
+std::wstring HelpFilePathFor(const std::wstring& programPath) {
+    std::wstring folder = programPath;
+    size_t slash = folder.find_last_of(L'\\');
+    if (slash != std::wstring::npos) folder.erase(slash);
+    return folder + L"\\Orvalen.chm";
 }

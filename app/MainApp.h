@@ -1,11 +1,18 @@
 #pragma once
 // The application object: picks the instance, guards it, and runs the strip window.
+#include <string>
+
 #include "framework/WinApp.h"
 
 class CMainApp : public fw::CWinApp {
 public:
     BOOL InitInstance() override;
+    BOOL OnCommand(WORD id) override;
     void OnHelp();
 };
 
 extern CMainApp theApp;
+
+// The help file beside the program: its folder (the text before the last backslash)
+// followed by "\Orvalen.chm".
+std::wstring HelpFilePathFor(const std::wstring& programPath);

@@ -1,5 +1,7 @@
 #include "framework/Dialog.h"
 
+#include "framework/WinApp.h"
+
 namespace fw {
 
 namespace {
@@ -65,10 +67,24 @@ INT_PTR CDialog::DialogProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_INITDIALOG:
         return OnInitDialog();
     case WM_COMMAND:
-        return OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+        if (OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam))) return TRUE;
+        // The application gets what no window handled (the help command among them).
+        return AfxGetApp() && AfxGetApp()->OnCommand(LOWORD(wParam));
+    case WM_HELP:
+        return OnHelpInfo();
     default:
         return FALSE;
     }
+}
+
+// F1 in a top-level window without Shift, Ctrl or Alt asks the main window for help.
+BOOL CDialog::OnHelpInfo() {
+    HWND main = AfxGetApp() ? AfxGetApp()->GetMainWndHandle() : nullptr;
+    if ((GetWindowLongW(m_hWnd, GWL_STYLE) & WS_CHILD) || !main) return FALSE;
+    if (GetKeyState(VK_SHIFT) < 0 || GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0) return FALSE;
+    SendMessageW(main, WM_COMMAND, ID_HELP, 0);
+    SetMsgResult(TRUE);
+    return TRUE;
 }
 
 INT_PTR CALLBACK CDialog::StaticDialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -42,6 +42,7 @@ protected:
     virtual BOOL OnCommand(WORD id, WORD code, HWND control);
     virtual void OnOK() { EndDialog(IDOK); }
     virtual void OnCancel() { EndDialog(IDCANCEL); }
+    virtual BOOL OnHelpInfo();
 
     void SetMsgResult(LRESULT result);
 

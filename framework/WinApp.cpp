@@ -1,5 +1,7 @@
 #include "framework/WinApp.h"
 
+#include "framework/Dialog.h"
+
 namespace fw {
 
 namespace {
@@ -12,6 +14,8 @@ CWinApp::~CWinApp() {
 }
 
 CWinApp* AfxGetApp() { return g_app; }
+
+HWND CWinApp::GetMainWndHandle() const { return m_pMainWnd ? m_pMainWnd->GetSafeHwnd() : nullptr; }
 
 int RunApplication(HINSTANCE instance, const wchar_t* commandLine) {
     if (!g_app) return 1;

@@ -1,0 +1,162 @@
+// Start-up: which instance a command line selects, what each instance is guarded and
+// titled by, where the help file is looked for, and how the help command reaches the
+// application.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <vector>
+
+#include "app/Instances.h"
+#include "app/MainApp.h"
+#include "framework/Dialog.h"
+#include "resource.h"
+#include "support/TempFiles.h"
+
+TEST(InstanceFromCommandLine, SwitchesAreCaseSensitiveSubstringsAndTheLastTestedWins) {
+    const struct {
+        const wchar_t* line;
+        int instance;
+    } cases[] = {
+        {L"", 0},
+        {L"/secondary", 1},
+        {L"/tertiary", 2},
+        {L"/quaternary", 3},
+        {L"/quinary", 4},
+        {L"/SECONDARY", 0},                 // the test is case-sensitive
+        {L"/Quinary", 0},
+        {L"secondary", 0},                  // the slash belongs to the switch
+        {L"-secondary", 0},
+        {L"/quinary /secondary", 4},        // "/quinary" is tested after "/secondary"
+        {L"/secondary /quinary", 4},
+        {L"/quaternary /tertiary", 3},
+        {L"/tertiary /secondary", 2},
+        {L"x/tertiaryx", 2},                // a substring is enough
+        {L"\"C:\\my /secondary folder\\a.ini\"", 1},
+        {L"/secondar", 0},
+    };
+    for (const auto& c : cases) EXPECT_EQ(InstanceFromCommandLine(c.line), c.instance) << c.line;
+}
+
+TEST(Instances, MutexNamesAndTitles) {
+    const struct {
+        const wchar_t* mutex;
+        const wchar_t* title;
+    } expected[] = {
+        {L"K3A92D7E1-5B40-4C8E-A613-2F0D9B7C4E58A", L"Orvalen "},
+        {L"K3A92D7E1-5B40-4C8E-A613-2F0D9B7C4E58B", L"Orvalen II"},
+        {L"K3A92D7E1-5B40-4C8E-A613-2F0D9B7C4E58C", L"Orvalen III"},
+        {L"K3A92D7E1-5B40-4C8E-A613-2F0D9B7C4E58D", L"Orvalen IV"},
+        {L"K3A92D7E1-5B40-4C8E-A613-2F0D9B7C4E58E", L"Orvalen V"},
+    };
+    for (int i = 0; i < kInstanceCount; ++i) {
+        EXPECT_EQ(InstanceMutexName(i), expected[i].mutex) << i;
+        EXPECT_EQ(InstanceMutexName(i).size(), 38u) << i;
+        EXPECT_EQ(InstanceWindowTitle(i), expected[i].title) << i;
+    }
+}
+
+TEST(HelpFilePathFor, TheProgramsFolderAndTheHelpFileName) {
+    const struct {
+        const wchar_t* program;
+        const wchar_t* help;
+    } cases[] = {
+        {L"C:\\Program Files\\Orvalen\\Orvalen.exe", L"C:\\Program Files\\Orvalen\\Orvalen.chm"},
+        {L"Z:\\build\\bin\\Renamed.exe", L"Z:\\build\\bin\\Orvalen.chm"},
+        {L"C:\\Orvalen.exe", L"C:\\Orvalen.chm"},
+        {L"\\\\server\\share\\tools\\Orvalen.exe", L"\\\\server\\share\\tools\\Orvalen.chm"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(HelpFilePathFor(c.program), c.help) << c.program;
+}
+
+namespace {
+
+// An application that records the commands reaching it.
+class CRecordingApp : public fw::CWinApp {
+public:
+    BOOL InitInstance() override { return FALSE; }
+    BOOL OnCommand(WORD id) override {
+        m_commands.push_back(id);
+        return TRUE;
+    }
+    std::vector<WORD> m_commands;
+};
+
+// A window of the program that runs one action on itself once it is up, then ends.
+class CProbeDialog : public fw::CDialog {
+public:
+    explicit CProbeDialog(std::function<void(HWND)> action) : CDialog(IDD_MAIN_DIALOG), m_action(std::move(action)) {
+        RegisterDialogClass(L"OrvalenStrip");
+    }
+
+protected:
+    BOOL OnInitDialog() override {
+        PostMessageW(m_hWnd, WM_APP, 0, 0);
+        return TRUE;
+    }
+    INT_PTR DialogProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message == WM_APP) {
+            m_action(m_hWnd);
+            EndDialog(IDOK);
+            return TRUE;
+        }
+        return CDialog::DialogProc(message, wParam, lParam);
+    }
+
+private:
+    std::function<void(HWND)> m_action;
+};
+
+void SendHelp(HWND window) {
+    HELPINFO info = {};
+    info.cbSize = sizeof(info);
+    info.iContextType = HELPINFO_WINDOW;
+    info.hItemHandle = window;
+    SendMessageW(window, WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
+}
+
+}  // namespace
+
+TEST(HelpCommand, HelpInTheMainWindowReachesTheApplicationOnce) {
+    CRecordingApp app;
+    CProbeDialog dialog(SendHelp);
+    app.m_pMainWnd = &dialog;
+    ASSERT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_EQ(app.m_commands, std::vector<WORD>{ID_HELP});
+    EXPECT_EQ(ID_HELP, 57670);
+}
+
+TEST(HelpCommand, HelpInAnotherWindowGoesThroughTheMainWindow) {
+    CRecordingApp app;
+    CProbeDialog main([](HWND) {});
+    CProbeDialog other(SendHelp);
+    // The main window object without a window yet: nothing to ask, nothing sent.
+    app.m_pMainWnd = &main;
+    ASSERT_EQ(other.DoModal(), IDOK);
+    EXPECT_TRUE(app.m_commands.empty());
+
+    // With the main window up, the other window's help reaches the application.
+    CProbeDialog outer([&](HWND) { other.DoModal(); });
+    app.m_pMainWnd = &outer;
+    ASSERT_EQ(outer.DoModal(), IDOK);
+    EXPECT_EQ(app.m_commands, std::vector<WORD>{ID_HELP});
+}
+
+TEST(HelpCommand, OnlyCommandsNoWindowHandledReachTheApplication) {
+    CRecordingApp app;
+    CProbeDialog dialog([](HWND window) {
+        SendMessageW(window, WM_COMMAND, MAKEWPARAM(4321, 0), 0);
+        SendMessageW(window, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);  // the window's own
+    });
+    app.m_pMainWnd = &dialog;
+    dialog.DoModal();
+    EXPECT_EQ(app.m_commands, std::vector<WORD>{4321});
+}
+
+TEST(HelpCommand, TheProgramAnswersTheHelpCommandOnly) {
+    CTempFolder folder;
+    CMainApp app;
+    // No such file: the help call shows nothing and the command is still taken.
+    app.m_pszHelpFilePath = folder.File(L"Orvalen.chm");
+    EXPECT_TRUE(app.OnCommand(ID_HELP));
+    EXPECT_FALSE(app.OnCommand(4321));
+}
