@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+int RunGuardCommand(int argc, wchar_t** argv);  // Guards.cpp
+
 namespace {
 
 struct Finder {
@@ -76,7 +78,8 @@ int Usage() {
              L"  count TITLE | rect TITLE | client TITLE | state TITLE | pid TITLE | send TITLE MSG WP LP |\n"
              L"  post TITLE MSG WP LP | command TITLE ID | key TITLE VK | close TITLE | minimize TITLE |\n"
              L"  exstyle TITLE | msgbox CAPTION MS | msgbox-exstyle CAPTION | msgbox-press CAPTION ID | kill PID |\n"
-             L"  wait-pid PID MS | errtext CODE\n");
+             L"  wait-pid PID MS | errtext CODE | hold mutex|abandoned|event NAME MS | release |\n"
+             L"  mutex-exists NAME\n");
     return 2;
 }
 
@@ -85,6 +88,8 @@ int Usage() {
 int wmain(int argc, wchar_t** argv) {
     if (argc < 2) return Usage();
     std::wstring cmd = argv[1];
+    int guardResult = RunGuardCommand(argc, argv);
+    if (guardResult >= 0) return guardResult;
 
     if (cmd == L"launch" && argc >= 4) {
         // Starts EXE with APPDATA set for it (Wine sets APPDATA itself otherwise) and
