@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cwctype>
+#include <initializer_list>
 #include <vector>
 
 #include "framework/StringUtil.h"
@@ -114,13 +115,27 @@ std::wstring ExpandPlaceholders(const std::wstring& text, const CMonitorRecord& 
 }
 
 bool IsBatchFile(const std::wstring& program) {
-    std::wstring path = program;
-    // The shell takes a program path with surrounding blanks or quotes as the same file.
+    // The shell takes a program path with surrounding blanks or quotes, or trailing
+    // dots, as the same file.
+    const size_t first = program.find_first_not_of(L" \"");
+    if (first == std::wstring::npos) return false;
+    std::wstring path = program.substr(first);
     while (!path.empty() && (path.back() == L' ' || path.back() == L'"' || path.back() == L'.')) path.pop_back();
-    if (path.size() < 4) return false;
-    std::wstring ext = path.substr(path.size() - 4);
-    for (wchar_t& c : ext) c = static_cast<wchar_t>(std::towlower(c));
-    return ext == L".bat" || ext == L".cmd";
+    const size_t nameStart = path.find_last_of(L"\\/:") + 1;  // 0 when there is no folder
+    const size_t dot = path.rfind(L'.');
+    if (dot != std::wstring::npos && dot >= nameStart) {
+        std::wstring ext = path.substr(dot);
+        for (wchar_t& c : ext) c = static_cast<wchar_t>(std::towlower(c));
+        return ext == L".bat" || ext == L".cmd";
+    }
+    if (nameStart >= path.size()) return false;
+    // A name without extension is run as the first file the shell finds with one of
+    // its program extensions, tried in this order.
+    for (const wchar_t* tried : {L".pif", L".com", L".exe", L".bat", L".lnk", L".cmd"}) {
+        if (SearchPathW(nullptr, path.c_str(), tried, 0, nullptr, nullptr) != 0)
+            return std::wstring(tried) == L".bat" || std::wstring(tried) == L".cmd";
+    }
+    return false;
 }
 
 std::wstring MakeInertForBatch(const std::wstring& value) {

@@ -38,7 +38,8 @@ std::wstring ExpandPlaceholders(const std::wstring& text, PlaceholderUse use, co
 // The parameters of a user command or of the double-click command for a monitor.
 std::wstring ExpandPlaceholders(const std::wstring& text, const CMonitorRecord& record);
 
-// True for a program the shell runs through the command interpreter (".bat", ".cmd").
+// True for a program the shell runs through the command interpreter: a ".bat" or ".cmd"
+// file, or a name without extension that the shell completes to one.
 bool IsBatchFile(const std::wstring& program);
 
 // `value` with & | < > ^ " % ! and line breaks replaced by "_", so that the command

@@ -3,6 +3,7 @@
 #include "engine/Placeholders.h"
 #include "framework/TimeText.h"
 #include "model/MonitorRecord.h"
+#include "support/TempFiles.h"
 #include "TestTime.h"
 
 namespace {
@@ -136,6 +137,22 @@ TEST(BatchFiles, RecognisedByExtension) {
     EXPECT_FALSE(IsBatchFile(L"C:\\tools\\notify.exe"));
     EXPECT_FALSE(IsBatchFile(L"C:\\bat\\notify"));
     EXPECT_FALSE(IsBatchFile(L""));
+    EXPECT_TRUE(IsBatchFile(L"\" C:\\tools\\notify.cmd\" "));
+    EXPECT_FALSE(IsBatchFile(L"C:\\my.bat\\notify"));
+}
+
+TEST(BatchFiles, NameWithoutExtensionAsTheShellCompletesIt) {
+    CTempFolder folder;
+    const std::wstring base = folder.File(L"notify");
+    EXPECT_FALSE(IsBatchFile(base));
+    ASSERT_TRUE(WriteBytes(base + L".cmd", "@echo %*\r\n"));
+    EXPECT_TRUE(IsBatchFile(base));
+    ASSERT_TRUE(WriteBytes(base + L".bat", "@echo %*\r\n"));
+    EXPECT_TRUE(IsBatchFile(L"\"" + base + L"\""));
+    // A program file of that name comes first.
+    ASSERT_TRUE(WriteBytes(base + L".exe", "MZ"));
+    EXPECT_FALSE(IsBatchFile(base));
+    EXPECT_FALSE(IsBatchFile(folder.Path()));
 }
 
 TEST(BatchFiles, InsertedValuesCarryNoCommandCharacters) {
