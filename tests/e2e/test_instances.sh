@@ -69,17 +69,23 @@ assert_eq "$(drv count "Orvalen ")" "1" "windows of instance 0 after a second st
 assert_empty_folder "$elsewhere" "a second start"
 sleep 1
 state="$(drv state "Orvalen ")"
-[[ "$state" == *"iconic=0"* && "$state" == *"visible=1"* ]] || fail "first window not restored: $state"
+[[ "$state" == *"iconic=0"* && "$state" == *"visible=1"* && "$state" == *"foreground=1"* ]] || fail "first window not restored to the front: $state"
 
 # "/secondary" starts instance 1 beside it.
 start_orvalen "$appdata" /secondary
 wait_window "Orvalen II"
 assert_eq "$(drv count "Orvalen ")" "1" "instance 0 still single"
 
-# The switch is case-sensitive: "/SECONDARY" is instance 0, which already runs.
+# The switch is case-sensitive: "/SECONDARY" is instance 0, which already runs and comes
+# to the front again, in front of instance 1.
+state="$(drv state "Orvalen ")"
+[[ "$state" == *"foreground=0"* ]] || fail "instance 1 did not come to the front: $state"
 start_orvalen "$appdata" /SECONDARY
 wait_exit "$LAST_PID" 20000
 assert_eq "$(drv count "Orvalen II")" "1" "instance 1 still single"
+sleep 1
+state="$(drv state "Orvalen ")"
+[[ "$state" == *"foreground=1"* ]] || fail "instance 0 not brought to the front: $state"
 
 # Of several switches the one tested last wins: "/quinary /secondary" is instance 4.
 start_orvalen "$appdata" /quinary /secondary
