@@ -64,6 +64,8 @@ CMonitorRecord& CMonitorRecord::operator=(const CMonitorRecord& s) {
 }
 
 void CMonitorRecord::StartThread() {
+    // A thread still tied to the record would be left running with no way to stop it.
+    StopThread();
     auto* thread = new CNetThread();
     auto* link = new CRecordLink(m_nIndex, m_hOwner);
     // The thread's copy and its start values are taken here, on the UI thread, before

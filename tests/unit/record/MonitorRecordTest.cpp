@@ -209,6 +209,25 @@ TEST(MonitorRecord, StopThenStartAtOnceGivesANewThreadAndTheOldOneEnds) {
     delete record;
 }
 
+TEST(MonitorRecord, StartingAgainWithoutStoppingStillEndsTheOldThread) {
+    CReceiverWindow window;
+    CMonitorRecord* record = NewTestMonitor(window.Handle(), 0, L"*Up*");
+    record->StartThread();
+    ASSERT_TRUE(window.PumpUntil([&] { return !window.m_reports.empty(); }, 10000));
+    auto* oldLink = const_cast<CRecordLink*>(record->Link());
+    oldLink->AddRef();
+    HANDLE oldThread = OpenThread(SYNCHRONIZE, FALSE, record->m_pThread->m_nThreadID);
+    ASSERT_NE(oldThread, nullptr);
+
+    record->StartThread();
+    EXPECT_NE(record->Link(), oldLink);
+    EXPECT_TRUE(oldLink->m_bStop.load());
+    EXPECT_TRUE(window.WaitThreadEnd(oldThread, 5000));
+    CloseHandle(oldThread);
+    oldLink->Release();
+    delete record;
+}
+
 TEST(MonitorRecord, KillThreadLetsTheThreadGoWithoutReportingAgain) {
     CReceiverWindow window;
     CMonitorRecord* record = NewTestMonitor(window.Handle(), 1, L"*Up*");
