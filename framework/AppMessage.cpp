@@ -15,9 +15,23 @@ std::wstring AppTitle() {
     return file.empty() ? std::wstring(L"Orvalen") : file;
 }
 
+UINT WithDefaultIcon(UINT type) {
+    if (type & MB_ICONMASK) return type;
+    switch (type & MB_TYPEMASK) {
+    case MB_OK:
+    case MB_OKCANCEL:
+        return type | MB_ICONEXCLAMATION;
+    case MB_YESNO:
+    case MB_YESNOCANCEL:
+        return type | MB_ICONQUESTION;
+    default:
+        return type;
+    }
+}
+
 int AppMessageBox(const std::wstring& text, UINT type) {
     HWND owner = GetActiveWindow();
-    return MessageBoxW(owner, text.c_str(), AppTitle().c_str(), type);
+    return MessageBoxW(owner, text.c_str(), AppTitle().c_str(), WithDefaultIcon(type));
 }
 
 int AppMessageBox(UINT stringId, UINT type) {

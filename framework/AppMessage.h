@@ -8,10 +8,15 @@ namespace fw {
 // The caption of every message box: the program file's base name ("Orvalen").
 std::wstring AppTitle();
 
-// A message box owned by the active window of the program, captioned AppTitle().
+// A message box owned by the active window of the program, captioned AppTitle(), with
+// the icon WithDefaultIcon gives.
 int AppMessageBox(const std::wstring& text, UINT type = MB_OK);
 // The same with a string resource as text.
 int AppMessageBox(UINT stringId, UINT type = MB_OK);
+
+// The flags of the program's message boxes: a box given no icon gets the exclamation
+// icon with OK or OK/Cancel and the question icon with Yes/No or Yes/No/Cancel.
+UINT WithDefaultIcon(UINT type);
 
 // The system message-table text of an error code, without the trailing line break;
 // empty when the system has none.
