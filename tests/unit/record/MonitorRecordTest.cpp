@@ -180,52 +180,39 @@ TEST(MonitorRecord, TeardownWithARunningThreadStopsItAndMarksTheLink) {
     link->Release();
 }
 
-TEST(MonitorRecord, StopThenStartAtOnceGivesANewThreadAndTheOldOneEnds) {
-    CReceiverWindow window;
-    CMonitorRecord* record = NewTestMonitor(window.Handle(), 0, L"*Down*");
-    record->StartThread();
-    ASSERT_TRUE(window.PumpUntil([&] { return !window.m_reports.empty(); }, 10000));
-    auto* oldLink = const_cast<CRecordLink*>(record->Link());
-    oldLink->AddRef();  // keeps its address from being reused by the new link
-    HANDLE oldThread = OpenThread(SYNCHRONIZE, FALSE, record->m_pThread->m_nThreadID);
-    ASSERT_NE(oldThread, nullptr);
+// StartThread right after StopThread, or (a caller that forgot to stop) on its own: the
+// record gets a new thread and the old one ends.
+TEST(MonitorRecord, StartingAgainGivesANewThreadAndTheOldOneEnds) {
+    for (bool stopFirst : {true, false}) {
+        CReceiverWindow window;
+        CMonitorRecord* record = NewTestMonitor(window.Handle(), 0, L"*Down*");
+        record->StartThread();
+        ASSERT_TRUE(window.PumpUntil([&] { return !window.m_reports.empty(); }, 10000));
+        auto* oldLink = const_cast<CRecordLink*>(record->Link());
+        oldLink->AddRef();  // keeps its address from being reused by the new link
+        HANDLE oldThread = OpenThread(SYNCHRONIZE, FALSE, record->m_pThread->m_nThreadID);
+        ASSERT_NE(oldThread, nullptr);
 
-    record->StopThread();
-    EXPECT_EQ(record->m_pThread, nullptr);
-    EXPECT_EQ(record->Link(), nullptr);
-    record->StartThread();
-    ASSERT_NE(record->m_pThread, nullptr);
-    const CRecordLink* newLink = record->Link();
-    EXPECT_NE(newLink, oldLink);
+        if (stopFirst) {
+            record->StopThread();
+            EXPECT_EQ(record->m_pThread, nullptr);
+            EXPECT_EQ(record->Link(), nullptr);
+        }
+        record->StartThread();
+        ASSERT_NE(record->m_pThread, nullptr);
+        const CRecordLink* newLink = record->Link();
+        EXPECT_NE(newLink, oldLink);
 
-    EXPECT_TRUE(window.WaitThreadEnd(oldThread, 5000));
-    CloseHandle(oldThread);
-    EXPECT_TRUE(oldLink->m_bStop.load());
-    oldLink->Release();
-    window.m_reports.clear();
-    ASSERT_TRUE(window.PumpUntil([&] { return !window.m_reports.empty(); }, 5000));
-    EXPECT_EQ(window.m_reports.back().link, newLink);
-    EXPECT_EQ(window.m_reports.back().status, MON_DOWN);
-    delete record;
-}
-
-TEST(MonitorRecord, StartingAgainWithoutStoppingStillEndsTheOldThread) {
-    CReceiverWindow window;
-    CMonitorRecord* record = NewTestMonitor(window.Handle(), 0, L"*Up*");
-    record->StartThread();
-    ASSERT_TRUE(window.PumpUntil([&] { return !window.m_reports.empty(); }, 10000));
-    auto* oldLink = const_cast<CRecordLink*>(record->Link());
-    oldLink->AddRef();
-    HANDLE oldThread = OpenThread(SYNCHRONIZE, FALSE, record->m_pThread->m_nThreadID);
-    ASSERT_NE(oldThread, nullptr);
-
-    record->StartThread();
-    EXPECT_NE(record->Link(), oldLink);
-    EXPECT_TRUE(oldLink->m_bStop.load());
-    EXPECT_TRUE(window.WaitThreadEnd(oldThread, 5000));
-    CloseHandle(oldThread);
-    oldLink->Release();
-    delete record;
+        EXPECT_TRUE(window.WaitThreadEnd(oldThread, 5000)) << "stop first: " << stopFirst;
+        CloseHandle(oldThread);
+        EXPECT_TRUE(oldLink->m_bStop.load());
+        oldLink->Release();
+        window.m_reports.clear();
+        ASSERT_TRUE(window.PumpUntil([&] { return !window.m_reports.empty(); }, 5000));
+        EXPECT_EQ(window.m_reports.back().link, newLink);
+        EXPECT_EQ(window.m_reports.back().status, MON_DOWN);
+        delete record;
+    }
 }
 
 TEST(MonitorRecord, KillThreadLetsTheThreadGoWithoutReportingAgain) {
