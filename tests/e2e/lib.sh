@@ -112,6 +112,18 @@ pixel() {
     convert "$file" -format "%[fx:int(255*p{$x,$y}.r+0.5)] %[fx:int(255*p{$x,$y}.g+0.5)] %[fx:int(255*p{$x,$y}.b+0.5)]" info:
 }
 
+# Waits (up to 15 s) until the pixel at (x, y) of the screen has the colour "r g b";
+# prints the last screenshot taken (saved under the given name).
+wait_pixel() {
+    local x="$1" y="$2" want="$3" name="$4" shot="" i
+    for i in $(seq 1 60); do
+        shot="$(screenshot "$name")"
+        [ "$(pixel "$shot" "$x" "$y")" == "$want" ] && break
+        sleep 0.25
+    done
+    echo "$shot"
+}
+
 assert_eq() {
     [ "$1" == "$2" ] || fail "${3:-value}: expected '$2', got '$1'"
 }

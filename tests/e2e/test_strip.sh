@@ -6,18 +6,6 @@ source "$(dirname "$0")/lib.sh"
 
 TITLE="Orvalen "
 
-# Waits until the pixel at (x, y) of the screen has the colour "r g b"; prints the
-# last screenshot taken (saved under the given name).
-wait_pixel() {
-    local x="$1" y="$2" want="$3" name="$4" shot="" i
-    for i in $(seq 1 40); do
-        shot="$(screenshot "$name")"
-        [ "$(pixel "$shot" "$x" "$y")" == "$want" ] && break
-        sleep 0.25
-    done
-    echo "$shot"
-}
-
 expect_pixel() {
     local shot="$1" x="$2" y="$3" want="$4" what="$5"
     assert_eq "$(pixel "$shot" "$x" "$y")" "$want" "$what at ($x, $y)"

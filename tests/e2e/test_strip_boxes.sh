@@ -37,16 +37,6 @@ count_colour() {
         grep -ci "$(printf '#%02X%02X%02X' "$r" "$g" "$b")\b" || true
 }
 
-wait_pixel() {
-    local x="$1" y="$2" want="$3" name="$4" shot="" i
-    for i in $(seq 1 60); do
-        shot="$(screenshot "$name")"
-        [ "$(pixel "$shot" "$x" "$y")" == "$want" ] && break
-        sleep 0.25
-    done
-    echo "$shot"
-}
-
 # The screen position of a point of box n (from 1) in a row of boxes XBOX wide.
 XBOX=110
 at_x() { echo $((x + ($1 - 1) * (XBOX + 1) + 8 + $2)); }
@@ -69,6 +59,34 @@ expect_picture() {
     [ "$(box_pixel "$n" "$mx" "$bottom")" != "$colour" ] || fail "$what: drawn below $bottom"
 }
 
+# A fresh data folder with the test pictures and a main file placed at (20, 200): the
+# rest of section "main" and the boxes come from stdin. Prints the folder.
+prepare_strip() {
+    local appdata
+    appdata="$(new_appdata "$1")"
+    write_test_pictures "$(data_folder "$appdata")/Pictures"
+    { printf '[main]\nFirstStart=0\nPosX=20\nPosY=200\nWinBeh=0\n'; cat; } | write_main_ini "$appdata"
+    echo "$appdata"
+}
+
+# One "*Up*" box showing the magenta picture on green.
+SOLID_UP_BOX='[Box 0]
+Name=*Up*
+PicFileUp=solid.ico
+BoxColorUp=0x0000C000
+CheckInterval=1'
+
+# The extended style has WS_EX_APPWINDOW and not WS_EX_TOOLWINDOW (on), or the reverse.
+expect_taskbar_button() {
+    local exstyle
+    exstyle="$(drv exstyle "$TITLE")"
+    if [ "$1" == on ]; then
+        ((exstyle & 0x40000)) && ! ((exstyle & 0x80)) || fail "taskbar button on, style $exstyle"
+    else
+        ((exstyle & 0x80)) && ! ((exstyle & 0x40000)) || fail "taskbar button off, style $exstyle"
+    fi
+}
+
 start_strip() {
     start_orvalen "$1"
     pid=$LAST_PID
@@ -82,14 +100,7 @@ close_strip() {
 }
 
 # --- Large layout (YBox 90), all four lines on ---------------------------------------
-appdata="$(new_appdata large)"
-write_test_pictures "$(data_folder "$appdata")/Pictures"
-write_main_ini "$appdata" <<'INI'
-[main]
-FirstStart=0
-PosX=20
-PosY=200
-WinBeh=0
+appdata="$(prepare_strip large <<'INI'
 WinPos=1
 NumBox=5
 XBox=110
@@ -125,6 +136,7 @@ BoxColorUp=0x0000C000
 TextColorUp=0x000000FF
 CheckInterval=1
 INI
+)"
 start_strip "$appdata"
 shot="$(wait_pixel "$(at_x 2 3)" "$(at_y 60)" "0 0 255" large)"
 echo "screenshot: $shot"
@@ -153,60 +165,36 @@ assert_eq "$(count_colour "$shot" "$(at_x 4 0)" "$(at_y 72)" 40 18 "0 0 0")" "0"
 assert_eq "$(pixel "$shot" "$(at_x 3 110)" "$(at_y 80)")" "0 0 0" "separator after the long name"
 
 # The taskbar button is on: an application window, not a tool window.
-exstyle="$(drv exstyle "$TITLE")"
-((exstyle & 0x40000)) || fail "no taskbar button ($exstyle)"
-((exstyle & 0x80)) && fail "tool window with the taskbar button on ($exstyle)"
+expect_taskbar_button on
 close_strip
 
 # --- No lines: the picture reaches from y 1 to the name band, larger than its file ---
-appdata="$(new_appdata nolines)"
-write_test_pictures "$(data_folder "$appdata")/Pictures"
-write_main_ini "$appdata" <<'INI'
-[main]
-FirstStart=0
-PosX=20
-PosY=200
-WinBeh=0
+appdata="$(prepare_strip nolines <<INI
 NumBox=1
 HideTaskBarButton=1
 ShowReplyTime=0
 ShowIPAddress=0
 ShowMethod=0
 ShowStatus=0
-[Box 0]
-Name=*Up*
-PicFileUp=solid.ico
-BoxColorUp=0x0000C000
-CheckInterval=1
+$SOLID_UP_BOX
 INI
+)"
 start_strip "$appdata"
 shot="$(wait_pixel "$(at_x 1 3)" "$(at_y 60)" "0 192 0" nolines)"
 echo "screenshot: $shot"
 expect_picture 1 20 1 91 72 "$MAGENTA" "Up picture with no lines"
 # The taskbar button is off: a tool window.
-exstyle="$(drv exstyle "$TITLE")"
-((exstyle & 0x80)) || fail "not a tool window with the taskbar button off ($exstyle)"
-((exstyle & 0x40000)) && fail "taskbar button kept ($exstyle)"
+expect_taskbar_button off
 close_strip
 
 # --- Small layout (YBox 89): name band 14, picture top 41 under four lines -----------
-appdata="$(new_appdata small)"
-write_test_pictures "$(data_folder "$appdata")/Pictures"
-write_main_ini "$appdata" <<'INI'
-[main]
-FirstStart=0
-PosX=20
-PosY=200
-WinBeh=0
+appdata="$(prepare_strip small <<INI
 NumBox=1
 YBox=89
 ShowReplyTime=1
-[Box 0]
-Name=*Up*
-PicFileUp=solid.ico
-BoxColorUp=0x0000C000
-CheckInterval=1
+$SOLID_UP_BOX
 INI
+)"
 start_strip "$appdata"
 read -r _ _ w h <<<"$(drv rect "$TITLE")"
 assert_eq "$w x $h" "119 x 91" "one box of 110 x 89"
@@ -218,13 +206,7 @@ close_strip
 
 # --- CHECKING until the first result --------------------------------------------------
 start_fixture python3 "$ORVALEN_SRC/tests/fixtures/netcheck_server.py"
-appdata="$(new_appdata checking)"
-write_main_ini "$appdata" <<INI
-[main]
-FirstStart=0
-PosX=20
-PosY=200
-WinBeh=0
+appdata="$(prepare_strip checking <<INI
 NumBox=1
 TimeOut=6000
 [Box 0]
@@ -235,6 +217,7 @@ Port=$NETFIX_FULL4
 BoxColorDown=0x00FF0000
 CheckInterval=60
 INI
+)"
 start_strip "$appdata"
 # Its connect waits out the time-out: meanwhile the box is white.
 shot="$(screenshot checking)"
