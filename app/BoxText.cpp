@@ -72,7 +72,10 @@ size_t InfoLinesDrawn(size_t lineCount, int status) {
 }
 
 UINT TextPlacementFlags(int textWidth, int boxWidth) {
-    return textWidth <= boxWidth ? (DT_SINGLELINE | DT_CENTER) : DT_SINGLELINE;
+    // Names and addresses are shown as typed: "R&D" must not turn into an underlined "RD"
+    // (the width was measured with the "&" in it, too).
+    UINT flags = DT_SINGLELINE | DT_NOPREFIX;
+    return textWidth <= boxWidth ? (flags | DT_CENTER) : flags;
 }
 
 BoxColours BoxColoursFor(int status, COLORREF boxUp, COLORREF boxDown, COLORREF textUp, COLORREF textDown) {

@@ -159,10 +159,11 @@ TEST(InfoLinesDrawn, ThirdAndFourthOnlyForNetworkStates) {
 }
 
 TEST(TextPlacementFlags, CentresWhatFitsElseLeftAligns) {
-    EXPECT_EQ(TextPlacementFlags(50, 110), 0x21u);
-    EXPECT_EQ(TextPlacementFlags(110, 110), 0x21u);
-    EXPECT_EQ(TextPlacementFlags(111, 110), 0x20u);
-    EXPECT_EQ(TextPlacementFlags(0, 60), 0x21u);
+    // Single line, centred when it fits; never an "&" mnemonic.
+    EXPECT_EQ(TextPlacementFlags(50, 110), 0x821u);
+    EXPECT_EQ(TextPlacementFlags(110, 110), 0x821u);
+    EXPECT_EQ(TextPlacementFlags(111, 110), 0x820u);
+    EXPECT_EQ(TextPlacementFlags(0, 60), 0x821u);
 }
 
 }  // namespace
