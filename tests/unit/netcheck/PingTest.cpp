@@ -10,6 +10,9 @@
 
 namespace {
 bool IcmpNamespaceSet(const char* name) { return FixturePort(name) != 0; }
+
+// A time left by an earlier cycle: an IPv4 ping that does not get its echo keeps it.
+constexpr DWORD kEarlierTime = 4321;
 }  // namespace
 
 TEST(PingIPv4, LoopbackAnswersUp) {
@@ -33,9 +36,12 @@ TEST(PingIPv4, LoopbackAnswersUp) {
 TEST(PingIPv4, UnresolvableNameIsAddressError) {
     NEED_FIXTURE(http, "HTTP4");
     CNetCheck check;
+    check.m_dwTimeMs = kEarlierTime;
+    check.m_dwIpStatus = 9;
     EXPECT_EQ(check.PingIPv4("no-such-host.invalid"), MON_ADDR_ERROR);
     EXPECT_NE(check.m_dwError, 0u);
     EXPECT_EQ(check.m_dwIpStatus, 0u);
+    EXPECT_EQ(check.m_dwTimeMs, kEarlierTime);
 }
 
 TEST(PingIPv6, NameResolvingToIPv4IsAddressErrorWithoutCodes) {
@@ -53,12 +59,15 @@ TEST(PingIPv6, LoopbackGivesWhatThePlatformGives) {
     HANDLE probe = Icmp6CreateFile();
     DWORD createError = GetLastError();
     CNetCheck check;
+    check.m_dwTimeMs = kEarlierTime;
     int status = check.PingIPv6("::1");
     if (probe == INVALID_HANDLE_VALUE) {
-        // Wine has no IPv6 echo (error 120): the check reports the call's own failure.
+        // Wine has no IPv6 echo (error 120): the check reports the call's own failure,
+        // and an IPv6 ping never keeps an earlier time.
         EXPECT_EQ(status, MON_ERROR);
         EXPECT_EQ(check.m_dwError, createError);
         EXPECT_EQ(check.m_hIcmp, INVALID_HANDLE_VALUE);
+        EXPECT_EQ(check.m_dwTimeMs, kNoTime);
     } else {
         IcmpCloseHandle(probe);
         EXPECT_EQ(status, MON_UP);
@@ -70,17 +79,21 @@ TEST(PingIPv6, LoopbackGivesWhatThePlatformGives) {
 TEST(IgnoredEchoSerial, PingIsDownWithTimedOutStatus) {
     if (!IcmpNamespaceSet("ICMP_IGNORED")) GTEST_SKIP() << "needs the serial ICMP fixture";
     CNetCheck check;
+    check.m_dwTimeMs = kEarlierTime;
     DWORD start = NowMs();
     EXPECT_EQ(check.PingIPv4("127.0.0.1"), MON_DOWN);
     EXPECT_LT(NowMs() - start, kHangBound);
     EXPECT_EQ(check.m_dwIpStatus, 11010u);
     EXPECT_EQ(check.m_dwError, 0u);
+    EXPECT_EQ(check.m_dwTimeMs, kEarlierTime);
 }
 
 TEST(UnreachableRouteSerial, PingIsDownWithUnreachableStatus) {
     if (!IcmpNamespaceSet("ICMP_UNREACHABLE")) GTEST_SKIP() << "needs the serial ICMP fixture";
     CNetCheck check;
+    check.m_dwTimeMs = kEarlierTime;
     EXPECT_EQ(check.PingIPv4("127.0.0.3"), MON_DOWN);
     EXPECT_EQ(check.m_dwIpStatus, 11003u);
     EXPECT_EQ(check.m_dwError, 0u);
+    EXPECT_EQ(check.m_dwTimeMs, kEarlierTime);
 }

@@ -4,26 +4,36 @@
 #include "model/GlobalSettings.h"
 
 namespace {
+// What a check does with the time an earlier cycle left.
+enum class TimeRule {
+    Measured,  // the time of the connection (or refusal, or the wait)
+    Cleared,   // none: an IPv4 connection starts without a time
+};
+
+constexpr DWORD kEarlierTime = 4321;
+
 struct TcpCase {
     const char* name;
     bool ipv6;
     const char* host;
-    const char* fixture;  // the port's fixture name; nullptr for port 80
+    const char* fixture;  // the port's fixture name
     int status;
     DWORD error;
-    bool timed;  // the time of the connection (or refusal) is kept
+    TimeRule time;
 };
 
 const TcpCase kTcpCases[] = {
-    {"open v4", false, "127.0.0.1", "HTTP4", MON_UP, 0, true},
-    {"open by name v4", false, "localhost", "HTTP4", MON_UP, 0, true},
-    {"accepting but silent v4", false, "127.0.0.1", "SILENT4", MON_UP, 0, true},
-    {"refused v4", false, "127.0.0.1", "CLOSED4", MON_CLOSED, 10061, true},
-    {"queue full v4", false, "127.0.0.1", "FULL4", MON_DOWN, 10060, false},
-    {"unresolvable v4", false, "no-such-host.invalid", "HTTP4", MON_ADDR_ERROR, 10022, false},
-    {"open v6", true, "::1", "HTTP6", MON_UP, 0, true},
-    {"refused v6", true, "::1", "CLOSED6", MON_CLOSED, 10061, true},
-    {"queue full v6", true, "::1", "FULL6", MON_DOWN, 10060, true},
+    {"open v4", false, "127.0.0.1", "HTTP4", MON_UP, 0, TimeRule::Measured},
+    {"open by name v4", false, "localhost", "HTTP4", MON_UP, 0, TimeRule::Measured},
+    {"accepting but silent v4", false, "127.0.0.1", "SILENT4", MON_UP, 0, TimeRule::Measured},
+    {"refused v4", false, "127.0.0.1", "CLOSED4", MON_CLOSED, 10061, TimeRule::Measured},
+    {"queue full v4", false, "127.0.0.1", "FULL4", MON_DOWN, 10060, TimeRule::Cleared},
+    {"unresolvable v4", false, "no-such-host.invalid", "HTTP4", MON_ADDR_ERROR, 10022, TimeRule::Cleared},
+    {"IPv6 literal on v4", false, "::1", "HTTP4", MON_ADDR_ERROR, 10022, TimeRule::Cleared},
+    {"open v6", true, "::1", "HTTP6", MON_UP, 0, TimeRule::Measured},
+    {"refused v6", true, "::1", "CLOSED6", MON_CLOSED, 10061, TimeRule::Measured},
+    // The wait ran out: its time is kept with the time-out's error.
+    {"queue full v6", true, "::1", "FULL6", MON_DOWN, 10060, TimeRule::Measured},
 };
 
 int RunTcp(CNetCheck& check, const TcpCase& c, UINT port) {
@@ -35,7 +45,9 @@ TEST(TcpConnect, MapsEveryListenerToItsStatus) {
     NEED_FIXTURE(http, "HTTP4");
     for (const TcpCase& c : kTcpCases) {
         CNetCheck check;
+        check.m_dwError = 9;
         check.m_dwIpStatus = 9;
+        check.m_dwTimeMs = kEarlierTime;
         DWORD start = NowMs();
         int status = RunTcp(check, c, FixturePort(c.fixture));
         DWORD took = NowMs() - start;
@@ -43,21 +55,24 @@ TEST(TcpConnect, MapsEveryListenerToItsStatus) {
         EXPECT_EQ(check.m_dwError, c.error) << c.name;
         EXPECT_EQ(check.m_dwIpStatus, 0u) << c.name;
         EXPECT_LT(took, kHangBound) << c.name;
-        if (c.timed) {
-            EXPECT_LE(check.m_dwTimeMs, took) << c.name;
-        } else if (!c.ipv6) {
-            EXPECT_EQ(check.m_dwTimeMs, kNoTime) << c.name;
+        switch (c.time) {
+        case TimeRule::Measured: EXPECT_LE(check.m_dwTimeMs, took) << c.name; break;
+        case TimeRule::Cleared: EXPECT_EQ(check.m_dwTimeMs, kNoTime) << c.name; break;
         }
     }
 }
 
 TEST(TcpConnect, IPv6ResolvesOnlyIPv6Addresses) {
     NEED_FIXTURE(http, "HTTP4");
-    CNetCheck check;
-    EXPECT_EQ(check.TcpConnectIPv6("127.0.0.1", http), MON_ADDR_ERROR);
-    EXPECT_NE(check.m_dwError, 0u);
-    EXPECT_EQ(check.TcpConnectIPv6("no-such-host.invalid", http), MON_ADDR_ERROR);
-    EXPECT_NE(check.m_dwError, 0u);
+    // A name that does not resolve to IPv6 is an address error, and the time of an
+    // earlier cycle stays.
+    for (const char* host : {"127.0.0.1", "no-such-host.invalid"}) {
+        CNetCheck check;
+        check.m_dwTimeMs = kEarlierTime;
+        EXPECT_EQ(check.TcpConnectIPv6(host, http), MON_ADDR_ERROR) << host;
+        EXPECT_NE(check.m_dwError, 0u) << host;
+        EXPECT_EQ(check.m_dwTimeMs, kEarlierTime) << host;
+    }
 }
 
 TEST(TcpConnect, TimeOutIsReadAtEachCheck) {

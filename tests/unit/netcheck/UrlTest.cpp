@@ -14,13 +14,21 @@ std::string Url(const char* host, const char* fixture, const char* path) {
     return fw::FormatA("http://%s:%u%s", host, FixturePort(fixture), path);
 }
 
+// What a check does with the time an earlier cycle left.
+enum class TimeRule {
+    Measured,  // the load time of a page that was read
+    Kept,      // nothing was read: the earlier time stays
+};
+
+constexpr DWORD kEarlierTime = 12345;
+
 struct UrlCase {
     const char* name;
     std::string url;
     const wchar_t* phrase;
     int status;
     DWORD error;
-    bool timed;  // the load time is kept
+    TimeRule time;
 };
 
 DWORD WINAPI SetFlagSoon(void* flag) {
@@ -30,7 +38,8 @@ DWORD WINAPI SetFlagSoon(void* flag) {
 }
 
 void ExpectCase(CNetCheck& check, const UrlCase& c) {
-    check.m_dwTimeMs = 12345;
+    check.m_dwTimeMs = kEarlierTime;
+    check.m_dwError = 9;
     check.m_dwIpStatus = 9;
     DWORD start = NowMs();
     int status = check.CheckUrl(c.url, c.phrase);
@@ -39,10 +48,10 @@ void ExpectCase(CNetCheck& check, const UrlCase& c) {
     EXPECT_EQ(check.m_dwError, c.error) << c.name;
     EXPECT_EQ(check.m_dwIpStatus, 0u) << c.name;
     EXPECT_LT(took, kHangBound) << c.name;
-    if (c.timed) {
+    if (c.time == TimeRule::Measured) {
         EXPECT_LE(check.m_dwTimeMs, took) << c.name;
     } else {
-        EXPECT_TRUE(check.m_dwTimeMs == 12345 || check.m_dwTimeMs == kNoTime) << c.name;
+        EXPECT_EQ(check.m_dwTimeMs, kEarlierTime) << c.name;
     }
 }
 }  // namespace
@@ -50,16 +59,16 @@ void ExpectCase(CNetCheck& check, const UrlCase& c) {
 TEST(CheckUrl, PagesThatLoadAreSearchedForThePhrase) {
     NEED_FIXTURE(http, "HTTP4");
     const UrlCase cases[] = {
-        {"phrase", Url("127.0.0.1", "HTTP4", "/phrase"), kPhrase, MON_UP, 0, true},
-        {"no phrase", Url("127.0.0.1", "HTTP4", "/nophrase"), kPhrase, MON_CLOSED, 0, true},
-        {"404 with phrase", Url("127.0.0.1", "HTTP4", "/notfound"), kPhrase, MON_UP, 0, true},
-        {"case matters", Url("127.0.0.1", "HTTP4", "/phrase"), L"ORVALEN-PHRASE", MON_CLOSED, 0, true},
-        {"zero byte before phrase", Url("127.0.0.1", "HTTP4", "/zero"), kPhrase, MON_UP, 0, true},
-        {"empty phrase, empty page", Url("127.0.0.1", "HTTP4", "/empty"), L"", MON_UP, 0, true},
-        {"by name", Url("localhost", "HTTP4", "/phrase"), kPhrase, MON_UP, 0, true},
-        {"upper-case scheme", fw::FormatA("HTTP://127.0.0.1:%u/phrase", http), kPhrase, MON_UP, 0, true},
-        {"bracketed IPv6", Url("[::1]", "HTTP6", "/phrase"), kPhrase, MON_UP, 0, true},
-        {"IPv6 no phrase", Url("[::1]", "HTTP6", "/nophrase"), kPhrase, MON_CLOSED, 0, true},
+        {"phrase", Url("127.0.0.1", "HTTP4", "/phrase"), kPhrase, MON_UP, 0, TimeRule::Measured},
+        {"no phrase", Url("127.0.0.1", "HTTP4", "/nophrase"), kPhrase, MON_CLOSED, 0, TimeRule::Measured},
+        {"404 with phrase", Url("127.0.0.1", "HTTP4", "/notfound"), kPhrase, MON_UP, 0, TimeRule::Measured},
+        {"case matters", Url("127.0.0.1", "HTTP4", "/phrase"), L"ORVALEN-PHRASE", MON_CLOSED, 0, TimeRule::Measured},
+        {"zero byte before phrase", Url("127.0.0.1", "HTTP4", "/zero"), kPhrase, MON_UP, 0, TimeRule::Measured},
+        {"empty phrase, empty page", Url("127.0.0.1", "HTTP4", "/empty"), L"", MON_UP, 0, TimeRule::Measured},
+        {"by name", Url("localhost", "HTTP4", "/phrase"), kPhrase, MON_UP, 0, TimeRule::Measured},
+        {"upper-case scheme", fw::FormatA("HTTP://127.0.0.1:%u/phrase", http), kPhrase, MON_UP, 0, TimeRule::Measured},
+        {"bracketed IPv6", Url("[::1]", "HTTP6", "/phrase"), kPhrase, MON_UP, 0, TimeRule::Measured},
+        {"IPv6 no phrase", Url("[::1]", "HTTP6", "/nophrase"), kPhrase, MON_CLOSED, 0, TimeRule::Measured},
     };
     CNetCheck check;
     for (const UrlCase& c : cases) ExpectCase(check, c);
@@ -68,12 +77,12 @@ TEST(CheckUrl, PagesThatLoadAreSearchedForThePhrase) {
 TEST(CheckUrl, UnreachableServersAreDownOrAddressErrors) {
     NEED_FIXTURE(http, "HTTP4");
     const UrlCase cases[] = {
-        {"refused", Url("127.0.0.1", "CLOSED4", "/"), kPhrase, MON_DOWN, 12029, false},
-        {"refused IPv6", Url("[::1]", "CLOSED6", "/"), kPhrase, MON_DOWN, 12029, false},
-        {"unresolvable", "http://no-such-host.invalid/", kPhrase, MON_ADDR_ERROR, 12007, false},
-        {"empty host", "http://", kPhrase, MON_ADDR_ERROR, 12005, false},
-        {"port out of range", "http://127.0.0.1:99999/", kPhrase, MON_ADDR_ERROR, 12005, false},
-        {"unclosed bracket", "http://[::1/", kPhrase, MON_ADDR_ERROR, 12005, false},
+        {"refused", Url("127.0.0.1", "CLOSED4", "/"), kPhrase, MON_DOWN, 12029, TimeRule::Kept},
+        {"refused IPv6", Url("[::1]", "CLOSED6", "/"), kPhrase, MON_DOWN, 12029, TimeRule::Kept},
+        {"unresolvable", "http://no-such-host.invalid/", kPhrase, MON_ADDR_ERROR, 12007, TimeRule::Kept},
+        {"empty host", "http://", kPhrase, MON_ADDR_ERROR, 12005, TimeRule::Kept},
+        {"port out of range", "http://127.0.0.1:99999/", kPhrase, MON_ADDR_ERROR, 12005, TimeRule::Kept},
+        {"unclosed bracket", "http://[::1/", kPhrase, MON_ADDR_ERROR, 12005, TimeRule::Kept},
     };
     CNetCheck check;
     for (const UrlCase& c : cases) ExpectCase(check, c);
@@ -86,8 +95,12 @@ TEST(CheckUrl, OtherSchemesFetchNothing) {
     CNetCheck check;
     for (const std::string& url : urls) {
         check.m_dwError = 5;
+        check.m_dwIpStatus = 5;
+        check.m_dwTimeMs = kEarlierTime;
         EXPECT_EQ(check.CheckUrl(url, kPhrase), MON_ERROR) << url;
         EXPECT_EQ(check.m_dwError, 0u) << url;
+        EXPECT_EQ(check.m_dwIpStatus, 0u) << url;
+        EXPECT_EQ(check.m_dwTimeMs, kEarlierTime) << url;
     }
 }
 
@@ -95,10 +108,10 @@ TEST(CheckUrl, ServersThatStallAreDownWithinTheBound) {
     NEED_FIXTURE(http, "HTTP4");
     const UrlCase cases[] = {
         // A dropped connection request: WinINet's own connect time-out is not relied on.
-        {"queue full", Url("127.0.0.1", "FULL4", "/"), kPhrase, MON_DOWN, 12002, false},
-        {"queue full IPv6", Url("[::1]", "FULL6", "/"), kPhrase, MON_DOWN, 12002, false},
+        {"queue full", Url("127.0.0.1", "FULL4", "/"), kPhrase, MON_DOWN, 12002, TimeRule::Kept},
+        {"queue full IPv6", Url("[::1]", "FULL6", "/"), kPhrase, MON_DOWN, 12002, TimeRule::Kept},
         // A page that keeps coming, slower than the time-out allows.
-        {"slow trickle", Url("127.0.0.1", "HTTP4", "/trickle"), kPhrase, MON_DOWN, 12002, false},
+        {"slow trickle", Url("127.0.0.1", "HTTP4", "/trickle"), kPhrase, MON_DOWN, 12002, TimeRule::Kept},
     };
     for (const UrlCase& c : cases) {
         CNetCheck check;
@@ -113,9 +126,11 @@ TEST(CheckUrl, SilentServersEndWithWhatWinINetReports) {
     const std::string urls[] = {Url("127.0.0.1", "SILENT4", "/"), Url("[::1]", "SILENT6", "/")};
     for (const std::string& url : urls) {
         CNetCheck check;
+        check.m_dwTimeMs = kEarlierTime;
         DWORD start = NowMs();
         int status = check.CheckUrl(url, kPhrase);
         EXPECT_LT(NowMs() - start, kHangBound) << url;
+        EXPECT_EQ(check.m_dwTimeMs, kEarlierTime) << url;
         EXPECT_TRUE((status == MON_DOWN && check.m_dwError == 12002) ||
                     (status == MON_ERROR && check.m_dwError == 12030))
             << url << ": status " << status << ", error " << check.m_dwError;
