@@ -121,14 +121,18 @@ BOOL CMainDlg::OnCommand(WORD id, WORD code, HWND control) {
 }
 
 LRESULT CMainDlg::OnCheckResult(WPARAM wParam, LPARAM lParam) {
-    const auto* report = reinterpret_cast<const CheckReport*>(lParam);
-    CheckResult result;
-    if (report) result = report->result;
     UINT index = LOWORD(wParam);
     if (index == 0xFFFF || NumBox <= 0 || index >= static_cast<UINT>(NumBox) || !m_apRecords[index]) return 0;
     CMonitorRecord* record = m_apRecords[index];
-    // A result from a thread that no longer belongs to this slot is stale.
-    if (report && report->link != record->Link()) return 0;
+    // The report is read only for a box that takes it: a dropped message's lParam is
+    // never touched.
+    const auto* report = reinterpret_cast<const CheckReport*>(lParam);
+    CheckResult result;
+    if (report) {
+        // A result from a thread that no longer belongs to this slot is stale.
+        if (report->link != record->Link()) return 0;
+        result = report->result;
+    }
     record->m_nStatus = HIWORD(wParam);
     if (record->Disabled == 1) record->m_nStatus = MON_DISABLED;
     record->m_dwTimeMs = result.dwTimeMs;

@@ -150,3 +150,21 @@ TEST_F(OnCheckResultTest, DirectCallsCarryNoResult) {
         EXPECT_EQ(record->m_dwIpStatus, 0u) << status;
     }
 }
+
+TEST_F(OnCheckResultTest, DroppedReportsAreNeverRead) {
+    CMonitorRecord* record = AddRecord(0);
+    m_dlg->NumBox = 2;  // slot 1 is empty
+    // A report that cannot be read (another process's address, say): a message that
+    // is dropped anyway must not touch it.
+    void* page = VirtualAlloc(nullptr, 4096, MEM_COMMIT | MEM_RESERVE, PAGE_NOACCESS);
+    ASSERT_NE(page, nullptr);
+    const auto* unreadable = static_cast<const CheckReport*>(page);
+    for (UINT index : {0xFFFFu, 2u, 69u, 1u}) {
+        EXPECT_EQ(Deliver(index, MON_UP, unreadable), 0) << index;
+        ExpectUntouched(*record, "dropped report");
+    }
+    m_dlg->NumBox = 0;
+    EXPECT_EQ(Deliver(0, MON_UP, unreadable), 0);
+    ExpectUntouched(*record, "no monitors");
+    VirtualFree(page, 0, MEM_RELEASE);
+}
