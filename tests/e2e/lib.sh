@@ -128,6 +128,12 @@ assert_eq() {
     [ "$1" == "$2" ] || fail "${3:-value}: expected '$2', got '$1'"
 }
 
+# Fails unless the pixel at (x, y) of the screenshot has the colour "r g b".
+expect_pixel() {
+    local shot="$1" x="$2" y="$3" want="$4" what="$5"
+    assert_eq "$(pixel "$shot" "$x" "$y")" "$want" "$what at ($x, $y)"
+}
+
 pass() {
     echo "PASS: $E2E_NAME"
 }

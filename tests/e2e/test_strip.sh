@@ -6,11 +6,6 @@ source "$(dirname "$0")/lib.sh"
 
 TITLE="Orvalen "
 
-expect_pixel() {
-    local shot="$1" x="$2" y="$3" want="$4" what="$5"
-    assert_eq "$(pixel "$shot" "$x" "$y")" "$want" "$what at ($x, $y)"
-}
-
 # --- No usable "APPDATA": the program says so and ends, creating nothing -------------
 # Starts Orvalen with this exact APPDATA value (empty: not set for it).
 start_with_appdata_value() {
