@@ -11,39 +11,15 @@ UM_GET_MAIN_DLG=0x40D
 MON_UP=2
 
 appdata="$(new_appdata)"
-# Test-named boxes report Down once; their hour-long interval leaves the window's
-# later state to the messages of this test.
-write_main_ini "$appdata" <<'INI'
-[main]
-FirstStart=0
-PosX=40
-PosY=640
-WinBeh=0
-WinPos=1
-NumBox=3
-XBox=110
-YBox=90
-EnableLog=0
-[Box 0]
-Name=*Down*
-CheckMethod=2
-Port=8080
-CheckInterval=3600
-BoxColorUp=0x0000C000
-[Box 1]
-Name=*Down*
-CheckMethod=2
-Port=8080
-CheckInterval=3600
-Disabled=1
-BoxColorUp=0x0000C000
-[Box 2]
-Name=*Down*
-CheckMethod=2
-Port=8080
-CheckInterval=3600
-BoxColorUp=0x0000C000
-INI
+# Three test-named boxes, the middle one disabled: each reports Down once, and their
+# hour-long interval leaves the window's later state to the messages of this test.
+{
+    printf '[main]\nFirstStart=0\nPosX=40\nPosY=640\nWinPos=1\nNumBox=3\n'
+    for i in 0 1 2; do
+        printf '[Box %d]\nName=*Down*\nCheckMethod=2\nCheckInterval=3600\nBoxColorUp=0x0000C000\n' "$i"
+        [ "$i" != 1 ] || printf 'Disabled=1\n'
+    done
+} | write_main_ini "$appdata"
 start_orvalen "$appdata"
 pid=$LAST_PID
 wait_window "$TITLE"
@@ -61,7 +37,7 @@ expect_pixel "$shot" "$(box_x 2)" "$mid_y" "$WHITE" "disabled box 2"
 main_dlg="$(drv send "$TITLE" "$UM_GET_MAIN_DLG" 0 0)" || fail "UM_GET_MAIN_DLG not answered"
 [ "$main_dlg" != "0" ] || fail "UM_GET_MAIN_DLG gave no window object"
 
-# send INDEX LPARAM: a report of status Up for that index; prints the message result.
+# report_up INDEX LPARAM: a report of status Up for that index; prints the message result.
 report_up() { drv send "$TITLE" "$UM_CHECK_RESULT" $(((MON_UP << 16) | $1)) "$2"; }
 
 # Dropped reports, each with an lParam that no process could read.
