@@ -8,8 +8,12 @@
 #include "model/UrlParser.h"
 
 namespace {
-// How long after its time-out a check still waits for its fetch to end by itself.
-constexpr DWORD kFetchGraceMs = 500;
+// How long after its time-out a URL check ends at the latest.
+constexpr DWORD kCheckBoundMs = 500;
+// Kept free inside that bound for what follows the wait: a wake-up that comes a little
+// late and the abandoning of the fetch. Waiting the whole bound ended checks 1-2 ms
+// beyond it.
+constexpr DWORD kEndMarginMs = 20;
 // How often a waiting check looks at the thread's stop flag.
 constexpr DWORD kStopPollMs = 50;
 
@@ -35,6 +39,8 @@ bool CNetCheck::WaitForFetch(const CUrlFetch& fetch, const CElapsedTimer& starte
 }
 
 int CNetCheck::CheckUrl(const std::string& url, std::wstring phrase) {
+    // The whole check, waiting for an earlier fetch included, ends within its bound.
+    CElapsedTimer started;
     m_dwError = 0;
     m_dwIpStatus = 0;
     std::wstring address = fw::ToWide(url);
@@ -46,10 +52,8 @@ int CNetCheck::CheckUrl(const std::string& url, std::wstring phrase) {
         return MON_ADDR_ERROR;
     }
 
-    // The whole check, waiting for an earlier fetch included, ends shortly after the time-out.
-    CElapsedTimer started;
     DWORD timeOut = g_dwTimeOut.load();
-    DWORD limit = timeOut + kFetchGraceMs;
+    DWORD limit = timeOut + kCheckBoundMs - kEndMarginMs;
     if (m_pAbandonedFetch) {
         if (!WaitForFetch(*m_pAbandonedFetch, started, limit)) return SetOutcome({MON_DOWN, ERROR_INTERNET_TIMEOUT, 0});
         m_pAbandonedFetch.reset();

@@ -21,12 +21,12 @@ session_cleanup() {
     done
 }
 
-# Starts Xvfb on a free display and exports DISPLAY.
+# Starts Xvfb on a free display and exports DISPLAY (XVFB_SCREEN: another screen size).
 start_xvfb() {
     local n
     for n in $(seq 91 140); do
         if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then
-            Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+            Xvfb ":$n" -screen 0 "${XVFB_SCREEN:-1280x1024x24}" -nolisten tcp >/dev/null 2>&1 &
             SESSION_PIDS+=($!)
             export DISPLAY=":$n"
             local i

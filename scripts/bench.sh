@@ -1,0 +1,62 @@
+#!/usr/bin/env bash
+# Measures the real Orvalen.exe under Wine and writes the figures of BENCHMARKS.md:
+#   bash scripts/bench.sh                 every figure (about 35 minutes)
+#   bash scripts/bench.sh timeouts cost   only the figures named
+# Figures: timeouts accuracy startup cost soak badinput. BENCH_MINUTES sets the length
+# of the cost and soak runs (10 by default). Everything runs in a network namespace of
+# its own with only loopback, a Wine prefix of its own and an Xvfb screen of its own;
+# the results go to build/bench/ (report.md and the raw samples).
+set -euo pipefail
+ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+export BUILD_DIR="${BUILD_DIR:-$ROOT/build}"
+ALL_FIGURES=(timeouts accuracy startup cost soak badinput)
+
+if [ -z "${ORVALEN_IN_NETNS:-}" ]; then
+    bash "$ROOT/scripts/bootstrap.sh"
+    # The reference tools the figures are compared with.
+    missing=()
+    for p in iputils-ping fping curl; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+    done
+    if [ ${#missing[@]} -gt 0 ]; then
+        SUDO=""
+        [ "$(id -u)" -ne 0 ] && SUDO="sudo"
+        export DEBIAN_FRONTEND=noninteractive
+        $SUDO apt-get update -qq >/dev/null
+        $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+    fi
+    bash "$ROOT/scripts/build.sh"
+    export ORVALEN_IN_NETNS=1
+    if [ "$(id -u)" -eq 0 ]; then
+        exec unshare -n -- bash "$0" "$@"
+    else
+        exec unshare -rn -- bash "$0" "$@"
+    fi
+fi
+
+ip link set lo up
+export BENCH_DIR="$BUILD_DIR/bench"
+mkdir -p "$BENCH_DIR"
+# A prefix of its own: its wineserver must live in this namespace, and the benchmark
+# switches off the crash dialog (a crash must end the process, not wait for a click).
+export WINEPREFIX_OVERRIDE="$BENCH_DIR/wineprefix"
+# Wide enough for a row of 70 boxes, so every box can be read off the screen.
+export XVFB_SCREEN="4400x600x24"
+source "$ROOT/scripts/wine-session.sh"
+trap session_cleanup EXIT
+start_xvfb
+start_wine
+wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f </dev/null >/dev/null 2>&1 || true
+
+figures=("$@")
+[ ${#figures[@]} -gt 0 ] || figures=("${ALL_FIGURES[@]}")
+for figure in "${figures[@]}"; do
+    [ -f "$ROOT/bench/$figure.sh" ] || { echo "no such figure: $figure (${ALL_FIGURES[*]})" >&2; exit 2; }
+done
+for figure in "${figures[@]}"; do
+    echo "== $figure ($(date +%T))"
+    mkdir -p "$BENCH_DIR/$figure"
+    bash "$ROOT/bench/$figure.sh" "$BENCH_DIR/$figure" | tee "$BENCH_DIR/$figure/figure.md"
+done
+python3 "$ROOT/bench/report.py" "$BENCH_DIR" "${ALL_FIGURES[@]}" >"$BENCH_DIR/report.md"
+echo "report: $BENCH_DIR/report.md"
