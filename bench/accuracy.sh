@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
 # Figure 2, accuracy: the ping, connect and load times that Orvalen.exe reports (its log,
 # with every Up and Open result logged) for answering loopback targets, beside the same
-# targets measured in the same minute by iputils ping and curl.
+# targets measured in the same minute by iputils ping and curl; and one page that the
+# server answers only after 50 ms.
 source "$(dirname "$0")/lib.sh"
 SECONDS_RUN="${BENCH_ACCURACY_SECONDS:-60}"
 
 start_fixture python3 "$ROOT/tests/fixtures/netcheck_server.py"
+start_fixture python3 "$BENCH_SRC/delayed_page_server.py"
+DELAY_MS=50
 appdata="$OUT/appdata"
 new_appdata "$appdata"
 write_main_ini "$appdata" <<INI
@@ -13,7 +16,7 @@ write_main_ini "$appdata" <<INI
 FirstStart=0
 PosX=0
 PosY=0
-NumBox=3
+NumBox=4
 TimeOut=3000
 EnableLog=1
 LogEveryCheck=1
@@ -34,6 +37,12 @@ CheckMethod=3
 IPorURLAddress=http://127.0.0.1:$NETFIX_HTTP4/phrase
 Phrase=orvalen-phrase
 CheckInterval=1
+[Box 3]
+Name=delayed
+CheckMethod=3
+IPorURLAddress=http://127.0.0.1:$DELAY_HTTP4/delay/$DELAY_MS
+Phrase=orvalen-phrase
+CheckInterval=1
 INI
 
 note "Orvalen and the reference tools on the same targets for $SECONDS_RUN s"
@@ -42,9 +51,12 @@ ping -n -i 1 -c "$SECONDS_RUN" 127.0.0.1 >"$OUT/ping.txt" 2>&1 &
 BENCH_UNIX_PIDS+=($!)
 ping_pid=$!
 : >"$OUT/curl.txt"
+: >"$OUT/curl-delayed.txt"
 for _ in $(seq 1 "$SECONDS_RUN"); do
     curl -s -o /dev/null -w 'connect=%{time_connect} total=%{time_total}\n' \
         "http://127.0.0.1:$NETFIX_HTTP4/phrase" >>"$OUT/curl.txt" || true
+    curl -s -o /dev/null -w 'connect=%{time_connect} total=%{time_total}\n' \
+        "http://127.0.0.1:$DELAY_HTTP4/delay/$DELAY_MS" >>"$OUT/curl-delayed.txt" || true
     sleep 1
 done
 wait "$ping_pid" || true

@@ -77,15 +77,19 @@ def timeouts(paths):
 # --- Figure 2: accuracy --------------------------------------------------------------
 
 def logged_times(folder):
-    """Times (ms) of the Up and Open lines of Orvalen's logs, by method word."""
+    """Times (ms) of the Up and Open lines of Orvalen's logs, by monitor name."""
     times = {}
     for path in glob.glob(os.path.join(folder, "appdata", "Carrowmede", "Orvalen", "Logs", "*", "*.txt")):
-        method = os.path.basename(path).split("_")[1]
         for line in read_lines(path):
             parts = line.split(" | ")
             if len(parts) == 7 and parts[3] in ("Up", "Open"):
-                times.setdefault(method, []).append(float(parts[4]))
+                times.setdefault(parts[2], []).append(float(parts[4]))
     return times
+
+
+def curl_times(path):
+    curl = [fields(line) for line in read_lines(path) if line.startswith("connect=")]
+    return [1000 * float(c["connect"]) for c in curl], [1000 * float(c["total"]) for c in curl]
 
 
 def spread(values):
@@ -100,30 +104,125 @@ def accuracy(folder):
     orvalen = logged_times(folder)
     ping = [float(m.group(1)) for line in read_lines(os.path.join(folder, "ping.txt"))
             for m in [re.search(r"time=([0-9.]+) ms", line)] if m]
-    curl = [fields(line) for line in read_lines(os.path.join(folder, "curl.txt")) if line.startswith("connect=")]
-    connect = [1000 * float(c["connect"]) for c in curl]
-    total = [1000 * float(c["total"]) for c in curl]
+    connect, total = curl_times(os.path.join(folder, "curl.txt"))
+    _, delayed = curl_times(os.path.join(folder, "curl-delayed.txt"))
     print("### 2. Accuracy\n")
     print("Reported times of answering loopback targets, in ms: Orvalen.exe's log lines (whole")
     print("milliseconds, every result logged) beside the reference tools in the same run.\n")
     print("| measurement | tool | results | median | 90th pct | max |")
     print("|---|---|---:|---:|---:|---:|")
-    rows = [("Ping round trip, 127.0.0.1", "Orvalen", orvalen.get("Ping", [])),
+    rows = [("Ping round trip, 127.0.0.1", "Orvalen", orvalen.get("ping", [])),
             ("", "iputils ping", ping),
-            ("TCP connect, fixture port", "Orvalen", orvalen.get("TCP", [])),
+            ("TCP connect, fixture port", "Orvalen", orvalen.get("tcp", [])),
             ("", "curl time_connect", connect),
-            ("URL page load, /phrase", "Orvalen", orvalen.get("URL", [])),
-            ("", "curl time_total", total)]
+            ("URL page load, /phrase", "Orvalen", orvalen.get("url", [])),
+            ("", "curl time_total", total),
+            ("URL page load, answered after 50 ms", "Orvalen", orvalen.get("delayed", [])),
+            ("", "curl time_total", delayed)]
     for label, tool, values in rows:
         median, p90, worst, n = spread(values)
         print("| %s | %s | %d | %s | %s | %s |" % (label, tool, n, median, p90, worst))
     print()
 
 
+# --- Figure 4: start-up --------------------------------------------------------------
+
+def startup(folder):
+    runs = []
+    for path in sorted(glob.glob(os.path.join(folder, "start*.txt")), key=lambda p: int(re.sub(r"\D", "", os.path.basename(p)))):
+        values = {}
+        for line in read_lines(path):
+            values.update(fields(line))
+        runs.append(values)
+    print("### 4. Start-up\n")
+    print("From just before the Orvalen process is created until the screen shows the window, the")
+    print("first box with a result, and all 70 boxes with their first result (ms).\n")
+    print("| start | window | first box | all 70 boxes |")
+    print("|---:|---:|---:|---:|")
+    alls = []
+    for n, r in enumerate(runs, 1):
+        everything = float(r.get("all_boxes_ms", "-1"))
+        if everything >= 0:
+            alls.append(everything)
+        print("| %d | %s | %s | %s |" % (n, r.get("window_ms", "-"), r.get("first_box_ms", "-"),
+                                         r.get("all_boxes_ms", "-") if everything >= 0 else "not all shown"))
+    if alls:
+        print("\nAll 70 boxes showed a result after %.0f ms (median of %d starts), %.0f ms at most.\n"
+              % (statistics.median(alls), len(alls), max(alls)))
+    else:
+        print("\nNo start showed all 70 results.\n")
+
+
+# --- Figure 3: cost ------------------------------------------------------------------
+
+WARM_UP_S = 60.0
+
+
+def cpu_share(samples, key, ticks_per_s):
+    """Share of one core (%) between the first sample after warm-up and the last."""
+    usable = [x for x in samples if float(x.get(key, "-1")) >= 0]
+    after = [x for x in usable if float(x["t_s"]) >= WARM_UP_S] or usable
+    if len(after) < 2:
+        return None
+    first, last = after[0], after[-1]
+    seconds = float(last["t_s"]) - float(first["t_s"])
+    return 100.0 * (float(last[key]) - float(first[key])) / ticks_per_s / seconds if seconds > 0 else None
+
+
+def trend(samples, key):
+    """(first after warm-up, min, max, last, mean of the first and the last tenth)."""
+    values = [float(x[key]) for x in samples if float(x["t_s"]) >= WARM_UP_S and float(x.get(key, "-1")) >= 0]
+    if not values:
+        return None
+    tenth = max(1, len(values) // 10)
+    return (values[0], min(values), max(values), values[-1],
+            statistics.mean(values[:tenth]), statistics.mean(values[-tenth:]))
+
+
+def cost(folder):
+    proc = read_lines(os.path.join(folder, "proc.txt"))
+    head = fields(proc[0])
+    ticks_per_s = float(head["clock_ticks"])
+    samples = [fields(line) for line in proc[1:] if line.startswith("t_s=")]
+    watch = [fields(line) for line in read_lines(os.path.join(folder, "watch.txt")) if "answer_ms=" in line]
+    ended = [line for line in read_lines(os.path.join(folder, "watch.txt")) if "ended=1" in line]
+    exit_line = " ".join(read_lines(os.path.join(folder, "exit.txt"))).strip()
+    minutes = float(samples[-1]["t_s"]) / 60 if samples else 0
+    print("### 3. Cost at 70 monitors\n")
+    print("70 monitors checking loopback every second (24 Ping, 23 TCP, 23 URL) for %.1f minutes;" % minutes)
+    print("figures after a %d s warm-up. CPU as a share of one core.\n" % WARM_UP_S)
+    print("| process | CPU |")
+    print("|---|---:|")
+    for label, key in (("Orvalen.exe", "orvalen_ticks"), ("wineserver (all of the session)", "server_ticks"),
+                       ("fping, the same 70 pings a second", "fping_ticks")):
+        share = cpu_share(samples, key, ticks_per_s)
+        print("| %s | %s |" % (label, "-" if share is None else "%.1f %%" % share))
+    print("\n| count | after warm-up | min | max | at the end | first tenth | last tenth |")
+    print("|---|---:|---:|---:|---:|---:|---:|")
+    for label, rows, key in (("threads", watch, "threads"), ("handles", watch, "handles"),
+                             ("GDI objects", watch, "gdi"), ("windows", watch, "windows"),
+                             ("private bytes (KiB)", watch, "private_kb"), ("working set (KiB)", watch, "ws_kb"),
+                             ("resident, from /proc (KiB)", samples, "orvalen_rss_kb")):
+        t = trend(rows, key)
+        if t is None:
+            print("| %s | - | - | - | - | - | - |" % label)
+        else:
+            print("| %s | %.0f | %.0f | %.0f | %.0f | %.1f | %.1f |" % ((label,) + t))
+    answers = [float(x["answer_ms"]) for x in watch]
+    late = [a for a in answers if a < 0]
+    if answers:
+        print("\nThe window answered WM_NULL in %.1f ms (median), %.1f ms at most; %d of %d samples not within 1 s."
+              % (statistics.median([a for a in answers if a >= 0] or [0]), max(answers), len(late), len(answers)))
+    print("%s Exit: %s.\n" % ("The process ended during the run!" if ended else "The process ran throughout.",
+                              exit_line or "unknown"))
+
+
 def main():
     figure, args = sys.argv[1], sys.argv[2:]
     {"timeouts": lambda: timeouts(args),
-     "accuracy": lambda: accuracy(args[0])}[figure]()
+     "accuracy": lambda: accuracy(args[0]),
+     "startup": lambda: startup(args[0]),
+     "cost": lambda: cost(args[0])}[figure]()
 
 
 if __name__ == "__main__":

@@ -118,3 +118,27 @@ unix_pid_of() {
 }
 orvalen_unix_pid() { unix_pid_of "$(winpath "$BIN/Orvalen.exe")"; }
 wineserver_unix_pid() { unix_pid_of "wineserver"; }
+
+# The program's largest load: 70 monitors checking loopback every second, Ping (each
+# its own 127.0.0.x address), TCP and URL in turn, in a row of the smallest boxes from
+# the screen's top-left corner. Needs the netcheck fixture (NETFIX_HTTP4). Extra keys
+# of the "main" section come from the arguments after the folder, one KEY=VALUE each.
+write_seventy_ini() {
+    local appdata="$1" i
+    shift
+    {
+        printf '[main]\nFirstStart=0\nPosX=0\nPosY=0\nNumBox=70\nXBox=60\nYBox=60\nWinPos=1\nTimeOut=3000\n'
+        printf '%s\n' "$@"
+        for i in $(seq 0 69); do
+            printf '[Box %d]\nName=m%d\nCheckInterval=1\nBoxColorUp=%d\n' "$i" "$i" "$SEVENTY_UP_COLOUR"
+            case $((i % 3)) in
+                0) printf 'CheckMethod=1\nIPorURLAddress=127.0.0.%d\n' $((i / 3 + 1)) ;;
+                1) printf 'CheckMethod=2\nIPorURLAddress=127.0.0.1\nPort=%d\n' "$NETFIX_HTTP4" ;;
+                2) printf 'CheckMethod=3\nIPorURLAddress=http://127.0.0.1:%d/phrase\nPhrase=orvalen-phrase\n' \
+                       "$NETFIX_HTTP4" ;;
+            esac
+        done
+    } | write_main_ini "$appdata"
+}
+# The Up colour of those boxes (a COLORREF), which no other status shows.
+SEVENTY_UP_COLOUR=$((0x5AC828))

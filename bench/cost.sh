@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# Figure 3, cost at the program's largest load: 70 monitors checking loopback every
+# second (Ping, TCP, URL) for BENCH_MINUTES. Sampled every 5 s: CPU time of the Orvalen
+# process, of this session's wineserver and of fping doing the same 70 pings a second
+# (from /proc), resident memory (from /proc), and from inside Wine (procwatch.exe)
+# private bytes, working set, threads, handles, GDI objects and how fast the window
+# answers a message.
+source "$(dirname "$0")/lib.sh"
+MINUTES="${BENCH_MINUTES:-10}"
+SECONDS_RUN=$((MINUTES * 60))
+INTERVAL=5
+
+start_fixture python3 "$ROOT/tests/fixtures/netcheck_server.py"
+appdata="$OUT/appdata"
+new_appdata "$appdata"
+write_seventy_ini "$appdata"
+start_orvalen "$appdata"
+drv wait-window "Orvalen " 20000 >/dev/null
+orvalen="$(orvalen_unix_pid)"
+server="$(wineserver_unix_pid)"
+
+# The reference: fping sending the same 70 echoes a second, to 70 loopback addresses.
+targets=()
+for i in $(seq 1 70); do targets+=("127.0.0.$i"); done
+fping -l -q -p 1000 -t 500 "${targets[@]}" >/dev/null 2>&1 &
+fping_pid=$!
+BENCH_UNIX_PIDS+=($fping_pid)
+
+note "sampling for $MINUTES min (Orvalen $LAST_PID, Unix $orvalen; wineserver $server; fping $fping_pid)"
+wine "$BIN/procwatch.exe" watch "$LAST_PID" "Orvalen " $((INTERVAL * 1000)) "$SECONDS_RUN" \
+    </dev/null >"$OUT/watch.txt" 2>/dev/null &
+watch_pid=$!
+BENCH_UNIX_PIDS+=($watch_pid)
+ticks() { awk '{print $14 + $15}' "/proc/$1/stat" 2>/dev/null || echo -1; }
+rss() { awk '/^VmRSS/ {print $2}' "/proc/$1/status" 2>/dev/null || echo -1; }
+echo "clock_ticks=$(getconf CLK_TCK) interval_s=$INTERVAL" >"$OUT/proc.txt"
+start=$(date +%s.%N)
+for _ in $(seq 0 $((SECONDS_RUN / INTERVAL))); do
+    now=$(date +%s.%N)
+    echo "t_s=$(awk -v a="$now" -v b="$start" 'BEGIN {printf "%.1f", a - b}') orvalen_ticks=$(ticks "$orvalen") orvalen_rss_kb=$(rss "$orvalen")" \
+        "server_ticks=$(ticks "$server") fping_ticks=$(ticks "$fping_pid")" >>"$OUT/proc.txt"
+    sleep "$INTERVAL"
+done
+wait "$watch_pid" || true
+kill "$fping_pid" 2>/dev/null || true
+drv close "Orvalen " >/dev/null
+drv wait-pid "$LAST_PID" 20000 >"$OUT/exit.txt" || echo "did not end" >"$OUT/exit.txt"
+
+python3 "$BENCH_SRC/figures.py" cost "$OUT"
