@@ -215,6 +215,58 @@ def cost(folder):
               % (statistics.median([a for a in answers if a >= 0] or [0]), max(answers), len(late), len(answers)))
     print("%s Exit: %s.\n" % ("The process ended during the run!" if ended else "The process ran throughout.",
                               exit_line or "unknown"))
+    grow = []
+    for method in ("ping", "tcp", "url"):
+        lines = [fields(line) for line in read_lines(os.path.join(folder, "grow-%s.txt" % method))
+                 if line.startswith("private_kb_half=")]
+        if lines:
+            g = lines[-1]
+            grow.append((method, int(g["checks_after_half"]),
+                         1024.0 * (int(g["private_kb_end"]) - int(g["private_kb_half"])) / int(g["checks_after_half"])))
+    if grow:
+        print("Private bytes left behind per check, each method alone in a process of its own (checktimer.exe,")
+        print("growth over its last %d checks): %s.\n" % (grow[0][1], ", ".join(
+            "%s %.0f bytes" % (method.upper() if method != "ping" else "Ping", per) for method, _, per in grow)))
+
+
+# --- Figure 5: soak ------------------------------------------------------------------
+
+def soak(folder):
+    watch = [fields(line) for line in read_lines(os.path.join(folder, "watch.txt")) if "answer_ms=" in line]
+    ended = any("ended=1" in line for line in read_lines(os.path.join(folder, "watch.txt")))
+    verify = read_lines(os.path.join(folder, "verify.txt"))
+    exit_line = " ".join(read_lines(os.path.join(folder, "exit.txt"))).strip()
+    cpu = {}
+    for line in read_lines(os.path.join(folder, "cpu.txt")):
+        cpu.update(fields(line))
+    minutes = float(watch[-1]["t_s"]) / 60 if watch else 0
+    print("### 5. Soak\n")
+    print("70 \"*RAND*\" monitors checking every second for %.1f minutes, logging on, and an" % minutes)
+    print("execute-file notification running a recording program at every change of status.\n")
+    answers = [float(x["answer_ms"]) for x in watch]
+    late = [a for a in answers if a < 0 or a >= 1000]
+    print("- Window answers (WM_NULL, SendMessageTimeout of 1 s, every second): %d samples, median %.1f ms,"
+          % (len(answers), statistics.median(answers) if answers else -1))
+    print("  %.1f ms at most, %d not within one second." % (max(answers) if answers else -1, len(late)))
+    if cpu.get("end_ticks", "-1") != "-1" and "start_ticks" in cpu:
+        share = 100.0 * (float(cpu["end_ticks"]) - float(cpu["start_ticks"])) / float(cpu["clock_ticks"]) \
+            / float(cpu["seconds"])
+        print("- CPU of Orvalen.exe: %.1f %% of one core (the recording programs are processes of their own)." % share)
+    print("- Log lines and program runs against the seed-1 sequence: `%s`" % (verify[0] if verify else "not verified"))
+    for line in verify[1:]:
+        print("  - %s" % line.strip())
+    print("- %s Exit code after closing: %s." % ("The process ENDED during the run." if ended else "No crash.",
+                                                 exit_line or "unknown"))
+    print("\n| count | after 1 min | min | max | at the end | first tenth | last tenth |")
+    print("|---|---:|---:|---:|---:|---:|---:|")
+    for label, key in (("threads", "threads"), ("handles", "handles"), ("GDI objects", "gdi"),
+                       ("private bytes (KiB)", "private_kb"), ("working set (KiB)", "ws_kb")):
+        t = trend(watch, key)
+        if t is None:
+            print("| %s | - | - | - | - | - | - |" % label)
+        else:
+            print("| %s | %.0f | %.0f | %.0f | %.0f | %.1f | %.1f |" % ((label,) + t))
+    print()
 
 
 def main():
@@ -222,7 +274,8 @@ def main():
     {"timeouts": lambda: timeouts(args),
      "accuracy": lambda: accuracy(args[0]),
      "startup": lambda: startup(args[0]),
-     "cost": lambda: cost(args[0])}[figure]()
+     "cost": lambda: cost(args[0]),
+     "soak": lambda: soak(args[0])}[figure]()
 
 
 if __name__ == "__main__":

@@ -22,8 +22,8 @@ void CNetThread::DispatchNotifications() {
         StartSound(ChooseSound(m_Record, errorSounds));
     }
     if (due.msgBox) StartRecordWorker(MsgBoxThreadProc, m_Record);
-    if (due.log) StartRecordWorker(LogThreadProc, m_Record);
-    if (due.execFile) StartRecordWorker(ExecFileThreadProc, m_Record);
+    if (due.log) QueueRecordWorker(LogLineQueue(), LogThreadProc, m_Record);
+    if (due.execFile) QueueRecordWorker(ExecFileQueue(), ExecFileThreadProc, m_Record);
 
     m_nPrevStatus = m_Record.m_nStatus;
     m_dwPrevError = m_Record.m_dwError;

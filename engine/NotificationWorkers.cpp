@@ -6,6 +6,7 @@
 
 #include "engine/MessageBoxText.h"
 #include "engine/Placeholders.h"
+#include "engine/WorkQueue.h"
 #include "framework/Thread.h"
 #include "framework/TimeText.h"
 #include "model/MonitorRecord.h"
@@ -40,11 +41,39 @@ unsigned __stdcall ExecFileThreadProc(void* param) {
     return 0;
 }
 
-bool StartRecordWorker(unsigned(__stdcall* proc)(void*), const CMonitorRecord& record) {
+namespace {
+// Programs started side by side; more gained nothing where it was measured.
+constexpr unsigned kExecFileWorkers = 4;
+
+CMonitorRecord* WorkerCopy(const CMonitorRecord& record) {
     auto* copy = new CMonitorRecord();
     *copy = record;
     copy->m_nStatus = record.m_nStatus;  // the record's copy rule leaves the status out
+    return copy;
+}
+}  // namespace
+
+bool StartRecordWorker(unsigned(__stdcall* proc)(void*), const CMonitorRecord& record) {
+    CMonitorRecord* copy = WorkerCopy(record);
     if (fw::BeginDetachedThread(proc, copy)) return true;
     delete copy;
     return false;
+}
+
+bool QueueRecordWorker(CWorkQueue& queue, unsigned(__stdcall* proc)(void*), const CMonitorRecord& record) {
+    CMonitorRecord* copy = WorkerCopy(record);
+    if (queue.Post([proc, copy] { proc(copy); })) return true;
+    delete copy;
+    return false;
+}
+
+// Never destroyed: their workers may still run while the process ends.
+CWorkQueue& LogLineQueue() {
+    static CWorkQueue* queue = new CWorkQueue(1);
+    return *queue;
+}
+
+CWorkQueue& ExecFileQueue() {
+    static CWorkQueue* queue = new CWorkQueue(kExecFileWorkers);
+    return *queue;
 }
