@@ -242,7 +242,7 @@ def soak(folder):
     minutes = float(watch[-1]["t_s"]) / 60 if watch else 0
     print("### 5. Soak\n")
     print("70 \"*RAND*\" monitors checking every second for %.1f minutes, logging on, and an" % minutes)
-    print("execute-file notification running a recording program at every change of status.\n")
+    print("execute-file notification running a recording program at every change to Down.\n")
     answers = [float(x["answer_ms"]) for x in watch]
     late = [a for a in answers if a < 0 or a >= 1000]
     print("- Window answers (WM_NULL, SendMessageTimeout of 1 s, every second): %d samples, median %.1f ms,"
