@@ -39,7 +39,8 @@ export BENCH_DIR="$BUILD_DIR/bench"
 mkdir -p "$BENCH_DIR"
 # A prefix of its own: its wineserver must live in this namespace, and the benchmark
 # switches off the crash dialog (a crash must end the process, not wait for a click).
-export WINEPREFIX_OVERRIDE="$BENCH_DIR/wineprefix"
+# Two benchmark runs at once need two prefixes (BENCH_PREFIX).
+export WINEPREFIX_OVERRIDE="${BENCH_PREFIX:-$BENCH_DIR/wineprefix}"
 # Wide enough for a row of 70 boxes, so every box can be read off the screen.
 export XVFB_SCREEN="4400x600x24"
 source "$ROOT/scripts/wine-session.sh"
