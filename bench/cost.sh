@@ -48,13 +48,15 @@ drv wait-pid "$LAST_PID" 20000 >"$OUT/exit.txt" || echo "did not end" >"$OUT/exi
 
 # What one check of each method leaves behind, each method in a process of its own.
 note "memory per check, by method"
+growers=()
 wine "$BIN/checktimer.exe" ping4 127.0.0.1 0 3000 4000 </dev/null >"$OUT/grow-ping.txt" 2>/dev/null &
-BENCH_UNIX_PIDS+=($!)
+growers+=($!)
 wine "$BIN/checktimer.exe" tcp4 127.0.0.1 "$NETFIX_HTTP4" 3000 4000 </dev/null >"$OUT/grow-tcp.txt" 2>/dev/null &
-BENCH_UNIX_PIDS+=($!)
+growers+=($!)
 wine "$BIN/checktimer.exe" url "http://127.0.0.1:$NETFIX_HTTP4/phrase" 0 3000 4000 orvalen-phrase \
     </dev/null >"$OUT/grow-url.txt" 2>/dev/null &
-BENCH_UNIX_PIDS+=($!)
-wait
+growers+=($!)
+BENCH_UNIX_PIDS+=("${growers[@]}")
+for pid in "${growers[@]}"; do wait "$pid" || true; done
 
 python3 "$BENCH_SRC/figures.py" cost "$OUT"
