@@ -33,9 +33,10 @@ assert len(rows) >= 30, "only %d samples" % len(rows)
 slow = [r["t_s"] for r in rows if not 0 <= float(r["answer_ms"]) < 1000]
 assert not slow, "no answer within 1 s at %s" % slow
 # Flat: what stays when the short-lived workers are gone (the least of each half of
-# the run) does not grow.
+# the run) does not grow, but for the notification queues' workers, which start as
+# bursts first need them (one log writer, up to four program starters).
 half = len(rows) // 2
-for key, slack in (("threads", 0), ("handles", 4), ("gdi", 0)):
+for key, slack in (("threads", 5), ("handles", 10), ("gdi", 0)):
     first, second = (min(int(r[key]) for r in part) for part in (rows[2:half], rows[half:]))
     assert second <= first + slack, "%s from %d to %d" % (key, first, second)
 print("samples=%d answer_max_ms=%.1f threads=%d..%d" % (len(rows), max(float(r["answer_ms"]) for r in rows),
