@@ -7,6 +7,8 @@
 // strip of N boxes of X by Y pixels in a row (R 1) or a column (R 0), with N, X and Y
 // within the limits the program keeps (1..70, 60..200, 60..150), whose window has it.
 #include <windows.h>
+
+#include "support/ProcessWindow.h"
 #include <shlwapi.h>
 
 #include <cstdio>
@@ -22,22 +24,6 @@ namespace {
 const wchar_t kTitle[] = L"Orvalen ";
 constexpr DWORD kStartLimitMs = 30000;
 constexpr DWORD kExitLimitMs = 20000;
-
-struct WindowOf {
-    DWORD pid;
-    HWND found;
-};
-
-BOOL CALLBACK FindWindowOf(HWND hwnd, LPARAM param) {
-    auto* w = reinterpret_cast<WindowOf*>(param);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(hwnd, &pid);
-    wchar_t text[64] = {};
-    GetWindowTextW(hwnd, text, 64);
-    if (pid != w->pid || wcscmp(text, kTitle) != 0 || !IsWindowVisible(hwnd)) return TRUE;
-    w->found = hwnd;
-    return FALSE;
-}
 
 // Every strip within the limits whose window has this size (a row of 70 boxes 60 wide
 // is as long as one of 35 boxes 121 wide).
@@ -80,13 +66,12 @@ void RunOne(const std::wstring& exe, const std::wstring& scratch, const std::wst
     }
     CloseHandle(pi.hThread);
     const DWORD start = GetTickCount();
-    WindowOf window = {pi.dwProcessId, nullptr};
-    while (!window.found && GetTickCount() - start < kStartLimitMs &&
-           WaitForSingleObject(pi.hProcess, 0) == WAIT_TIMEOUT) {
-        EnumWindows(FindWindowOf, reinterpret_cast<LPARAM>(&window));
-        if (!window.found) Sleep(20);
+    HWND window = nullptr;
+    while (!window && GetTickCount() - start < kStartLimitMs && WaitForSingleObject(pi.hProcess, 0) == WAIT_TIMEOUT) {
+        window = FindProcessWindow(pi.dwProcessId, kTitle, true);
+        if (!window) Sleep(20);
     }
-    if (!window.found) {
+    if (!window) {
         DWORD code = 0;
         GetExitCodeProcess(pi.hProcess, &code);
         wprintf(L" no_window=1 exit=%lu\n", code);
@@ -98,13 +83,13 @@ void RunOne(const std::wstring& exe, const std::wstring& scratch, const std::wst
     // Let the monitoring threads run their first checks before closing.
     Sleep(500);
     RECT rc;
-    GetWindowRect(window.found, &rc);
+    GetWindowRect(window, &rc);
     std::vector<StripShape> strips = StripsOfSize({rc.right - rc.left, rc.bottom - rc.top});
     if (strips.empty()) wprintf(L" no_strip=%ldx%ld", rc.right - rc.left, rc.bottom - rc.top);
     for (size_t i = 0; i < strips.size(); ++i)
         wprintf(L"%ls%d/%d/%d/%d", i == 0 ? L" shown=1 strips=" : L",", strips[i].numBox, strips[i].xBox,
                 strips[i].yBox, strips[i].row ? 1 : 0);
-    PostMessageW(window.found, WM_CLOSE, 0, 0);
+    PostMessageW(window, WM_CLOSE, 0, 0);
     if (WaitForSingleObject(pi.hProcess, kExitLimitMs) != WAIT_OBJECT_0) {
         wprintf(L" no_exit=1\n");
         TerminateProcess(pi.hProcess, 9);

@@ -8,6 +8,8 @@
 // Lines are NAME=VALUE pairs.
 #include <windows.h>
 
+#include "support/ProcessWindow.h"
+
 #include <cstdio>
 #include <cwchar>
 #include <string>
@@ -17,23 +19,6 @@
 namespace {
 
 constexpr UINT kAnswerLimitMs = 1000;
-
-struct WindowOf {
-    DWORD pid;
-    const wchar_t* title;
-    HWND found;
-};
-
-BOOL CALLBACK FindWindowOf(HWND hwnd, LPARAM param) {
-    auto* w = reinterpret_cast<WindowOf*>(param);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(hwnd, &pid);
-    wchar_t text[256] = {};
-    GetWindowTextW(hwnd, text, 256);
-    if (pid != w->pid || wcscmp(text, w->title) != 0) return TRUE;
-    w->found = hwnd;
-    return FALSE;
-}
 
 double NowMs() {
     static LARGE_INTEGER frequency = [] {
@@ -49,12 +34,11 @@ double NowMs() {
 // How long the window takes to answer WM_NULL; -1 when it does not within the limit
 // (or there is no such window).
 double AnswerTime(DWORD pid, const wchar_t* title) {
-    WindowOf w = {pid, title, nullptr};
-    EnumWindows(FindWindowOf, reinterpret_cast<LPARAM>(&w));
-    if (!w.found) return -1;
+    HWND window = FindProcessWindow(pid, title, false);
+    if (!window) return -1;
     DWORD_PTR result = 0;
     double start = NowMs();
-    if (!SendMessageTimeoutW(w.found, WM_NULL, 0, 0, SMTO_NORMAL, kAnswerLimitMs, &result)) return -1;
+    if (!SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, kAnswerLimitMs, &result)) return -1;
     return NowMs() - start;
 }
 

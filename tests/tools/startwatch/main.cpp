@@ -7,6 +7,8 @@
 // ms from just before the process was created; the program is left running.
 #include <windows.h>
 
+#include "support/ProcessWindow.h"
+
 #include <cstdio>
 #include <cwchar>
 #include <string>
@@ -45,22 +47,6 @@ DWORD Launch(const wchar_t* appData, const wchar_t* exe) {
     CloseHandle(pi.hThread);
     CloseHandle(pi.hProcess);
     return pi.dwProcessId;
-}
-
-struct WindowOf {
-    DWORD pid;
-    HWND found;
-};
-
-BOOL CALLBACK FindWindowOf(HWND hwnd, LPARAM param) {
-    auto* w = reinterpret_cast<WindowOf*>(param);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(hwnd, &pid);
-    wchar_t text[64] = {};
-    GetWindowTextW(hwnd, text, 64);
-    if (pid != w->pid || wcscmp(text, kTitle) != 0 || !IsWindowVisible(hwnd)) return TRUE;
-    w->found = hwnd;
-    return FALSE;
 }
 
 // The client area as the screen shows it, in a 32-bit top-down bitmap.
@@ -116,22 +102,22 @@ int wmain(int argc, wchar_t** argv) {
     const DWORD pid = Launch(argv[1], argv[2]);
     if (!pid) return 1;
     wprintf(L"pid=%lu\n", pid);
-    WindowOf window = {pid, nullptr};
-    while (!window.found && NowMs() - start < limit) {
-        EnumWindows(FindWindowOf, reinterpret_cast<LPARAM>(&window));
-        if (!window.found) Sleep(kPollMs);
+    HWND window = nullptr;
+    while (!window && NowMs() - start < limit) {
+        window = FindProcessWindow(pid, kTitle, true);
+        if (!window) Sleep(kPollMs);
     }
-    if (!window.found) return 1;
+    if (!window) return 1;
     wprintf(L"window_ms=%.1f\n", NowMs() - start);
 
     RECT client;
-    GetClientRect(window.found, &client);
+    GetClientRect(window, &client);
     CScreenCapture capture(client.right, client.bottom);
     std::vector<double> firstResult(shape.numBox, -1);
     int shown = 0;
     while (shown < shape.numBox && NowMs() - start < limit) {
         POINT origin = {0, 0};
-        ClientToScreen(window.found, &origin);
+        ClientToScreen(window, &origin);
         if (capture.Grab(origin)) {
             double now = NowMs() - start;
             for (int n = 1; n <= shape.numBox; ++n) {
