@@ -123,7 +123,7 @@ BOOL CMainDlg::OnCommand(WORD id, WORD code, HWND control) {
 LRESULT CMainDlg::OnCheckResult(WPARAM wParam, LPARAM lParam) {
     UINT index = LOWORD(wParam);
     if (index == 0xFFFF || NumBox <= 0 || index >= static_cast<UINT>(NumBox) || !m_apRecords[index]) return 0;
-    CMonitorRecord* record = m_apRecords[index];
+    CMonitorRecord* record = m_apRecords[index].get();
     // The report is read only for a box that takes it: a dropped message's lParam is
     // never touched.
     const auto* report = reinterpret_cast<const CheckReport*>(lParam);
@@ -158,8 +158,7 @@ void CMainDlg::OnDestroy() {
     for (int i = 0; i < NumBox && i < kMaxMonitors; ++i) {
         if (!m_apRecords[i]) continue;
         m_apRecords[i]->KillThread();
-        delete m_apRecords[i];
-        m_apRecords[i] = nullptr;
+        m_apRecords[i].reset();
     }
     NumBox = 0;
     m_tray.RemoveIcon();

@@ -4,6 +4,7 @@
 // threads read (logging, error sounds, the logs folder, the Wine test) live in
 // CSharedSettings, not here.
 #include <array>
+#include <memory>
 #include <string>
 #include <windows.h>
 
@@ -103,7 +104,7 @@ public:
     int m_nDblClickBox = 0;
     int m_nCustomItem = 0;
     CustomMenuItem m_CustomItems[kCustomMenuItems];
-    CMonitorRecord* m_apRecords[kMaxMonitors] = {};
+    std::unique_ptr<CMonitorRecord> m_apRecords[kMaxMonitors];
     UINT Volume = 65535;
     int m_bInsertMark = 0;
     int m_nInstance = 0;

@@ -25,7 +25,7 @@ void CMainDlg::LoadConfig() {
     Volume = s.Volume;
     PublishThreadSettings(s);
 
-    for (int i = 0; i < NumBox; ++i) m_apRecords[i] = records[static_cast<size_t>(i)].release();
+    for (int i = 0; i < NumBox; ++i) m_apRecords[i] = std::move(records[static_cast<size_t>(i)]);
     // Pictures only once every record exists.
     for (int i = 0; i < NumBox; ++i) LoadBoxPictures(i);
 }

@@ -101,7 +101,7 @@ void CMainDlg::DrawBoxToScreen(int nBox, HDC screen, HDC memory) {
 void CMainDlg::DrawBox(int nBox, HDC dc) {
     SetBkMode(dc, TRANSPARENT);
     const RECT whole = {0, 0, XBox, YBox};
-    CMonitorRecord* record = (nBox >= 1 && nBox <= kMaxMonitors) ? m_apRecords[nBox - 1] : nullptr;
+    CMonitorRecord* record = (nBox >= 1 && nBox <= kMaxMonitors) ? m_apRecords[nBox - 1].get() : nullptr;
     if (!record) {
         FillRect(dc, &whole, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
         return;

@@ -8,6 +8,7 @@
 #include "app/MainDlg.h"
 #include "app/StripGeometry.h"
 #include "framework/AppMessage.h"
+#include "framework/ComPtr.h"
 #include "model/Messages.h"
 #include "resource.h"
 
@@ -122,7 +123,7 @@ void CMainDlg::ApplyLayoutAndStart() {
     RedrawWholeWindow();
 
     for (int i = 0; i < NumBox; ++i) {
-        CMonitorRecord* record = m_apRecords[i];
+        CMonitorRecord* record = m_apRecords[i].get();
         if (!record) continue;
         record->m_hOwner = m_hWnd;
         record->m_nStatus = 0;
@@ -135,9 +136,9 @@ void CMainDlg::ApplyLayoutAndStart() {
 }
 
 void CMainDlg::ApplyTaskbarButton() {
-    ITaskbarList* taskbar = nullptr;
+    fw::CComPtr<ITaskbarList> taskbar;
     if (FAILED(CoCreateInstance(CLSID_TaskbarList, nullptr, CLSCTX_INPROC_SERVER, IID_ITaskbarList,
-                                reinterpret_cast<void**>(&taskbar))) ||
+                                taskbar.ReceiveVoid())) ||
         !taskbar)
         return;  // the button stays as the window's style gives it
     taskbar->HrInit();
@@ -149,5 +150,4 @@ void CMainDlg::ApplyTaskbarButton() {
         SetWindowLongPtrW(m_hWnd, GWL_EXSTYLE, (style & ~WS_EX_APPWINDOW) | WS_EX_TOOLWINDOW);
         taskbar->DeleteTab(m_hWnd);
     }
-    taskbar->Release();
 }

@@ -6,6 +6,7 @@
 #include <string>
 #include <windows.h>
 
+#include "framework/Handle.h"
 #include "model/MonitorTypes.h"
 
 class CElapsedTimer;
@@ -32,7 +33,7 @@ public:
     // The thread's stop flag, which a URL check tests while it waits for its page.
     void SetStopFlag(const std::atomic<bool>* stop) { m_pStop = stop; }
 
-    HANDLE m_hIcmp = INVALID_HANDLE_VALUE;
+    fw::CIcmpHandle m_hIcmp;
     DWORD m_dwTimeMs = kNoTime;
     DWORD m_dwError = 0;
     DWORD m_dwIpStatus = 0;

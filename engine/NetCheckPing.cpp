@@ -7,7 +7,7 @@
 #include "engine/CheckCodes.h"
 #include "engine/EchoReply.h"
 #include "engine/NetCheck.h"
-#include "engine/ResolvedAddress.h"
+#include "framework/Resolver.h"
 #include "model/GlobalSettings.h"
 
 namespace {
@@ -18,18 +18,15 @@ constexpr DWORD kReplyBufferIPv6 = 1068;
 int CNetCheck::PingIPv4(const std::string& host) {
     m_dwError = 0;
     m_dwIpStatus = 0;
-    IPAddr destination = inet_addr(host.c_str());
-    if (destination == INADDR_NONE) {
-        const hostent* entry = gethostbyname(host.c_str());
-        if (!entry || entry->h_addrtype != AF_INET || !entry->h_addr_list[0]) {
-            m_dwError = WSAGetLastError();
-            return MON_ADDR_ERROR;
-        }
-        memcpy(&destination, entry->h_addr_list[0], sizeof(destination));
+    in_addr resolved = {};
+    if (int error = fw::ResolveIPv4(host, resolved)) {
+        m_dwError = static_cast<DWORD>(error);
+        return MON_ADDR_ERROR;
     }
-    if (m_hIcmp == INVALID_HANDLE_VALUE) {
-        m_hIcmp = IcmpCreateFile();
-        if (m_hIcmp == INVALID_HANDLE_VALUE) {
+    IPAddr destination = resolved.s_addr;
+    if (!m_hIcmp.Valid()) {
+        m_hIcmp.Reset(IcmpCreateFile());
+        if (!m_hIcmp.Valid()) {
             m_dwError = WSAGetLastError();
             return MON_ERROR;
         }
@@ -52,7 +49,7 @@ int CNetCheck::PingIPv6(const std::string& host) {
     m_dwError = 0;
     m_dwIpStatus = 0;
     m_dwTimeMs = kNoTime;
-    CResolvedAddress address;
+    fw::CResolvedAddress address;
     if (int r = address.Resolve(host, nullptr, nullptr)) {
         // getaddrinfo returns the code it also leaves as the last socket error.
         m_dwError = static_cast<DWORD>(r);
@@ -60,9 +57,9 @@ int CNetCheck::PingIPv6(const std::string& host) {
     }
     // A name that gives an IPv4 address first is no IPv6 target.
     if (address.First()->ai_family != AF_INET6) return MON_ADDR_ERROR;
-    if (m_hIcmp == INVALID_HANDLE_VALUE) {
-        m_hIcmp = Icmp6CreateFile();
-        if (m_hIcmp == INVALID_HANDLE_VALUE) {
+    if (!m_hIcmp.Valid()) {
+        m_hIcmp.Reset(Icmp6CreateFile());
+        if (!m_hIcmp.Valid()) {
             m_dwError = GetLastError();
             return MON_ERROR;
         }
@@ -85,7 +82,4 @@ int CNetCheck::PingIPv6(const std::string& host) {
     return MON_UP;
 }
 
-void CNetCheck::CloseIcmp() {
-    if (m_hIcmp != INVALID_HANDLE_VALUE) IcmpCloseHandle(m_hIcmp);
-    m_hIcmp = INVALID_HANDLE_VALUE;
-}
+void CNetCheck::CloseIcmp() { m_hIcmp.Close(); }

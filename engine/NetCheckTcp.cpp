@@ -5,26 +5,12 @@
 #include "engine/CheckCodes.h"
 #include "engine/ElapsedTimer.h"
 #include "engine/NetCheck.h"
-#include "engine/ResolvedAddress.h"
 #include "engine/TimeOutSocket.h"
+#include "framework/Resolver.h"
 #include "framework/StringUtil.h"
 #include "model/GlobalSettings.h"
 
 namespace {
-class CSocketOwner {
-public:
-    explicit CSocketOwner(SOCKET s) : m_socket(s) {}
-    ~CSocketOwner() {
-        if (m_socket != INVALID_SOCKET) closesocket(m_socket);
-    }
-    CSocketOwner(const CSocketOwner&) = delete;
-    CSocketOwner& operator=(const CSocketOwner&) = delete;
-    SOCKET Get() const { return m_socket; }
-
-private:
-    SOCKET m_socket;
-};
-
 bool SetBlocking(SOCKET s, bool blocking) {
     u_long nonBlocking = blocking ? 0 : 1;
     return ioctlsocket(s, FIONBIO, &nonBlocking) != SOCKET_ERROR;
@@ -73,14 +59,14 @@ int CNetCheck::TcpConnectIPv6(const std::string& host, UINT port) {
     addrinfo hints = {};
     hints.ai_family = AF_INET6;
     hints.ai_socktype = SOCK_STREAM;
-    CResolvedAddress address;
+    fw::CResolvedAddress address;
     if (int r = address.Resolve(host, fw::FormatA("%u", port).c_str(), &hints)) {
         m_dwError = static_cast<DWORD>(r);
         return MON_ADDR_ERROR;
     }
     const addrinfo* target = address.First();
-    CSocketOwner socket(::socket(target->ai_family, target->ai_socktype, target->ai_protocol));
-    if (socket.Get() == INVALID_SOCKET || !SetBlocking(socket.Get(), false)) {
+    fw::CSocketHandle socket(::socket(target->ai_family, target->ai_socktype, target->ai_protocol));
+    if (!socket.Valid() || !SetBlocking(socket.Get(), false)) {
         m_dwError = WSAGetLastError();
         return MON_ERROR;
     }

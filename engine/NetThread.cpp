@@ -7,19 +7,12 @@
 
 #include <winsock2.h>
 
-CMainDlg* volatile g_pMainDlg = nullptr;
-
 CNetThread::CNetThread() = default;
-
-CNetThread::~CNetThread() {
-    if (m_pLink) m_pLink->Release();
-}
 
 void CNetThread::Prepare(const CMonitorRecord& owner, CRecordLink* link) {
     m_pRecord = &owner;
     m_Record = owner;
-    m_pLink = link;
-    link->AddRef();
+    m_pLink = fw::CComPtr<CRecordLink>(link);
     m_Check.SetStopFlag(&link->m_bStop);
     std::string address = fw::ToNarrow(owner.IPorURLAddress);
     if (address.size() > 250) address.resize(250);
@@ -55,7 +48,7 @@ void CNetThread::Report(int status) {
     report.result.dwTimeMs = m_Check.m_dwTimeMs;
     report.result.dwError = m_Check.m_dwError;
     report.result.dwIpStatus = m_Check.m_dwIpStatus;
-    report.link = m_pLink;
+    report.link = m_pLink.Get();
     HWND window = m_pLink->m_hOwner.load();
     UINT index = m_pLink->m_nIndex.load();
     if (window && index != kIndexTornDown)
@@ -71,7 +64,6 @@ void CNetThread::InitInstance() {
     HWND owner = m_pLink->m_hOwner.load();
     m_pMainDlg = owner ? reinterpret_cast<CMainDlg*>(SendMessageW(owner, UM_GET_MAIN_DLG, 0, 0)) : nullptr;
     if (!m_pMainDlg) return;
-    g_pMainDlg = m_pMainDlg;
 
     for (;;) {
         m_Check.m_dwError = 0;

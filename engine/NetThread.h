@@ -5,19 +5,16 @@
 
 #include "engine/NetCheck.h"
 #include "engine/TestNames.h"
+#include "framework/ComPtr.h"
 #include "framework/Thread.h"
 #include "model/MonitorRecord.h"
+#include "model/RecordLink.h"
 
 class CMainDlg;
-class CRecordLink;
-
-// The window object that the threads learn at their start (UM_GET_MAIN_DLG).
-extern CMainDlg* volatile g_pMainDlg;
 
 class CNetThread : public fw::CWinThread {
 public:
     CNetThread();
-    ~CNetThread() override;
 
     // Called on the UI thread before the thread runs: takes the copy of the owner
     // record, the values read once at start, and a reference of the link.
@@ -59,6 +56,6 @@ private:
     bool StopTest();
     void Report(int status);
 
-    CRecordLink* m_pLink = nullptr;
+    fw::CComPtr<CRecordLink> m_pLink;
     CCrtRand m_rand;
 };

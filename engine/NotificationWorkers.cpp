@@ -7,6 +7,7 @@
 #include "engine/MessageBoxText.h"
 #include "engine/Placeholders.h"
 #include "engine/WorkQueue.h"
+#include "framework/ComPtr.h"
 #include "framework/Thread.h"
 #include "framework/TimeText.h"
 #include "model/MonitorRecord.h"
@@ -34,10 +35,9 @@ unsigned __stdcall ExecFileThreadProc(void* param) {
     if (!record) return 0;
     const std::wstring parameters = ExecFileParameters(*record, fw::LocalNow());
     // The shell may hand the file to COM-based handlers.
-    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+    fw::CComInit com(COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
     ShellExecuteW(GetDesktopWindow(), L"open", record->ExecFilePath.c_str(), parameters.c_str(), nullptr,
                   SW_SHOWNORMAL);
-    if (SUCCEEDED(com)) CoUninitialize();
     return 0;
 }
 
@@ -45,8 +45,8 @@ namespace {
 // Programs started side by side; more gained nothing where it was measured.
 constexpr unsigned kExecFileWorkers = 4;
 
-CMonitorRecord* WorkerCopy(const CMonitorRecord& record) {
-    auto* copy = new CMonitorRecord();
+std::unique_ptr<CMonitorRecord> WorkerCopy(const CMonitorRecord& record) {
+    auto copy = std::make_unique<CMonitorRecord>();
     *copy = record;
     copy->m_nStatus = record.m_nStatus;  // the record's copy rule leaves the status out
     return copy;
@@ -54,17 +54,18 @@ CMonitorRecord* WorkerCopy(const CMonitorRecord& record) {
 }  // namespace
 
 bool StartRecordWorker(unsigned(__stdcall* proc)(void*), const CMonitorRecord& record) {
-    CMonitorRecord* copy = WorkerCopy(record);
-    if (fw::BeginDetachedThread(proc, copy)) return true;
-    delete copy;
-    return false;
+    std::unique_ptr<CMonitorRecord> copy = WorkerCopy(record);
+    if (!fw::BeginDetachedThread(proc, copy.get())) return false;
+    copy.release();  // the worker's now
+    return true;
 }
 
 bool QueueRecordWorker(CWorkQueue& queue, unsigned(__stdcall* proc)(void*), const CMonitorRecord& record) {
-    CMonitorRecord* copy = WorkerCopy(record);
-    if (queue.Post([proc, copy] { proc(copy); })) return true;
-    delete copy;
-    return false;
+    std::unique_ptr<CMonitorRecord> copy = WorkerCopy(record);
+    CMonitorRecord* job = copy.get();
+    if (!queue.Post([proc, job] { proc(job); })) return false;
+    copy.release();  // the job's now
+    return true;
 }
 
 // Never destroyed: their workers may still run while the process ends.

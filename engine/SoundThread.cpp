@@ -1,11 +1,13 @@
 #include "engine/SoundThread.h"
 
 #include <atomic>
+#include <memory>
 #include <mmsystem.h>
 #include <objbase.h>
 #include <sapi.h>
 
 #include "engine/Placeholders.h"
+#include "framework/ComPtr.h"
 
 namespace {
 
@@ -13,16 +15,15 @@ std::atomic<SoundObserver> g_observer{nullptr};
 
 // Speaks the text with the system voice and returns when it has been spoken.
 void SpeakText(const std::wstring& text) {
-    if (FAILED(CoInitialize(nullptr))) return;
-    ISpVoice* voice = nullptr;
+    fw::CComInit com;
+    if (!com.Ok()) return;
+    fw::CComPtr<ISpVoice> voice;
     if (SUCCEEDED(CoCreateInstance(__uuidof(SpVoice), nullptr, CLSCTX_ALL, __uuidof(ISpVoice),
-                                   reinterpret_cast<void**>(&voice))) &&
+                                   voice.ReceiveVoid())) &&
         voice) {
         voice->SetPriority(SPVPRI_OVER);
         voice->Speak(text.c_str(), 0, nullptr);
-        voice->Release();
     }
-    CoUninitialize();
 }
 
 }  // namespace
@@ -87,11 +88,8 @@ void CSoundThread::InitInstance() {
 }
 
 bool StartSound(const SoundRequest& request) {
-    auto* thread = new CSoundThread();
-    if (!thread->CreateThread(CREATE_SUSPENDED)) {
-        delete thread;
-        return false;
-    }
+    auto thread = std::make_unique<CSoundThread>();
+    if (!thread->CreateThread(CREATE_SUSPENDED)) return false;
     thread->m_nStatus = request.nStatus;
     thread->m_strWavFile = request.strWavFile;
     thread->m_bCustomWav = request.bCustomWav;
@@ -99,7 +97,7 @@ bool StartSound(const SoundRequest& request) {
     thread->m_strSpeech = request.strSpeech;
     thread->m_strName = request.strName;
     thread->m_bAutoDelete = true;
-    thread->ResumeThread();
+    thread.release()->ResumeThread();  // the thread deletes itself
     return true;
 }
 

@@ -21,21 +21,16 @@ std::shared_ptr<CUrlFetch> CUrlFetch::Start(const fw::HttpTarget& target, DWORD 
     std::shared_ptr<CUrlFetch> fetch(new CUrlFetch(target, timeOutMs));
     if (!fetch->m_ended.Valid()) return nullptr;
     // The worker holds its own reference, so the fetch outlives an abandoning check.
-    auto* workerReference = new std::shared_ptr<CUrlFetch>(fetch);
-    if (!fw::BeginDetachedThread(&CUrlFetch::WorkerMain, workerReference)) {
-        DWORD error = GetLastError();
-        delete workerReference;
-        SetLastError(error);
-        return nullptr;
-    }
+    auto workerReference = std::make_unique<std::shared_ptr<CUrlFetch>>(fetch);
+    if (!fw::BeginDetachedThread(&CUrlFetch::WorkerMain, workerReference.get())) return nullptr;
+    workerReference.release();  // the worker's now
     return fetch;
 }
 
 unsigned __stdcall CUrlFetch::WorkerMain(void* param) {
-    auto* reference = static_cast<std::shared_ptr<CUrlFetch>*>(param);
+    std::unique_ptr<std::shared_ptr<CUrlFetch>> reference(static_cast<std::shared_ptr<CUrlFetch>*>(param));
     (*reference)->Fetch();
     SetEvent((*reference)->m_ended.Get());
-    delete reference;
     return 0;
 }
 

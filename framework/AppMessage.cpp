@@ -39,14 +39,15 @@ int AppMessageBox(UINT stringId, UINT type) {
 }
 
 std::wstring SystemErrorText(DWORD code) {
-    wchar_t* buffer = nullptr;
-    DWORD n = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
-                                 FORMAT_MESSAGE_IGNORE_INSERTS,
-                             nullptr, code, 0, reinterpret_cast<LPWSTR>(&buffer), 0, nullptr);
-    std::wstring text;
-    if (n && buffer) text.assign(buffer, n);
-    if (buffer) LocalFree(buffer);
-    while (!text.empty() && (text.back() == L'\n' || text.back() == L'\r')) text.pop_back();
+    // System texts are a line or two; a longer one is cut, never overrun.
+    wchar_t buffer[2048];
+    DWORD n = FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0,
+                             buffer, static_cast<DWORD>(sizeof(buffer) / sizeof(buffer[0])), nullptr);
+    std::wstring text(buffer, n);
+    // Texts end with a line break, some with a blank before it: neither belongs in a line.
+    while (!text.empty() && (text.back() == L'\n' || text.back() == L'\r' || text.back() == L' ' ||
+                             text.back() == L'\t'))
+        text.pop_back();
     return text;
 }
 

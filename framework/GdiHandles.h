@@ -1,55 +1,11 @@
 #pragma once
-// Owners of GDI and USER handles: each frees its handle once, when replaced or
-// destroyed. They convert to the raw handle for the calls that take one.
-#include <utility>
+// Device-context helpers; the GDI and USER handle owners (CFont, CBitmap, CPen, CBrush,
+// CIcon, CMenu) are those of Handle.h.
 #include <windows.h>
 
+#include "framework/Handle.h"
+
 namespace fw {
-
-template <class Handle, class Deleter>
-class CUniqueHandle {
-public:
-    CUniqueHandle() = default;
-    explicit CUniqueHandle(Handle h) : m_h(h) {}
-    ~CUniqueHandle() { Reset(); }
-
-    CUniqueHandle(const CUniqueHandle&) = delete;
-    CUniqueHandle& operator=(const CUniqueHandle&) = delete;
-    CUniqueHandle(CUniqueHandle&& other) noexcept : m_h(other.Detach()) {}
-    CUniqueHandle& operator=(CUniqueHandle&& other) noexcept {
-        if (this != &other) Reset(other.Detach());
-        return *this;
-    }
-
-    void Reset(Handle h = nullptr) {
-        if (m_h && m_h != h) Deleter()(m_h);
-        m_h = h;
-    }
-    Handle Detach() { return std::exchange(m_h, nullptr); }
-    Handle Get() const { return m_h; }
-    operator Handle() const { return m_h; }
-
-private:
-    Handle m_h = nullptr;
-};
-
-struct GdiObjectDeleter {
-    void operator()(HGDIOBJ h) const { DeleteObject(h); }
-};
-struct IconDeleter {
-    void operator()(HICON h) const { DestroyIcon(h); }
-};
-struct MenuDeleter {
-    void operator()(HMENU h) const { DestroyMenu(h); }
-};
-
-using CFont = CUniqueHandle<HFONT, GdiObjectDeleter>;
-using CBitmap = CUniqueHandle<HBITMAP, GdiObjectDeleter>;
-using CPen = CUniqueHandle<HPEN, GdiObjectDeleter>;
-using CBrush = CUniqueHandle<HBRUSH, GdiObjectDeleter>;
-// Only for icons the program made or loaded without LR_SHARED.
-using CIcon = CUniqueHandle<HICON, IconDeleter>;
-using CMenu = CUniqueHandle<HMENU, MenuDeleter>;
 
 // Selects an object into a device context for one scope, then the previous one back.
 class CSelectObject {
@@ -67,18 +23,14 @@ private:
 };
 
 // A memory device context compatible with another one, deleted with the object.
-class CMemoryDC {
+struct MemoryDcTraits {
+    using Type = HDC;
+    static Type Invalid() { return nullptr; }
+    static void Close(Type h) { DeleteDC(h); }
+};
+class CMemoryDC : public CUniqueHandle<MemoryDcTraits> {
 public:
-    explicit CMemoryDC(HDC compatible) : m_dc(CreateCompatibleDC(compatible)) {}
-    ~CMemoryDC() {
-        if (m_dc) DeleteDC(m_dc);
-    }
-    CMemoryDC(const CMemoryDC&) = delete;
-    CMemoryDC& operator=(const CMemoryDC&) = delete;
-    operator HDC() const { return m_dc; }
-
-private:
-    HDC m_dc;
+    explicit CMemoryDC(HDC compatible) : CUniqueHandle(CreateCompatibleDC(compatible)) {}
 };
 
 // A window's client-area device context, released with the object.

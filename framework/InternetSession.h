@@ -10,29 +10,9 @@
 #include <windows.h>
 #include <wininet.h>
 
+#include "framework/Handle.h"
+
 namespace fw {
-
-// Owner of one WinINet handle.
-class CInternetHandle {
-public:
-    CInternetHandle() = default;
-    ~CInternetHandle() { Close(); }
-    CInternetHandle(const CInternetHandle&) = delete;
-    CInternetHandle& operator=(const CInternetHandle&) = delete;
-
-    void Reset(HINTERNET handle) {
-        Close();
-        m_handle = handle;
-    }
-    void Close() {
-        if (m_handle) InternetCloseHandle(m_handle);
-        m_handle = nullptr;
-    }
-    HINTERNET Get() const { return m_handle; }
-
-private:
-    HINTERNET m_handle = nullptr;
-};
 
 struct HttpTarget {
     std::wstring host;

@@ -1,5 +1,7 @@
 #include "framework/Socket.h"
 
+#include "framework/Resolver.h"
+
 namespace fw {
 
 CSocket::CSocket() = default;
@@ -8,11 +10,11 @@ CSocket::~CSocket() { Close(); }
 
 bool CSocket::Create() {
     Close();
-    m_hSocket = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
-    if (m_hSocket == INVALID_SOCKET) return false;
-    m_hEvent = WSACreateEvent();
+    m_hSocket.Reset(socket(AF_INET, SOCK_STREAM, IPPROTO_TCP));
+    if (!m_hSocket.Valid()) return false;
+    m_hEvent.Reset(WSACreateEvent());
     // Event selection makes the socket non-blocking; the blocking is ours, in Connect.
-    if (m_hEvent == WSA_INVALID_EVENT || WSAEventSelect(m_hSocket, m_hEvent, FD_CONNECT) == SOCKET_ERROR) {
+    if (!m_hEvent.Valid() || WSAEventSelect(m_hSocket, m_hEvent, FD_CONNECT) == SOCKET_ERROR) {
         DWORD error = WSAGetLastError();
         Close();
         SetLastError(error);
@@ -22,32 +24,21 @@ bool CSocket::Create() {
 }
 
 void CSocket::Close() {
-    if (m_hSocket != INVALID_SOCKET) {
-        closesocket(m_hSocket);
-        m_hSocket = INVALID_SOCKET;
-    }
-    if (m_hEvent != WSA_INVALID_EVENT) {
-        WSACloseEvent(m_hEvent);
-        m_hEvent = WSA_INVALID_EVENT;
-    }
+    m_hSocket.Close();
+    m_hEvent.Close();
 }
 
 bool CSocket::Connect(const std::string& host, UINT port) {
-    if (m_hSocket == INVALID_SOCKET) {
+    if (!m_hSocket.Valid()) {
         WSASetLastError(WSAENOTSOCK);
         return false;
     }
     sockaddr_in address = {};
     address.sin_family = AF_INET;
     address.sin_port = htons(static_cast<u_short>(port));
-    address.sin_addr.s_addr = inet_addr(host.c_str());
-    if (address.sin_addr.s_addr == INADDR_NONE) {
-        const hostent* entry = gethostbyname(host.c_str());
-        if (!entry || entry->h_addrtype != AF_INET || !entry->h_addr_list[0]) {
-            WSASetLastError(WSAEINVAL);
-            return false;
-        }
-        memcpy(&address.sin_addr, entry->h_addr_list[0], sizeof(address.sin_addr));
+    if (ResolveIPv4(host, address.sin_addr) != 0) {
+        WSASetLastError(WSAEINVAL);
+        return false;
     }
     m_bCancelled = false;
     if (connect(m_hSocket, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) == 0) return true;

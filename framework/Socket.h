@@ -6,6 +6,8 @@
 #include <winsock2.h>
 #include <windows.h>
 
+#include "framework/Handle.h"
+
 namespace fw {
 
 class CSocket {
@@ -38,8 +40,8 @@ protected:
 private:
     bool WaitForConnect();
 
-    SOCKET m_hSocket = INVALID_SOCKET;
-    WSAEVENT m_hEvent = WSA_INVALID_EVENT;
+    CSocketHandle m_hSocket;
+    CSocketEvent m_hEvent;
     bool m_bCancelled = false;
 };
 

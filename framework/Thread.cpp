@@ -1,21 +1,20 @@
 #include "framework/Thread.h"
 
+#include <memory>
 #include <process.h>
 
 namespace fw {
 
 CWinThread::CWinThread() = default;
 
-CWinThread::~CWinThread() {
-    if (m_hThread) CloseHandle(m_hThread);
-}
+CWinThread::~CWinThread() = default;
 
 bool CWinThread::CreateThread(DWORD flags, UINT stackSize) {
     unsigned id = 0;
     uintptr_t handle = _beginthreadex(nullptr, stackSize, &CWinThread::ThreadMain, this,
                                       flags | (stackSize ? STACK_SIZE_PARAM_IS_A_RESERVATION : 0), &id);
     if (!handle) return false;
-    m_hThread = reinterpret_cast<HANDLE>(handle);
+    m_hThread.Reset(reinterpret_cast<HANDLE>(handle));
     m_nThreadID = id;
     return true;
 }
@@ -27,7 +26,7 @@ unsigned __stdcall CWinThread::ThreadMain(void* param) {
     auto* self = static_cast<CWinThread*>(param);
     self->InitInstance();
     int code = self->ExitInstance();
-    if (self->m_bAutoDelete) delete self;
+    std::unique_ptr<CWinThread> owned(self->m_bAutoDelete ? self : nullptr);
     return static_cast<unsigned>(code);
 }
 
@@ -35,7 +34,7 @@ bool BeginDetachedThread(unsigned(__stdcall* proc)(void*), void* param, UINT sta
     uintptr_t handle = _beginthreadex(nullptr, stackSize, proc, param,
                                       stackSize ? STACK_SIZE_PARAM_IS_A_RESERVATION : 0, nullptr);
     if (!handle) return false;
-    CloseHandle(reinterpret_cast<HANDLE>(handle));
+    CHandle notKept(reinterpret_cast<HANDLE>(handle));  // the thread runs on without it
     return true;
 }
 

@@ -3,6 +3,8 @@
 // own thread when m_bAutoDelete is set and the thread ends.
 #include <windows.h>
 
+#include "framework/Handle.h"
+
 namespace fw {
 
 class CWinThread {
@@ -25,7 +27,7 @@ public:
     virtual int ExitInstance() { return 0; }
 
     bool m_bAutoDelete = false;
-    HANDLE m_hThread = nullptr;
+    CHandle m_hThread;
     unsigned m_nThreadID = 0;
 
 private:

@@ -28,10 +28,7 @@ protected:
     }
 
     void ClearRecords() {
-        for (CMonitorRecord*& record : m_dlg->m_apRecords) {
-            delete record;
-            record = nullptr;
-        }
+        for (auto& record : m_dlg->m_apRecords) record.reset();
         m_dlg->NumBox = 0;
     }
 
@@ -46,7 +43,7 @@ protected:
         record->m_dwTimeMs = 1;
         record->m_dwError = 2;
         record->m_dwIpStatus = 3;
-        m_dlg->m_apRecords[index] = record;
+        m_dlg->m_apRecords[index].reset(record);
         return record;
     }
 

@@ -120,11 +120,6 @@ TEST_F(MainDlgTest, EachInstanceHasItsOwnMainFile) {
     CMainDlg dlg(nullptr, 3);
     EXPECT_EQ(dlg.m_strMainIniPath, Base() + L"\\MainConfDID1.ini");
     EXPECT_EQ(dlg.m_strMenuIniPath, Base() + L"\\MenuConf.ini");
-    // Free the records this object loaded (its window would have).
-    for (CMonitorRecord*& record : dlg.m_apRecords) {
-        delete record;
-        record = nullptr;
-    }
 }
 
 TEST_F(MainDlgTest, FontsComeFromTheMessageFont) {
