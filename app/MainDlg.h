@@ -1,8 +1,9 @@
 #pragma once
 // The strip window: owns the monitors, the window settings, the tray icon, the fonts
-// and icons, and runs as the program's modal dialog. The settings that monitoring
-// threads read (logging, error sounds, the logs folder, the Wine test) live in
-// CSharedSettings, not here.
+// and icons, and runs as the program's modal dialog. The settings of section "main" are
+// its MainSettings; those that monitoring threads read (logging, error sounds, the logs
+// folder, time-out, log file type) are handed to them through PublishThreadSettings
+// (CSharedSettings and the process-wide values): threads never read this object.
 #include <array>
 #include <memory>
 #include <string>
@@ -30,7 +31,7 @@ constexpr std::array<UINT, 31> kMenuIconIds = {287, 289, 305, 290, 304, 205, 302
                                                306, 286, 291, 297, 298, 299, 300, 301, 303, 308, 309,
                                                310, 311, 312, 313, 318, 319, 320, 211, 293};
 
-class CMainDlg : public fw::CDialog {
+class CMainDlg : public fw::CDialog, public MainSettings {
 public:
     CMainDlg(HWND parent, int instance);
     ~CMainDlg() override;
@@ -41,6 +42,13 @@ public:
 
     // Configuration (loading).
     void LoadConfig();
+    // Writes the whole "Box %d" section of the monitor at position k (its slot holds a record).
+    void SaveMonitor(int k);
+    // The options dialog's Apply or OK: takes the dialog's option values into force (threads
+    // included), shows or hides the taskbar button when that switch changed, fits the
+    // window, writes the 20 option keys of "main", and gives the focus back to the
+    // dialog's window when it is visible. Returns 0.
+    LRESULT OnOptionsApplied(const MainSettings& dialogValues, HWND dialogWindow);
     // Layout, taskbar button, volume, first statuses and the monitoring threads.
     void ApplyLayoutAndStart();
 
@@ -74,18 +82,6 @@ public:
     fw::CFont m_fontNameSmall, m_fontInfoSmall, m_fontNameLarge, m_fontInfoLarge;
     int m_nCustomRows = 0;
 
-    // Window settings ("main" keys).
-    int WinBeh = 1;
-    int NumBox = 0;
-    int WinPos = 1;
-    int XBox = 110;
-    int YBox = 90;
-    int PosX = 300;
-    int PosY = 300;
-    BYTE ShowMethod = 1;
-    BYTE ShowIPAddress = 1;
-    BYTE ShowStatus = 1;
-
     // Data folder tree and file paths.
     std::wstring m_strSkinsFolder, m_strPicturesFolder, m_strMainIniPath, m_strBaseFolder, m_strMenuIniPath,
         m_strDefaultSkinPath;
@@ -94,18 +90,12 @@ public:
     int m_nMenuCommand = 0;
     int m_bBoxMenuOpen = 0;
     int m_bModalBusy = 0;
-    int ShowReplyTime = 0;
-    int HideTaskBarButton = 0;
-    int DCOBEFE = 0;
-    std::wstring DCOBEFPath;
-    std::wstring DCOBEFParameters;
     std::wstring m_strLogsFolder;  // with a trailing backslash; the default of LogDir
     int m_nMenuBox = 0;
     int m_nDblClickBox = 0;
     int m_nCustomItem = 0;
     CustomMenuItem m_CustomItems[kCustomMenuItems];
     std::unique_ptr<CMonitorRecord> m_apRecords[kMaxMonitors];
-    UINT Volume = 65535;
     int m_bInsertMark = 0;
     int m_nInstance = 0;
     fw::CBitmap m_bmpResetConfig, m_bmpNoMark, m_bmpDisableFiles, m_bmpBoxMenu;

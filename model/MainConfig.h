@@ -9,40 +9,11 @@
 #include <windows.h>
 
 #include "model/IniFile.h"
+#include "model/MainSettings.h"
 #include "model/MonitorRecord.h"
 
-constexpr int kMaxMonitors = 70;   // NumBox is at most this
 extern const wchar_t kMainSection[];   // "main"
 extern const wchar_t kAppIdentity[];   // the value of "App" that marks our own file
-
-// The keys of section "main" with their defaults (the values a missing key reads as).
-struct MainSettings {
-    int XBox = 110;
-    int YBox = 90;
-    int NumBox = 1;
-    int PosX = 300;
-    int PosY = 300;
-    int WinPos = 1;
-    int WinBeh = 1;
-    DWORD TimeOut = 3000;
-    int DCOBEFE = 0;
-    std::wstring DCOBEFPath;
-    std::wstring DCOBEFParameters;
-    int CustomSoundError = 0;
-    std::wstring CustomSoundPathError;
-    int HideTaskBarButton = 1;
-    int EnableLog = 1;
-    int ShowReplyTime = 1;
-    BYTE ShowIPAddress = 1;
-    BYTE ShowMethod = 1;
-    BYTE ShowStatus = 1;
-    int TextSpeechSoundError = 0;
-    std::wstring TextSpeechTextError = L"%name is Error";
-    int LogEveryCheck = 0;
-    UINT Volume = 65535;
-    int LogFileType = 0;
-    std::wstring LogDir;  // never empty after loading: the default logs folder stands in
-};
 
 struct ConfigFolders {
     std::wstring pictures;  // picture paths are this folder followed by the file name
@@ -57,6 +28,12 @@ void ReadMainSettings(CIniFile& ini, const std::wstring& logsFolder, MainSetting
 // Reads section "Box <index>" into the record, sets its picture paths and splits a URL
 // monitor's address into m_strUrlHost and m_nUrlPort. Reads only.
 void ReadMonitorSection(CIniFile& ini, UINT index, const std::wstring& picturesFolder, CMonitorRecord& record);
+
+// Writes the whole section "Box <index>": the 42 keys in the saving order, each in its form.
+void WriteMonitorSection(CIniFile& ini, UINT index, const MonitorSettings& settings);
+
+// "Box <index>".
+std::wstring MonitorSectionName(UINT index);
 
 // The whole file: the settings and settings.NumBox records (no owner, index equal to
 // the position, no thread, no pictures loaded).

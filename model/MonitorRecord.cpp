@@ -15,52 +15,29 @@ CMonitorRecord::~CMonitorRecord() {
 
 CMonitorRecord& CMonitorRecord::operator=(const CMonitorRecord& s) {
     if (this == &s) return *this;
+    Settings() = s.Settings();
     m_nIndex = s.m_nIndex;
     m_hOwner = s.m_hOwner;
-    Name = s.Name;
     m_strStatusCaption = s.m_strStatusCaption;
-    IPorURLAddress = s.IPorURLAddress;
-    IPv = s.IPv;
-    CheckMethod = s.CheckMethod;
-    Port = s.Port;
-    Sound = s.Sound;
-    Logging = s.Logging;
-    MsgBox = s.MsgBox;
-    Disabled = s.Disabled;
-    CustSoundPathUp = s.CustSoundPathUp;
-    CustSoundPathDown = s.CustSoundPathDown;
-    CustSoundPathOpen = s.CustSoundPathOpen;
-    CustSoundPathClose = s.CustSoundPathClose;
-    CustSoundTcpPathDown = s.CustSoundTcpPathDown;
-    CustSoundPathSnF = s.CustSoundPathSnF;
-    CustomSoundCheck = s.CustomSoundCheck;
-    TextSpeechStringUp = s.TextSpeechStringUp;
-    TextSpeechStringDown = s.TextSpeechStringDown;
-    TextSpeechStringOpen = s.TextSpeechStringOpen;
-    TextSpeechStringClose = s.TextSpeechStringClose;
-    TextSpeechStringTDown = s.TextSpeechStringTDown;
-    TextSpeechStringSnF = s.TextSpeechStringSnF;
-    TextSpeechCheck = s.TextSpeechCheck;
     m_dwTimeMs = s.m_dwTimeMs;
     m_dwError = s.m_dwError;
     m_dwIpStatus = s.m_dwIpStatus;
-    ExecFilePath = s.ExecFilePath;
-    ExecFileParam = s.ExecFileParam;
-    ExecFileStatusCheck = s.ExecFileStatusCheck;
-    ExecFileCheck = s.ExecFileCheck;
-    nMSGB = s.nMSGB;
     m_nMsgBoxCount = s.m_nMsgBoxCount;
-    nPS = s.nPS;
     m_nSoundCount = s.m_nSoundCount;
-    nEF = s.nEF;
     m_nExecCount = s.m_nExecCount;
-    MsgBoxDesc = s.MsgBoxDesc;
-    Phrase = s.Phrase;
-    CheckInterval = s.CheckInterval;
-    NetUserName = s.NetUserName;
     m_strUrlHost = s.m_strUrlHost;
     m_nUrlPort = s.m_nUrlPort;
     return *this;
+}
+
+void CMonitorRecord::DuplicateFrom(const CMonitorRecord& s) {
+    Settings() = s.Settings();
+    m_strPicPathUp = s.m_strPicPathUp;
+    m_strPicPathDown = s.m_strPicPathDown;
+    m_bmUp = s.m_bmUp;
+    m_bmDown = s.m_bmDown;
+    m_strUrlHost = s.m_strUrlHost;
+    m_nUrlPort = s.m_nUrlPort;
 }
 
 void CMonitorRecord::StartThread() {

@@ -1,44 +1,32 @@
 #pragma once
-// One monitor: its persisted settings, what its box needs for drawing, the last check
-// result, the repeat counters of its notifications, and the tie to its thread.
+// One monitor: its persisted settings (MonitorSettings, the keys of its "Box %d" section),
+// what its box needs for drawing, the last check result, the repeat counters of its
+// notifications, and the tie to its thread.
 #include <atomic>
 #include <string>
 #include <windows.h>
 
+#include "model/MonitorSettings.h"
 #include "model/MonitorTypes.h"
 
 class CNetThread;
 class CRecordLink;
 
-// A switch that the UI thread may clear while a monitoring thread reads it.
-class AtomicU32 {
-public:
-    AtomicU32(uint32_t v = 0) : m_v(v) {}
-    AtomicU32(const AtomicU32& other) : m_v(other.m_v.load()) {}
-    AtomicU32& operator=(const AtomicU32& other) {
-        m_v.store(other.m_v.load());
-        return *this;
-    }
-    AtomicU32& operator=(uint32_t v) {
-        m_v.store(v);
-        return *this;
-    }
-    operator uint32_t() const { return m_v.load(); }
-
-private:
-    std::atomic<uint32_t> m_v;
-};
-
-class CMonitorRecord {
+class CMonitorRecord : public MonitorSettings {
 public:
     CMonitorRecord(HWND owner, UINT index);
     CMonitorRecord();
     ~CMonitorRecord();
 
     CMonitorRecord(const CMonitorRecord&) = delete;
-    // The copy rule: everything but the thread, the status, the pictures and the
-    // four colours.
+    // A monitoring thread's copy: the settings, the index and owner, the status caption,
+    // the last result, the repeat counters and the URL host and port. The thread tie,
+    // the status and the loaded pictures stay this record's own.
     CMonitorRecord& operator=(const CMonitorRecord& source);
+
+    // The box menu's Duplicate: every setting, the picture paths and sizes and the URL
+    // host and port; status, caption, pictures, result and counters stay a new record's.
+    void DuplicateFrom(const CMonitorRecord& source);
 
     void StartThread();
     void StopThread();
@@ -60,53 +48,19 @@ public:
     HWND m_hOwner = nullptr;
     CNetThread* m_pThread = nullptr;
     int m_nStatus = 0;
-    std::wstring Name;
     std::wstring m_strStatusCaption;
-    int PicTypeUp = 0;
-    int PicTypeDown = 0;
     std::wstring m_strPicPathUp;
     std::wstring m_strPicPathDown;
-    std::wstring PicFileUp;
-    std::wstring PicFileDown;
     HICON m_hIconUp = nullptr;
     BITMAP m_bmUp = {};
     HICON m_hIconDown = nullptr;
     BITMAP m_bmDown = {};
-    COLORREF BoxColorUp = 0;
-    COLORREF BoxColorDown = 0;
-    COLORREF TextColorUp = 0;
-    COLORREF TextColorDown = 0;
-    std::wstring IPorURLAddress;
-    UINT IPv = 0;
-    UINT CheckMethod = 0;
-    UINT Port = 0;
-    AtomicU32 Sound = 0;      // 8-bit mask; cleared by the UI thread in running copies
-    UINT Logging = 0;
-    AtomicU32 MsgBox = 0;
-    UINT Disabled = 0;
-    std::wstring CustSoundPathUp, CustSoundPathDown, CustSoundPathOpen, CustSoundPathClose,
-        CustSoundTcpPathDown, CustSoundPathSnF;
-    UINT CustomSoundCheck = 0;
-    std::wstring TextSpeechStringUp, TextSpeechStringDown, TextSpeechStringOpen, TextSpeechStringClose,
-        TextSpeechStringTDown, TextSpeechStringSnF;
-    UINT TextSpeechCheck = 0;
     DWORD m_dwTimeMs = kNoTime;
     DWORD m_dwError = 0;
     DWORD m_dwIpStatus = 0;
-    std::wstring ExecFilePath;
-    std::wstring ExecFileParam;
-    UINT ExecFileStatusCheck = 0;
-    AtomicU32 ExecFileCheck = 0;
-    UINT nMSGB = 0;
     UINT m_nMsgBoxCount = 0;
-    UINT nPS = 0;
     UINT m_nSoundCount = 0;
-    UINT nEF = 0;
     UINT m_nExecCount = 0;
-    std::wstring MsgBoxDesc;
-    std::wstring Phrase;
-    UINT CheckInterval = 0;
-    std::wstring NetUserName;
     std::wstring m_strUrlHost;
     UINT m_nUrlPort = 0;
 

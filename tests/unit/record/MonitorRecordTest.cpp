@@ -49,7 +49,7 @@ TEST(MonitorRecord, InitialValues) {
     EXPECT_EQ(inThread.m_hOwner, nullptr);
 }
 
-TEST(MonitorRecord, CopyKeepsItsOwnStatusColoursAndPictures) {
+TEST(MonitorRecord, CopyKeepsItsOwnStatusAndPictures) {
     HICON sourceIcon = NewIcon();
     HICON ownIcon = NewIcon();
     {
@@ -86,9 +86,6 @@ TEST(MonitorRecord, CopyKeepsItsOwnStatusColoursAndPictures) {
 
         CMonitorRecord copy;
         copy.m_nStatus = MON_CHECKING;
-        copy.BoxColorUp = 11;
-        copy.TextColorDown = 44;
-        copy.PicFileUp = L"mine.ico";
         copy.m_hIconUp = ownIcon;
         copy = source;
 
@@ -111,12 +108,7 @@ TEST(MonitorRecord, CopyKeepsItsOwnStatusColoursAndPictures) {
         EXPECT_EQ(copy.m_nUrlPort, 8080u);
         // Kept from before the copy.
         EXPECT_EQ(copy.m_nStatus, MON_CHECKING);
-        EXPECT_EQ(copy.BoxColorUp, 11u);
-        EXPECT_EQ(copy.BoxColorDown, 0u);
-        EXPECT_EQ(copy.TextColorDown, 44u);
-        EXPECT_EQ(copy.PicFileUp, L"mine.ico");
         EXPECT_TRUE(copy.m_strPicPathUp.empty());
-        EXPECT_EQ(copy.PicTypeUp, 0);
         EXPECT_EQ(copy.m_hIconUp, ownIcon);
         EXPECT_EQ(copy.m_pThread, nullptr);
         copy.m_hIconUp = nullptr;  // the test still owns ownIcon
