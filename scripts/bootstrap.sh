@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(g++-mingw-w64-i686 mingw-w64-tools wine wine32:i386 wine64 xvfb xauth x11-utils
-          xdotool imagemagick cmake make googletest python3 iproute2 procps psmisc)
+          xdotool imagemagick fp-utils cmake make googletest python3 iproute2 procps psmisc)
 
 missing=()
 for p in "${packages[@]}"; do
