@@ -7,26 +7,6 @@ namespace {
 
 constexpr UINT kPing = METHOD_PING, kTcp = METHOD_TCP, kUrl = METHOD_URL, kOther = 7;
 
-struct CaptionCase {
-    int status;
-    UINT method;
-    const wchar_t* caption;
-};
-
-TEST(BoxCaption, NamesTheNonNetworkStates) {
-    const CaptionCase cases[] = {
-        {MON_ERROR, kPing, L"ERROR"},        {MON_ERROR, kUrl, L"ERROR"},
-        {MON_ADDR_ERROR, kPing, L"IP ERROR"}, {MON_ADDR_ERROR, kTcp, L"IP ERROR"},
-        {MON_ADDR_ERROR, kUrl, L"URL ERROR"}, {MON_ADDR_ERROR, kOther, L"IP ERROR"},
-        {MON_CHECKING, kTcp, L"CHECKING"},   {MON_DISABLED, kUrl, L"DISABLED"},
-        {MON_DISABLED, kOther, L"DISABLED"}, {MON_UP, kPing, L""},
-        {MON_DOWN, kTcp, L""},               {MON_CLOSED, kUrl, L""},
-        {0, kPing, L""},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(BoxCaption(c.status, c.method), c.caption) << c.status << "/" << c.method;
-}
-
 struct MethodCase {
     UINT method;
     UINT ipv;
@@ -45,21 +25,16 @@ TEST(MethodLine, ShowsMethodPortAndIpVersion) {
     for (const auto& c : cases) EXPECT_EQ(MethodLine(c.method, c.ipv, c.port), c.line) << c.method;
 }
 
-struct StatusCase {
-    int status;
-    UINT method;
-    const wchar_t* line;
-};
-
-TEST(StatusLine, UsesTheStatusWordOfMethod) {
-    const StatusCase cases[] = {
-        {MON_UP, kPing, L"Status: Up"},        {MON_UP, kUrl, L"Status: Up"},
-        {MON_UP, kTcp, L"Status: Open"},       {MON_UP, kOther, L""},
-        {MON_DOWN, kPing, L"Status: Down"},    {MON_DOWN, kTcp, L"Status: Down"},
-        {MON_DOWN, kUrl, L"Status: Down"},     {MON_DOWN, kOther, L""},
-        {MON_CLOSED, kTcp, L"Status: Closed"}, {MON_CLOSED, kUrl, L"Status: S.n.F."},
-        {MON_CLOSED, kPing, L""},              {MON_ERROR, kPing, L""},
-        {MON_CHECKING, kTcp, L""},             {0, kPing, L""},
+// The word itself comes from the status words; here: which statuses get a line.
+TEST(StatusLine, OnlyNetworkStatesOfKnownMethods) {
+    const struct {
+        int status;
+        UINT method;
+        const wchar_t* line;
+    } cases[] = {
+        {MON_UP, kTcp, L"Status: Open"},        {MON_CLOSED, kUrl, L"Status: S.n.F."}, {MON_DOWN, kPing, L"Status: Down"},
+        {MON_UP, kOther, L""},                  {MON_CLOSED, kPing, L""},              {MON_ERROR, kPing, L""},
+        {MON_CHECKING, kTcp, L""},              {0, kPing, L""},
     };
     for (const auto& c : cases)
         EXPECT_EQ(StatusLine(c.status, c.method), c.line) << c.status << "/" << c.method;
@@ -156,14 +131,6 @@ TEST(InfoLinesDrawn, ThirdAndFourthOnlyForNetworkStates) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(InfoLinesDrawn(c.count, c.status), c.drawn) << c.count << " lines, status " << c.status;
-}
-
-TEST(TextPlacementFlags, CentresWhatFitsElseLeftAligns) {
-    // Single line, centred when it fits; never an "&" mnemonic.
-    EXPECT_EQ(TextPlacementFlags(50, 110), 0x821u);
-    EXPECT_EQ(TextPlacementFlags(110, 110), 0x821u);
-    EXPECT_EQ(TextPlacementFlags(111, 110), 0x820u);
-    EXPECT_EQ(TextPlacementFlags(0, 60), 0x821u);
 }
 
 }  // namespace

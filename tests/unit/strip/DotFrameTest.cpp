@@ -33,16 +33,6 @@ public:
         DWORD p = m_bits[y * kSize + x];
         return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
     }
-    // Every pixel outside `allowed` is still white.
-    template <typename Allowed>
-    void ExpectOnlyOn(Allowed allowed, const char* what) const {
-        for (int y = 0; y < kSize; ++y)
-            for (int x = 0; x < kSize; ++x)
-                if (!allowed(x, y)) {
-                    EXPECT_EQ(At(x, y), RGB(255, 255, 255)) << what << " at " << x << "," << y;
-                }
-    }
-
 private:
     HDC m_dc = nullptr;
     HBITMAP m_bitmap = nullptr;
@@ -50,55 +40,40 @@ private:
     DWORD* m_bits = nullptr;
 };
 
-// Three pixels long: the first and the last pixel of a dotted line are on whatever the
-// dot pattern, so both ends can be seen.
-TEST(DotFrame, RightEdgeIsTheVerticalLineFromTopToBottomInclusive) {
-    Canvas canvas;
-    RECT r = {0, 2, 4, 4};
-    CDotFrame().DrawRightEdge(canvas.dc(), &r, kMarker);
-    EXPECT_EQ(canvas.At(4, 2), kMarker);
-    EXPECT_EQ(canvas.At(4, 4), kMarker);
-    canvas.ExpectOnlyOn([](int x, int y) { return x == 4 && y >= 2 && y <= 4; }, "right edge");
-}
-
-TEST(DotFrame, BottomEdgeIsTheHorizontalLineFromLeftToRightInclusive) {
-    Canvas canvas;
-    RECT r = {1, 0, 3, 5};
-    CDotFrame().DrawBottomEdge(canvas.dc(), &r, kMarker);
-    EXPECT_EQ(canvas.At(1, 5), kMarker);
-    EXPECT_EQ(canvas.At(3, 5), kMarker);
-    canvas.ExpectOnlyOn([](int x, int y) { return y == 5 && x >= 1 && x <= 3; }, "bottom edge");
-}
-
-TEST(DotFrame, LeadingLineOfABoxIsItsFirstColumn) {
-    // The insertion mark before box 1 of a row: right = 0, from the top to YBox - 1.
-    Canvas canvas;
-    RECT r = {0, 0, 0, 2};
-    CDotFrame().DrawRightEdge(canvas.dc(), &r, kMarker);
-    EXPECT_EQ(canvas.At(0, 0), kMarker);
-    EXPECT_EQ(canvas.At(0, 2), kMarker);
-    canvas.ExpectOnlyOn([](int x, int y) { return x == 0 && y <= 2; }, "leading line");
-}
-
-TEST(DotFrame, RectRunsOnTheOutermostPixelsOnly) {
-    Canvas canvas;
-    RECT r = {1, 1, 6, 6};
-    CDotFrame().DrawRect(canvas.dc(), &r, kMarker);
-    EXPECT_EQ(canvas.At(1, 1), kMarker);  // every side starts on a corner
-    EXPECT_EQ(canvas.At(6, 1), kMarker);
-    EXPECT_EQ(canvas.At(6, 6), kMarker);
-    EXPECT_EQ(canvas.At(1, 6), kMarker);
-    int marked = 0;
-    for (int y = 0; y < kSize; ++y)
-        for (int x = 0; x < kSize; ++x)
-            if (canvas.At(x, y) == kMarker) ++marked;
-    EXPECT_LT(marked, 20) << "dotted, not solid";
-    canvas.ExpectOnlyOn(
-        [](int x, int y) {
-            if (x == 1 || x == 6) return y >= 1 && y <= 6;
-            return (y == 1 || y == 6) && x >= 1 && x <= 6;
-        },
-        "frame");
+// Each line with the pixels it may touch; both ends (and every corner of a frame) are
+// drawn whatever the dot pattern. Three pixels long, so that both ends can be seen.
+TEST(DotFrame, LinesLandOnTheirPixelsEndsIncluded) {
+    const struct {
+        const char* what;
+        void (CDotFrame::*draw)(HDC, const RECT*, COLORREF);
+        RECT r;
+        POINT ends[4];
+        bool (*allowed)(int x, int y);
+    } cases[] = {
+        {"right edge, top to bottom inclusive", &CDotFrame::DrawRightEdge, {0, 2, 4, 4}, {{4, 2}, {4, 4}, {4, 2}, {4, 4}},
+         [](int x, int y) { return x == 4 && y >= 2 && y <= 4; }},
+        {"bottom edge, left to right inclusive", &CDotFrame::DrawBottomEdge, {1, 0, 3, 5},
+         {{1, 5}, {3, 5}, {1, 5}, {3, 5}}, [](int x, int y) { return y == 5 && x >= 1 && x <= 3; }},
+        // The insertion mark before box 1 of a row: right = 0, from the top to YBox - 1.
+        {"leading line, the first column", &CDotFrame::DrawRightEdge, {0, 0, 0, 2}, {{0, 0}, {0, 2}, {0, 0}, {0, 2}},
+         [](int x, int y) { return x == 0 && y <= 2; }},
+        {"frame, on the outermost pixels", &CDotFrame::DrawRect, {1, 1, 6, 6}, {{1, 1}, {6, 1}, {6, 6}, {1, 6}},
+         [](int x, int y) { return ((x == 1 || x == 6) && y >= 1 && y <= 6) || ((y == 1 || y == 6) && x >= 1 && x <= 6); }},
+    };
+    for (const auto& c : cases) {
+        Canvas canvas;
+        (CDotFrame().*c.draw)(canvas.dc(), &c.r, kMarker);
+        for (POINT end : c.ends) EXPECT_EQ(canvas.At(end.x, end.y), kMarker) << c.what << " at " << end.x << "," << end.y;
+        int marked = 0;
+        for (int y = 0; y < kSize; ++y)
+            for (int x = 0; x < kSize; ++x) {
+                marked += canvas.At(x, y) == kMarker;
+                if (!c.allowed(x, y)) {
+                    EXPECT_EQ(canvas.At(x, y), RGB(255, 255, 255)) << c.what << " at " << x << "," << y;
+                }
+            }
+        EXPECT_LT(marked, 20) << c.what << ": dotted, not solid";
+    }
 }
 
 }  // namespace
