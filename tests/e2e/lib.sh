@@ -11,12 +11,11 @@ rm -rf "$E2E_DIR"
 mkdir -p "$E2E_DIR"
 E2E_WIN_PIDS=()    # Windows process ids of programs started with launch
 E2E_UNIX_PIDS=()   # Unix process ids of helpers (fixtures)
+TITLE="Orvalen "   # the strip window of instance 0
 
 e2e_cleanup() {
     local pid
-    for pid in "${E2E_WIN_PIDS[@]}"; do
-        wine "$ORVALEN_BIN/orvdriver.exe" kill "$pid" >/dev/null 2>&1 || true
-    done
+    for pid in "${E2E_WIN_PIDS[@]}"; do wine "$ORVALEN_BIN/orvdriver.exe" kill "$pid" >/dev/null 2>&1 || true; done
     for pid in "${E2E_UNIX_PIDS[@]}"; do
         kill "$pid" >/dev/null 2>&1 || true
         wait "$pid" 2>/dev/null || true
@@ -28,6 +27,8 @@ fail() {
     echo "FAIL: $*" >&2
     exit 1
 }
+pass() { echo "PASS: $E2E_NAME"; }
+assert_eq() { [ "$1" == "$2" ] || fail "${3:-value}: expected '$2', got '$1'"; }
 
 # The Windows path of a Unix path (Wine maps / to drive Z:).
 winpath() {
@@ -36,9 +37,11 @@ winpath() {
     printf 'Z:%s' "${p//\//\\}"
 }
 
-drv() {
-    wine "$ORVALEN_BIN/orvdriver.exe" "$@" 2>/dev/null | tr -d '\r'
-}
+# orvdriver.exe COMMAND ARGS... (see its usage), its answer without CRs.
+drv() { wine "$ORVALEN_BIN/orvdriver.exe" "$@" 2>/dev/null | tr -d '\r'; }
+
+# A loopback TCP port that nothing listens on.
+free_port() { python3 -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])'; }
 
 # A fresh application-data folder for this test; prints its Unix path.
 # The program's data folder is then "$APPDATA_DIR/Carrowmede/Orvalen".
@@ -48,28 +51,51 @@ new_appdata() {
     mkdir -p "$dir"
     echo "$dir"
 }
-
 data_folder() { echo "$1/Carrowmede/Orvalen"; }
 
-# Writes a main configuration file from stdin (Unix line ends become CR LF).
+# Writes a main configuration file from stdin (Unix line ends become CR LF); the file
+# of instance 0 unless named (MainConfBID1.ini is instance 1's, and so on).
 write_main_ini() {
     local appdata="$1" name="${2:-MainConfAID1.ini}"
     mkdir -p "$(data_folder "$appdata")"
     sed 's/$/\r/' > "$(data_folder "$appdata")/$name"
 }
 
-# Starts Orvalen with the given application-data folder and arguments; prints its
-# Windows process id and remembers it for cleanup (call it without $(...) and read
-# the id from LAST_PID, so that the cleanup list is kept in this shell).
+# Prints an INI section: ini_section NAME KEY=VALUE... (e.g. ini_section "Box 0" Name=x).
+ini_section() {
+    printf '[%s]\n' "$1"
+    shift
+    [ $# -eq 0 ] || printf '%s\n' "$@"
+}
+
+# Starts Orvalen with the given application-data folder and arguments (an empty
+# folder: APPDATA not set for it); its Windows process id is left in LAST_PID and
+# remembered for cleanup (call it without $(...), so that the list stays in this shell).
 start_orvalen() {
     local appdata="$1"
     shift
+    [ -z "$appdata" ] || appdata="$(winpath "$appdata")"
     # Output goes to a file: a pipe would stay open as long as Wine keeps the child.
-    wine "$ORVALEN_BIN/orvdriver.exe" launch "$(winpath "$appdata")" "$(winpath "$ORVALEN_BIN/Orvalen.exe")" "$@" \
+    wine "$ORVALEN_BIN/orvdriver.exe" launch "$appdata" "$(winpath "$ORVALEN_BIN/Orvalen.exe")" "$@" \
         >"$E2E_DIR/launch.out" 2>/dev/null </dev/null || true
     LAST_PID="$(tr -d '\r\n' <"$E2E_DIR/launch.out")"
     [ -n "$LAST_PID" ] || fail "could not start Orvalen"
     E2E_WIN_PIDS+=("$LAST_PID")
+}
+
+# Starts Orvalen (arguments as start_orvalen) and waits for its window, titled
+# "Orvalen " unless STRIP_TITLE says otherwise; leaves the window's screen rectangle
+# in STRIP_X STRIP_Y STRIP_W STRIP_H.
+start_strip() {
+    start_orvalen "$@"
+    wait_window "${STRIP_TITLE:-$TITLE}"
+    read -r STRIP_X STRIP_Y STRIP_W STRIP_H <<<"$(drv rect "${STRIP_TITLE:-$TITLE}")"
+}
+
+# Closes the window with this title and waits until process PID has ended with exit code 0.
+close_window() {
+    drv close "$1" >/dev/null || fail "no window '$1' to close"
+    assert_eq "$(drv wait-pid "$2" 20000)" "0" "exit code after closing '$1'"
 }
 
 # Starts a loopback fixture (a command that prints NAME=VALUE lines, then READY, and
@@ -90,14 +116,10 @@ start_fixture() {
 }
 
 # Waits until a window with exactly this title exists.
-wait_window() {
-    drv wait-window "$1" "${2:-20000}" >/dev/null || fail "no window titled '$1'"
-}
+wait_window() { drv wait-window "$1" "${2:-20000}" >/dev/null || fail "no window titled '$1'"; }
 
 # Waits until the Windows process ends; fails after the time-out.
-wait_exit() {
-    drv wait-pid "$1" "${2:-20000}" >/dev/null || fail "process $1 did not end"
-}
+wait_exit() { drv wait-pid "$1" "${2:-20000}" >/dev/null || fail "process $1 did not end"; }
 
 # Saves a screenshot of the whole Xvfb screen; prints its path.
 screenshot() {
@@ -124,16 +146,16 @@ wait_pixel() {
     echo "$shot"
 }
 
-assert_eq() {
-    [ "$1" == "$2" ] || fail "${3:-value}: expected '$2', got '$1'"
-}
-
 # Fails unless the pixel at (x, y) of the screenshot has the colour "r g b".
 expect_pixel() {
     local shot="$1" x="$2" y="$3" want="$4" what="$5"
     assert_eq "$(pixel "$shot" "$x" "$y")" "$want" "$what at ($x, $y)"
 }
 
-pass() {
-    echo "PASS: $E2E_NAME"
+# How many pixels of the colour "r g b" lie in the rectangle (x, y, width, height).
+count_colour() {
+    local shot="$1" x="$2" y="$3" w="$4" h="$5" r g b
+    read -r r g b <<<"$6"
+    convert "$shot" -crop "${w}x${h}+${x}+${y}" +repage txt:- |
+        grep -ci "$(printf '#%02X%02X%02X' "$r" "$g" "$b")\b" || true
 }

@@ -1,107 +1,125 @@
 #!/usr/bin/env bash
-# Instances: titles per switch, the single-instance guard and the hand-over to the
-# running window.
+# Start-up: no usable APPDATA, the single-instance guard in each of its states, the
+# hand-over to the running window, and five instances at once, each on a main file that
+# no user would write (random bytes, numbers out of range, 300-character values, broken
+# lines, duplicate keys): each shows a strip within the limits and ends cleanly.
 source "$(dirname "$0")/lib.sh"
-
-appdata="$(new_appdata)"
 GUARD_A="K3A92D7E1-5B40-4C8E-A613-2F0D9B7C4E58A"
 
-# Another process holds a named object under instance 0's guard name until release_guard.
-hold_guard() {
-    start_fixture wine "$ORVALEN_BIN/orvdriver.exe" hold "$1" "$GUARD_A" 120000
-    HOLDER_PID="${E2E_UNIX_PIDS[-1]}"
-}
+# --- No usable "APPDATA" (unset, or too long for the tree): a message, then the end --
+for value in "" "$E2E_DIR/$(printf 'a%.0s' $(seq 1 240))"; do
+    start_orvalen "$value"
+    text="$(drv msgbox Orvalen 20000)" || fail "no message for APPDATA '$value'"
+    [[ "$text" == *APPDATA* && "$text" == *"will close"* ]] || fail "unclear message: $text"
+    drv msgbox-press Orvalen 1 >/dev/null
+    wait_exit "$LAST_PID"
+    assert_eq "$(drv count "$TITLE")" "0" "strip windows without APPDATA"
+done
+[ ! -e "$E2E_DIR/Carrowmede" ] || fail "a data folder was made from a too long APPDATA"
+
+# --- The guard held, taken by another kind of object, abandoned ----------------------
+# Another process holds a named object under instance 0's guard name until "release".
+hold_guard() { start_fixture wine "$ORVALEN_BIN/orvdriver.exe" hold "$1" "$GUARD_A" 120000; }
 release_guard() {
     drv release >/dev/null || true
-    wait "$HOLDER_PID" 2>/dev/null || true
+    wait "${E2E_UNIX_PIDS[-1]}" 2>/dev/null || true
 }
+expect_untouched() { [ -z "$(ls -A "$1")" ] || fail "$2 created: $(ls -A "$1")"; }
 
-assert_empty_folder() {
-    [ -z "$(ls -A "$1")" ] || fail "$2 created: $(ls -A "$1")"
-}
-
-# The guard is held but no window carries the instance's title: the start ends without
-# a window and without touching its data folder.
+# Held, but no window carries the instance's title: the start ends at once, touching nothing.
 hold_guard mutex
 untouched="$(new_appdata held)"
 start_orvalen "$untouched"
-wait_exit "$LAST_PID" 20000
-assert_eq "$(drv count "Orvalen ")" "0" "windows while the guard is held elsewhere"
-assert_empty_folder "$untouched" "a start that found its guard held"
+wait_exit "$LAST_PID"
+assert_eq "$(drv count "$TITLE")" "0" "windows while the guard is held elsewhere"
+expect_untouched "$untouched" "a start that found its guard held"
 release_guard
-
-# A guard abandoned by a process that ended while holding it: the start runs normally.
-hold_guard abandoned
-start_orvalen "$(new_appdata abandoned)"
-wait_window "Orvalen "
-release_guard
-drv close "Orvalen " >/dev/null
-wait_exit "$LAST_PID" 20000
-
-# The guard cannot be created (its name belongs to another kind of object): the start
-# goes on as if no other instance ran.
+# The name belongs to another kind of object: the start goes on as if alone.
 hold_guard event
-start_orvalen "$(new_appdata noguard)"
-wait_window "Orvalen "
-drv close "Orvalen " >/dev/null
-wait_exit "$LAST_PID" 20000
+start_strip "$(new_appdata noguard)"
+close_window "$TITLE" "$LAST_PID"
 release_guard
 
-# No switch: instance 0, titled "Orvalen " with a trailing blank, guarded by its mutex.
-assert_eq "$(drv mutex-exists "$GUARD_A")" "0" "guard before the start"
-start_orvalen "$appdata"
+# --- Five instances on bad main files -------------------------------------------------
+appdata="$(new_appdata)"
+python3 - "$(data_folder "$appdata")" <<'PY'
+import os, random, sys
+folder, rng = sys.argv[1], random.Random(7)
+os.makedirs(folder, exist_ok=True)
+def box(i, **keys):
+    keys = {"Name": "m%d" % i, "CheckMethod": 1 + i % 3, "IPorURLAddress": "127.0.0.1", "Port": 1,
+            "CheckInterval": 60, **keys}
+    return "[Box %d]\r\n" % i + "".join("%s=%s\r\n" % kv for kv in keys.items())
+noise = bytes(rng.getrandbits(8) for _ in range(4096))
+files = {
+    # Numbers out of range: 1 box of 60 x 150 in a row.
+    "A": "[main]\r\nFirstStart=0\r\nNumBox=0\r\nXBox=-5\r\nYBox=99999999999\r\nWinPos=1\r\nTimeOut=-1\r\n"
+         + box(0, Port=4294967296, CheckInterval=-2147483649, IPv="12abc"),
+    # Random bytes, framed as a file and behind a UTF-16 byte-order mark.
+    "B": b"\xff\xfe[main]\r\nNumBox=" + noise[:50] + b"\r\n" + noise + b"\r\n[Box 0]\r\nName=" + noise[:300],
+    # Values of 300 characters: 3 boxes of 120 x 80 in a row.
+    "C": "[main]\r\nFirstStart=0\r\nNumBox=3\r\nXBox=120\r\nYBox=80\r\nLogDir=%s\r\n" % ("L" * 300)
+         + "".join(box(i, Name="\u00e9" * 300, IPorURLAddress=a, MsgBoxDesc="%name %status" * 30, Phrase="p" * 300)
+                   for i, a in enumerate(["x" * 300, "http://127.0.0.1:1/" + "q" * 300, "http://[::1]:1/" + "h" * 290])),
+    # Broken lines and duplicate keys and sections.
+    "D": "[main\r\nNumBox\r\n=5\r\n[main]\r\nFirstStart=0\r\nNumBox = 4 \r\nXBox\t=\t90\r\nYBox==70\r\n[Box 0\r\n"
+         "[Box 1]]\r\n" + "Name" * 100 + "\r\n\x00Name=x\r\n" + box(0) + box(0, CheckMethod=7) + box(3)
+         + "[MAIN]\r\nNumBox=71\r\nk=" + "z" * 10000 + "\r\n",
+    # The most boxes asked for: 70 of 60 x 60 in a column.
+    "E": "[main]\r\nFirstStart=0\r\nNumBox=2147483647\r\nXBox=60\r\nYBox=60\r\nWinPos=0\r\n"
+         + "".join(box(i, Disabled=1) for i in range(75)),
+}
+for letter, content in files.items():
+    data = content if isinstance(content, bytes) else content.encode("utf-8")
+    open(os.path.join(folder, "MainConf%sID1.ini" % letter), "wb").write(data)
+PY
+
+# Instance 0 starts although a process that ended left its guard abandoned.
+hold_guard abandoned
+start_strip "$appdata"
 first=$LAST_PID
-wait_window "Orvalen "
-assert_eq "$(drv count "Orvalen ")" "1" "windows of instance 0"
+release_guard
+assert_eq "$STRIP_W x $STRIP_H" "69 x 152" "instance 0: one box of 60 x 150"
 assert_eq "$(drv mutex-exists "$GUARD_A")" "1" "guard of the running instance"
 
-# Minimise it, then start again without a switch: the second process ends without a
-# window or a data folder and the first comes back to the front.
-drv minimize "Orvalen " >/dev/null
+# Minimised, then started again: the second process ends without a window or a data
+# folder, and the first comes back to the front.
+drv minimize "$TITLE" >/dev/null
 sleep 1
-state="$(drv state "Orvalen ")"
-[[ "$state" == *"iconic=1"* ]] || fail "window did not minimise: $state"
+[[ "$(drv state "$TITLE")" == *"iconic=1"* ]] || fail "window did not minimise"
 elsewhere="$(new_appdata second)"
 start_orvalen "$elsewhere"
-second=$LAST_PID
-wait_exit "$second" 20000
-assert_eq "$(drv count "Orvalen ")" "1" "windows of instance 0 after a second start"
-assert_empty_folder "$elsewhere" "a second start"
+wait_exit "$LAST_PID"
+expect_untouched "$elsewhere" "a second start"
 sleep 1
-state="$(drv state "Orvalen ")"
-[[ "$state" == *"iconic=0"* && "$state" == *"visible=1"* && "$state" == *"foreground=1"* ]] || fail "first window not restored to the front: $state"
+state="$(drv state "$TITLE")"
+[[ "$state" == *"iconic=0 visible=1 foreground=1"* ]] || fail "first window not restored to the front: $state"
+assert_eq "$(drv count "$TITLE")" "1" "windows of instance 0"
 
-# "/secondary" starts instance 1 beside it.
-start_orvalen "$appdata" /secondary
-wait_window "Orvalen II"
-assert_eq "$(drv count "Orvalen ")" "1" "instance 0 still single"
+# Instances 1 to 4 beside it, each on its own file; the sizes that their files state plainly.
+pids=("$first")
+for row in "/secondary|Orvalen II|" "/tertiary|Orvalen III|371 x 82" "/quaternary|Orvalen IV|" \
+           "/quinary|Orvalen V|62 x 4278"; do
+    IFS='|' read -r switch title size <<<"$row"
+    STRIP_TITLE="$title" start_strip "$appdata" "$switch"
+    pids+=("$LAST_PID")
+    [ -z "$size" ] || assert_eq "$STRIP_W x $STRIP_H" "$size" "$title"
+    # Any other strip lies within the limits: 1..70 boxes of 60..200 x 60..150.
+    ((STRIP_W >= 62 && STRIP_H >= 62 && STRIP_W <= 14078 && STRIP_H <= 10578)) || fail "$title: $STRIP_W x $STRIP_H"
+done
 
-# The switch is case-sensitive: "/SECONDARY" is instance 0, which already runs and comes
-# to the front again, in front of instance 1.
-state="$(drv state "Orvalen ")"
-[[ "$state" == *"foreground=0"* ]] || fail "instance 1 did not come to the front: $state"
+# "/SECONDARY" is instance 0 (the switch is case-sensitive): it comes to the front again.
+[[ "$(drv state "$TITLE")" == *"foreground=0"* ]] || fail "instance 0 still in front"
 start_orvalen "$appdata" /SECONDARY
-wait_exit "$LAST_PID" 20000
-assert_eq "$(drv count "Orvalen II")" "1" "instance 1 still single"
+wait_exit "$LAST_PID"
 sleep 1
-state="$(drv state "Orvalen ")"
-[[ "$state" == *"foreground=1"* ]] || fail "instance 0 not brought to the front: $state"
+[[ "$(drv state "$TITLE")" == *"foreground=1"* ]] || fail "instance 0 not brought to the front"
 
-# Of several switches the one tested last wins: "/quinary /secondary" is instance 4.
-start_orvalen "$appdata" /quinary /secondary
-wait_window "Orvalen V"
-# A word that merely contains a switch still selects it.
-start_orvalen "$appdata" x/tertiaryx
-wait_window "Orvalen III"
-
-# Closing a window ends its process.
-pid0="$(drv pid "Orvalen ")"
-drv close "Orvalen " >/dev/null
-wait_exit "$first" 20000
-[ "$(drv count "Orvalen ")" == "0" ] || fail "instance 0 window still there"
-for t in "Orvalen II" "Orvalen V" "Orvalen III"; do drv close "$t" >/dev/null; done
-for t in "Orvalen II" "Orvalen V" "Orvalen III"; do
-    drv wait-gone "$t" 20000 || fail "$t did not close"
+# Closing each window ends its process cleanly, and instance 0's guard goes with it.
+i=0
+for title in "$TITLE" "Orvalen II" "Orvalen III" "Orvalen IV" "Orvalen V"; do
+    close_window "$title" "${pids[$i]}"
+    i=$((i + 1))
 done
 assert_eq "$(drv mutex-exists "$GUARD_A")" "0" "guard after the instance ended"
 pass
