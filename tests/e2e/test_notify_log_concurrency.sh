@@ -9,24 +9,20 @@ start_fixture python3 "$ORVALEN_SRC/tests/fixtures/log_count_server.py" "$E2E_DI
 server_pid="${E2E_UNIX_PIDS[-1]}"
 appdata="$(new_appdata)"
 
-# One instance's configuration: monitors named <prefix>01.. fetching /page?<name>.
+# One instance's file: monitors named <prefix>01.. fetching /page?<name>, logging every check.
 config() {
-    local prefix="$1" i name
-    printf '[main]\nNumBox=%d\nEnableLog=1\nLogEveryCheck=1\nLogFileType=0\nTimeOut=120000\n' "$per_instance"
+    local i name
+    ini_section main NumBox=$per_instance EnableLog=1 LogEveryCheck=1 LogFileType=0 TimeOut=120000
     for i in $(seq 1 "$per_instance"); do
-        name="$(printf '%s%02d' "$prefix" "$i")"
-        printf '[Box %d]\nName=%s\nCheckMethod=3\nIPorURLAddress=http://127.0.0.1:%s/page?%s\n' \
-            "$((i - 1))" "$name" "$PORT" "$name"
-        printf 'Phrase=orvalen-phrase\nCheckInterval=1\n'
+        name="$(printf '%s%02d' "$1" "$i")"
+        ini_section "Box $((i - 1))" "Name=$name" CheckMethod=3 "IPorURLAddress=http://127.0.0.1:$PORT/page?$name" \
+            Phrase=orvalen-phrase CheckInterval=1
     done
 }
 config a | write_main_ini "$appdata" MainConfAID1.ini
 config b | write_main_ini "$appdata" MainConfBID1.ini
-
-start_orvalen "$appdata"
-wait_window "Orvalen "
-start_orvalen "$appdata" /secondary
-wait_window "Orvalen II"
+start_strip "$appdata"
+STRIP_TITLE="Orvalen II" start_strip "$appdata" /secondary
 sleep 25
 
 # From now on the server answers nobody, so the checks hang (the time-out is long):

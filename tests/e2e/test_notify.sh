@@ -1,0 +1,129 @@
+#!/usr/bin/env bash
+# Notifications of one run of two instances, about 40 s:
+# - 20 "*RAND*" monitors checking every 2 s, logging, and running a recording program at
+#   every change of status: every log line and every run (with its expanded parameters)
+#   is the one the seed-1 sequence gives; meanwhile the window answers within 1 s and
+#   the counts of threads, handles and GDI objects stay flat; both end cleanly when closed.
+# - Real checks against loopback servers: one log file per target in the day's folder,
+#   one line per change, as text (instance 0) and tab-separated (instance 1): Up, Open,
+#   Down by time-out, Closed, URL failure, S.n.F., and an IPv6 ping, which Wine cannot
+#   send (an error with its code); two monitors of one target share its file.
+# - A batch program gets the values inert for its interpreter; a message box for the
+#   same monitor is topmost, names it, closes from outside and comes once.
+source "$(dirname "$0")/lib.sh"
+MONITORS=20
+WATCH_S=39  # the 20th check is at 38 s, the 21st at 40 s: it ends between them
+
+start_fixture python3 "$ORVALEN_SRC/tests/fixtures/netcheck_server.py"
+appdata="$(new_appdata)"
+recorder="$E2E_DIR/soakrec.exe"
+cp "$ORVALEN_BIN/argrecorder.exe" "$recorder"
+injected="$E2E_DIR/injected.txt"
+printf '@echo off\r\necho %%*>>"%s"\r\n' "$(winpath "$E2E_DIR/bat.log")" >"$E2E_DIR/notify.bat"
+
+monitor() {  # index name method ipv address port [KEY=VALUE...]
+    ini_section "Box $1" "Name=$2" "CheckMethod=$3" "IPv=$4" "IPorURLAddress=$5" "Port=$6" CheckInterval=1 "${@:7}"
+}
+{
+    python3 "$ORVALEN_SRC/tests/fixtures/rand_soak.py" config "$MONITORS" 2 "$(winpath "$recorder")" |
+        tr -d '\r' | sed "s/^NumBox=.*/NumBox=$((MONITORS + 10))/"
+    n=$MONITORS
+    while read -r name method ipv address port extra; do
+        monitor $n "$name" "$method" "$ipv" "$address" "$port" $extra
+        n=$((n + 1))
+    done <<ROWS
+up-ping 1 0 127.0.0.50 0
+open-tcp 2 0 127.0.0.1 $NETFIX_HTTP4
+timeout-tcp 2 0 127.0.0.1 $NETFIX_FULL4
+closed-tcp 2 0 127.0.0.1 $NETFIX_CLOSED4
+url-failed 3 0 http://127.0.0.1:$NETFIX_CLOSED4/ 80
+url-up 3 0 http://127.0.0.1:$NETFIX_HTTP4/phrase 80 Phrase=orvalen-phrase
+url-snf 3 0 http://127.0.0.1:$NETFIX_HTTP4/nophrase 80 Phrase=orvalen-phrase
+v6-ping 1 1 ::1 0
+v6-open 2 1 ::1 $NETFIX_HTTP6
+ROWS
+    monitor $n "x&echo>$(winpath "$injected")&rem" 2 0 127.0.0.1 "$(free_port)" ExecFileCheck=1 nEF=0 \
+        ExecFileStatusCheck=4 "ExecFilePath=$(winpath "$E2E_DIR/notify.bat")" "ExecFileParam=%name %status" MsgBox=4
+} | write_main_ini "$appdata" MainConfAID1.ini
+{
+    ini_section main NumBox=2 EnableLog=1 LogEveryCheck=0 LogFileType=1 PosX=0 PosY=300
+    monitor 0 csv-ping 1 0 127.0.0.1 0
+    monitor 1 csv-closed 2 0 127.0.0.1 "$NETFIX_CLOSED4"
+} | write_main_ini "$appdata" MainConfBID1.ini
+
+start_strip "$appdata"
+first=$LAST_PID
+STRIP_TITLE="Orvalen II" start_strip "$appdata" /secondary
+wine "$ORVALEN_BIN/procwatch.exe" watch "$first" "$TITLE" 1000 "$WATCH_S" </dev/null 2>/dev/null |
+    tr -d '\r' >"$E2E_DIR/watch.txt" || true
+
+# The batch monitor's message box, still open from its first check: the only one.
+text="$(drv msgbox Orvalen 1000)" || fail "no message box"
+[[ "$text" == *"x&echo>"*"&rem is Closed"* ]] || fail "message box text: $text"
+(($(drv msgbox-exstyle Orvalen) & 0x8)) || fail "message box not topmost"
+assert_eq "$(drv count Orvalen)" "1" "message boxes for one change of status"
+drv msgbox-press Orvalen 1 >/dev/null
+drv wait-gone Orvalen 10000 >/dev/null || fail "message box still open"
+close_window "$TITLE" "$first"
+close_window "Orvalen II" "$LAST_PID"
+sleep 2  # the last recording programs finish
+
+grep -q "ended=1" "$E2E_DIR/watch.txt" && fail "the program ended during the run"
+python3 - "$E2E_DIR/watch.txt" <<'PY' || fail "window answers or counts"
+import sys
+rows = [dict(f.split("=", 1) for f in line.split()) for line in open(sys.argv[1]) if "answer_ms=" in line]
+assert len(rows) >= 30, "only %d samples" % len(rows)
+slow = [r["t_s"] for r in rows if not 0 <= float(r["answer_ms"]) < 1000]
+assert not slow, "no answer within 1 s at %s" % slow
+# Flat: what stays when the short-lived workers are gone (the least of each half of
+# the run) does not grow, but for the notification queues' workers, which start as
+# bursts first need them (one log writer, up to four program starters).
+half = len(rows) // 2
+for key, slack in (("threads", 5), ("handles", 10), ("gdi", 0)):
+    first, second = (min(int(r[key]) for r in part) for part in (rows[2:half], rows[half:]))
+    assert second <= first + slack, "%s from %d to %d" % (key, first, second)
+PY
+logs="$(data_folder "$appdata")/Logs"
+python3 "$ORVALEN_SRC/tests/fixtures/rand_soak.py" verify "$logs" "$recorder.log" "$MONITORS" 20 21 ||
+    fail "log lines or program runs differ from the sequence"
+
+# The batch program ran once, for the Closed result, and nothing in the name ran.
+assert_eq "$(tr -d '\r' <"$E2E_DIR/bat.log")" "x_echo_$(winpath "$injected")_rem Closed" "batch parameters"
+[ ! -e "$injected" ] || fail "a command hidden in the name ran"
+
+# The real checks' logs: FILE SEPARATOR NAME WORD FIFTH(regex) CODE, one line each, with
+# the platform's one-line text of the code; the shared URL file holds two.
+days=("$logs"/*/)
+[ "${#days[@]}" -eq 1 ] || fail "expected one day folder: ${days[*]}"
+[[ "$(basename "${days[0]}")" =~ ^[0-9]{1,2}-[0-9]{1,2}-[0-9]{4}$ ]] || fail "day folder name: ${days[0]}"
+while read -r file sep name word fifth code; do
+    [ "$sep" == tab ] && sep=$'\t' || sep=" | "
+    python3 - "${days[0]}$file" "$sep" "$name" "$word" "$fifth" "$(drv errtext "$code" </dev/null)" "$code" <<'PY' ||
+import re, sys
+path, sep, name, word, fifth, text, code = sys.argv[1:]
+data = open(path, "rb").read().decode("ascii")
+lines = data.split("\r\n")
+want = [(n, w, f) for n, w, f in zip(name.split(","), word.split(","), fifth.split(","))]
+assert lines[-1] == "" and len(lines) == len(want) + 1, "want %d CR LF lines, got %r" % (len(want), data)
+for line, (n, w, f) in zip(sorted(lines[:-1], key=lambda l: l.split(sep)[2]), sorted(want)):
+    fields = line.split(sep)
+    assert len(fields) == 7, "want 7 fields, got %r" % line
+    date, time, got_name, got_word, got_fifth, got_text, got_code = fields
+    assert (re.fullmatch(r"\d\d/\d\d/\d\d", date) and re.fullmatch(r"\d\d:\d\d:\d\d", time) and got_name == n
+            and got_word == w and re.fullmatch(f, got_fifth) and "[%s]" % got_text == text and got_code == code), \
+        "line %r, want %r" % (line, [n, w, f, text, code])
+PY
+        fail "log file $file"
+done <<ROWS
+127.0.0.50_Ping_IPv4.txt | up-ping Up \d+ 0
+127.0.0.1_TCP_${NETFIX_HTTP4}_IPv4.txt | open-tcp Open \d+ 0
+127.0.0.1_TCP_${NETFIX_FULL4}_IPv4.txt | timeout-tcp Down Timeout 10060
+127.0.0.1_TCP_${NETFIX_CLOSED4}_IPv4.txt | closed-tcp Closed \d+ 10061
+127.0.0.1_URL_${NETFIX_CLOSED4}_IPv4.txt | url-failed Down Failed 12029
+127.0.0.1_URL_${NETFIX_HTTP4}_IPv4.txt | url-up,url-snf Up,S.n.F. \d+,\d+ 0
+--1_Ping_IPv6.txt | v6-ping ERROR N/A 120
+--1_TCP_${NETFIX_HTTP6}_IPv6.txt | v6-open Open \d+ 0
+127.0.0.1_Ping_IPv4.csv tab csv-ping Up \d+ 0
+127.0.0.1_TCP_${NETFIX_CLOSED4}_IPv4.csv tab csv-closed Closed \d+ 10061
+ROWS
+pass
