@@ -4,6 +4,7 @@
 #include <atomic>
 #include <memory>
 #include <string>
+#include <vector>
 #include <windows.h>
 
 #include "framework/Handle.h"
@@ -33,6 +34,10 @@ public:
     // The thread's stop flag, which a URL check tests while it waits for its page.
     void SetStopFlag(const std::atomic<bool>* stop) { m_pStop = stop; }
 
+    // What bounds a URL check whose page keeps arriving (each step has its time-out).
+    static constexpr DWORD kUrlOverallLimitMs = 60000;
+    DWORD m_dwUrlOverallLimitMs = kUrlOverallLimitMs;
+
     fw::CIcmpHandle m_hIcmp;
     DWORD m_dwTimeMs = kNoTime;
     DWORD m_dwError = 0;
@@ -42,10 +47,12 @@ private:
     // Takes the error and IP status of a mapped outcome and returns its status.
     int SetOutcome(const CodeOutcome& outcome);
     bool StopRequested() const { return m_pStop && m_pStop->load(); }
-    // Waits until the fetch ends, `limitMs` after `started` at most, or a stop is requested.
-    bool WaitForFetch(const CUrlFetch& fetch, const CElapsedTimer& started, DWORD limitMs) const;
+    // Waits until the fetch ends; false when one of its steps outlasts `stepLimitMs`,
+    // the whole outlasts the overall limit, or a stop is requested.
+    bool WaitForFetch(const CUrlFetch& fetch, DWORD stepLimitMs) const;
 
     const std::atomic<bool>* m_pStop = nullptr;
-    // A page fetch that outlived its check and still runs; a new one waits for it.
-    std::shared_ptr<CUrlFetch> m_pAbandonedFetch;
+    // Page fetches that outlived their checks and still run (a connect WinINet does not
+    // bound); no check waits for them.
+    std::vector<std::shared_ptr<CUrlFetch>> m_abandonedFetches;
 };

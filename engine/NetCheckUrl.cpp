@@ -1,4 +1,6 @@
 // The URL check: fetch a page and look for the phrase in it.
+#include <algorithm>
+
 #include "engine/CheckCodes.h"
 #include "engine/ElapsedTimer.h"
 #include "engine/NetCheck.h"
@@ -8,14 +10,18 @@
 #include "model/UrlParser.h"
 
 namespace {
-// How long after its time-out a URL check ends at the latest.
-constexpr DWORD kCheckBoundMs = 500;
+// How long after its time-out one step of a URL check (connecting, sending, one read)
+// ends at the latest.
+constexpr DWORD kStepBoundMs = 500;
 // Kept free inside that bound for what follows the wait: a wake-up that comes late and
 // the abandoning of the fetch. Waiting the whole bound ended checks 1-2 ms beyond it,
 // and on a busy machine a margin of 20 ms was once 1 ms short.
 constexpr DWORD kEndMarginMs = 50;
-// How often a waiting check looks at the thread's stop flag.
-constexpr DWORD kStopPollMs = 50;
+// How often a waiting check looks at the fetch's progress and the thread's stop flag.
+constexpr DWORD kPollMs = 50;
+// Fetches of one monitor left stuck in a connect: beyond these, a check reports the
+// server as not answering without starting yet another (each holds a thread).
+constexpr size_t kMaxAbandonedFetches = 4;
 
 fw::HttpTarget TargetOf(const HttpUrl& url) {
     fw::HttpTarget target;
@@ -29,18 +35,18 @@ fw::HttpTarget TargetOf(const HttpUrl& url) {
 }
 }  // namespace
 
-bool CNetCheck::WaitForFetch(const CUrlFetch& fetch, const CElapsedTimer& started, DWORD limitMs) const {
+bool CNetCheck::WaitForFetch(const CUrlFetch& fetch, DWORD stepLimitMs) const {
+    CElapsedTimer started;
     for (;;) {
-        DWORD elapsed = started.ElapsedMs();
-        DWORD left = elapsed < limitMs ? limitMs - elapsed : 0;
-        if (fetch.WaitEnded(left < kStopPollMs ? left : kStopPollMs)) return true;
-        if (left == 0 || StopRequested()) return false;
+        DWORD step = fetch.StepMs();
+        DWORD left = step < stepLimitMs ? stepLimitMs - step : 0;
+        if (fetch.WaitEnded(left < kPollMs ? left : kPollMs)) return true;
+        if (StopRequested() || started.ElapsedMs() >= m_dwUrlOverallLimitMs) return false;
+        if (left == 0 && fetch.StepMs() >= stepLimitMs) return false;
     }
 }
 
 int CNetCheck::CheckUrl(const std::string& url, std::wstring phrase) {
-    // The whole check, waiting for an earlier fetch included, ends within its bound.
-    CElapsedTimer started;
     m_dwError = 0;
     m_dwIpStatus = 0;
     std::wstring address = fw::ToWide(url);
@@ -53,16 +59,15 @@ int CNetCheck::CheckUrl(const std::string& url, std::wstring phrase) {
     }
 
     DWORD timeOut = g_dwTimeOut.load();
-    DWORD limit = timeOut + kCheckBoundMs - kEndMarginMs;
-    if (m_pAbandonedFetch) {
-        if (!WaitForFetch(*m_pAbandonedFetch, started, limit)) return SetOutcome({MON_DOWN, ERROR_INTERNET_TIMEOUT, 0});
-        m_pAbandonedFetch.reset();
-    }
+    auto ended = [](const std::shared_ptr<CUrlFetch>& f) { return f->WaitEnded(0); };
+    m_abandonedFetches.erase(std::remove_if(m_abandonedFetches.begin(), m_abandonedFetches.end(), ended),
+                             m_abandonedFetches.end());
+    if (m_abandonedFetches.size() >= kMaxAbandonedFetches) return SetOutcome({MON_DOWN, ERROR_INTERNET_TIMEOUT, 0});
     std::shared_ptr<CUrlFetch> fetch = CUrlFetch::Start(TargetOf(parsed), timeOut);
     if (!fetch) return SetOutcome({MON_ERROR, GetLastError(), 0});
-    if (!WaitForFetch(*fetch, started, limit)) {
+    if (!WaitForFetch(*fetch, timeOut + kStepBoundMs - kEndMarginMs)) {
         fetch->Abandon();
-        m_pAbandonedFetch = fetch;
+        m_abandonedFetches.push_back(fetch);
         return SetOutcome({MON_DOWN, ERROR_INTERNET_TIMEOUT, 0});
     }
 

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "engine/ElapsedTimer.h"
 #include "framework/Thread.h"
 
 namespace {
@@ -11,7 +10,6 @@ const DWORD kTimeOutOptions[] = {INTERNET_OPTION_CONNECT_TIMEOUT, INTERNET_OPTIO
                                  INTERNET_OPTION_SEND_TIMEOUT, INTERNET_OPTION_DATA_RECEIVE_TIMEOUT,
                                  INTERNET_OPTION_DATA_SEND_TIMEOUT};
 constexpr DWORD kOpenFlags = INTERNET_FLAG_RELOAD | INTERNET_FLAG_DONT_CACHE | INTERNET_FLAG_TRANSFER_ASCII;
-constexpr DWORD_PTR kContext = 1;
 }  // namespace
 
 CUrlFetch::CUrlFetch(const fw::HttpTarget& target, DWORD timeOutMs)
@@ -38,7 +36,25 @@ bool CUrlFetch::WaitEnded(DWORD milliseconds) const {
     return WaitForSingleObject(m_ended.Get(), milliseconds) == WAIT_OBJECT_0;
 }
 
+void CALLBACK CUrlFetch::OnStatus(HINTERNET, DWORD_PTR context, DWORD status, void*, DWORD) {
+    switch (status) {
+    case INTERNET_STATUS_RESOLVING_NAME:
+    case INTERNET_STATUS_NAME_RESOLVED:
+    case INTERNET_STATUS_CONNECTING_TO_SERVER:
+    case INTERNET_STATUS_CONNECTED_TO_SERVER:
+    case INTERNET_STATUS_SENDING_REQUEST:
+    case INTERNET_STATUS_REQUEST_SENT:
+    case INTERNET_STATUS_RECEIVING_RESPONSE:
+    case INTERNET_STATUS_RESPONSE_RECEIVED:
+    case INTERNET_STATUS_REDIRECT:
+        reinterpret_cast<CUrlFetch*>(context)->MarkStep();
+        break;
+    default: break;
+    }
+}
+
 void CUrlFetch::Fetch() {
+    MarkStep();
     fw::CInternetSession session;
     m_dwError = session.Open(L"", INTERNET_OPEN_TYPE_PRECONFIG, 0);
     if (m_dwError) {
@@ -46,9 +62,12 @@ void CUrlFetch::Fetch() {
         return;
     }
     for (DWORD option : kTimeOutOptions) session.SetOption(option, m_dwTimeOut);
+    // Each step WinINet reports starts a new bound for the check that waits.
+    session.SetStatusCallback(&CUrlFetch::OnStatus);
     CElapsedTimer timer;
     fw::CHttpFile file;
-    m_dwError = session.OpenHttp(m_target, kOpenFlags, kContext, file);
+    MarkStep();
+    m_dwError = session.OpenHttp(m_target, kOpenFlags, reinterpret_cast<DWORD_PTR>(this), file);
     if (m_dwError) {
         m_stage = Stage::OpenFailed;
         return;
@@ -65,8 +84,16 @@ void CUrlFetch::Fetch() {
 DWORD CUrlFetch::ReadBody(fw::CHttpFile& file) {
     m_body.clear();
     while (m_body.size() < kPageCap && !m_bAbandoned) {
+        // Waits for what arrives next, then takes all of it: a read never waits for a
+        // whole chunk that a slow server fills a byte at a time.
+        MarkStep();
+        DWORD available = 0;
+        if (DWORD error = file.QueryAvailable(available)) return error;
+        MarkStep();
         size_t filled = m_body.size();
-        DWORD wanted = static_cast<DWORD>(std::min<size_t>(kReadChunk, kPageCap - filled));
+        // Nothing available is the end of the body, which a one-byte read confirms.
+        DWORD wanted = static_cast<DWORD>(
+            std::min<size_t>({std::max<DWORD>(available, 1), kReadChunk, kPageCap - filled}));
         m_body.resize(filled + wanted);
         DWORD read = 0;
         DWORD error = file.Read(&m_body[filled], wanted, read);

@@ -20,6 +20,10 @@ void CInternetSession::SetOption(DWORD option, DWORD value) {
     m_options.emplace_back(option, value);
 }
 
+void CInternetSession::SetStatusCallback(INTERNET_STATUS_CALLBACK callback) {
+    InternetSetStatusCallbackW(m_session.Get(), callback);
+}
+
 void CInternetSession::ApplyOptions(HINTERNET handle) const {
     for (const auto& option : m_options) SetDwordOption(handle, option.first, option.second);
 }
@@ -36,6 +40,12 @@ DWORD CInternetSession::OpenHttp(const HttpTarget& target, DWORD flags, DWORD_PT
     if (!file.m_request.Get()) return GetLastError();
     ApplyOptions(file.m_request.Get());
     if (!HttpSendRequestW(file.m_request.Get(), nullptr, 0, nullptr, 0)) return GetLastError();
+    return 0;
+}
+
+DWORD CHttpFile::QueryAvailable(DWORD& available) {
+    available = 0;
+    if (!InternetQueryDataAvailable(m_request.Get(), &available, 0, 0)) return GetLastError();
     return 0;
 }
 

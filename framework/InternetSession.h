@@ -28,6 +28,9 @@ class CInternetSession;
 // One http request, sent; its body is read with Read.
 class CHttpFile {
 public:
+    // How many bytes can be read at once, waiting until some have arrived (0 at the end
+    // of the body). Returns 0 or the error.
+    DWORD QueryAvailable(DWORD& available);
     // Reads up to `size` bytes; `read` is 0 at the end of the body. Returns 0 or the error.
     DWORD Read(void* buffer, DWORD size, DWORD& read);
 
@@ -44,6 +47,10 @@ public:
 
     // Sets a 4-byte option on the session and on every handle opened from now on.
     void SetOption(DWORD option, DWORD value);
+
+    // Calls `callback` with the context given to OpenHttp at each step of the session's
+    // requests (resolving, connecting, sending, receiving), on the calling thread.
+    void SetStatusCallback(INTERNET_STATUS_CALLBACK callback);
 
     // Connects, opens and sends a GET request for the target. Returns 0 or the error.
     DWORD OpenHttp(const HttpTarget& target, DWORD flags, DWORD_PTR context, CHttpFile& file);
