@@ -3,8 +3,10 @@
 #include <shlwapi.h>
 
 #include "app/DataFolders.h"
+#include "engine/EchoCall.h"
 #include "framework/AppMessage.h"
 #include "model/IconFile.h"
+#include "model/GlobalSettings.h"
 #include "model/Messages.h"
 #include "model/RecordLink.h"
 #include "model/SharedRoutines.h"
@@ -162,6 +164,10 @@ void CMainDlg::OnDestroy() {
         m_apRecords[i].reset();
     }
     NumBox = 0;
+    // Echo requests cut off by the process's end were seen to leave Wine's ICMP service
+    // stuck for every later program: let the pending ones end first (each within the
+    // time-out; a stuck one is not waited for beyond it).
+    WaitForPendingEchoes(g_dwTimeOut.load() + 500);
     m_tray.RemoveIcon();
 }
 

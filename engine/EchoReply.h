@@ -9,6 +9,13 @@
 bool EchoDataMatches(const void* data, size_t dataSize, const void* buffer, size_t bufferSize,
                      const char* sent);
 
+struct CodeOutcome;
+
+// What an IPv4 echo call's reply buffer (the call returned a reply) says about the
+// check of `destination`: the reply's status mapped; Down for a reply from another
+// address or with other data than sent; else Up, with `timeMs` set to the round trip.
+CodeOutcome ReadEchoReplyIPv4(const void* reply, size_t size, ULONG destination, DWORD& timeMs);
+
 // The IPv6 echo reply as the system lays it out (a packed address block, then the
 // status and the round-trip time).
 #pragma pack(push, 1)

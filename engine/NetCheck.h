@@ -10,9 +10,11 @@
 #include "framework/Handle.h"
 #include "model/MonitorTypes.h"
 
+class CEchoCall;
 class CElapsedTimer;
 class CUrlFetch;
 struct CodeOutcome;
+struct EchoTarget;
 
 class CNetCheck {
 public:
@@ -28,7 +30,7 @@ public:
     int TcpConnectIPv6(const std::string& host, UINT port);
     int CheckUrl(const std::string& url, std::wstring phrase);
 
-    // Closes the ICMP handle, when one is held.
+    // Lets go of the ICMP handle (closed once no echo call uses it any more).
     void CloseIcmp();
 
     // The thread's stop flag, which a URL check tests while it waits for its page.
@@ -37,8 +39,10 @@ public:
     // What bounds a URL check whose page keeps arriving (each step has its time-out).
     static constexpr DWORD kUrlOverallLimitMs = 60000;
     DWORD m_dwUrlOverallLimitMs = kUrlOverallLimitMs;
+    // For tests of the ping guard: an echo call's own time-out goes this far beyond it.
+    DWORD m_dwEchoCallExtraMs = 0;
 
-    fw::CIcmpHandle m_hIcmp;
+    std::shared_ptr<fw::CIcmpHandle> m_hIcmp;  // opened by the first ping, shared with its calls
     DWORD m_dwTimeMs = kNoTime;
     DWORD m_dwError = 0;
     DWORD m_dwIpStatus = 0;
@@ -47,6 +51,9 @@ private:
     // Takes the error and IP status of a mapped outcome and returns its status.
     int SetOutcome(const CodeOutcome& outcome);
     bool StopRequested() const { return m_pStop && m_pStop->load(); }
+    // Runs one echo call under the guard, opening the handle with `create` when none is
+    // held. The call when it returned; else nullptr with the error outcome set.
+    std::shared_ptr<CEchoCall> GuardedEcho(EchoTarget target, HANDLE(WINAPI* create)());
     // Waits until the fetch ends; false when one of its steps outlasts `stepLimitMs`,
     // the whole outlasts the overall limit, or a stop is requested.
     bool WaitForFetch(const CUrlFetch& fetch, DWORD stepLimitMs) const;
@@ -55,4 +62,6 @@ private:
     // Page fetches that outlived their checks and still run (a connect WinINet does not
     // bound); no check waits for them.
     std::vector<std::shared_ptr<CUrlFetch>> m_abandonedFetches;
+    // Echo calls that did not return in time; no check waits for them.
+    std::vector<std::shared_ptr<CEchoCall>> m_stuckEchoes;
 };

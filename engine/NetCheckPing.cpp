@@ -1,48 +1,76 @@
-// The ICMP echo checks.
+// The ICMP echo checks. Each echo call runs guarded (EchoCall.h): one that does not
+// return within the time-out and 500 ms is an error of that cycle.
 #include <winsock2.h>
 #include <ws2tcpip.h>
 #include <iphlpapi.h>
 #include <icmpapi.h>
 
+#include <algorithm>
+
 #include "engine/CheckCodes.h"
+#include "engine/EchoCall.h"
 #include "engine/EchoReply.h"
 #include "engine/NetCheck.h"
 #include "framework/Resolver.h"
 #include "model/GlobalSettings.h"
 
 namespace {
-constexpr DWORD kReplyBufferIPv4 = 1060;
-constexpr DWORD kReplyBufferIPv6 = 1068;
+// How long after its time-out an echo call is given up, and the margin kept free in
+// it for what follows the wait.
+constexpr DWORD kEchoBoundMs = 500;
+constexpr DWORD kEndMarginMs = 50;
+// Echo calls of one monitor left stuck in the system: beyond these a check reports the
+// stuck service at once instead of leaving yet another thread in it.
+constexpr size_t kMaxStuckEchoes = 4;
 }  // namespace
+
+std::shared_ptr<CEchoCall> CNetCheck::GuardedEcho(EchoTarget target, HANDLE(WINAPI* create)()) {
+    auto returned = [](const std::shared_ptr<CEchoCall>& c) { return c->WaitEnded(0); };
+    m_stuckEchoes.erase(std::remove_if(m_stuckEchoes.begin(), m_stuckEchoes.end(), returned), m_stuckEchoes.end());
+    if (m_stuckEchoes.size() >= kMaxStuckEchoes) {
+        SetOutcome({MON_ERROR, ERROR_TIMEOUT, 0});
+        return nullptr;
+    }
+    if (!m_hIcmp || !m_hIcmp->Valid()) {
+        m_hIcmp = std::make_shared<fw::CIcmpHandle>(create());
+        if (!m_hIcmp->Valid()) {
+            m_dwError = GetLastError();
+            m_hIcmp.reset();
+            return nullptr;
+        }
+    }
+    target.icmp = m_hIcmp;
+    const DWORD timeOut = g_dwTimeOut.load();
+    target.timeOutMs = timeOut + m_dwEchoCallExtraMs;
+    std::shared_ptr<CEchoCall> call = CEchoCall::Start(target);
+    if (!call) {
+        m_dwError = GetLastError();
+        return nullptr;
+    }
+    if (!call->WaitEnded(timeOut + kEchoBoundMs - kEndMarginMs)) {
+        // The stuck call keeps its share of the handle; the next cycle opens another.
+        m_hIcmp.reset();
+        m_stuckEchoes.push_back(call);
+        SetOutcome({MON_ERROR, ERROR_TIMEOUT, 0});
+        return nullptr;
+    }
+    return call;
+}
 
 int CNetCheck::PingIPv4(const std::string& host) {
     m_dwError = 0;
     m_dwIpStatus = 0;
-    in_addr resolved = {};
-    if (int error = fw::ResolveIPv4(host, resolved)) {
+    EchoTarget target;
+    if (int error = fw::ResolveIPv4(host, target.destination4)) {
         m_dwError = static_cast<DWORD>(error);
         return MON_ADDR_ERROR;
     }
-    IPAddr destination = resolved.s_addr;
-    if (!m_hIcmp.Valid()) {
-        m_hIcmp.Reset(IcmpCreateFile());
-        if (!m_hIcmp.Valid()) {
-            m_dwError = WSAGetLastError();
-            return MON_ERROR;
-        }
-    }
-    char request[1] = {0};
-    alignas(8) unsigned char reply[kReplyBufferIPv4];
-    if (IcmpSendEcho(m_hIcmp, destination, request, sizeof(request), nullptr, reply, sizeof(reply),
-                     g_dwTimeOut.load()) == 0)
-        return SetOutcome(MapIcmpSendFailure(WSAGetLastError()));
+    std::shared_ptr<CEchoCall> call = GuardedEcho(target, &IcmpCreateFile);
+    if (!call) return MON_ERROR;
+    if (call->m_dwReplies == 0) return SetOutcome(MapIcmpSendFailure(call->m_dwError));
 
-    const auto* echo = reinterpret_cast<const ICMP_ECHO_REPLY*>(reply);
-    if (echo->Status != 0) return SetOutcome(MapIcmpReplyStatus(echo->Status));
-    if (echo->Address != destination || !EchoDataMatches(echo->Data, echo->DataSize, reply, sizeof(reply), ""))
-        return MON_DOWN;
-    m_dwTimeMs = echo->RoundTripTime;
-    return MON_UP;
+    return SetOutcome(
+        ReadEchoReplyIPv4(call->m_reply, CEchoCall::kReplyBufferIPv4, target.destination4.s_addr, m_dwTimeMs));
 }
 
 int CNetCheck::PingIPv6(const std::string& host) {
@@ -57,29 +85,17 @@ int CNetCheck::PingIPv6(const std::string& host) {
     }
     // A name that gives an IPv4 address first is no IPv6 target.
     if (address.First()->ai_family != AF_INET6) return MON_ADDR_ERROR;
-    if (!m_hIcmp.Valid()) {
-        m_hIcmp.Reset(Icmp6CreateFile());
-        if (!m_hIcmp.Valid()) {
-            m_dwError = GetLastError();
-            return MON_ERROR;
-        }
-    }
-    sockaddr_in6 source = {};
-    source.sin6_family = AF_INET6;
-    sockaddr_in6 destination = {};
-    memcpy(&destination, address.First()->ai_addr, sizeof(destination));
-    IP_OPTION_INFORMATION options = {};
-    options.Ttl = 255;
-    char request[1] = {0};
-    alignas(8) unsigned char reply[kReplyBufferIPv6];
-    if (Icmp6SendEcho2(m_hIcmp, nullptr, nullptr, nullptr, &source, &destination, request, 0, &options, reply,
-                       sizeof(reply), g_dwTimeOut.load()) == 0)
-        return SetOutcome(MapIcmpSendFailure(GetLastError()));
+    EchoTarget target;
+    target.ipv6 = true;
+    memcpy(&target.destination6, address.First()->ai_addr, sizeof(target.destination6));
+    std::shared_ptr<CEchoCall> call = GuardedEcho(target, &Icmp6CreateFile);
+    if (!call) return MON_ERROR;
+    if (call->m_dwReplies == 0) return SetOutcome(MapIcmpSendFailure(call->m_dwError));
 
-    const auto* echo = reinterpret_cast<const Icmp6EchoReply*>(reply);
+    const auto* echo = reinterpret_cast<const Icmp6EchoReply*>(call->m_reply);
     if (echo->Status != 0) return SetOutcome(MapIcmpReplyStatus(echo->Status));
     m_dwTimeMs = echo->RoundTripTime;
     return MON_UP;
 }
 
-void CNetCheck::CloseIcmp() { m_hIcmp.Close(); }
+void CNetCheck::CloseIcmp() { m_hIcmp.reset(); }

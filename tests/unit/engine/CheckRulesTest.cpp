@@ -2,6 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <winsock2.h>
+#include <iphlpapi.h>
+#include <icmpapi.h>
 
 #include "engine/CheckCodes.h"
 #include "engine/EchoReply.h"
@@ -84,6 +87,37 @@ TEST(EchoDataMatches, ReadsOnlyInsideTheReplyBuffer) {
     };
     for (const Case& c : cases) EXPECT_EQ(EchoDataMatches(c.data, c.size, buffer, bufferSize, ""), c.matches) << c.name;
     EXPECT_TRUE(EchoDataMatches(buffer, 4, buffer, bufferSize, "xxxx"));
+}
+
+// Only a clean reply from the pinged address, echoing what was sent, is Up.
+TEST(ReadEchoReplyIPv4, OnlyTheTargetsOwnEchoIsUp) {
+    const ULONG target = inet_addr("127.0.0.9");
+    struct Case {
+        const char* name;
+        ULONG address;
+        ULONG status;
+        bool dataOutside;
+        int expected;
+    };
+    const Case cases[] = {
+        {"the target's echo", target, 0, false, MON_UP},
+        {"another host's reply", inet_addr("127.0.0.8"), 0, false, MON_DOWN},
+        {"data outside the buffer", target, 0, true, MON_DOWN},
+        {"timed out", target, 11010, false, MapIcmpReplyStatus(11010).status},
+    };
+    for (const Case& c : cases) {
+        alignas(8) unsigned char reply[64] = {};
+        auto* echo = reinterpret_cast<ICMP_ECHO_REPLY*>(reply);
+        echo->Address = c.address;
+        echo->Status = c.status;
+        echo->RoundTripTime = 7;
+        echo->Data = reply + sizeof(*echo);
+        echo->DataSize = 1;
+        if (c.dataOutside) echo->Data = reply + sizeof(reply);
+        DWORD time = 99;
+        EXPECT_EQ(ReadEchoReplyIPv4(reply, sizeof(reply), target, time).status, c.expected) << c.name;
+        EXPECT_EQ(time, c.expected == MON_UP ? 7u : 99u) << c.name;
+    }
 }
 
 TEST(ElapsedTimer, TruncatesAndKeepsTheLow32Bits) {

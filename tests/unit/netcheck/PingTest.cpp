@@ -6,94 +6,91 @@
 #include <icmpapi.h>
 
 #include "Fixtures.h"
+#include "engine/EchoCall.h"
 #include "engine/NetCheck.h"
 
 namespace {
 bool IcmpNamespaceSet(const char* name) { return FixturePort(name) != 0; }
 
-// A time left by an earlier cycle: an IPv4 ping that does not get its echo keeps it.
+// A time left by an earlier cycle: an IPv4 ping that gets no echo keeps it.
 constexpr DWORD kEarlierTime = 4321;
-}  // namespace
 
-TEST(PingIPv4, LoopbackAnswersUp) {
-    NEED_FIXTURE(http, "HTTP4");
-    CNetCheck check;
+struct PingCase {
+    const char* name;
+    bool ipv6;
+    const char* host;
+    int status;
+    bool error;  // a code is left
+    DWORD ipStatus;
+    DWORD time;  // kEarlierTime: kept; kNoTime; 0: measured
+};
+
+void ExpectPing(CNetCheck& check, const PingCase& c) {
+    check.m_dwTimeMs = kEarlierTime;
     check.m_dwError = 77;
     check.m_dwIpStatus = 77;
-    EXPECT_EQ(check.PingIPv4("127.0.0.1"), MON_UP);
-    EXPECT_EQ(check.m_dwError, 0u);
-    EXPECT_EQ(check.m_dwIpStatus, 0u);
-    EXPECT_LT(check.m_dwTimeMs, kTestTimeOut);
-    // The handle made by the first ping serves the next one.
-    HANDLE first = check.m_hIcmp;
-    EXPECT_NE(first, INVALID_HANDLE_VALUE);
-    EXPECT_EQ(check.PingIPv4("localhost"), MON_UP);
+    DWORD start = NowMs();
+    int status = c.ipv6 ? check.PingIPv6(c.host) : check.PingIPv4(c.host);
+    EXPECT_LE(NowMs() - start, kTestTimeOut + 500) << c.name;
+    EXPECT_EQ(status, c.status) << c.name;
+    EXPECT_EQ(check.m_dwError != 0, c.error) << c.name << ": " << check.m_dwError;
+    EXPECT_EQ(check.m_dwIpStatus, c.ipStatus) << c.name;
+    if (c.time == 0) {
+        EXPECT_LT(check.m_dwTimeMs, kTestTimeOut) << c.name;
+    } else {
+        EXPECT_EQ(check.m_dwTimeMs, c.time) << c.name;
+    }
+}
+}  // namespace
+
+TEST(Ping, LoopbackNamesAndFamilies) {
+    NEED_FIXTURE(http, "HTTP4");
+    const PingCase cases[] = {
+        {"loopback", false, "127.0.0.1", MON_UP, false, 0, 0},
+        {"by name", false, "localhost", MON_UP, false, 0, 0},
+        {"unresolvable", false, "no-such-host.invalid", MON_ADDR_ERROR, true, 0, kEarlierTime},
+        {"IPv6 of an IPv4 address", true, "127.0.0.1", MON_ADDR_ERROR, false, 0, kNoTime},
+    };
+    CNetCheck check;
+    for (const PingCase& c : cases) ExpectPing(check, c);
+    // One handle serves every ping of a monitor until it is let go.
+    check.PingIPv4("127.0.0.1");
+    const auto first = check.m_hIcmp;
+    ASSERT_TRUE(first && first->Valid());
+    check.PingIPv4("127.0.0.1");
     EXPECT_EQ(check.m_hIcmp, first);
     check.CloseIcmp();
-    EXPECT_EQ(check.m_hIcmp, INVALID_HANDLE_VALUE);
+    EXPECT_FALSE(check.m_hIcmp);
 }
 
-TEST(PingIPv4, UnresolvableNameIsAddressError) {
-    NEED_FIXTURE(http, "HTTP4");
-    CNetCheck check;
-    check.m_dwTimeMs = kEarlierTime;
-    check.m_dwIpStatus = 9;
-    EXPECT_EQ(check.PingIPv4("no-such-host.invalid"), MON_ADDR_ERROR);
-    EXPECT_NE(check.m_dwError, 0u);
-    EXPECT_EQ(check.m_dwIpStatus, 0u);
-    EXPECT_EQ(check.m_dwTimeMs, kEarlierTime);
-}
-
-TEST(PingIPv6, NameResolvingToIPv4IsAddressErrorWithoutCodes) {
-    NEED_FIXTURE(http, "HTTP4");
-    CNetCheck check;
-    check.m_dwTimeMs = 5;
-    EXPECT_EQ(check.PingIPv6("127.0.0.1"), MON_ADDR_ERROR);
-    EXPECT_EQ(check.m_dwError, 0u);
-    EXPECT_EQ(check.m_dwIpStatus, 0u);
-    EXPECT_EQ(check.m_dwTimeMs, kNoTime);
-}
-
-TEST(PingIPv6, LoopbackGivesWhatThePlatformGives) {
+TEST(Ping, IPv6LoopbackGivesWhatThePlatformGives) {
     NEED_FIXTURE(http, "HTTP6");
-    HANDLE probe = Icmp6CreateFile();
-    DWORD createError = GetLastError();
+    fw::CIcmpHandle probe(Icmp6CreateFile());
+    // Wine has no IPv6 echo (error 120): the check reports the call's own failure.
+    const PingCase c = probe.Valid() ? PingCase{"IPv6", true, "::1", MON_UP, false, 0, 0}
+                                     : PingCase{"IPv6 missing", true, "::1", MON_ERROR, true, 0, kNoTime};
     CNetCheck check;
-    check.m_dwTimeMs = kEarlierTime;
-    int status = check.PingIPv6("::1");
-    if (probe == INVALID_HANDLE_VALUE) {
-        // Wine has no IPv6 echo (error 120): the check reports the call's own failure,
-        // and an IPv6 ping never keeps an earlier time.
-        EXPECT_EQ(status, MON_ERROR);
-        EXPECT_EQ(check.m_dwError, createError);
-        EXPECT_EQ(check.m_hIcmp, INVALID_HANDLE_VALUE);
-        EXPECT_EQ(check.m_dwTimeMs, kNoTime);
-    } else {
-        IcmpCloseHandle(probe);
-        EXPECT_EQ(status, MON_UP);
-        EXPECT_EQ(check.m_dwError, 0u);
-    }
-    EXPECT_EQ(check.m_dwIpStatus, 0u);
+    ExpectPing(check, c);
 }
 
-TEST(IgnoredEchoSerial, PingIsDownWithTimedOutStatus) {
+TEST(IgnoredEchoSerial, DownInTimeAndAStuckCallIsAnErrorThatHoldsNothingUp) {
     if (!IcmpNamespaceSet("ICMP_IGNORED")) GTEST_SKIP() << "needs the serial ICMP fixture";
     CNetCheck check;
-    check.m_dwTimeMs = kEarlierTime;
-    DWORD start = NowMs();
-    EXPECT_EQ(check.PingIPv4("127.0.0.1"), MON_DOWN);
-    EXPECT_LT(NowMs() - start, kHangBound);
-    EXPECT_EQ(check.m_dwIpStatus, 11010u);
-    EXPECT_EQ(check.m_dwError, 0u);
-    EXPECT_EQ(check.m_dwTimeMs, kEarlierTime);
+    ExpectPing(check, {"ignored", false, "127.0.0.1", MON_DOWN, false, 11010, kEarlierTime});
+    // An echo call that outlives the guard is this cycle's error, with its code...
+    check.m_dwEchoCallExtraMs = 3 * kTestTimeOut;
+    ExpectPing(check, {"stuck call", false, "127.0.0.1", MON_ERROR, true, 0, kEarlierTime});
+    EXPECT_EQ(check.m_dwError, static_cast<DWORD>(ERROR_TIMEOUT));
+    // ...and the next cycle runs beside it.
+    check.m_dwEchoCallExtraMs = 0;
+    ExpectPing(check, {"next cycle", false, "127.0.0.1", MON_DOWN, false, 11010, kEarlierTime});
+    // The program's end can wait for the stuck call to return.
+    EXPECT_FALSE(WaitForPendingEchoes(0));
+    EXPECT_TRUE(WaitForPendingEchoes(4 * kTestTimeOut));
 }
 
 TEST(UnreachableRouteSerial, PingIsDownWithUnreachableStatus) {
     if (!IcmpNamespaceSet("ICMP_UNREACHABLE")) GTEST_SKIP() << "needs the serial ICMP fixture";
     CNetCheck check;
-    check.m_dwTimeMs = kEarlierTime;
-    EXPECT_EQ(check.PingIPv4("127.0.0.3"), MON_DOWN);
-    EXPECT_EQ(check.m_dwIpStatus, 11003u);
-    EXPECT_EQ(check.m_dwError, 0u);
-    EXPECT_EQ(check.m_dwTimeMs, kEarlierTime);
+    ExpectPing(check, {"unreachable", false, "127.0.0.3", MON_DOWN, false, 11003, kEarlierTime});
 }
