@@ -2,7 +2,8 @@
 # Start-up: no usable APPDATA, the single-instance guard in each of its states, the
 # hand-over to the running window, and five instances at once, each on a main file that
 # no user would write (random bytes, numbers out of range, 300-character values, broken
-# lines, duplicate keys): each shows a strip within the limits and ends cleanly.
+# lines, duplicate keys): each shows a strip within the limits and ends cleanly. F1 opens
+# the help.
 source "$(dirname "$0")/lib.sh"
 GUARD_A="K3A92D7E1-5B40-4C8E-A613-2F0D9B7C4E58A"
 
@@ -81,6 +82,14 @@ first=$LAST_PID
 release_guard
 assert_eq "$STRIP_W x $STRIP_H" "69 x 152" "instance 0: one box of 60 x 150"
 assert_eq "$(drv mutex-exists "$GUARD_A")" "1" "guard of the running instance"
+
+# F1 on the strip opens the help file that the build puts beside the program.
+xdotool mousemove $((STRIP_X + STRIP_W / 2)) $((STRIP_Y + STRIP_H / 2)) click 1
+sleep 0.5
+xdotool key F1
+wait_window "Orvalen Help"
+drv close "Orvalen Help" >/dev/null
+drv wait-gone "Orvalen Help" 10000 >/dev/null || fail "help window did not close"
 
 # Minimised, then started again: the second process ends without a window or a data
 # folder, and the first comes back to the front.
