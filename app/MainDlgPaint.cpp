@@ -196,17 +196,16 @@ void CMainDlg::DrawBoxMarkers(int nBox, HDC dc) {
 void CMainDlg::LoadBoxPictures(int nIndex) {
     if (nIndex < 0 || nIndex >= kMaxMonitors || !m_apRecords[nIndex]) return;
     CMonitorRecord& r = *m_apRecords[nIndex];
-    if (r.m_hIconUp) DestroyIcon(r.m_hIconUp);
-    if (r.m_hIconDown) DestroyIcon(r.m_hIconDown);
-    r.m_hIconUp = r.m_hIconDown = nullptr;
+    r.m_hIconUp.Reset();
+    r.m_hIconDown.Reset();
     r.PicTypeUp = r.PicTypeDown = 1;
     if (IsIconFileName(r.m_strPicPathUp)) {
-        r.m_hIconUp = LoadPictureFile(r.m_strPicPathUp);
+        r.m_hIconUp.Reset(LoadPictureFile(r.m_strPicPathUp));
         r.MeasureUpIcon();
         UseRealPictureSize(r.m_hIconUp, r.m_bmUp);
     }
     if (IsIconFileName(r.m_strPicPathDown)) {
-        r.m_hIconDown = LoadPictureFile(r.m_strPicPathDown);
+        r.m_hIconDown.Reset(LoadPictureFile(r.m_strPicPathDown));
         r.MeasureDownIcon();
         UseRealPictureSize(r.m_hIconDown, r.m_bmDown);
     }

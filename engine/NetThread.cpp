@@ -9,10 +9,15 @@
 
 CNetThread::CNetThread() = default;
 
+CNetThread::~CNetThread() {
+    if (m_pLink) m_pLink->SetRunningCopy(nullptr);
+}
+
 void CNetThread::Prepare(const CMonitorRecord& owner, CRecordLink* link) {
     m_pRecord = &owner;
     m_Record = owner;
     m_pLink = fw::CComPtr<CRecordLink>(link);
+    link->SetRunningCopy(&m_Record);
     m_Check.SetStopFlag(&link->m_bStop);
     std::string address = fw::ToNarrow(owner.IPorURLAddress);
     if (address.size() > 250) address.resize(250);

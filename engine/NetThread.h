@@ -15,6 +15,8 @@ class CMainDlg;
 class CNetThread : public fw::CWinThread {
 public:
     CNetThread();
+    // Lets the record know its running copy is gone before the copy is destroyed.
+    ~CNetThread() override;
 
     // Called on the UI thread before the thread runs: takes the copy of the owner
     // record, the values read once at start, and a reference of the link.

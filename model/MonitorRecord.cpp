@@ -1,17 +1,11 @@
 #include "model/MonitorRecord.h"
 
-#include "engine/NetThread.h"
-#include "model/RecordLink.h"
-
 CMonitorRecord::CMonitorRecord(HWND owner, UINT index) : m_nIndex(index), m_hOwner(owner) {}
 
 CMonitorRecord::CMonitorRecord() = default;
 
-CMonitorRecord::~CMonitorRecord() {
-    ReleaseThreadTie(true);
-    if (m_hIconDown) DestroyIcon(m_hIconDown);
-    if (m_hIconUp) DestroyIcon(m_hIconUp);
-}
+// The icons free themselves, the Down icon first.
+CMonitorRecord::~CMonitorRecord() { ReleaseThreadTie(true); }
 
 CMonitorRecord& CMonitorRecord::operator=(const CMonitorRecord& s) {
     if (this == &s) return *this;
@@ -40,31 +34,6 @@ void CMonitorRecord::DuplicateFrom(const CMonitorRecord& s) {
     m_nUrlPort = s.m_nUrlPort;
 }
 
-void CMonitorRecord::StartThread() {
-    // A thread still tied to the record would be left running with no way to stop it.
-    StopThread();
-    auto* thread = new CNetThread();
-    auto* link = new CRecordLink(m_nIndex, m_hOwner);
-    // The thread's copy and its start values are taken here, on the UI thread, before
-    // the thread runs, so it never reads this record while the UI thread changes it.
-    thread->Prepare(*this, link);
-    if (!thread->CreateThread(CREATE_SUSPENDED)) {
-        delete thread;  // releases its reference of the link
-        link->Release();
-        m_pThread = nullptr;
-        return;
-    }
-    thread->m_bAutoDelete = true;
-    HANDLE own = nullptr;
-    DuplicateHandle(GetCurrentProcess(), thread->m_hThread, GetCurrentProcess(), &own, 0, FALSE,
-                    DUPLICATE_SAME_ACCESS);
-    m_pLink = link;
-    m_hThreadHandle = own;
-    m_pThread = thread;
-    // From ResumeThread on the thread object belongs to its own thread.
-    thread->ResumeThread();
-}
-
 void CMonitorRecord::ReleaseThreadTie(bool tornDown) {
     if (m_pLink) {
         m_pLink->m_bStop = true;
@@ -72,14 +41,9 @@ void CMonitorRecord::ReleaseThreadTie(bool tornDown) {
             m_pLink->m_nIndex = kIndexTornDown;
             m_nIndex = kIndexTornDown;
         }
-        m_pLink->Release();
-        m_pLink = nullptr;
+        m_pLink.Reset();
     }
-    if (m_hThreadHandle) {
-        CloseHandle(m_hThreadHandle);
-        m_hThreadHandle = nullptr;
-    }
-    m_pThread = nullptr;
+    m_hThread.Reset();
 }
 
 void CMonitorRecord::StopThread() { ReleaseThreadTie(false); }
@@ -100,11 +64,11 @@ void CMonitorRecord::SetIndex(UINT index) {
 }
 
 void CMonitorRecord::SuspendThread() {
-    if (m_hThreadHandle) ::SuspendThread(m_hThreadHandle);
+    if (m_hThread.Valid()) ::SuspendThread(m_hThread);
 }
 
 void CMonitorRecord::ResumeThread() {
-    if (m_hThreadHandle) ::ResumeThread(m_hThreadHandle);
+    if (m_hThread.Valid()) ::ResumeThread(m_hThread);
 }
 
 namespace {

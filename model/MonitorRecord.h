@@ -6,11 +6,11 @@
 #include <string>
 #include <windows.h>
 
+#include "framework/ComPtr.h"
+#include "framework/Handle.h"
 #include "model/MonitorSettings.h"
 #include "model/MonitorTypes.h"
-
-class CNetThread;
-class CRecordLink;
+#include "model/RecordLink.h"
 
 class CMonitorRecord : public MonitorSettings {
 public:
@@ -28,9 +28,20 @@ public:
     // host and port; status, caption, pictures, result and counters stay a new record's.
     void DuplicateFrom(const CMonitorRecord& source);
 
+    // Starts the monitoring thread (defined with the engine, engine/RecordThread.cpp).
     void StartThread();
     void StopThread();
     void KillThread();
+
+    // A thread is tied to the record: started and not stopped (it may have ended by itself).
+    bool HasThread() const { return static_cast<bool>(m_pLink); }
+    // Runs f(CMonitorRecord&) on the running thread's own copy (the tray's notification
+    // switches reach running threads this way); false when no thread runs, also when it
+    // has ended by itself. Never keep the reference beyond f.
+    template <class F>
+    bool WithRunningCopy(F&& f) {
+        return m_pLink && m_pLink->WithRunningCopy(std::forward<F>(f));
+    }
 
     // Changes the position index; a running thread sees the new index at its next report.
     void SetIndex(UINT index);
@@ -39,21 +50,20 @@ public:
     void ResumeThread();
 
     // The link of the running thread, or none.
-    const CRecordLink* Link() const { return m_pLink; }
+    const CRecordLink* Link() const { return m_pLink.Get(); }
 
     void MeasureUpIcon();
     void MeasureDownIcon();
 
     UINT m_nIndex = 0;
     HWND m_hOwner = nullptr;
-    CNetThread* m_pThread = nullptr;
     int m_nStatus = 0;
     std::wstring m_strStatusCaption;
     std::wstring m_strPicPathUp;
     std::wstring m_strPicPathDown;
-    HICON m_hIconUp = nullptr;
+    fw::CIcon m_hIconUp;  // owned; a copy never holds pictures
     BITMAP m_bmUp = {};
-    HICON m_hIconDown = nullptr;
+    fw::CIcon m_hIconDown;
     BITMAP m_bmDown = {};
     DWORD m_dwTimeMs = kNoTime;
     DWORD m_dwError = 0;
@@ -67,6 +77,6 @@ public:
 private:
     void ReleaseThreadTie(bool tornDown);
 
-    CRecordLink* m_pLink = nullptr;      // shared with the running thread
-    HANDLE m_hThreadHandle = nullptr;    // our own handle of the running thread
+    fw::CComPtr<CRecordLink> m_pLink;  // shared with the running thread
+    fw::CHandle m_hThread;             // our own handle of the running thread
 };

@@ -1,9 +1,13 @@
 #pragma once
 // The tie between a monitor record and its monitoring thread. Both hold a reference;
 // the link lives until both are done with it, so a thread can always read its index,
-// stop flag and owner window, even after its record was destroyed.
+// stop flag and owner window, even after its record was destroyed, and the record can
+// always ask whether the thread's own copy still exists.
 #include <atomic>
+#include <mutex>
 #include <windows.h>
+
+class CMonitorRecord;
 
 constexpr UINT kIndexTornDown = 65535;
 
@@ -23,8 +27,25 @@ public:
     std::atomic<HWND> m_hOwner;     // the window results go to; none once let go
     std::atomic<bool> m_bStop{false};
 
+    // The running thread's own record copy: set before the thread runs, cleared by the
+    // thread as it ends. f runs on the copy under the lock, so the copy cannot go away
+    // meanwhile; false when the thread has ended.
+    template <class F>
+    bool WithRunningCopy(F&& f) {
+        std::lock_guard<std::mutex> lock(m_copyLock);
+        if (!m_pRunningCopy) return false;
+        f(*m_pRunningCopy);
+        return true;
+    }
+    void SetRunningCopy(CMonitorRecord* copy) {
+        std::lock_guard<std::mutex> lock(m_copyLock);
+        m_pRunningCopy = copy;
+    }
+
 private:
     ~CRecordLink() = default;
+    std::mutex m_copyLock;
+    CMonitorRecord* m_pRunningCopy = nullptr;
     std::atomic<long> m_refs{1};
 };
 

@@ -108,7 +108,7 @@ TEST(LoadMainConfig, MissingFileGivesDefaultsAndWritesOnlyIdentityAndPlacement) 
     const CMonitorRecord& r = *loaded.records[0];
     EXPECT_EQ(r.m_nIndex, 0u);
     EXPECT_EQ(r.m_hOwner, nullptr);
-    EXPECT_EQ(r.m_pThread, nullptr);
+    EXPECT_FALSE(r.HasThread());
     EXPECT_EQ(r.Link(), nullptr);
     EXPECT_EQ(r.Name, L"LOCAL");
     EXPECT_EQ(r.IPorURLAddress, L"127.0.0.1");
@@ -330,7 +330,7 @@ TEST(LoadMainConfig, ReadsOnlyTheFirstNumBoxSectionsInSlotOrder) {
     EXPECT_EQ(loaded.records[1]->Name, L"second");
     for (size_t i = 0; i < loaded.records.size(); ++i) {
         EXPECT_EQ(loaded.records[i]->m_nIndex, i);
-        EXPECT_EQ(loaded.records[i]->m_pThread, nullptr);
+        EXPECT_FALSE(loaded.records[i]->HasThread());
         EXPECT_EQ(loaded.records[i]->Link(), nullptr);
     }
 

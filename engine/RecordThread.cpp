@@ -1,0 +1,26 @@
+// Starting a record's monitoring thread: the one place where a record meets the engine.
+#include "engine/NetThread.h"
+#include "model/MonitorRecord.h"
+
+void CMonitorRecord::StartThread() {
+    // A thread still tied to the record would be left running with no way to stop it.
+    StopThread();
+    auto* thread = new CNetThread();
+    fw::CComPtr<CRecordLink> link;
+    link.Attach(new CRecordLink(m_nIndex, m_hOwner));
+    // The thread's copy and its start values are taken here, on the UI thread, before
+    // the thread runs, so it never reads this record while the UI thread changes it.
+    thread->Prepare(*this, link.Get());
+    if (!thread->CreateThread(CREATE_SUSPENDED)) {
+        delete thread;  // releases its reference of the link
+        return;
+    }
+    thread->m_bAutoDelete = true;
+    HANDLE own = nullptr;
+    DuplicateHandle(GetCurrentProcess(), thread->m_hThread, GetCurrentProcess(), &own, 0, FALSE,
+                    DUPLICATE_SAME_ACCESS);
+    m_hThread.Reset(own);
+    m_pLink = std::move(link);
+    // From ResumeThread on the thread object belongs to its own thread.
+    thread->ResumeThread();
+}
