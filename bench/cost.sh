@@ -2,7 +2,7 @@
 # Figure 3, cost at the program's largest load: 70 monitors checking loopback every
 # second (Ping, TCP, URL) for BENCH_MINUTES. Sampled every 5 s: CPU time of the Orvalen
 # process, of this session's wineserver and of fping doing the same 70 pings a second
-# (from /proc), resident memory (from /proc), and from inside Wine (procwatch.exe)
+# (from /proc), resident memory (from /proc), and from inside Wine (orvdriver.exe watch)
 # private bytes, working set, threads, handles, GDI objects and how fast the window
 # answers a message.
 source "$(dirname "$0")/lib.sh"
@@ -27,7 +27,7 @@ fping_pid=$!
 BENCH_UNIX_PIDS+=($fping_pid)
 
 note "sampling for $MINUTES min (Orvalen $LAST_PID, Unix $orvalen; wineserver $server; fping $fping_pid)"
-wine "$BIN/procwatch.exe" watch "$LAST_PID" "Orvalen " $((INTERVAL * 1000)) "$SECONDS_RUN" \
+wine "$BIN/orvdriver.exe" watch "$LAST_PID" "Orvalen " $((INTERVAL * 1000)) "$SECONDS_RUN" \
     </dev/null >"$OUT/watch.txt" 2>/dev/null &
 watch_pid=$!
 BENCH_UNIX_PIDS+=($watch_pid)

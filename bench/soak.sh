@@ -2,7 +2,7 @@
 # Figure 5, soak: 70 "*RAND*" monitors (Ping, TCP, URL in turn) checking every second
 # for BENCH_MINUTES with logging on and an execute-file notification running a small
 # recording program at every change to Down (about 12 programs a second: a change of
-# every status would ask for about 54, as many as Wine can start here at all). procwatch.exe asks the window to
+# every status would ask for about 54, as many as Wine can start here at all). orvdriver.exe watch asks the window to
 # answer a message every second and samples the counts; afterwards every monitor's log
 # lines and recorded runs are compared with its seed-1 sequence.
 source "$(dirname "$0")/lib.sh"
@@ -23,7 +23,7 @@ drv wait-window "Orvalen " 20000 >/dev/null
 note "soak for $MINUTES min (Orvalen $LAST_PID)"
 orvalen="$(orvalen_unix_pid)"
 echo "start_ticks=$(awk '{print $14 + $15}' "/proc/$orvalen/stat") clock_ticks=$(getconf CLK_TCK)" >"$OUT/cpu.txt"
-wine "$BIN/procwatch.exe" watch "$LAST_PID" "Orvalen " 1000 "$SECONDS_RUN" </dev/null 2>/dev/null >"$OUT/watch.txt" || true
+wine "$BIN/orvdriver.exe" watch "$LAST_PID" "Orvalen " 1000 "$SECONDS_RUN" </dev/null 2>/dev/null >"$OUT/watch.txt" || true
 echo "end_ticks=$(awk '{print $14 + $15}' "/proc/$orvalen/stat" 2>/dev/null || echo -1) seconds=$SECONDS_RUN" >>"$OUT/cpu.txt"
 drv close "Orvalen " >/dev/null || true
 drv wait-pid "$LAST_PID" 30000 >"$OUT/exit.txt" || echo "did not end" >"$OUT/exit.txt"

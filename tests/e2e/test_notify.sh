@@ -54,7 +54,7 @@ ROWS
 start_strip "$appdata"
 first=$LAST_PID
 STRIP_TITLE="Orvalen II" start_strip "$appdata" /secondary
-wine "$ORVALEN_BIN/procwatch.exe" watch "$first" "$TITLE" 1000 "$WATCH_S" </dev/null 2>/dev/null |
+wine "$ORVALEN_BIN/orvdriver.exe" watch "$first" "$TITLE" 1000 "$WATCH_S" </dev/null 2>/dev/null |
     tr -d '\r' >"$E2E_DIR/watch.txt" || true
 
 # The batch monitor's message box, still open from its first check: the only one.

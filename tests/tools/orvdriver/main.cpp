@@ -9,77 +9,102 @@
 #include <vector>
 
 int RunGuardCommand(int argc, wchar_t** argv);  // Guards.cpp
+int RunWatchCommand(int argc, wchar_t** argv);  // Watch.cpp
 
 namespace {
 
 struct Finder {
-    std::wstring title;
-    std::wstring className;  // empty: any class
-    DWORD pid = 0;           // 0: any process
+    std::wstring title;      // "*": any
+    std::wstring className;  // empty: any
     std::vector<HWND> found;
 };
 
 BOOL CALLBACK CollectWindow(HWND hwnd, LPARAM param) {
     auto* f = reinterpret_cast<Finder*>(param);
-    wchar_t text[512] = {};
+    wchar_t text[512] = {}, cls[256] = {};
     GetWindowTextW(hwnd, text, 512);
-    if (f->title != L"*" && f->title != text) return TRUE;
-    if (!f->className.empty()) {
-        wchar_t cls[256] = {};
-        GetClassNameW(hwnd, cls, 256);
-        if (f->className != cls) return TRUE;
-    }
-    if (f->pid) {
-        DWORD pid = 0;
-        GetWindowThreadProcessId(hwnd, &pid);
-        if (pid != f->pid) return TRUE;
-    }
-    f->found.push_back(hwnd);
+    GetClassNameW(hwnd, cls, 256);
+    if ((f->title == L"*" || f->title == text) && (f->className.empty() || f->className == cls))
+        f->found.push_back(hwnd);
     return TRUE;
 }
 
-std::vector<HWND> FindTopWindows(const std::wstring& title, const std::wstring& className = L"") {
-    Finder f;
-    f.title = title;
-    f.className = className;
+HWND FindTop(const std::wstring& title, const std::wstring& className = L"") {
+    Finder f = {title, className, {}};
     EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&f));
-    return f.found;
+    return f.found.empty() ? nullptr : f.found.front();
 }
 
-HWND FindOne(const std::wstring& title) {
-    auto all = FindTopWindows(title);
-    return all.empty() ? nullptr : all.front();
+unsigned CountTop(const std::wstring& title) {
+    Finder f = {title, L"", {}};
+    EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&f));
+    return static_cast<unsigned>(f.found.size());
 }
 
-HWND WaitFor(const std::wstring& title, DWORD timeoutMs, const std::wstring& className = L"") {
-    DWORD start = GetTickCount();
-    for (;;) {
-        auto all = FindTopWindows(title, className);
-        if (!all.empty()) return all.front();
-        if (GetTickCount() - start >= timeoutMs) return nullptr;
-        Sleep(50);
+// Polls until the window is there (or, `gone`, no longer there) or the time is up.
+HWND WaitFor(const std::wstring& title, DWORD timeoutMs, const std::wstring& className = L"", bool gone = false) {
+    for (DWORD start = GetTickCount();; Sleep(50)) {
+        HWND w = FindTop(title, className);
+        if ((w != nullptr) != gone || GetTickCount() - start >= timeoutMs) return w;
     }
 }
 
 unsigned long ToNumber(const wchar_t* text) { return wcstoul(text, nullptr, 0); }
 
-BOOL CALLBACK PrintChildText(HWND hwnd, LPARAM) {
-    wchar_t cls[64] = {};
+BOOL CALLBACK PrintStaticText(HWND hwnd, LPARAM) {
+    wchar_t cls[64] = {}, text[2048] = {};
     GetClassNameW(hwnd, cls, 64);
-    wchar_t text[2048] = {};
     GetWindowTextW(hwnd, text, 2048);
     if (_wcsicmp(cls, L"Static") == 0 && text[0]) wprintf(L"%ls\n", text);
     return TRUE;
 }
 
+// Starts EXE with APPDATA set for it (Wine sets APPDATA itself otherwise) and prints the new
+// process id. The child gets no handle of ours: a shell reading our output must not wait for it.
+int Launch(int argc, wchar_t** argv) {
+    SetEnvironmentVariableW(L"APPDATA", argv[2]);
+    std::wstring line = L"\"" + std::wstring(argv[3]) + L"\"";
+    for (int i = 4; i < argc; ++i) line += L" " + std::wstring(argv[i]);
+    SECURITY_ATTRIBUTES sa = {sizeof(sa), nullptr, TRUE};
+    HANDLE nul = CreateFileW(L"NUL", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &sa,
+                             OPEN_EXISTING, 0, nullptr);
+    STARTUPINFOW si = {};
+    si.cb = sizeof(si);
+    si.dwFlags = STARTF_USESTDHANDLES;
+    si.hStdInput = si.hStdOutput = si.hStdError = nul;
+    PROCESS_INFORMATION pi = {};
+    BOOL created = CreateProcessW(nullptr, &line[0], nullptr, nullptr, TRUE, DETACHED_PROCESS, nullptr, nullptr, &si, &pi);
+    CloseHandle(nul);
+    if (!created) return 1;
+    wprintf(L"%lu\n", pi.dwProcessId);
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+    return 0;
+}
+
+// The platform's one-line text of an error code as a log shows it: WinINet's for its
+// codes, the system's for others; empty when there is none.
+void PrintErrorText(DWORD code) {
+    HMODULE wininet = LoadLibraryW(L"wininet.dll");
+    bool fromWinInet = code >= 12001 && code <= 12156 && wininet;
+    wchar_t text[2048] = {};
+    DWORD n = FormatMessageW((fromWinInet ? FORMAT_MESSAGE_FROM_HMODULE : FORMAT_MESSAGE_FROM_SYSTEM) |
+                                 FORMAT_MESSAGE_MAX_WIDTH_MASK | FORMAT_MESSAGE_IGNORE_INSERTS,
+                             fromWinInet ? wininet : nullptr, code, 0, text, 2048, nullptr);
+    std::wstring oneLine;
+    for (DWORD i = 0; i < n; ++i)
+        if (text[i] != L'\r' && text[i] != L'\n') oneLine += text[i];
+    wprintf(L"[%ls]\n", oneLine.c_str());
+}
+
 int Usage() {
     fwprintf(stderr,
-             L"usage: orvdriver launch APPDATA EXE [ARGS...] | wait-window TITLE MS | wait-gone TITLE MS |\n"
-             L"  count TITLE | rect TITLE | client TITLE | state TITLE | pid TITLE | send TITLE MSG WP LP |\n"
-             L"  post TITLE MSG WP LP | command TITLE ID | key TITLE VK | close TITLE | minimize TITLE |\n"
-             L"  exstyle TITLE | msgbox CAPTION MS | msgbox-exstyle CAPTION | msgbox-press CAPTION ID | kill PID |\n"
-             L"  wait-pid PID MS | errtext CODE | hold mutex|abandoned|event NAME MS | release |\n"
-             L"  mutex-exists NAME\n");
+             L"usage: orvdriver launch APPDATA EXE [ARGS...] | kill PID | wait-pid PID MS | errtext CODE |\n"
+             L"  wait-window TITLE MS | wait-gone TITLE MS | count TITLE | rect TITLE | client TITLE |\n"
+             L"  state TITLE | pid TITLE | exstyle TITLE | send|post TITLE MSG WP LP | command TITLE ID |\n"
+             L"  key TITLE VK | close TITLE | minimize TITLE | msgbox CAPTION MS | msgbox-exstyle CAPTION |\n"
+             L"  msgbox-press CAPTION ID | hold mutex|abandoned|event NAME MS | release | mutex-exists NAME |\n"
+             L"  watch PID TITLE INTERVAL_MS SECONDS\n");
     return 2;
 }
 
@@ -87,160 +112,70 @@ int Usage() {
 
 int wmain(int argc, wchar_t** argv) {
     if (argc < 2) return Usage();
-    std::wstring cmd = argv[1];
-    int guardResult = RunGuardCommand(argc, argv);
-    if (guardResult >= 0) return guardResult;
-
-    if (cmd == L"launch" && argc >= 4) {
-        // Starts EXE with APPDATA set for it (Wine sets APPDATA itself otherwise) and
-        // prints the new process id.
-        SetEnvironmentVariableW(L"APPDATA", argv[2]);
-        std::wstring line = L"\"" + std::wstring(argv[3]) + L"\"";
-        for (int i = 4; i < argc; ++i) line += L" " + std::wstring(argv[i]);
-        // The child gets no handle of ours: a shell reading our output must not wait
-        // for the child to end.
-        SECURITY_ATTRIBUTES sa = {sizeof(sa), nullptr, TRUE};
-        HANDLE nul = CreateFileW(L"NUL", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &sa,
-                                 OPEN_EXISTING, 0, nullptr);
-        STARTUPINFOW si = {};
-        si.cb = sizeof(si);
-        si.dwFlags = STARTF_USESTDHANDLES;
-        si.hStdInput = nul;
-        si.hStdOutput = nul;
-        si.hStdError = nul;
-        PROCESS_INFORMATION pi = {};
-        std::vector<wchar_t> buffer(line.begin(), line.end());
-        buffer.push_back(0);
-        BOOL created = CreateProcessW(nullptr, buffer.data(), nullptr, nullptr, TRUE, DETACHED_PROCESS, nullptr,
-                                      nullptr, &si, &pi);
-        CloseHandle(nul);
-        if (!created) {
-            fwprintf(stderr, L"CreateProcess failed: %lu\n", GetLastError());
-            return 1;
-        }
-        wprintf(L"%lu\n", pi.dwProcessId);
-        CloseHandle(pi.hThread);
-        CloseHandle(pi.hProcess);
+    const std::wstring cmd = argv[1];
+    for (auto run : {RunGuardCommand, RunWatchCommand}) {
+        int result = run(argc, argv);
+        if (result >= 0) return result;
+    }
+    if (cmd == L"launch" && argc >= 4) return Launch(argc, argv);
+    if (argc < 3) return Usage();
+    if (cmd == L"errtext") {
+        PrintErrorText(ToNumber(argv[2]));
         return 0;
     }
-    if (cmd == L"kill" && argc >= 3) {
-        HANDLE p = OpenProcess(PROCESS_TERMINATE, FALSE, ToNumber(argv[2]));
-        if (!p) return 1;
-        BOOL ok = TerminateProcess(p, 9);
+    if (cmd == L"kill" || cmd == L"wait-pid") {
+        // wait-pid prints the exit code once the process has ended ("gone": no such process).
+        HANDLE p = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION | PROCESS_TERMINATE, FALSE, ToNumber(argv[2]));
+        if (!p) return cmd == L"kill" ? 1 : (wprintf(L"gone\n"), 0);
+        DWORD code = 0;
+        bool ok = cmd == L"kill" ? TerminateProcess(p, 9) != FALSE
+                                 : argc >= 4 && WaitForSingleObject(p, ToNumber(argv[3])) == WAIT_OBJECT_0 &&
+                                       GetExitCodeProcess(p, &code) && (wprintf(L"%lu\n", code), true);
         CloseHandle(p);
         return ok ? 0 : 1;
     }
-    if (cmd == L"wait-pid" && argc >= 4) {
-        // Waits until the process ends; prints its exit code.
-        HANDLE p = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, ToNumber(argv[2]));
-        if (!p) {
-            wprintf(L"gone\n");
-            return 0;
-        }
-        DWORD r = WaitForSingleObject(p, ToNumber(argv[3]));
-        DWORD code = 0;
-        GetExitCodeProcess(p, &code);
-        CloseHandle(p);
-        if (r != WAIT_OBJECT_0) return 1;
-        wprintf(L"%lu\n", code);
-        return 0;
-    }
-    if (cmd == L"msgbox" && argc >= 4) {
-        // Waits for a message box with this caption and prints its texts.
-        HWND box = WaitFor(argv[2], ToNumber(argv[3]), L"#32770");
-        if (!box) return 1;
-        EnumChildWindows(box, PrintChildText, 0);
-        return 0;
-    }
-    if (cmd == L"errtext" && argc >= 3) {
-        // The platform's one-line text of an error code as a log shows it: WinINet's
-        // for its codes, the system's for others; empty when there is none.
-        DWORD code = ToNumber(argv[2]);
-        HMODULE wininet = LoadLibraryW(L"wininet.dll");
-        bool fromWinInet = code >= 12001 && code <= 12156 && wininet;
-        wchar_t text[2048] = {};
-        DWORD n = FormatMessageW((fromWinInet ? FORMAT_MESSAGE_FROM_HMODULE : FORMAT_MESSAGE_FROM_SYSTEM) |
-                                     FORMAT_MESSAGE_MAX_WIDTH_MASK | FORMAT_MESSAGE_IGNORE_INSERTS,
-                                 fromWinInet ? wininet : nullptr, code, 0, text, 2048, nullptr);
-        std::wstring line(text, n);
-        std::wstring oneLine;
-        for (wchar_t c : line)
-            if (c != L'\r' && c != L'\n') oneLine += c;
-        wprintf(L"[%ls]\n", oneLine.c_str());
-        return 0;
-    }
-    if (cmd == L"msgbox-exstyle" && argc >= 3) {
-        auto all = FindTopWindows(argv[2], L"#32770");
-        if (all.empty()) return 1;
-        wprintf(L"0x%08lx\n", static_cast<unsigned long>(GetWindowLongW(all.front(), GWL_EXSTYLE)));
-        return 0;
-    }
-    if (cmd == L"msgbox-press" && argc >= 4) {
-        HWND box = FindOne(argv[2]);
-        auto all = FindTopWindows(argv[2], L"#32770");
-        if (all.empty()) return 1;
-        box = all.front();
-        PostMessageW(box, WM_COMMAND, MAKEWPARAM(ToNumber(argv[3]), BN_CLICKED),
-                     reinterpret_cast<LPARAM>(GetDlgItem(box, static_cast<int>(ToNumber(argv[3])))));
-        return 0;
-    }
-    if (argc < 3) return Usage();
-    std::wstring title = argv[2];
-
-    if (cmd == L"wait-window" && argc >= 4) {
-        HWND w = WaitFor(title, ToNumber(argv[3]));
-        if (!w) return 1;
-        wprintf(L"%p\n", static_cast<void*>(w));
-        return 0;
-    }
-    if (cmd == L"wait-gone" && argc >= 4) {
-        DWORD start = GetTickCount();
-        while (FindOne(title)) {
-            if (GetTickCount() - start >= ToNumber(argv[3])) return 1;
-            Sleep(50);
-        }
-        return 0;
-    }
-    if (cmd == L"count") {
-        wprintf(L"%u\n", static_cast<unsigned>(FindTopWindows(title).size()));
-        return 0;
-    }
-    HWND w = FindOne(title);
+    const std::wstring title = argv[2];
+    if (cmd == L"count") return wprintf(L"%u\n", CountTop(title)), 0;
+    if (cmd == L"wait-gone" && argc >= 4) return WaitFor(title, ToNumber(argv[3]), L"", true) ? 1 : 0;
+    // Message boxes are found by caption and dialog class; msgbox waits for one and prints its texts.
+    const bool msgbox = cmd.compare(0, 6, L"msgbox") == 0;
+    HWND w = cmd == L"wait-window" || cmd == L"msgbox"
+                 ? WaitFor(title, argc >= 4 ? ToNumber(argv[3]) : 0, msgbox ? L"#32770" : L"")
+                 : FindTop(title, msgbox ? L"#32770" : L"");
     if (!w) return 1;
-    if (cmd == L"rect") {
-        RECT rc;
-        GetWindowRect(w, &rc);
+    RECT rc;
+    DWORD pid = 0;
+    if (cmd == L"wait-window") {
+        wprintf(L"%p\n", static_cast<void*>(w));
+    } else if (cmd == L"msgbox") {
+        EnumChildWindows(w, PrintStaticText, 0);
+    } else if (cmd == L"msgbox-press" && argc >= 4) {
+        const int id = static_cast<int>(ToNumber(argv[3]));
+        PostMessageW(w, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(w, id)));
+    } else if (cmd == L"rect" && GetWindowRect(w, &rc)) {
         wprintf(L"%ld %ld %ld %ld\n", rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top);
-    } else if (cmd == L"client") {
-        RECT rc;
-        GetClientRect(w, &rc);
+    } else if (cmd == L"client" && GetClientRect(w, &rc)) {
         wprintf(L"%ld %ld\n", rc.right, rc.bottom);
     } else if (cmd == L"state") {
         wprintf(L"iconic=%d visible=%d foreground=%d\n", IsIconic(w) ? 1 : 0, IsWindowVisible(w) ? 1 : 0,
                 GetForegroundWindow() == w ? 1 : 0);
-    } else if (cmd == L"pid") {
-        DWORD pid = 0;
-        GetWindowThreadProcessId(w, &pid);
+    } else if (cmd == L"pid" && GetWindowThreadProcessId(w, &pid)) {
         wprintf(L"%lu\n", pid);
-    } else if (cmd == L"exstyle") {
+    } else if (cmd == L"exstyle" || cmd == L"msgbox-exstyle") {
         wprintf(L"0x%08lx\n", static_cast<unsigned long>(GetWindowLongW(w, GWL_EXSTYLE)));
-    } else if ((cmd == L"send" || cmd == L"post") && argc >= 6) {
-        UINT msg = static_cast<UINT>(ToNumber(argv[3]));
-        WPARAM wp = ToNumber(argv[4]);
-        LPARAM lp = static_cast<LPARAM>(ToNumber(argv[5]));
-        if (cmd == L"send") {
-            DWORD_PTR result = 0;
-            if (!SendMessageTimeoutW(w, msg, wp, lp, SMTO_ABORTIFHUNG, 5000, &result)) return 1;
-            wprintf(L"%lu\n", static_cast<unsigned long>(result));
-        } else {
-            PostMessageW(w, msg, wp, lp);
-        }
+    } else if (cmd == L"send" && argc >= 6) {
+        DWORD_PTR result = 0;
+        if (!SendMessageTimeoutW(w, static_cast<UINT>(ToNumber(argv[3])), ToNumber(argv[4]),
+                                 static_cast<LPARAM>(ToNumber(argv[5])), SMTO_ABORTIFHUNG, 5000, &result))
+            return 1;
+        wprintf(L"%lu\n", static_cast<unsigned long>(result));
+    } else if (cmd == L"post" && argc >= 6) {
+        PostMessageW(w, static_cast<UINT>(ToNumber(argv[3])), ToNumber(argv[4]), static_cast<LPARAM>(ToNumber(argv[5])));
     } else if (cmd == L"command" && argc >= 4) {
         PostMessageW(w, WM_COMMAND, MAKEWPARAM(ToNumber(argv[3]), 0), 0);
     } else if (cmd == L"key" && argc >= 4) {
-        UINT vk = static_cast<UINT>(ToNumber(argv[3]));
-        PostMessageW(w, WM_KEYDOWN, vk, 1);
-        PostMessageW(w, WM_KEYUP, vk, 0xC0000001);
+        PostMessageW(w, WM_KEYDOWN, ToNumber(argv[3]), 1);
+        PostMessageW(w, WM_KEYUP, ToNumber(argv[3]), 0xC0000001);
     } else if (cmd == L"close") {
         PostMessageW(w, WM_CLOSE, 0, 0);
     } else if (cmd == L"minimize") {
