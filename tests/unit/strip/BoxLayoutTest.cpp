@@ -1,62 +1,49 @@
+// Inside one box: where lines and pictures go, how a picture is fitted, which picture
+// and which marker a box shows.
 #include <gtest/gtest.h>
 
 #include "app/BoxLayout.h"
 #include "model/MonitorTypes.h"
+#include "support/RectText.h"
 
 namespace {
 
-void ExpectRect(const RECT& r, int l, int t, int rt, int b, const std::string& what) {
-    EXPECT_EQ(r.left, l) << what;
-    EXPECT_EQ(r.top, t) << what;
-    EXPECT_EQ(r.right, rt) << what;
-    EXPECT_EQ(r.bottom, b) << what;
-}
-
-struct LayoutCase {
-    int yBox;
-    bool large;
-    int nameBand;
-    int lineTop[4];
-    int lineBottom[4];
-    int pictureTop[5];
-    int statusTop;
-};
-
+// Every picture choice of every height: the large table from 90 pixels on.
 TEST(BoxLayout, HeightChoosesLargeOrSmallTable) {
-    const LayoutCase cases[] = {
-        {60, false, 14, {-1, 9, 19, 29}, {11, 22, 31, 41}, {1, 11, 22, 32, 41}, 37},
-        {89, false, 14, {-1, 9, 19, 29}, {11, 22, 31, 41}, {1, 11, 22, 32, 41}, 37},
-        {90, true, 18, {-1, 11, 23, 35}, {13, 25, 37, 49}, {1, 13, 25, 37, 49}, 40},
-        {150, true, 18, {-1, 11, 23, 35}, {13, 25, 37, 49}, {1, 13, 25, 37, 49}, 40},
+    const struct {
+        int yBox;
+        bool large;
+        int nameBand;
+        const char* lines;
+        int pictureTop[5];  // with 0..4 information lines on
+        int statusTop;
+    } cases[] = {
+        {60, false, 14, "0,-1,110,11 0,9,110,22 0,19,110,31 0,29,110,41", {1, 11, 22, 32, 41}, 37},
+        {89, false, 14, "0,-1,110,11 0,9,110,22 0,19,110,31 0,29,110,41", {1, 11, 22, 32, 41}, 37},
+        {90, true, 18, "0,-1,110,13 0,11,110,25 0,23,110,37 0,35,110,49", {1, 13, 25, 37, 49}, 40},
+        {150, true, 18, "0,-1,110,13 0,11,110,25 0,23,110,37 0,35,110,49", {1, 13, 25, 37, 49}, 40},
     };
-    const int xBox = 110;
-    for (const auto& c : cases) {
-        const std::string at = "YBox " + std::to_string(c.yBox);
+    for (const auto& c : cases)
         for (int k = 0; k <= 4; ++k) {
-            BoxLayout layout = MakeBoxLayout(xBox, c.yBox, k);
+            BoxLayout layout = MakeBoxLayout(110, c.yBox, k);
+            const std::string band = std::to_string(c.yBox - c.nameBand), at = std::to_string(c.yBox) + "/" + std::to_string(k);
             EXPECT_EQ(layout.large, c.large) << at;
-            EXPECT_EQ(layout.nameBand, c.nameBand) << at;
-            ExpectRect(layout.nameRect, 0, c.yBox - c.nameBand, xBox, c.yBox, at + " name");
-            ExpectRect(layout.captionRect, 0, 23, xBox, c.yBox, at + " caption");
-            for (int i = 0; i < 4; ++i)
-                ExpectRect(layout.lineRects[i], 0, c.lineTop[i], xBox, c.lineBottom[i],
-                           at + " line " + std::to_string(i + 1));
-            ExpectRect(layout.pictureRect, 0, c.pictureTop[k], xBox, c.yBox - c.nameBand,
-                       at + " picture, lines on " + std::to_string(k));
-            ExpectRect(layout.statusPictureRect, 0, c.statusTop, xBox, c.yBox - c.nameBand, at + " status");
+            EXPECT_EQ(RectText(layout.nameRect), "0," + band + ",110," + std::to_string(c.yBox)) << at;
+            EXPECT_EQ(RectText(layout.captionRect), "0,23,110," + std::to_string(c.yBox)) << at;
+            std::string lines;
+            for (const RECT& line : layout.lineRects) lines += (lines.empty() ? "" : " ") + RectText(line);
+            EXPECT_EQ(lines, c.lines) << at;
+            EXPECT_EQ(RectText(layout.pictureRect), "0," + std::to_string(c.pictureTop[k]) + ",110," + band) << at;
+            EXPECT_EQ(RectText(layout.statusPictureRect), "0," + std::to_string(c.statusTop) + ",110," + band) << at;
         }
-    }
 }
-
-struct FitCase {
-    const char* name;
-    int w, h;
-    RECT area;
-    RECT expected;
-};
 
 TEST(FitPicture, ScalesSquaresCutsOthersAndCentres) {
-    const FitCase cases[] = {
+    const struct {
+        const char* name;
+        int w, h;
+        RECT area, expected;
+    } cases[] = {
         {"64 square, four lines on in 110x90", 64, 64, {0, 49, 110, 72}, {44, 49, 67, 72}},
         {"64 square, no lines in 110x90", 64, 64, {0, 1, 110, 72}, {20, 1, 91, 72}},
         {"32 square grows to the area", 32, 32, {0, 40, 110, 72}, {39, 40, 71, 72}},
@@ -67,25 +54,14 @@ TEST(FitPicture, ScalesSquaresCutsOthersAndCentres) {
         {"unmeasured picture (0x0) fills the square", 0, 0, {0, 49, 110, 72}, {44, 49, 67, 72}},
         {"empty area", 64, 64, {0, 72, 110, 72}, {0, 72, 0, 72}},
     };
-    for (const auto& c : cases) {
-        RECT r = FitPicture(c.w, c.h, c.area);
-        ExpectRect(r, c.expected.left, c.expected.top, c.expected.right, c.expected.bottom, c.name);
-    }
+    for (const auto& c : cases) EXPECT_EQ(RectText(FitPicture(c.w, c.h, c.area)), RectText(c.expected)) << c.name;
 }
 
-}  // namespace
-
-namespace {
-
-struct PictureCase {
-    int status;
-    int picTypeUp;
-    int picTypeDown;
-    BoxPicture picture;
-};
-
 TEST(BoxPictureFor, ChoosesByStatusAndSwitches) {
-    const PictureCase cases[] = {
+    const struct {
+        int status, picTypeUp, picTypeDown;
+        BoxPicture picture;
+    } cases[] = {
         {MON_UP, 1, 1, BoxPicture::Up},           {MON_UP, 0, 1, BoxPicture::None},
         {MON_DOWN, 1, 1, BoxPicture::Down},       {MON_CLOSED, 0, 1, BoxPicture::Down},
         {MON_DOWN, 1, 0, BoxPicture::None},       {MON_ERROR, 1, 1, BoxPicture::Error},
@@ -100,14 +76,12 @@ TEST(BoxPictureFor, ChoosesByStatusAndSwitches) {
             << c.status << " " << c.picTypeUp << c.picTypeDown;
 }
 
-struct MarkerCase {
-    const char* name;
-    int nBox, insertMark, menuOpen, menuBox;
-    BoxMarker marker;
-};
-
 TEST(BoxMarkerFor, FramesTheMenuBoxOrMarksWhereTheNewBoxGoes) {
-    const MarkerCase cases[] = {
+    const struct {
+        const char* name;
+        int nBox, insertMark, menuOpen, menuBox;
+        BoxMarker marker;
+    } cases[] = {
         {"menu closed", 2, 0, 0, 2, BoxMarker::None},
         {"menu open on this box", 2, 0, 1, 2, BoxMarker::Frame},
         {"menu open on another box", 3, 0, 1, 2, BoxMarker::None},

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/StripGeometry.h"
+#include "support/RectText.h"
 
 namespace {
 
@@ -29,33 +30,23 @@ TEST(StripGeometry, BoxesAndSeparatorsFollowTheGrip) {
     const struct {
         StripShape shape;
         int n;
-        RECT box;
-        StripLine separator;
+        const char *box, *separator;
     } cases[] = {
-        {kRow, 0, {}, {{7, 0}, {7, 91}}},
-        {kRow, 1, {8, 1, 118, 91}, {{118, 0}, {118, 91}}},
-        {kRow, 2, {119, 1, 229, 91}, {{229, 0}, {229, 91}}},
-        {kRow, 3, {230, 1, 340, 91}, {{340, 0}, {340, 91}}},  // on the frame
-        {kColumn, 0, {}, {{0, 7}, {111, 7}}},
-        {kColumn, 1, {1, 8, 111, 98}, {{0, 98}, {111, 98}}},
-        {kColumn, 2, {1, 99, 111, 189}, {{0, 189}, {111, 189}}},
-        {kColumn, 3, {1, 190, 111, 280}, {{0, 280}, {111, 280}}},
-        {{2, true, 60, 89}, 2, {69, 1, 129, 90}, {{129, 0}, {129, 90}}},
+        {kRow, 0, "", "7,0 7,91"},
+        {kRow, 1, "8,1,118,91", "118,0 118,91"},
+        {kRow, 2, "119,1,229,91", "229,0 229,91"},
+        {kRow, 3, "230,1,340,91", "340,0 340,91"},  // on the frame
+        {kColumn, 0, "", "0,7 111,7"},
+        {kColumn, 1, "1,8,111,98", "0,98 111,98"},
+        {kColumn, 2, "1,99,111,189", "0,189 111,189"},
+        {kColumn, 3, "1,190,111,280", "0,280 111,280"},
+        {{2, true, 60, 89}, 2, "69,1,129,90", "129,0 129,90"},
     };
     for (const auto& c : cases) {
         const std::string at = std::string(c.shape.row ? "row " : "column ") + std::to_string(c.n);
-        if (c.n > 0) {
-            RECT r = StripBoxRect(c.shape, c.n);
-            EXPECT_EQ(r.left, c.box.left) << at;
-            EXPECT_EQ(r.top, c.box.top) << at;
-            EXPECT_EQ(r.right, c.box.right) << at;
-            EXPECT_EQ(r.bottom, c.box.bottom) << at;
-        }
+        EXPECT_EQ(c.n > 0 ? RectText(StripBoxRect(c.shape, c.n)) : "", c.box) << at;
         StripLine s = c.n > 0 ? StripSeparatorAfterBox(c.shape, c.n) : StripGripSeparator(c.shape);
-        EXPECT_EQ(s.from.x, c.separator.from.x) << at;
-        EXPECT_EQ(s.from.y, c.separator.from.y) << at;
-        EXPECT_EQ(s.to.x, c.separator.to.x) << at;
-        EXPECT_EQ(s.to.y, c.separator.to.y) << at;
+        EXPECT_EQ(PointText(s.from) + " " + PointText(s.to), c.separator) << at;
     }
 }
 
