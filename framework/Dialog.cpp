@@ -68,8 +68,9 @@ INT_PTR CDialog::DialogProc(UINT message, WPARAM wParam, LPARAM lParam) {
         return OnInitDialog();
     case WM_COMMAND:
         if (OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam))) return TRUE;
-        // The application gets what no window handled (the help command among them).
-        return AfxGetApp() && AfxGetApp()->OnCommand(LOWORD(wParam));
+        // Only the help command goes on to the application; control notifications stay
+        // with the dialog.
+        return LOWORD(wParam) == ID_HELP && AfxGetApp() && AfxGetApp()->OnCommand(ID_HELP);
     case WM_HELP:
         return OnHelpInfo();
     default:

@@ -86,6 +86,68 @@
 #define ID_TRAY_OPTIONS          32801
 #define ID_TRAY_QUIT             32795
 
+// Settings dialogs: buttons several dialogs share.
+#define IDC_STATIC               (-1)
+#define IDC_APPLY                1009
+#define IDC_DEFAULT              1033
+
+// Monitor settings dialog.
+#define IDD_MONITOR_DIALOG       161
+#define IDC_MON_EMPTY_UP         1010
+#define IDC_MON_EMPTY_DOWN       1011
+#define IDC_MON_ADDRESS          1015
+#define IDC_MON_PING             1016
+#define IDC_MON_TCP              1017
+#define IDC_MON_PORT             1018
+#define IDC_MON_SOUND_UP         1019
+#define IDC_MON_SOUND_DOWN       1020
+#define IDC_MON_NAME             1025
+#define IDC_MON_SKIN             1026
+#define IDC_MON_ICON_UP          1027
+#define IDC_MON_ICON_DOWN        1028
+#define IDC_MON_TEXT_UP_COLOR    1029
+#define IDC_MON_BOX_DOWN_COLOR   1030
+#define IDC_MON_BOX_UP_COLOR     1031
+#define IDC_MON_TEXT_DOWN_COLOR  1032
+#define IDC_MON_TEST_UP          1036
+#define IDC_MON_PHRASE           1052
+#define IDC_MON_MSGBOX_UP        1057
+#define IDC_MON_MSGBOX_TEST      1058
+#define IDC_MON_INTERVAL         1062
+#define IDC_MON_MSGBOX_DOWN      1067
+#define IDC_MON_PICTURE_NOTE     1073
+#define IDC_MON_ADD_SKIN         1076
+#define IDC_MON_DELETE_SKIN      1077
+#define IDC_MON_IPV6             1078
+#define IDC_MON_IPV4             1079
+#define IDC_MON_TEST_DOWN        1082
+#define IDC_MON_GRAY_COPY        1083
+#define IDC_MON_MSGBOX_CLOSED    1084
+#define IDC_MON_LABEL_UP         1085
+#define IDC_MON_LABEL_DOWN       1086
+#define IDC_MON_BOX_LABEL_UP     1087
+#define IDC_MON_BOX_LABEL_DOWN   1088
+#define IDC_MON_TEXT_LABEL_UP    1089
+#define IDC_MON_TEXT_LABEL_DOWN  1090
+#define IDC_MON_SOUND_CLOSED     1091
+#define IDC_MON_SOUND_COUNT      1096
+#define IDC_MON_TEST_CLOSED      1098
+#define IDC_MON_MSGBOX_ERROR     1103
+#define IDC_MON_SOUND_SETTINGS   1112
+#define IDC_MON_EXEC_FILE        1155
+#define IDC_MON_EXEC_SETTINGS    1156
+#define IDC_MON_LOGGING          1166
+#define IDC_MON_SOUND_ERROR      1167
+#define IDC_MON_MSGBOX_COUNT     1181
+#define IDC_MON_MSGBOX_SPIN      1182
+#define IDC_MON_SOUND_SPIN       1183
+#define IDC_MON_MSGBOX_SETTINGS  1186
+#define IDC_MON_URL              1189
+#define IDC_MON_ADDRESS_LABEL    1190
+#define IDC_MON_INTERVAL_SPIN    1191
+#define IDC_MON_TEST_ERROR       1200
+#define IDC_MON_SNF_NOTE         1211
+
 // The built-in sounds are WAVE resources known by name, not by number:
 // "IDW_UP", "IDW_DOWN", "IDW_COMPERROR", "IDW_VOLTEST".
 

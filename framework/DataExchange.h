@@ -1,0 +1,51 @@
+#pragma once
+// One pass of data exchange between a dialog's controls and its fields, in either
+// direction: a dialog lists its fields once (DoDataExchange) and the same list takes
+// the controls into the fields and gives the fields back to the controls.
+#include <string>
+#include <windows.h>
+
+namespace fw {
+
+class CControl;
+class CSettingsDialog;
+
+// The number an unsigned edit field holds: blanks around decimal digits that fit in
+// 32 bits. Anything else (an empty field, a sign, letters, too large) is no number.
+bool ParseUnsignedField(const std::wstring& text, UINT& value);
+
+class CDataExchange {
+public:
+    // save: controls into fields (and validate); otherwise fields into controls.
+    CDataExchange(CSettingsDialog& dialog, bool save);
+
+    const bool m_bSave;
+
+    // Edit or static text.
+    void Text(int id, std::wstring& value);
+    // An unsigned number in an edit. A text that is no number shows
+    // "Enter a positive integer.", keeps the field as it was and marks the pass failed.
+    void Unsigned(int id, UINT& value);
+    // A check box: BST_UNCHECKED, BST_CHECKED or BST_INDETERMINATE.
+    void Check(int id, int& value);
+    // A group of radio buttons from firstId on (the group the template starts there):
+    // the index of the checked one, -1 when none is.
+    void Radio(int firstId, int& value);
+    // The text of a combo box: its edit text, or for a drop-down list its selection
+    // (given back by selecting the first item that starts with the text).
+    void ComboText(int id, std::wstring& value);
+    // Attaches a control object to its control (once; both directions do the same).
+    void Control(int id, CControl& control);
+
+    // False after a field that could not be taken.
+    bool Succeeded() const { return !m_bFailed; }
+
+private:
+    HWND Item(int id) const;
+    void Fail(int id, const wchar_t* message);
+
+    CSettingsDialog& m_dialog;
+    bool m_bFailed = false;
+};
+
+}  // namespace fw

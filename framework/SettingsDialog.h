@@ -1,0 +1,89 @@
+#pragma once
+// The base of every settings dialog: data exchange, control objects, the dialog icon
+// (also drawn while minimised), 16x16 button images, up-down controls, text limits,
+// tooltips and edit balloon tips, and the main window kept usable while it is open.
+#include <string>
+#include <vector>
+#include <windows.h>
+
+#include "framework/DataExchange.h"
+#include "framework/Dialog.h"
+#include "framework/ToolTips.h"
+
+namespace fw {
+
+// A control handled by an object of its own (colour button, coloured text). The
+// dialog hands the control's own notifications to it first.
+class CControl {
+public:
+    virtual ~CControl() = default;
+    HWND GetSafeHwnd() const { return m_hWnd; }
+
+protected:
+    friend class CSettingsDialog;
+    virtual void OnAttached() {}
+    virtual void OnDetached() {}
+    // WM_COMMAND, WM_NOTIFY, WM_DRAWITEM or WM_CTLCOLOR* from this control; TRUE
+    // when handled, with the message's result in `result`.
+    virtual BOOL OnReflect(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) { return FALSE; }
+
+    HWND m_hWnd = nullptr;
+};
+
+// Which window a settings dialog enables again when it opens: its parent (the main
+// window), the parent of its parent (a sub-dialog of a settings dialog), or none.
+// Window class for settings dialog templates (CLASS statement) whose object needs
+// WM_CREATE (OnCreate).
+constexpr wchar_t kSettingsDialogClass[] = L"OrvalenSettings";
+
+enum class EnablesMainWindow { Parent, ParentsParent, None };
+
+class CSettingsDialog : public CDialog {
+public:
+    CSettingsDialog(UINT templateId, HWND parent, EnablesMainWindow enables = EnablesMainWindow::Parent);
+
+    // Takes the controls into the fields (save) or gives the fields to the controls.
+    // False when a field could not be taken (its message has been shown).
+    bool UpdateData(bool save = true);
+    void AttachControl(int id, CControl& control);
+
+    // Control helpers.
+    void SetItemText(int id, const std::wstring& text);
+    std::wstring GetItemText(int id) const;
+    void EnableItem(int id, bool enable);
+    void LimitText(int id, int characters);
+    void SetSpinRange(int id, int lower, int upper);
+    void SetSpinPos(int id, int pos);
+    int GetSpinPos(int id) const;
+    void SetButtonIcon(int id, UINT iconId);  // a 16x16 icon resource beside the text
+    void AddToolTip(int id, const std::wstring& text);
+    void ShowBalloon(int editId, const std::wstring& title, const std::wstring& text);
+    void CenterOnParent();
+    void RedrawAll();
+
+    HICON m_hIcon = nullptr;  // the program icon 128, shared
+
+protected:
+    virtual void DoDataExchange(CDataExchange& dx) {}
+    // WM_NOTIFY from a control that has no object of its own; TRUE when handled.
+    virtual BOOL OnNotify(int id, NMHDR* header, LRESULT& result) { return FALSE; }
+    virtual void OnDestroy() {}
+
+    INT_PTR DialogProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // Enables the main window and sets the dialog icon; derived dialogs call it first.
+    BOOL OnInitDialog() override;
+
+    CToolTips m_ToolTip;
+    CEditBalloon m_balloon;
+
+private:
+    CControl* ControlOf(HWND hwnd) const;
+    BOOL Reflect(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
+    bool PaintIconic();
+    void DetachControls();
+
+    EnablesMainWindow m_enables;
+    std::vector<CControl*> m_controls;
+};
+
+}  // namespace fw
