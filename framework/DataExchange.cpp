@@ -32,20 +32,27 @@ void CDataExchange::Fail(int id, const wchar_t* message) {
     if (HWND control = Item(id)) SetFocus(control);
 }
 
+namespace {
+// Only a changed text is written: the caret stays where the user left it.
+void SetTextIfChanged(HWND control, const std::wstring& text) {
+    if (GetWindowTextString(control) != text) SetWindowTextW(control, text.c_str());
+}
+}  // namespace
+
 void CDataExchange::Text(int id, std::wstring& value) {
     HWND control = Item(id);
     if (!control) return;
     if (m_bSave)
         value = GetWindowTextString(control);
     else
-        SetWindowTextW(control, value.c_str());
+        SetTextIfChanged(control, value);
 }
 
 void CDataExchange::Unsigned(int id, UINT& value) {
     HWND control = Item(id);
     if (!control) return;
     if (!m_bSave) {
-        SetWindowTextW(control, std::to_wstring(value).c_str());
+        SetTextIfChanged(control, std::to_wstring(value));
         return;
     }
     UINT number = 0;
@@ -62,6 +69,12 @@ void CDataExchange::Check(int id, int& value) {
         value = static_cast<int>(SendMessageW(control, BM_GETCHECK, 0, 0));
     else
         SendMessageW(control, BM_SETCHECK, value, 0);
+}
+
+void CDataExchange::Check(int id, UINT& value) {
+    int state = static_cast<int>(value);
+    Check(id, state);
+    value = static_cast<UINT>(state);
 }
 
 namespace {
@@ -111,7 +124,7 @@ void CDataExchange::ComboText(int id, std::wstring& value) {
     } else if (list) {
         SendMessageW(control, CB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(value.c_str()));
     } else {
-        SetWindowTextW(control, value.c_str());
+        SetTextIfChanged(control, value);
     }
 }
 

@@ -28,6 +28,7 @@ public:
     void Unsigned(int id, UINT& value);
     // A check box: BST_UNCHECKED, BST_CHECKED or BST_INDETERMINATE.
     void Check(int id, int& value);
+    void Check(int id, UINT& value);
     // A group of radio buttons from firstId on (the group the template starts there):
     // the index of the checked one, -1 when none is.
     void Radio(int firstId, int& value);

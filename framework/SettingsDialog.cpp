@@ -25,7 +25,10 @@ CSettingsDialog::CSettingsDialog(UINT templateId, HWND parent, EnablesMainWindow
 bool CSettingsDialog::UpdateData(bool save) {
     if (!m_hWnd) return false;
     CDataExchange dx(*this, save);
+    const bool wasGivingBack = m_bGivingBack;
+    m_bGivingBack = m_bGivingBack || !save;
     DoDataExchange(dx);
+    m_bGivingBack = wasGivingBack;
     return dx.Succeeded();
 }
 
@@ -52,12 +55,12 @@ CControl* CSettingsDialog::ControlOf(HWND hwnd) const {
     return nullptr;
 }
 
-BOOL CSettingsDialog::Reflect(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+INT_PTR CSettingsDialog::Reflect(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     CControl* control = ControlOf(hwnd);
     LRESULT result = 0;
     if (!control || !control->OnReflect(message, wParam, lParam, result)) return FALSE;
     // WM_CTLCOLOR* answer with the brush itself; the others through the message result.
-    if (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC) return static_cast<BOOL>(result);
+    if (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC) return static_cast<INT_PTR>(result);
     SetMsgResult(result);
     return TRUE;
 }
@@ -149,6 +152,7 @@ bool CSettingsDialog::PaintIconic() {
 INT_PTR CSettingsDialog::DialogProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_COMMAND:
+        if (m_bGivingBack && (HIWORD(wParam) == EN_CHANGE || HIWORD(wParam) == EN_UPDATE)) return TRUE;
         if (lParam && Reflect(reinterpret_cast<HWND>(lParam), message, wParam, lParam)) return TRUE;
         break;
     case WM_NOTIFY: {

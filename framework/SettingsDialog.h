@@ -43,7 +43,9 @@ public:
     CSettingsDialog(UINT templateId, HWND parent, EnablesMainWindow enables = EnablesMainWindow::Parent);
 
     // Takes the controls into the fields (save) or gives the fields to the controls.
-    // False when a field could not be taken (its message has been shown).
+    // False when a field could not be taken (its message has been shown). While the
+    // fields are given back, the edits' change notifications that this causes are not
+    // passed on: handlers see only what the user (or a program acting as one) typed.
     bool UpdateData(bool save = true);
     void AttachControl(int id, CControl& control);
 
@@ -78,11 +80,12 @@ protected:
 
 private:
     CControl* ControlOf(HWND hwnd) const;
-    BOOL Reflect(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
+    INT_PTR Reflect(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
     bool PaintIconic();
     void DetachControls();
 
     EnablesMainWindow m_enables;
+    bool m_bGivingBack = false;
     std::vector<CControl*> m_controls;
 };
 

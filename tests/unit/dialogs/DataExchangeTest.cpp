@@ -16,8 +16,13 @@ public:
     ProbeDialog() : CSettingsDialog(IDD_MONITOR_DIALOG, nullptr) {}
     std::function<void(fw::CDataExchange&)> exchange;
     std::function<void()> body;
+    int editChanges = 0;  // EN_CHANGE notifications that reached the dialog
 
 protected:
+    BOOL OnCommand(WORD id, WORD code, HWND control) override {
+        if (code == EN_CHANGE) ++editChanges;
+        return CSettingsDialog::OnCommand(id, code, control);
+    }
     void DoDataExchange(fw::CDataExchange& dx) override { exchange(dx); }
     BOOL OnInitDialog() override {
         CSettingsDialog::OnInitDialog();
@@ -77,12 +82,17 @@ TEST(DataExchange, UnsignedFieldsKeepTheirValueAndTellTheUserOnce) {
             auto shown = boxes.Take();
             EXPECT_EQ(shown, c.ok ? std::vector<std::wstring>{} : std::vector<std::wstring>{kNotANumber}) << c.portText;
         }
-        // Giving the fields back writes them in decimal.
+        // Giving the fields back writes them in decimal, without telling the dialog that
+        // its edits changed; the user's typing still does.
         port = 65535;
+        dlg.editChanges = 0;
         dlg.UpdateData(false);
         wchar_t text[16] = {};
         GetDlgItemTextW(dlg.m_hWnd, IDC_MON_PORT, text, 16);
         EXPECT_STREQ(text, L"65535");
+        EXPECT_EQ(dlg.editChanges, 0);
+        SetDlgItemTextW(dlg.m_hWnd, IDC_MON_PORT, L"1");
+        EXPECT_EQ(dlg.editChanges, 1);
     };
     ASSERT_EQ(dlg.DoModal(), IDOK);
 }

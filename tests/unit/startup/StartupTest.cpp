@@ -90,16 +90,17 @@ void SendHelp(HWND window) {
 
 }  // namespace
 
-TEST(HelpCommand, HelpAndCommandsNoWindowHandledReachTheApplicationOnce) {
+TEST(HelpCommand, HelpReachesTheApplicationOnceControlNotificationsStayInTheWindow) {
     CRecordingApp app;
     CProbeDialog dialog([](HWND window) {
         SendHelp(window);
-        SendMessageW(window, WM_COMMAND, MAKEWPARAM(4321, 0), 0);
+        SendMessageW(window, WM_COMMAND, MAKEWPARAM(4321, BN_CLICKED), 0);  // a control's notification
+        SendMessageW(window, WM_COMMAND, MAKEWPARAM(ID_HELP, 0), 0);
         SendMessageW(window, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);  // the window's own
     });
     app.m_pMainWnd = &dialog;
     dialog.DoModal();
-    EXPECT_EQ(app.m_commands, (std::vector<WORD>{ID_HELP, 4321}));
+    EXPECT_EQ(app.m_commands, (std::vector<WORD>{ID_HELP, ID_HELP}));
 }
 
 TEST(HelpCommand, HelpInAnotherWindowGoesThroughTheMainWindow) {
