@@ -7,6 +7,7 @@
 #include "app/Instances.h"
 #include "app/MainDlg.h"
 #include "framework/AppMessage.h"
+#include "framework/StringUtil.h"
 #include "model/Messages.h"
 #include "resource.h"
 
@@ -28,9 +29,7 @@ BOOL CMainApp::InitInstance() {
     }
     // The mutex stays owned until the process ends.
 
-    wchar_t path[MAX_PATH] = {};
-    GetModuleFileNameW(nullptr, path, MAX_PATH);
-    m_pszHelpFilePath = HelpFilePathFor(path);
+    m_pszHelpFilePath = HelpFilePathFor(fw::ProgramPath());
 
     WSADATA wsa;
     if (WSAStartup(MAKEWORD(2, 2), &wsa) != 0) {

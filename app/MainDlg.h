@@ -16,6 +16,7 @@
 #include "model/IniFile.h"
 #include "model/MainConfig.h"
 #include "model/MonitorRecord.h"
+#include "resource.h"
 
 // One command of the user's own box menu.
 struct CustomMenuItem {
@@ -27,9 +28,15 @@ struct CustomMenuItem {
 constexpr int kCustomMenuItems = 7;
 
 // Icon resources shown as menu item images (tray menu, box menu, z-order mark).
-constexpr std::array<UINT, 31> kMenuIconIds = {287, 289, 305, 290, 304, 205, 302, 294, 295, 296, 307,
-                                               306, 286, 291, 297, 298, 299, 300, 301, 303, 308, 309,
-                                               310, 311, 312, 313, 318, 319, 320, 211, 293};
+constexpr std::array<UINT, 31> kMenuIconIds = {
+    IDI_MENU_ABOUT,          IDI_MENU_HELP,         IDI_MENU_RESET_POSITION, IDI_MENU_SHOW,
+    IDI_MENU_ALL_NOTIF,      IDI_BUTTON_TEST_SOUND, IDI_MENU_MESSAGE_BOXES,  IDI_MENU_ENABLE_ALL,
+    IDI_MENU_DISABLE_ALL,    IDI_MENU_LOGS,         IDI_MENU_BACKUP_CONFIG,  IDI_MENU_RESTORE_CONFIG,
+    IDI_MENU_OPTIONS,        IDI_MENU_QUIT,         IDI_MENU_ADD_MONITOR,    IDI_MENU_EDIT_MONITOR,
+    IDI_MENU_DELETE_MONITOR, IDI_MENU_CUSTOMIZE,    IDI_MENU_DUPLICATE,      IDI_MENU_USER_COMMAND,
+    IDI_MENU_MOVE_DOWN,      IDI_MENU_MOVE_LEFT,    IDI_MENU_MOVE_RIGHT,     IDI_MENU_MOVE_UP,
+    IDI_MENU_TRACE_ROUTE,    IDI_MENU_WEB,          IDI_MENU_REMOTE_DESKTOP, IDI_MENU_SHARES,
+    IDI_MENU_FTP,            IDI_SEND_MESSAGE,      IDI_MENU_MODE_MARK};
 
 class CMainDlg : public fw::CDialog, public MainSettings {
 public:

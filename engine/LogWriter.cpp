@@ -3,6 +3,7 @@
 #include <memory>
 #include <shlwapi.h>
 
+#include "framework/AppMessage.h"
 #include "framework/Handle.h"
 #include "framework/StringUtil.h"
 #include "framework/TimeText.h"
@@ -40,14 +41,6 @@ private:
     bool m_owned = false;
 };
 
-std::wstring SystemTextOf(DWORD code) {
-    // Inserts are left as they stand: no arguments go with a log's codes.
-    wchar_t buffer[2024];
-    DWORD n = FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_MAX_WIDTH_MASK | FORMAT_MESSAGE_IGNORE_INSERTS,
-                             nullptr, code, 0, buffer, 2024, nullptr);
-    return std::wstring(buffer, n);
-}
-
 // The platform's text of an ICMP status, or empty. Bound at run time: Wine's is a
 // stub that aborts the process, so it is never called there.
 std::wstring IpStatusTextOf(DWORD ipStatus) {
@@ -59,7 +52,7 @@ std::wstring IpStatusTextOf(DWORD ipStatus) {
     wchar_t buffer[2024] = {};
     DWORD size = 2023;
     if (fn(ipStatus, buffer, &size) != NO_ERROR) return std::wstring();
-    return std::wstring(buffer);
+    return fw::TrimLineEnd(buffer);
 }
 
 HANDLE OpenForAppend(const std::wstring& file) {
@@ -76,7 +69,7 @@ HANDLE OpenForAppend(const std::wstring& file) {
 
 std::wstring LogErrorText(const LogEntry& entry, bool runningOnWine) {
     std::wstring text = (entry.error >= 12001 && entry.error <= 12156) ? GetWinInetErrorText(entry.error)
-                                                                        : SystemTextOf(entry.error);
+                                                                        : fw::MessageTableText(entry.error, nullptr, true);
     if (entry.error == 11050) text = L"General Failure";
     if (!runningOnWine && HasIpStatusText(entry)) {
         std::wstring ipText = IpStatusTextOf(entry.ipStatus);

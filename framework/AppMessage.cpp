@@ -2,12 +2,12 @@
 
 #include <vector>
 
+#include "framework/StringUtil.h"
+
 namespace fw {
 
 std::wstring AppTitle() {
-    wchar_t path[MAX_PATH] = {};
-    DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring file(path, n);
+    std::wstring file = ProgramPath();
     size_t slash = file.find_last_of(L"\\/");
     if (slash != std::wstring::npos) file.erase(0, slash + 1);
     size_t dot = file.find_last_of(L'.');
@@ -38,18 +38,20 @@ int AppMessageBox(UINT stringId, UINT type) {
     return AppMessageBox(LoadStringResource(stringId), type);
 }
 
-std::wstring SystemErrorText(DWORD code) {
-    // System texts are a line or two; a longer one is cut, never overrun.
-    wchar_t buffer[2048];
-    DWORD n = FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0,
-                             buffer, static_cast<DWORD>(sizeof(buffer) / sizeof(buffer[0])), nullptr);
-    std::wstring text(buffer, n);
+std::wstring MessageTableText(DWORD code, HMODULE module, bool oneLine) {
+    wchar_t* text = nullptr;
+    // Inserts are left as they stand: no arguments go with an error code.
+    DWORD flags = (module ? FORMAT_MESSAGE_FROM_HMODULE : FORMAT_MESSAGE_FROM_SYSTEM) |
+                  FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_IGNORE_INSERTS |
+                  (oneLine ? FORMAT_MESSAGE_MAX_WIDTH_MASK : 0);
+    DWORD n = FormatMessageW(flags, module, code, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    std::wstring result = (n > 0 && text) ? std::wstring(text, n) : std::wstring();
+    if (text) LocalFree(text);
     // Texts end with a line break, some with a blank before it: neither belongs in a line.
-    while (!text.empty() && (text.back() == L'\n' || text.back() == L'\r' || text.back() == L' ' ||
-                             text.back() == L'\t'))
-        text.pop_back();
-    return text;
+    return TrimLineEnd(result);
 }
+
+std::wstring SystemErrorText(DWORD code) { return MessageTableText(code); }
 
 std::wstring LoadStringResource(UINT id) {
     const wchar_t* text = nullptr;

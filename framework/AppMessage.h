@@ -18,8 +18,12 @@ int AppMessageBox(UINT stringId, UINT type = MB_OK);
 // icon with OK or OK/Cancel and the question icon with Yes/No or Yes/No/Cancel.
 UINT WithDefaultIcon(UINT type);
 
-// The system message-table text of an error code, without the trailing line break;
-// empty when the system has none.
+// The message-table text of a code: the system's, or the given module's (it must be
+// loaded already). Its trailing blanks and line breaks are removed; oneLine also turns
+// its inner line breaks into blanks (log lines). Empty when there is none. The one way
+// the program asks for a system or WinINet text.
+std::wstring MessageTableText(DWORD code, HMODULE module = nullptr, bool oneLine = false);
+// The system's text of an error code (MessageTableText).
 std::wstring SystemErrorText(DWORD code);
 
 // A string resource of this program.

@@ -81,4 +81,22 @@ std::wstring GetWindowTextString(HWND hwnd) {
     return std::wstring(buffer.data(), static_cast<size_t>(got > 0 ? got : 0));
 }
 
+std::wstring TrimLineEnd(std::wstring text) {
+    while (!text.empty() && (text.back() == L' ' || text.back() == L'\t' || text.back() == L'\r' || text.back() == L'\n'))
+        text.pop_back();
+    return text;
+}
+
+std::wstring ProgramPath() {
+    std::wstring buffer(MAX_PATH, L'\0');
+    for (;;) {
+        DWORD n = GetModuleFileNameW(nullptr, &buffer[0], static_cast<DWORD>(buffer.size()));
+        if (n == 0) return std::wstring();
+        if (n < buffer.size()) return buffer.substr(0, n);
+        // Cut to fit: a longer buffer holds the whole path (at most 32767 characters).
+        if (buffer.size() >= 32768) return std::wstring();
+        buffer.resize(buffer.size() * 2);
+    }
+}
+
 }  // namespace fw

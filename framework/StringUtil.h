@@ -19,4 +19,10 @@ std::string ToNarrow(const std::wstring& text, UINT codePage = CP_ACP);
 // The text of a window or control.
 std::wstring GetWindowTextString(HWND hwnd);
 
+// The text without its trailing blanks, tabs and line breaks.
+std::wstring TrimLineEnd(std::wstring text);
+
+// The full path of the running program file; empty when the platform gives none.
+std::wstring ProgramPath();
+
 }  // namespace fw

@@ -4,7 +4,11 @@
 #include "model/NumberText.h"
 
 namespace {
-constexpr DWORD kBufferChars = 256;
+// Values are cut to 255 characters, as the profile calls' classic 256-character buffer
+// gives them. The platform is read with more room, so that a value it stored with our
+// protective quotes (two characters more) arrives whole before the cut.
+constexpr size_t kValueChars = 255;
+constexpr DWORD kReadChars = 4096;
 }
 
 CIniFile::CIniFile() = default;
@@ -45,6 +49,9 @@ BOOL CIniFile::WriteRaw(const std::wstring& section, const std::wstring& key, co
 }
 
 BOOL CIniFile::WriteString(std::wstring section, std::wstring key, std::wstring value) {
+    // A line break would start a new line in the file: a key or a section of its own.
+    for (wchar_t& c : value)
+        if (c == L'\r' || c == L'\n') c = L' ';
     return WriteRaw(section, key, QuoteForProfile(value));
 }
 
@@ -58,15 +65,11 @@ BOOL CIniFile::WriteULong(std::wstring section, std::wstring key, uint32_t value
 
 bool CIniFile::ReadRaw(const std::wstring& section, const std::wstring& key, const std::wstring& defaultText,
                        std::wstring& text) {
-    wchar_t buffer[kBufferChars] = {};
-    DWORD n = GetPrivateProfileStringW(section.c_str(), key.c_str(), defaultText.c_str(), buffer, kBufferChars,
+    std::wstring buffer(kReadChars, L'\0');
+    DWORD n = GetPrivateProfileStringW(section.c_str(), key.c_str(), defaultText.c_str(), &buffer[0], kReadChars,
                                        m_strPath.c_str());
-    if (n == 0) {
-        text.clear();
-        return false;
-    }
-    text.assign(buffer, n < kBufferChars ? n : kBufferChars - 1);
-    return true;
+    text.assign(buffer, 0, n < kValueChars ? n : kValueChars);
+    return n != 0;
 }
 
 int32_t CIniFile::ReadInt(std::wstring section, std::wstring key, int32_t defaultValue) {

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "framework/AppMessage.h"
 #include "framework/StringUtil.h"
 
 BOOL IsVistaOrLater() {
@@ -55,89 +56,13 @@ std::wstring RightThree(const std::wstring& text) {
 std::wstring GetWinInetErrorText(DWORD code) {
     // Only a module already loaded is asked: this runs on workers and must not load one.
     HMODULE wininet = GetModuleHandleW(L"WinINet.dll");
-    if (wininet) {
-        wchar_t* text = nullptr;
-        // Inserts are ignored: there are no arguments to put in them.
-        DWORD length = FormatMessageW(FORMAT_MESSAGE_FROM_HMODULE | FORMAT_MESSAGE_ALLOCATE_BUFFER |
-                                          FORMAT_MESSAGE_IGNORE_INSERTS | FORMAT_MESSAGE_MAX_WIDTH_MASK,
-                                      wininet, code, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
-        if (length > 0 && text) {
-            std::wstring message(text, length);
-            LocalFree(text);
-            return message;
-        }
-        if (text) LocalFree(text);
-    }
-    return fw::Format(L"%lu", static_cast<unsigned long>(code));
+    std::wstring text = wininet ? fw::MessageTableText(code, wininet, true) : std::wstring();
+    return text.empty() ? fw::Format(L"%lu", static_cast<unsigned long>(code)) : text;
 }
-
-namespace {
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsScanSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
-
-// The port after "]:" read as an unsigned decimal number the way scanf's "%u" reads it
-// (white space, an optional sign, digits). False when a number is there but is no
-// port (above 65535, or negative); `present` tells whether there was a number.
-bool ReadBracketPort(const std::string& url, size_t pos, bool& present, UINT& port) {
-    present = false;
-    while (pos < url.size() && IsScanSpace(url[pos])) ++pos;
-    bool negative = false;
-    if (pos < url.size() && (url[pos] == '+' || url[pos] == '-')) negative = url[pos++] == '-';
-    if (pos >= url.size() || !IsDigit(url[pos])) return true;
-    uint32_t value = 0;
-    for (; pos < url.size() && IsDigit(url[pos]); ++pos) {
-        value = value * 10 + static_cast<uint32_t>(url[pos] - '0');
-        if (value > 65535) return false;
-    }
-    if (negative && value != 0) return false;
-    present = true;
-    port = value;
-    return true;
-}
-
-}  // namespace
-
-BOOL ParseIPv6Url(const std::string& url, std::string& host, UINT& port) {
-    static const std::string kPrefix = "http://[";
-    if (url.compare(0, kPrefix.size(), kPrefix) != 0) return FALSE;
-    size_t close = url.find(']', kPrefix.size());
-    if (close == std::string::npos) return FALSE;
-    std::string address = url.substr(kPrefix.size(), close - kPrefix.size());
-    // A longer host would have to be cut, naming another address.
-    if (address.empty() || address.size() > kMaxIPv6UrlHost) return FALSE;
-    if (address.find('\0') != std::string::npos) return FALSE;
-
-    UINT parsedPort = 80;
-    if (close + 1 < url.size() && url[close + 1] == ':') {
-        bool present = false;
-        UINT given = 0;
-        if (!ReadBracketPort(url, close + 2, present, given)) return FALSE;
-        if (present) parsedPort = given;
-    }
-    host = address;
-    port = parsedPort;
-    return TRUE;
-}
-
-namespace {
-
-std::wstring RunningProgramPath() {
-    std::vector<wchar_t> buffer(2048);
-    for (;;) {
-        DWORD n = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
-        if (n == 0) return std::wstring();
-        if (n < buffer.size()) return std::wstring(buffer.data(), n);
-        if (buffer.size() >= 32768) return std::wstring();
-        buffer.resize(buffer.size() * 2);
-    }
-}
-
-}  // namespace
 
 BOOL GetFileVersion(DWORD& major, DWORD& minor, DWORD& build, DWORD& revision) {
     major = minor = build = revision = 0;
-    std::wstring path = RunningProgramPath();
+    std::wstring path = fw::ProgramPath();
     if (path.empty()) return FALSE;
     DWORD ignored = 0;
     DWORD size = GetFileVersionInfoSizeW(path.c_str(), &ignored);

@@ -28,17 +28,6 @@ std::wstring RightThree(const std::wstring& text);
 // is not loaded in this process or has no message for it.
 std::wstring GetWinInetErrorText(DWORD code);
 
-// Longest host ParseIPv6Url gives (the address between the brackets).
-constexpr size_t kMaxIPv6UrlHost = 99;
-
-// Parses an 8-bit http URL whose host is an IPv6 address in square brackets:
-// "http://[addr]", "http://[addr]/path", "http://[addr]:port/path". The scheme must be
-// "http://" in lower case at the very start. On TRUE, host is the text between the
-// brackets (1..99 characters) and port the number after "]:" (80 when none is given,
-// also when what follows "]:" is no number). FALSE for a host longer than 99
-// characters or a port above 65535; port is left unchanged on FALSE.
-BOOL ParseIPv6Url(const std::string& url, std::string& host, UINT& port);
-
 // The running program file's version (its VERSIONINFO). FALSE, with all four zero,
 // when the file carries no readable version.
 BOOL GetFileVersion(DWORD& major, DWORD& minor, DWORD& build, DWORD& revision);

@@ -1,9 +1,9 @@
 #include "model/UrlParser.h"
 
+#include <cstdint>
 #include <cwctype>
 
 #include "framework/StringUtil.h"
-#include "model/SharedRoutines.h"
 
 namespace {
 
@@ -133,4 +133,54 @@ bool SplitUrlAddress(const std::wstring& address, UINT ipVersion, std::wstring& 
     host = fw::ToWide(ipv6Host);
     port = ipv6Port;
     return true;
+}
+
+namespace {
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsScanSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+
+// The port after "]:" read as an unsigned decimal number the way scanf's "%u" reads it
+// (white space, an optional sign, digits). False when a number is there but is no
+// port (0, above 65535, or negative); `present` tells whether there was a number.
+bool ReadBracketPort(const std::string& url, size_t pos, bool& present, UINT& port) {
+    present = false;
+    while (pos < url.size() && IsScanSpace(url[pos])) ++pos;
+    bool negative = false;
+    if (pos < url.size() && (url[pos] == '+' || url[pos] == '-')) negative = url[pos++] == '-';
+    if (pos >= url.size() || !IsDigit(url[pos])) return true;
+    uint32_t value = 0;
+    for (; pos < url.size() && IsDigit(url[pos]); ++pos) {
+        value = value * 10 + static_cast<uint32_t>(url[pos] - '0');
+        if (value > 65535) return false;
+    }
+    // Port 0 is no port either: refused as by every other path.
+    if (negative || value == 0) return false;
+    present = true;
+    port = value;
+    return true;
+}
+
+}  // namespace
+
+BOOL ParseIPv6Url(const std::string& url, std::string& host, UINT& port) {
+    static const std::string kPrefix = "http://[";
+    if (url.compare(0, kPrefix.size(), kPrefix) != 0) return FALSE;
+    size_t close = url.find(']', kPrefix.size());
+    if (close == std::string::npos) return FALSE;
+    std::string address = url.substr(kPrefix.size(), close - kPrefix.size());
+    // A longer host would have to be cut, naming another address.
+    if (address.empty() || address.size() > kMaxIPv6UrlHost) return FALSE;
+    if (address.find('\0') != std::string::npos) return FALSE;
+
+    UINT parsedPort = 80;
+    if (close + 1 < url.size() && url[close + 1] == ':') {
+        bool present = false;
+        UINT given = 0;
+        if (!ReadBracketPort(url, close + 2, present, given)) return FALSE;
+        if (present) parsedPort = given;
+    }
+    host = address;
+    port = parsedPort;
+    return TRUE;
 }

@@ -15,6 +15,17 @@ struct HttpUrl {
     std::wstring object = L"/";  // path and query after the host and port, without the fragment
 };
 
+// Longest host ParseIPv6Url gives (the address between the brackets).
+constexpr size_t kMaxIPv6UrlHost = 99;
+
+// Parses an 8-bit http URL whose host is an IPv6 address in square brackets:
+// "http://[addr]", "http://[addr]/path", "http://[addr]:port/path". The scheme must be
+// "http://" in lower case at the very start. On TRUE, host is the text between the
+// brackets (1..99 characters) and port the number after "]:" (80 when none is given,
+// also when what follows "]:" is no number). FALSE for a host longer than 99
+// characters or a port of 0 or above 65535; port is left unchanged on FALSE.
+BOOL ParseIPv6Url(const std::string& url, std::string& host, UINT& port);
+
 // True when the text starts with "http://" or "https://" in any letter case.
 bool HasHttpScheme(const std::wstring& text);
 

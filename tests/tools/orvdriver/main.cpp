@@ -94,6 +94,8 @@ void PrintErrorText(DWORD code) {
     std::wstring oneLine;
     for (DWORD i = 0; i < n; ++i)
         if (text[i] != L'\r' && text[i] != L'\n') oneLine += text[i];
+    // A log line's text ends with neither a blank nor a line break.
+    while (!oneLine.empty() && (oneLine.back() == L' ' || oneLine.back() == L'\t')) oneLine.pop_back();
     wprintf(L"[%ls]\n", oneLine.c_str());
 }
 

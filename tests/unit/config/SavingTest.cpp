@@ -162,9 +162,14 @@ TEST(OnOptionsApplied, TakesTheValuesIntoForceAndWritesTheTwentyKeysInOrder) {
     EXPECT_EQ(strip.XBox, values.XBox);
     EXPECT_EQ(g_dwTimeOut.load(), values.TimeOut);
     EXPECT_EQ(g_nLogFileType.load(), 1);
-    EXPECT_EQ(CSharedSettings::Get().LogDir(), values.LogDir);
-    EXPECT_EQ(CSharedSettings::Get().TextSpeechTextError(), values.TextSpeechTextError);
-    EXPECT_EQ(CSharedSettings::Get().EnableLog.load(), values.EnableLog);
+    const CSharedSettings& shared = CSharedSettings::Get();
+    EXPECT_EQ(shared.LogDir(), values.LogDir);
+    EXPECT_EQ(shared.CustomSoundPathError(), values.CustomSoundPathError);
+    EXPECT_EQ(shared.TextSpeechTextError(), values.TextSpeechTextError);
+    EXPECT_EQ(shared.EnableLog.load(), values.EnableLog);
+    EXPECT_EQ(shared.LogEveryCheck.load(), values.LogEveryCheck);
+    EXPECT_EQ(shared.CustomSoundError.load(), values.CustomSoundError);
+    EXPECT_EQ(shared.TextSpeechSoundError.load(), values.TextSpeechSoundError);
     // Window kept (fitted to the new box size), taskbar button switched: hidden, shown again.
     RECT rect = {};
     GetWindowRect(strip.m_hWnd, &rect);

@@ -1,96 +1,111 @@
+// The one table of URL parsing: what ParseHttpUrl, ParseIPv6Url and a URL monitor's
+// SplitUrlAddress (IPv4 and IPv6 monitors) each make of an address. "-" is a refusal;
+// "?": not asked.
 #include <gtest/gtest.h>
 
+#include "framework/StringUtil.h"
 #include "model/UrlParser.h"
 
 namespace {
 
-struct UrlCase {
-    const wchar_t* text;
-    bool ok;
-    const wchar_t* host;
-    UINT port;
-    bool bracketed;
-    bool https;
-};
+std::wstring Http(const std::wstring& text) {
+    HttpUrl url;
+    url.host = L"unchanged";
+    if (!ParseHttpUrl(text, url)) return url.host == L"unchanged" ? L"-" : L"- but changed";
+    std::wstring out = fw::Format(L"%ls %u %ls", url.host.c_str(), url.port, url.object.c_str());
+    if (url.https) out += L" https";
+    if (url.bracketed) out += L" []";
+    if (!url.user.empty() || !url.password.empty()) out += L" " + url.user + L":" + url.password;
+    return out;
+}
+
+std::wstring V6(const std::wstring& text) {
+    std::string host;
+    UINT port = 12345;
+    if (!ParseIPv6Url(fw::ToNarrow(text), host, port)) return port == 12345 ? L"-" : L"- but port changed";
+    return fw::Format(L"%hs %u", host.c_str(), port);
+}
+
+std::wstring Split(const std::wstring& text, UINT ipVersion) {
+    std::wstring host = L"x";
+    UINT port = 1;
+    bool ok = SplitUrlAddress(text, ipVersion, host, port);
+    if (!ok) return host.empty() && port == 80 ? L"-" : L"- but not cleared";
+    return fw::Format(L"%ls %u", host.c_str(), port);
+}
 
 }  // namespace
 
-TEST(ParseHttpUrl, SplitsHostAndPort) {
-    const UrlCase cases[] = {
-        // Plain hosts.
-        {L"http://example.lan", true, L"example.lan", 80, false, false},
-        {L"http://example.lan/", true, L"example.lan", 80, false, false},
-        {L"http://example.lan:8080/status?x=1", true, L"example.lan", 8080, false, false},
-        {L"HTTP://Example.LAN:81", true, L"Example.LAN", 81, false, false},
-        {L"hTtP://127.0.0.1/index.html", true, L"127.0.0.1", 80, false, false},
-        {L"http://127.0.0.1:65535", true, L"127.0.0.1", 65535, false, false},
-        {L"http://127.0.0.1:1", true, L"127.0.0.1", 1, false, false},
-        {L"http://127.0.0.1:/", true, L"127.0.0.1", 80, false, false},     // empty port: default
-        {L"http://host?q=a:b", true, L"host", 80, false, false},
-        {L"http://host#frag", true, L"host", 80, false, false},
-        {L"http://user:pw@host:82/", true, L"host", 82, false, false},
-        {L"http://host/a@b:99", true, L"host", 80, false, false},          // "@" in the path
-        // https takes its own default port.
-        {L"https://secure.lan", true, L"secure.lan", 443, false, true},
-        {L"HTTPS://secure.lan:8443/x", true, L"secure.lan", 8443, false, true},
-        // Bracketed IPv6 hosts lose their brackets.
-        {L"http://[::1]", true, L"::1", 80, true, false},
-        {L"http://[::1]/status", true, L"::1", 80, true, false},
-        {L"http://[::1]:8080/status", true, L"::1", 8080, true, false},
-        {L"HTTP://[fe80::1]:8080", true, L"fe80::1", 8080, true, false},
-        {L"http://[fe80::1%4]/", true, L"fe80::1%4", 80, true, false},
-        {L"https://[::1]", true, L"::1", 443, true, true},
-        {L"http://[::1]:/", true, L"::1", 80, true, false},
-        // Refused.
-        {L"", false, L"", 0, false, false},
-        {L"example.lan", false, L"", 0, false, false},
-        {L"ftp://example.lan", false, L"", 0, false, false},
-        {L"http:/example.lan", false, L"", 0, false, false},
-        {L" http://example.lan", false, L"", 0, false, false},
-        {L"http://", false, L"", 0, false, false},
-        {L"http:///path", false, L"", 0, false, false},
-        {L"http://:80/", false, L"", 0, false, false},
-        {L"http://user@/", false, L"", 0, false, false},
-        {L"http://host:0", false, L"", 0, false, false},
-        {L"http://host:65536", false, L"", 0, false, false},
-        {L"http://host:99999", false, L"", 0, false, false},
-        {L"http://host:4294967376", false, L"", 0, false, false},  // would wrap to 80
-        {L"http://host:-1", false, L"", 0, false, false},
-        {L"http://host:+80", false, L"", 0, false, false},
-        {L"http://host:8x", false, L"", 0, false, false},
-        {L"http://ho st/", false, L"", 0, false, false},
-        {L"http://ho\\st/", false, L"", 0, false, false},
-        {L"http://host]/", false, L"", 0, false, false},
-        {L"http://[]", false, L"", 0, false, false},
-        {L"http://[]:80", false, L"", 0, false, false},
-        {L"http://[::1", false, L"", 0, false, false},
-        {L"http://[::1/x]", false, L"", 0, false, false},          // the path starts before "]"
-        {L"http://[::1]x/", false, L"", 0, false, false},
-        {L"http://[::1]:x", false, L"", 0, false, false},
-        {L"http://[::1]:65536", false, L"", 0, false, false},
-        {L"http://[::1]:0", false, L"", 0, false, false},
-        {L"http://[f\u00e9::1]", false, L"", 0, false, false},
+TEST(UrlParsing, EveryParserOnEveryAddress) {
+    const std::wstring a99(99, L'a');
+    const struct {
+        std::wstring text;
+        std::wstring http, v6, split4, split6;
+    } cases[] = {
+        {L"http://example.lan", L"example.lan 80 /", L"-", L"example.lan 80", L"example.lan 80"},
+        {L"http://example.lan:8080/s?x=1#f", L"example.lan 8080 /s?x=1", L"-", L"example.lan 8080", L"example.lan 8080"},
+        {L"HTTP://Example.LAN:81", L"Example.LAN 81 /", L"-", L"Example.LAN 81", L"Example.LAN 81"},
+        {L"http://127.0.0.1:65535", L"127.0.0.1 65535 /", L"-", L"127.0.0.1 65535", L"127.0.0.1 65535"},
+        {L"http://127.0.0.1:1", L"127.0.0.1 1 /", L"-", L"127.0.0.1 1", L"?"},
+        {L"http://127.0.0.1:/", L"127.0.0.1 80 /", L"-", L"127.0.0.1 80", L"?"},
+        {L"http://host?q=a:b", L"host 80 /?q=a:b", L"-", L"?", L"?"},
+        {L"http://host#frag", L"host 80 /", L"-", L"?", L"?"},
+        {L"http://user:p:w@host:82/x", L"host 82 /x user:p:w", L"-", L"host 82", L"?"},
+        {L"http://user@host/", L"host 80 / user:", L"-", L"?", L"?"},
+        {L"http://host/a@b:99", L"host 80 /a@b:99", L"-", L"?", L"?"},
+        {L"https://secure.lan", L"secure.lan 443 / https", L"-", L"secure.lan 443", L"-"},
+        {L"HTTPS://secure.lan:8443/x", L"secure.lan 8443 /x https", L"-", L"secure.lan 8443", L"-"},
+        {L"http://[::1]", L"::1 80 / []", L"::1 80", L"::1 80", L"::1 80"},
+        {L"http://[::1]:8080/status", L"::1 8080 /status []", L"::1 8080", L"::1 8080", L"::1 8080"},
+        {L"HTTP://[fe80::1]:8080", L"fe80::1 8080 / []", L"-", L"fe80::1 8080", L"fe80::1 8080"},
+        {L"http://[fe80::1%4]/", L"fe80::1%4 80 / []", L"fe80::1%4 80", L"?", L"?"},
+        {L"https://[::1]", L"::1 443 / https []", L"-", L"::1 443", L"-"},
+        {L"http://[::1]:/", L"::1 80 / []", L"::1 80", L"?", L"?"},
+        {L"http://[::1]:080", L"::1 80 / []", L"::1 80", L"?", L"?"},
+        {L"http://[::1]?q=]", L"::1 80 /?q=] []", L"::1 80", L"?", L"?"},
+        // Only the bracketed-address parser takes these, so only an IPv6 monitor does.
+        {L"http://[::1]:x", L"-", L"::1 80", L"-", L"::1 80"},
+        {L"http://[::1]:8080x", L"-", L"::1 8080", L"-", L"::1 8080"},
+        {L"http://[::1]x/", L"-", L"::1 80", L"-", L"::1 80"},
+        {L"http://[" + a99 + L"]:81/", a99 + L" 81 / []", a99 + L" 81", L"?", L"?"},
+        // A port is 1..65535 on every path; a host is never cut.
+        {L"http://[::1]:0", L"-", L"-", L"-", L"-"},
+        {L"http://[::1]:-0", L"-", L"-", L"-", L"-"},
+        {L"http://[::1]:65536", L"-", L"-", L"-", L"-"},
+        {L"http://[::1]:4294967376", L"-", L"-", L"-", L"-"},  // would wrap to 80
+        {L"http://[::1]:-1", L"-", L"-", L"-", L"-"},
+        {L"http://host:0", L"-", L"-", L"-", L"-"},
+        {L"http://host:65536", L"-", L"-", L"-", L"-"},
+        {L"http://host:4294967376", L"-", L"-", L"-", L"-"},
+        {L"http://host:-1", L"-", L"-", L"-", L"-"},
+        {L"http://host:+80", L"-", L"-", L"-", L"-"},
+        {L"http://host:8x", L"-", L"-", L"-", L"-"},
+        {L"http://[" + a99 + L"b]:81/", L"-", L"-", L"-", L"-"},
+        // No URL.
+        {L"", L"-", L"-", L"-", L"-"},
+        {L"example.lan", L"-", L"-", L"-", L"-"},
+        {L"ftp://example.lan", L"-", L"-", L"-", L"-"},
+        {L"http:/example.lan", L"-", L"-", L"-", L"-"},
+        {L" http://[::1]", L"-", L"-", L"-", L"-"},
+        {L"http://", L"-", L"-", L"-", L"-"},
+        {L"http:///path", L"-", L"-", L"-", L"-"},
+        {L"http://:80/", L"-", L"-", L"-", L"-"},
+        {L"http://user@/", L"-", L"-", L"-", L"-"},
+        {L"http://ho st/", L"-", L"-", L"-", L"-"},
+        {L"http://ho\\st/", L"-", L"-", L"-", L"-"},
+        {L"http://host]/", L"-", L"-", L"-", L"-"},
+        {L"http://[]", L"-", L"-", L"-", L"-"},
+        {L"http://[]:80", L"-", L"-", L"-", L"-"},
+        {L"http://[::1", L"-", L"-", L"-", L"-"},
+        {L"http://[f\u00e9::1]", L"-", L"?", L"?", L"?"},
     };
     for (const auto& c : cases) {
-        HttpUrl url;
-        url.host = L"unchanged";
-        bool ok = ParseHttpUrl(c.text, url);
-        EXPECT_EQ(ok, c.ok) << c.text;
-        if (!c.ok) {
-            EXPECT_EQ(url.host, L"unchanged") << c.text;
-            continue;
-        }
-        EXPECT_EQ(url.host, c.host) << c.text;
-        EXPECT_EQ(url.port, c.port) << c.text;
-        EXPECT_EQ(url.bracketed, c.bracketed) << c.text;
-        EXPECT_EQ(url.https, c.https) << c.text;
+        EXPECT_EQ(Http(c.text), c.http) << c.text;
+        if (c.v6 != L"?") EXPECT_EQ(V6(c.text), c.v6) << c.text;
+        if (c.split4 != L"?") EXPECT_EQ(Split(c.text, 0), c.split4) << c.text;
+        if (c.split6 != L"?") EXPECT_EQ(Split(c.text, 1), c.split6) << c.text;
+        EXPECT_EQ(Split(c.text, 2), L"-") << c.text << ": IP version out of range";
     }
-}
-
-TEST(ParseHttpUrl, BracketedHostKeepsTheIPv6HostLimit) {
-    std::wstring host99(99, L'a');
-    HttpUrl url;
-    EXPECT_TRUE(ParseHttpUrl(L"http://[" + host99 + L"]:81/", url));
-    EXPECT_EQ(url.host, host99);
-    EXPECT_FALSE(ParseHttpUrl(L"http://[" + host99 + L"b]:81/", url));
+    for (const wchar_t* web : {L"http://", L"HTTPS://x", L"hTtP://x"}) EXPECT_TRUE(HasHttpScheme(web)) << web;
+    for (const wchar_t* other : {L"ftp://x", L"http:/x", L"httpx://x", L""}) EXPECT_FALSE(HasHttpScheme(other)) << other;
 }
