@@ -118,8 +118,8 @@ start_fixture() {
 # Waits until a window with exactly this title exists.
 wait_window() { drv wait-window "$1" "${2:-20000}" >/dev/null || fail "no window titled '$1'"; }
 
-# Waits until the Windows process ends; fails after the time-out.
-wait_exit() { drv wait-pid "$1" "${2:-20000}" >/dev/null || fail "process $1 did not end"; }
+# wait_exit PID [MS [WHAT]]: waits until the Windows process ends; fails after the time-out.
+wait_exit() { drv wait-pid "$1" "${2:-20000}" >/dev/null || fail "process $1 (${3:-Orvalen}) did not end"; }
 
 # Saves a screenshot of the whole Xvfb screen; prints its path.
 screenshot() {

@@ -13,7 +13,7 @@ for value in "" "$E2E_DIR/$(printf 'a%.0s' $(seq 1 240))"; do
     text="$(drv msgbox Orvalen 20000)" || fail "no message for APPDATA '$value'"
     [[ "$text" == *APPDATA* && "$text" == *"will close"* ]] || fail "unclear message: $text"
     drv msgbox-press Orvalen 1 >/dev/null
-    wait_exit "$LAST_PID"
+    wait_exit "$LAST_PID" 20000 "APPDATA '$value'"
     assert_eq "$(drv count "$TITLE")" "0" "strip windows without APPDATA"
 done
 [ ! -e "$E2E_DIR/Carrowmede" ] || fail "a data folder was made from a too long APPDATA"
@@ -31,7 +31,7 @@ expect_untouched() { [ -z "$(ls -A "$1")" ] || fail "$2 created: $(ls -A "$1")";
 hold_guard mutex
 untouched="$(new_appdata held)"
 start_orvalen "$untouched"
-wait_exit "$LAST_PID"
+wait_exit "$LAST_PID" 20000 "guard held"
 assert_eq "$(drv count "$TITLE")" "0" "windows while the guard is held elsewhere"
 expect_untouched "$untouched" "a start that found its guard held"
 release_guard
@@ -98,7 +98,7 @@ sleep 1
 [[ "$(drv state "$TITLE")" == *"iconic=1"* ]] || fail "window did not minimise"
 elsewhere="$(new_appdata second)"
 start_orvalen "$elsewhere"
-wait_exit "$LAST_PID"
+wait_exit "$LAST_PID" 20000 "second start"
 expect_untouched "$elsewhere" "a second start"
 sleep 1
 state="$(drv state "$TITLE")"
@@ -120,7 +120,7 @@ done
 # "/SECONDARY" is instance 0 (the switch is case-sensitive): it comes to the front again.
 [[ "$(drv state "$TITLE")" == *"foreground=0"* ]] || fail "instance 0 still in front"
 start_orvalen "$appdata" /SECONDARY
-wait_exit "$LAST_PID"
+wait_exit "$LAST_PID" 20000 "/SECONDARY"
 sleep 1
 [[ "$(drv state "$TITLE")" == *"foreground=1"* ]] || fail "instance 0 not brought to the front"
 
