@@ -8,6 +8,10 @@
 extern const wchar_t kDefaultPictureUp[];    // "1274607096_Desktop.ico"
 extern const wchar_t kDefaultPictureDown[];  // "1274607096_Desktop_bw.ico"
 
+// Writes each default picture that is missing from the Pictures folder (a path with a
+// trailing backslash) from its icon resource; an existing file is never replaced.
+void WriteMissingDefaultPictures(const std::wstring& picturesFolder);
+
 struct DataFolders {
     std::wstring company;      // <APPDATA>\Carrowmede
     std::wstring base;         // <APPDATA>\Carrowmede\Orvalen, no trailing backslash

@@ -68,23 +68,7 @@ CMainDlg::CMainDlg(HWND parent, int instance) : fw::CDialog(IDD_MAIN_DIALOG, par
 // threads were ended by OnDestroy.
 CMainDlg::~CMainDlg() = default;
 
-void CMainDlg::WriteDefaultPictures() {
-    struct DefaultPicture {
-        const wchar_t* name;
-        UINT iconId;
-    };
-    const DefaultPicture pictures[] = {{kDefaultPictureUp, IDI_DEFAULT_PICTURE},
-                                       {kDefaultPictureDown, IDI_DEFAULT_PICTURE_BW}};
-    for (const DefaultPicture& picture : pictures) {
-        std::wstring path = m_strPicturesFolder + picture.name;
-        // An existing picture is never replaced, whatever it holds.
-        if (GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES) continue;
-        fw::CIcon icon(LoadOwnedIcon(picture.iconId));
-        if (!icon) continue;
-        HICON icons[] = {icon};
-        SaveIconFile(path.c_str(), icons, 1);
-    }
-}
+void CMainDlg::WriteDefaultPictures() { WriteMissingDefaultPictures(m_strPicturesFolder); }
 
 void CMainDlg::CreateBoxFonts() {
     NONCLIENTMETRICSW metrics = {};
@@ -196,6 +180,9 @@ INT_PTR CMainDlg::DialogProc(UINT message, WPARAM wParam, LPARAM lParam) {
         return TRUE;
     case UM_CHECK_RESULT:
         SetMsgResult(OnCheckResult(wParam, lParam));
+        return TRUE;
+    case UM_MONITOR_APPLIED:
+        SetMsgResult(OnApplyMonitorProperties(wParam, lParam));
         return TRUE;
     case UM_GET_MAIN_DLG:
         SetMsgResult(OnGetMainDlg(wParam, lParam));

@@ -10,6 +10,7 @@
 #include <windows.h>
 
 #include "app/SystemTray.h"
+#include "dialogs/MonitorDialog.h"
 #include "framework/Dialog.h"
 #include "framework/GdiHandles.h"
 #include "model/IconBitmap.h"
@@ -59,6 +60,13 @@ public:
     // Layout, taskbar button, volume, first statuses and the monitoring threads.
     void ApplyLayoutAndStart();
 
+    // Monitors added and edited in the monitor dialog (box menu "Add Mon." after box
+    // m_nMenuBox, "Edit Mon." of box `box`, counted from 1), and the dialog's settings
+    // applied on its OK and on UM_MONITOR_APPLIED from its Apply. Returns 0.
+    void AddMonitor();
+    void EditMonitor(int box);
+    LRESULT OnApplyMonitorProperties(WPARAM wParam, LPARAM lParam);
+
     // Check results: from the monitoring threads through UM_CHECK_RESULT, and called
     // directly with status CHECKING or DISABLED and no result.
     LRESULT OnCheckResult(WPARAM wParam, LPARAM lParam);
@@ -86,6 +94,7 @@ public:
     SIZE m_sizeErrorIcon = {};
     SIZE m_sizeStateIcon = {};
     fw::CMenu m_menuTray;
+    CBoxPropertiesDlg m_dlgMonitor;
     fw::CFont m_fontNameSmall, m_fontInfoSmall, m_fontNameLarge, m_fontInfoLarge;
     int m_nCustomRows = 0;
 
@@ -125,6 +134,8 @@ private:
     void PlaceWindow();
     void ApplyTaskbarButton();
     void RedrawWholeWindow();
+    void PrepareMonitorDialog(bool addMode);
+    void RaiseAfterCancel();
 
     // Painting.
     void OnPaint();

@@ -60,7 +60,9 @@ void CEditBalloon::Show(HWND edit, const std::wstring& title, const std::wstring
     ti.lpszText = const_cast<LPWSTR>(m_text.c_str());
     SendMessageW(m_hTip, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
     SendMessageW(m_hTip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
-    SendMessageW(m_hTip, TTM_SETTITLEW, icon, reinterpret_cast<LPARAM>(m_title.c_str()));
+    // An empty title would still take a line of its own: no title then.
+    SendMessageW(m_hTip, TTM_SETTITLEW, icon,
+                 m_title.empty() && icon == TTI_NONE ? 0 : reinterpret_cast<LPARAM>(m_title.c_str()));
     RECT rc;
     GetWindowRect(edit, &rc);
     SendMessageW(m_hTip, TTM_TRACKPOSITION, 0, MAKELPARAM((rc.left + rc.right) / 2, rc.bottom - 2));
