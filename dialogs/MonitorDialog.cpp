@@ -1,0 +1,385 @@
+#include "dialogs/MonitorDialog.h"
+
+#include <commctrl.h>
+
+#include "app/DataFolders.h"
+#include "dialogs/MonitorDialogRules.h"
+#include "framework/AppMessage.h"
+#include "model/Messages.h"
+#include "model/MonitorTypes.h"
+#include "model/SettingKeys.h"
+#include "resource.h"
+
+namespace {
+// The method radios in template order, with their methods.
+const struct {
+    int id;
+    UINT method;
+} kMethodRadios[] = {{IDC_MON_PING, METHOD_PING}, {IDC_MON_URL, METHOD_URL}, {IDC_MON_TCP, METHOD_TCP}};
+
+// The look of a new monitor (also what Default sets).
+constexpr COLORREF kNewBoxColorUp = 0xFED1C5, kNewBoxColorDown = 0x797979, kNewTextColorUp = 0x000000,
+                   kNewTextColorDown = 0xFFFFFF;
+
+// The value after an up-down step: the notification reports the position before it.
+int StepResult(HWND spin, const NMUPDOWN& step) {
+    int low = 0, high = 0;
+    SendMessageW(spin, UDM_GETRANGE32, reinterpret_cast<WPARAM>(&low), reinterpret_cast<LPARAM>(&high));
+    if (low > high) std::swap(low, high);
+    const long long next = static_cast<long long>(step.iPos) + step.iDelta;
+    return static_cast<int>(next < low ? low : next > high ? high : next);
+}
+
+// Leading decimal digits of a typed count; 0 when there are none.
+UINT LeadingNumber(const std::wstring& text) {
+    unsigned long long value = 0;
+    for (wchar_t c : text) {
+        if (c < L'0' || c > L'9') break;
+        value = value * 10 + (c - L'0');
+        if (value > 0xFFFFFFFFull) return 0xFFFFFFFFu;
+    }
+    return static_cast<UINT>(value);
+}
+}  // namespace
+
+CBoxPropertiesDlg::CBoxPropertiesDlg(HWND parent) : CSettingsDialog(IDD_MONITOR_DIALOG, parent) {}
+
+void CBoxPropertiesDlg::LoadSettings(const MonitorSettings& from) {
+    CopySettingKeys(MonitorKeys(), from, static_cast<MonitorSettings&>(*this), kMonitorDialogKeys);
+    m_btnBoxColorUp.SetColor(BoxColorUp);
+    m_btnBoxColorDown.SetColor(BoxColorDown);
+    m_btnTextColorUp.SetColor(TextColorUp);
+    m_btnTextColorDown.SetColor(TextColorDown);
+}
+
+void CBoxPropertiesDlg::StoreSettings(MonitorSettings& to) const {
+    MonitorSettings mine = *this;
+    mine.BoxColorUp = m_btnBoxColorUp.GetColor();
+    mine.BoxColorDown = m_btnBoxColorDown.GetColor();
+    mine.TextColorUp = m_btnTextColorUp.GetColor();
+    mine.TextColorDown = m_btnTextColorDown.GetColor();
+    CopySettingKeys(MonitorKeys(), mine, to, kMonitorDialogKeys);
+}
+
+void CBoxPropertiesDlg::DoDataExchange(fw::CDataExchange& dx) {
+    dx.Text(IDC_MON_ADDRESS, IPorURLAddress);
+    dx.Text(IDC_MON_NAME, Name);
+    dx.Control(IDC_MON_BOX_UP_COLOR, m_btnBoxColorUp);
+    dx.Control(IDC_MON_BOX_DOWN_COLOR, m_btnBoxColorDown);
+    dx.Control(IDC_MON_TEXT_UP_COLOR, m_btnTextColorUp);
+    dx.Control(IDC_MON_TEXT_DOWN_COLOR, m_btnTextColorDown);
+    dx.Unsigned(IDC_MON_PORT, Port);
+    dx.Check(IDC_MON_SOUND_UP, m_bSoundUp);
+    dx.Check(IDC_MON_SOUND_DOWN, m_bSoundDown);
+    dx.Check(IDC_MON_MSGBOX_UP, m_bMsgBoxUp);
+    dx.Check(IDC_MON_MSGBOX_DOWN, m_bMsgBoxDown);
+    dx.Check(IDC_MON_MSGBOX_CLOSED, m_bMsgBoxClosed);
+    dx.Check(IDC_MON_SOUND_CLOSED, m_bSoundClosed);
+    UINT execFile = ExecFileCheck;
+    dx.Check(IDC_MON_EXEC_FILE, execFile);
+    ExecFileCheck = execFile;
+    dx.Check(IDC_MON_LOGGING, Logging);
+    dx.Text(IDC_MON_MSGBOX_COUNT, m_strMsgBoxCount);
+    dx.Text(IDC_MON_SOUND_COUNT, m_strSoundCount);
+    dx.Text(IDC_MON_PHRASE, Phrase);
+    dx.Unsigned(IDC_MON_INTERVAL, CheckInterval);
+    dx.Check(IDC_MON_MSGBOX_ERROR, m_bMsgBoxError);
+    dx.Check(IDC_MON_SOUND_ERROR, m_bSoundError);
+    dx.ComboText(IDC_MON_SKIN, m_strSkinName);
+}
+
+int CBoxPropertiesDlg::OnCreate(CREATESTRUCTW*) {
+    SetWindowTextW(m_hWnd, m_bAddMode ? L"Add Monitor" : L"Edit Monitor");
+    return 0;
+}
+
+BOOL CBoxPropertiesDlg::OnInitDialog() {
+    CSettingsDialog::OnInitDialog();
+    CenterOnParent();
+    LimitText(IDC_MON_ADDRESS, 250);
+    LimitText(IDC_MON_PORT, 5);
+    LimitText(IDC_MON_MSGBOX_COUNT, 3);
+    LimitText(IDC_MON_SOUND_COUNT, 3);
+    SetSpinRange(IDC_MON_MSGBOX_SPIN, 0, 999);
+    SetSpinPos(IDC_MON_MSGBOX_SPIN, nMSGB & 0xFFFF);
+    SetSpinRange(IDC_MON_INTERVAL_SPIN, 1, kIntervalMax);
+    SetSpinRange(IDC_MON_SOUND_SPIN, 0, 999);
+    SetSpinPos(IDC_MON_SOUND_SPIN, nPS & 0xFFFF);
+    // Skins are chosen from the list only.
+    if (HWND skinEdit = FindWindowExW(GetDlgItem(IDC_MON_SKIN), nullptr, L"Edit", nullptr))
+        SendMessageW(skinEdit, EM_SETREADONLY, TRUE, 0);
+    m_strMsgBoxCount = std::to_wstring(nMSGB);
+    m_strSoundCount = std::to_wstring(nPS);
+    EnableItem(IDC_MON_DELETE_SKIN, false);
+    // The preview always shows an 80x60 box, whatever the window's box size.
+    m_nPreviewWidth = 80;
+    m_nPreviewHeight = 60;
+
+    if (const MethodLook* look = MethodLookFor(CheckMethod)) {
+        for (const auto& radio : kMethodRadios) CheckDlgButton(m_hWnd, radio.id, radio.method == CheckMethod);
+        ApplyMethodLook(CheckMethod);
+        SetSpinRange(IDC_MON_INTERVAL_SPIN, static_cast<int>(look->intervalMin), kIntervalMax);
+    }
+    if (IPv == IPVER_4 || IPv == IPVER_6) {
+        CheckDlgButton(m_hWnd, IDC_MON_IPV4, IPv == IPVER_4);
+        CheckDlgButton(m_hWnd, IDC_MON_IPV6, IPv == IPVER_6);
+    }
+    if (CheckMethod == METHOD_URL) {
+        EnableItem(IDC_MON_IPV4, true);
+        EnableItem(IDC_MON_IPV6, true);
+    }
+    SetSpinPos(IDC_MON_INTERVAL_SPIN, static_cast<int>(CheckInterval));
+
+    AddToolTip(IDC_MON_EMPTY_UP, L"Empty Icon");
+    AddToolTip(IDC_MON_EMPTY_DOWN, L"Empty Icon");
+    AddToolTip(IDC_MON_ICON_UP, L"Best size of icon is 64x64px");
+    AddToolTip(IDC_MON_ICON_DOWN, L"Best size of icon is 64x64px");
+    AddToolTip(IDC_MON_GRAY_COPY, L"Copy grayscale Left Icon to Right Icon");
+    AddToolTip(IDC_MON_TEST_UP, L"Test Up,Open");
+    AddToolTip(IDC_MON_TEST_DOWN, L"Test Down");
+    AddToolTip(IDC_MON_TEST_CLOSED, L"Test Closed,S.n.F.");
+    AddToolTip(IDC_MON_MSGBOX_COUNT, L"Show Message Box if IP change Status for X checks.");
+    AddToolTip(IDC_MON_SOUND_COUNT, L"Play Sound if IP change Status for X checks.");
+    AddToolTip(IDC_MON_MSGBOX_SPIN, L"Show Message Box if change Status for X checks.");
+    AddToolTip(IDC_MON_SOUND_SPIN, L"Play Sound if IP change Status for X checks.");
+
+    SetButtonIcon(IDOK, IDI_BUTTON_OK);
+    SetButtonIcon(IDCANCEL, IDI_BUTTON_CANCEL);
+    SetButtonIcon(IDC_APPLY, IDI_BUTTON_APPLY);
+
+    m_strSkinName = m_bDefaultSkin ? L"Default" : L"Custom";
+    SetPictureFiles(PicFileUp, PicFileDown);
+    m_strSkinsFolder = m_strDataFolder + L"\\" + L"Skins\\";
+
+    UpdateData(false);
+    UpdateData(true);
+    RedrawAll();
+    return TRUE;
+}
+
+void CBoxPropertiesDlg::SetPictureFiles(const std::wstring& up, const std::wstring& down) {
+    PicFileUp = up;
+    PicFileDown = down;
+    m_strPicPathUp = m_strDataFolder + L"\\Pictures\\" + PicFileUp;
+    m_strPicPathDown = m_strDataFolder + L"\\Pictures\\" + PicFileDown;
+}
+
+// The labels, enabled states and interval range of a method.
+void CBoxPropertiesDlg::ApplyMethodLook(UINT method) {
+    const MethodLook* look = MethodLookFor(method);
+    if (!look) return;
+    EnableItem(IDC_MON_PORT, look->portEnabled);
+    EnableItem(IDC_MON_PHRASE, look->phraseEnabled);
+    SetItemText(IDC_MON_LABEL_UP, look->statusLabelUp);
+    SetItemText(IDC_MON_LABEL_DOWN, look->statusLabelDown);
+    for (int id : {IDC_MON_BOX_LABEL_UP, IDC_MON_TEXT_LABEL_UP}) SetItemText(id, look->colorLabelUp);
+    for (int id : {IDC_MON_BOX_LABEL_DOWN, IDC_MON_TEXT_LABEL_DOWN}) SetItemText(id, look->colorLabelDown);
+    for (int id : {IDC_MON_SOUND_UP, IDC_MON_MSGBOX_UP, IDC_MON_TEST_UP}) SetItemText(id, look->upText);
+    for (int id : {IDC_MON_SOUND_DOWN, IDC_MON_TEST_DOWN}) SetItemText(id, L"Down");
+    SetItemText(IDC_MON_TEST_CLOSED, look->closedButton);
+    for (int id : {IDC_MON_SOUND_CLOSED, IDC_MON_MSGBOX_CLOSED}) SetItemText(id, look->closedCheck);
+    for (int id : {IDC_MON_TEST_CLOSED, IDC_MON_SOUND_CLOSED, IDC_MON_MSGBOX_CLOSED}) EnableItem(id, look->closedEnabled);
+    SetItemText(IDC_MON_SNF_NOTE, look->note);
+    ShowAddressLabel();
+}
+
+void CBoxPropertiesDlg::ShowAddressLabel() {
+    const MethodLook* look = MethodLookFor(CheckMethod);
+    if (look && (IPv == IPVER_4 || IPv == IPVER_6)) SetItemText(IDC_MON_ADDRESS_LABEL, look->addressLabel[IPv]);
+}
+
+void CBoxPropertiesDlg::InvalidatePreview() {
+    // The preview of the box is drawn by the dialog's painting; nothing to draw yet.
+}
+
+BOOL CBoxPropertiesDlg::OnCommand(WORD id, WORD code, HWND control) {
+    if (code == BN_CLICKED) {
+        for (const auto& radio : kMethodRadios)
+            if (id == radio.id) {
+                OnMethodClicked(radio.method);
+                return TRUE;
+            }
+        switch (id) {
+        case IDOK:
+            OnOkOrApply(true);
+            return TRUE;
+        case IDC_APPLY:
+            OnOkOrApply(false);
+            return TRUE;
+        case IDC_MON_IPV4:
+            OnIpVersionClicked(IPVER_4);
+            return TRUE;
+        case IDC_MON_IPV6:
+            OnIpVersionClicked(IPVER_6);
+            return TRUE;
+        case IDC_DEFAULT:
+            OnDefault();
+            return TRUE;
+        }
+    }
+    if (code == EN_CHANGE) {
+        if (id == IDC_MON_NAME || id == IDC_MON_ADDRESS) {
+            OnNameOrAddressChanged();
+            return TRUE;
+        }
+        if (id == IDC_MON_PORT) {
+            UpdateData(true);
+            InvalidatePreview();
+            return TRUE;
+        }
+    }
+    if (code == EN_UPDATE && (id == IDC_MON_MSGBOX_COUNT || id == IDC_MON_SOUND_COUNT)) {
+        OnRepeatCountTyped(id);
+        return TRUE;
+    }
+    return CSettingsDialog::OnCommand(id, code, control);
+}
+
+BOOL CBoxPropertiesDlg::OnNotify(int id, NMHDR* header, LRESULT& result) {
+    if (header->code != UDN_DELTAPOS) return FALSE;
+    const auto& step = *reinterpret_cast<NMUPDOWN*>(header);
+    if (id == IDC_MON_MSGBOX_SPIN || id == IDC_MON_SOUND_SPIN)
+        OnRepeatSpin(id, step);
+    else if (id == IDC_MON_INTERVAL_SPIN)
+        OnIntervalSpin(step);
+    else
+        return FALSE;
+    result = 0;  // the step is allowed
+    return TRUE;
+}
+
+void CBoxPropertiesDlg::OnMethodClicked(UINT method) {
+    EnableItem(IDC_MON_PORT, method == METHOD_TCP);
+    CheckMethod = method;
+    UpdateData(true);
+    const MethodLook* look = MethodLookFor(method);
+    ApplyMethodLook(method);
+    EnableItem(IDC_MON_IPV4, true);
+    EnableItem(IDC_MON_IPV6, true);
+    // The method's own interval, also when it was chosen already.
+    SetSpinRange(IDC_MON_INTERVAL_SPIN, static_cast<int>(look->intervalMin), kIntervalMax);
+    CheckInterval = look->intervalDefault;
+    SetSpinPos(IDC_MON_INTERVAL_SPIN, static_cast<int>(CheckInterval));
+    InvalidatePreview();
+    UpdateData(false);
+}
+
+void CBoxPropertiesDlg::OnIpVersionClicked(UINT ipVersion) {
+    IPv = ipVersion;
+    ShowAddressLabel();
+    UpdateData(true);
+}
+
+void CBoxPropertiesDlg::OnNameOrAddressChanged() {
+    UpdateData(true);
+    // A lone blank is no name and no address.
+    if (Name == L" ") Name.clear();
+    if (IPorURLAddress == L" ") IPorURLAddress.clear();
+    UpdateData(false);
+    InvalidatePreview();
+}
+
+void CBoxPropertiesDlg::OnRepeatCountTyped(int editId) {
+    UpdateData(true);
+    const bool msgBox = editId == IDC_MON_MSGBOX_COUNT;
+    UINT& count = msgBox ? nMSGB : nPS;
+    count = LeadingNumber(msgBox ? m_strMsgBoxCount : m_strSoundCount);
+    ShowBalloon(editId, L"", RepeatBalloonText(msgBox ? RepeatKind::MsgBox : RepeatKind::Sound, true, count, CheckInterval));
+    SetSpinPos(msgBox ? IDC_MON_MSGBOX_SPIN : IDC_MON_SOUND_SPIN, static_cast<int>(count & 0xFFFF));
+    UpdateData(false);
+}
+
+void CBoxPropertiesDlg::OnRepeatSpin(int spinId, const NMUPDOWN& step) {
+    UpdateData(true);
+    const bool msgBox = spinId == IDC_MON_MSGBOX_SPIN;
+    UINT& count = msgBox ? nMSGB : nPS;
+    count = static_cast<UINT>(StepResult(GetDlgItem(spinId), step));
+    (msgBox ? m_strMsgBoxCount : m_strSoundCount) = std::to_wstring(count);
+    ShowBalloon(msgBox ? IDC_MON_MSGBOX_COUNT : IDC_MON_SOUND_COUNT, L"",
+                RepeatBalloonText(msgBox ? RepeatKind::MsgBox : RepeatKind::Sound, false, count, CheckInterval));
+    UpdateData(false);
+}
+
+void CBoxPropertiesDlg::OnIntervalSpin(const NMUPDOWN& step) {
+    UpdateData(true);
+    CheckInterval = static_cast<UINT>(StepResult(GetDlgItem(IDC_MON_INTERVAL_SPIN), step));
+    const std::wstring warning = IntervalBalloonText(CheckMethod);
+    if (!warning.empty()) ShowBalloon(IDC_MON_INTERVAL, L"", warning);
+    UpdateData(false);
+}
+
+bool CBoxPropertiesDlg::ValidateAddress(BOOL bFromOkOrApply) {
+    AddressCheck check = CheckMonitorAddress(CheckMethod, IPv, IPorURLAddress, bFromOkOrApply != FALSE);
+    if (!check.ok) {
+        if (!check.message.empty()) fw::AppMessageBox(check.message, MB_OK);
+        return false;
+    }
+    if (check.hasUrl) {
+        m_strUrlHost = check.urlHost;
+        m_nUrlPort = check.urlPort;
+    }
+    return true;
+}
+
+void CBoxPropertiesDlg::OnOkOrApply(bool ok) {
+    UpdateData(true);
+    if (Name.empty()) {
+        fw::AppMessageBox(L"Name is missing.", MB_OK);
+        return;
+    }
+    if (!ValidateAddress(TRUE)) return;
+    if (IPorURLAddress.empty()) {
+        fw::AppMessageBox(L"IP address is missing.", MB_OK);
+        return;
+    }
+    if (Port > 65535) Port = 65535;
+    // After an Apply in Add mode the dialog edits the monitor just added.
+    if (!ok) SetWindowTextW(m_hWnd, L"Edit Monitor");
+    UpdateData(false);
+    UpdateData(true);
+    if (ok)
+        OnOK();
+    else
+        SendMessageW(m_hParent ? m_hParent : GetParent(m_hWnd), UM_MONITOR_APPLIED, 0, 0);
+}
+
+void CBoxPropertiesDlg::OnDefault() {
+    UpdateData(true);
+    m_btnBoxColorUp.SetColor(kNewBoxColorUp);
+    m_btnBoxColorDown.SetColor(kNewBoxColorDown);
+    m_btnTextColorUp.SetColor(kNewTextColorUp);
+    m_btnTextColorDown.SetColor(kNewTextColorDown);
+    SetPictureFiles(kDefaultPictureUp, kDefaultPictureDown);
+    WriteMissingDefaultPictures(m_strDataFolder + L"\\Pictures\\");
+    m_strSkinName = L"Default";
+    EnableItem(IDC_MON_DELETE_SKIN, false);
+
+    CheckMethod = METHOD_PING;
+    for (const auto& radio : kMethodRadios) CheckDlgButton(m_hWnd, radio.id, radio.method == METHOD_PING);
+    Port = 80;
+    IPv = IPVER_4;
+    CheckRadioButton(m_hWnd, IDC_MON_IPV6, IDC_MON_IPV4, IDC_MON_IPV4);
+    EnableItem(IDC_MON_IPV4, true);
+    EnableItem(IDC_MON_IPV6, true);
+    ApplyMethodLook(METHOD_PING);
+    CheckInterval = 3;
+    SetSpinRange(IDC_MON_INTERVAL_SPIN, 1, kIntervalMax);
+    SetSpinPos(IDC_MON_INTERVAL_SPIN, 3);
+
+    m_bSoundUp = m_bSoundDown = m_bMsgBoxUp = m_bMsgBoxDown = m_bMsgBoxClosed = m_bSoundClosed = m_bMsgBoxError =
+        m_bSoundError = 0;
+    Sound = 0;
+    MsgBox = 0;
+    CustomSoundCheck = 0;
+    TextSpeechCheck = 0;
+    ExecFileCheck = 0;
+    Logging = 0;
+    nMSGB = nPS = 0;
+    m_strMsgBoxCount = m_strSoundCount = L"0";
+    SetSpinPos(IDC_MON_MSGBOX_SPIN, 0);
+    SetSpinPos(IDC_MON_SOUND_SPIN, 0);
+    Phrase = L"String Here";
+    MsgBoxDesc = L"%name is %status";
+    InvalidatePreview();
+    UpdateData(false);
+}
