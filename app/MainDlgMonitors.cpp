@@ -1,0 +1,142 @@
+// Adding and editing monitors: the monitor dialog filled from the new-monitor values or
+// a record, and its settings applied to the records, the threads and the file.
+#include "app/MainDlg.h"
+
+#include "model/Messages.h"
+#include "model/MonitorTypes.h"
+#include "model/SharedSettings.h"
+#include "resource.h"
+
+namespace {
+
+// The box menu's commands that open the monitor dialog.
+constexpr int kAddMonitorCommand = 32784;
+constexpr int kEditMonitorCommand = 32785;
+
+// What a new monitor starts with; its look comes from the default skin.
+MonitorSettings NewMonitorSettings(CIniFile& defaultSkin) {
+    MonitorSettings s;
+    const wchar_t kSkin[] = L"skin";
+    s.BoxColorUp = defaultSkin.ReadULong(kSkin, L"BoxColorUp", 0xFED1C5);
+    s.BoxColorDown = defaultSkin.ReadULong(kSkin, L"BoxColorDown", 0x797979);
+    s.TextColorUp = defaultSkin.ReadULong(kSkin, L"TextColorUp", 0);
+    s.TextColorDown = defaultSkin.ReadULong(kSkin, L"TextColorDown", 0xFFFFFF);
+    s.PicFileUp = defaultSkin.ReadString(kSkin, L"PicFileUp", L"1274607096_Desktop.ico");
+    s.PicFileDown = defaultSkin.ReadString(kSkin, L"PicFileDown", L"1274607096_Desktop_bw.ico");
+    s.PicTypeUp = s.PicTypeDown = 1;
+    s.CheckMethod = METHOD_PING;
+    s.Port = 80;
+    s.IPv = IPVER_4;
+    s.TextSpeechStringUp = L"%name is Up";
+    s.TextSpeechStringDown = L"%name is Down";
+    s.TextSpeechStringOpen = L"%name is Open";
+    s.TextSpeechStringClose = L"%name is Closed";
+    s.TextSpeechStringTDown = L"%name is Down";
+    s.TextSpeechStringSnF = L"%name is SnF";
+    s.MsgBoxDesc = L"%name is %status";
+    s.Phrase = L"String Here";
+    s.CheckInterval = 3;
+    return s;
+}
+
+}  // namespace
+
+void CMainDlg::PrepareMonitorDialog(bool addMode) {
+    CBoxPropertiesDlg& dlg = m_dlgMonitor;
+    dlg.m_hParent = m_hWnd;
+    dlg.m_nPreviewWidth = XBox;
+    dlg.m_nPreviewHeight = YBox;
+    dlg.m_bAddMode = dlg.m_bDefaultSkin = addMode ? TRUE : FALSE;
+    const CSharedSettings& shared = CSharedSettings::Get();
+    dlg.CustomSoundError = shared.CustomSoundError;
+    dlg.CustomSoundPathError = shared.CustomSoundPathError();
+    dlg.TextSpeechSoundError = shared.TextSpeechSoundError;
+    dlg.TextSpeechTextError = shared.TextSpeechTextError();
+    dlg.m_strDataFolder = m_strBaseFolder;
+}
+
+// After Cancel the strip comes back to the top of its own z-order band.
+void CMainDlg::RaiseAfterCancel() {
+    SetWindowPos(m_hWnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOOWNERZORDER);
+}
+
+void CMainDlg::AddMonitor() {
+    m_dlgMonitor.LoadSettings(NewMonitorSettings(m_iniDefaultSkin));
+    m_dlgMonitor.m_strUrlHost.clear();
+    m_dlgMonitor.m_nUrlPort = 80;
+    PrepareMonitorDialog(true);
+    const INT_PTR result = m_dlgMonitor.DoModal();
+    if (result == IDOK) {
+        OnApplyMonitorProperties(0, 0);
+        FitWindowToBoxes();
+    } else if (result == IDCANCEL) {
+        RaiseAfterCancel();
+    }
+}
+
+void CMainDlg::EditMonitor(int box) {
+    if (box < 1 || box > NumBox || !m_apRecords[box - 1]) return;
+    const CMonitorRecord& record = *m_apRecords[box - 1];
+    m_dlgMonitor.LoadSettings(record);
+    // The dialog carries the low byte of the message-box mask.
+    m_dlgMonitor.MsgBox = record.MsgBox & 0xFF;
+    PrepareMonitorDialog(false);
+    const INT_PTR result = m_dlgMonitor.DoModal();
+    if (result == IDOK)
+        OnApplyMonitorProperties(0, 0);
+    else if (result == IDCANCEL)
+        RaiseAfterCancel();
+}
+
+LRESULT CMainDlg::OnApplyMonitorProperties(WPARAM, LPARAM) {
+    const bool adding = m_nMenuCommand == kAddMonitorCommand;
+    if (adding) {
+        if (NumBox >= kMaxMonitors || m_nMenuBox < 0 || m_nMenuBox > NumBox) return 0;
+        // The boxes after the clicked one move up a slot; each thread is held still only
+        // while its own index changes (nothing in between allocates or locks).
+        for (int i = NumBox; i >= m_nMenuBox + 1; --i) {
+            CMonitorRecord* moved = m_apRecords[i - 1].get();
+            moved->SuspendThread();
+            m_apRecords[i] = std::move(m_apRecords[i - 1]);
+            moved->SetIndex(static_cast<UINT>(i));
+            moved->ResumeThread();
+        }
+        m_apRecords[m_nMenuBox] = std::make_unique<CMonitorRecord>(m_hWnd, static_cast<UINT>(m_nMenuBox));
+        ++m_nMenuBox;
+        ++NumBox;
+        // A further Apply, or the OK that follows, edits the new monitor.
+        m_nMenuCommand = kEditMonitorCommand;
+        m_apRecords[m_nMenuBox - 1]->NetUserName = L"console";
+        m_bInsertMark = 0;
+    }
+    const int k = m_nMenuBox - 1;
+    if (k < 0 || k >= NumBox || !m_apRecords[k]) return 0;
+    CMonitorRecord& record = *m_apRecords[k];
+    m_dlgMonitor.StoreSettings(record);
+    record.m_strPicPathUp = m_dlgMonitor.m_strPicPathUp;
+    record.m_strPicPathDown = m_dlgMonitor.m_strPicPathDown;
+    LoadBoxPictures(k);
+    record.m_nMsgBoxCount = record.m_nSoundCount = record.m_nExecCount = 0;
+    record.m_strUrlHost = m_dlgMonitor.m_strUrlHost;
+    record.m_nUrlPort = m_dlgMonitor.m_nUrlPort;
+
+    // An enabled monitor restarts with its new settings; a disabled one stays as it is.
+    if (record.Disabled == 0) {
+        OnCheckResult(MAKELONG(k, MON_CHECKING), 0);
+        if (record.HasThread()) {
+            record.StopThread();
+            OnCheckResult(MAKELONG(k, MON_CHECKING), 0);
+        }
+        record.StartThread();
+    }
+    if (adding) {
+        FitWindowToBoxes();
+        for (int i = k; i < NumBox; ++i) SaveMonitor(i);
+        m_iniMain.WriteInt(kMainSection, L"NumBox", NumBox);
+    } else {
+        RedrawWholeWindow();
+        SaveMonitor(k);
+    }
+    if (m_dlgMonitor.m_hWnd && IsWindowVisible(m_dlgMonitor.m_hWnd)) SetFocus(m_dlgMonitor.m_hWnd);
+    return 0;
+}
