@@ -10,6 +10,7 @@
 
 int RunGuardCommand(int argc, wchar_t** argv);  // Guards.cpp
 int RunWatchCommand(int argc, wchar_t** argv);  // Watch.cpp
+int RunControlCommand(int argc, wchar_t** argv);  // Controls.cpp
 
 namespace {
 
@@ -106,7 +107,8 @@ int Usage() {
              L"  state TITLE | pid TITLE | exstyle TITLE | send|post TITLE MSG WP LP | command TITLE ID |\n"
              L"  key TITLE VK | close TITLE | minimize TITLE | msgbox CAPTION MS | msgbox-exstyle CAPTION |\n"
              L"  msgbox-press CAPTION ID | hold mutex|abandoned|event NAME MS | release | mutex-exists NAME |\n"
-             L"  watch PID TITLE INTERVAL_MS SECONDS\n");
+             L"  watch PID TITLE INTERVAL_MS SECONDS | ctl-set|ctl-get|ctl-click|ctl-state|ctl-rect TITLE ID [TEXT] |\n"
+             L"  tips TITLE\n");
     return 2;
 }
 
@@ -115,7 +117,7 @@ int Usage() {
 int wmain(int argc, wchar_t** argv) {
     if (argc < 2) return Usage();
     const std::wstring cmd = argv[1];
-    for (auto run : {RunGuardCommand, RunWatchCommand}) {
+    for (auto run : {RunGuardCommand, RunWatchCommand, RunControlCommand}) {
         int result = run(argc, argv);
         if (result >= 0) return result;
     }
