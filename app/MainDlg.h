@@ -135,6 +135,7 @@ private:
     void ApplyTaskbarButton();
     void RedrawWholeWindow();
     void PrepareMonitorDialog(bool addMode);
+    bool MonitorDialogAlreadyOpen();
     void RaiseAfterCancel();
 
     // Painting.

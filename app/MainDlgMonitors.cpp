@@ -60,7 +60,16 @@ void CMainDlg::RaiseAfterCancel() {
     SetWindowPos(m_hWnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOOWNERZORDER);
 }
 
+// The dialog is one object: while it is open (the strip stays usable), a second Add or
+// Edit brings it to the front instead of running it again.
+bool CMainDlg::MonitorDialogAlreadyOpen() {
+    if (!m_dlgMonitor.m_hWnd) return false;
+    SetForegroundWindow(m_dlgMonitor.m_hWnd);
+    return true;
+}
+
 void CMainDlg::AddMonitor() {
+    if (MonitorDialogAlreadyOpen()) return;
     m_dlgMonitor.LoadSettings(NewMonitorSettings(m_iniDefaultSkin));
     m_dlgMonitor.m_strUrlHost.clear();
     m_dlgMonitor.m_nUrlPort = 80;
@@ -75,6 +84,7 @@ void CMainDlg::AddMonitor() {
 }
 
 void CMainDlg::EditMonitor(int box) {
+    if (MonitorDialogAlreadyOpen()) return;
     if (box < 1 || box > NumBox || !m_apRecords[box - 1]) return;
     const CMonitorRecord& record = *m_apRecords[box - 1];
     m_dlgMonitor.LoadSettings(record);
