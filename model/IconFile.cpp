@@ -101,12 +101,13 @@ BOOL SaveIconFile(const wchar_t* path, const HICON* icons, int count) {
     const std::vector<BYTE> bytes = BuildIconFile(icons, count);
     if (bytes.empty()) return FALSE;
 
-    HANDLE file = CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return FALSE;
+    fw::CFileHandle file(CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.Valid()) return FALSE;
     DWORD written = 0;
     bool ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
               written == bytes.size();
-    ok = CloseHandle(file) && ok;
+    // Closed here, not by the owner's end: a failed close (data not written) also counts.
+    ok = CloseHandle(file.Detach()) && ok;
     if (!ok) DeleteFileW(path);  // a half-written icon file would only mislead its readers
     return ok ? TRUE : FALSE;
 }

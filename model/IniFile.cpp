@@ -1,5 +1,6 @@
 #include "model/IniFile.h"
 
+#include "framework/Handle.h"
 #include "framework/StringUtil.h"
 #include "model/NumberText.h"
 
@@ -34,13 +35,12 @@ std::wstring CIniFile::QuoteForProfile(const std::wstring& value) {
 // character; existing files are left in their own encoding.
 void CIniFile::CreateUnicodeFileIfMissing() {
     if (m_strPath.empty()) return;
-    HANDLE file = CreateFileW(m_strPath.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                              CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return;  // exists already, or cannot be made
+    fw::CFileHandle file(CreateFileW(m_strPath.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                     CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.Valid()) return;  // exists already, or cannot be made
     static const BYTE bom[2] = {0xFF, 0xFE};
     DWORD written = 0;
     WriteFile(file, bom, sizeof(bom), &written, nullptr);
-    CloseHandle(file);
 }
 
 BOOL CIniFile::WriteRaw(const std::wstring& section, const std::wstring& key, const std::wstring& text) {

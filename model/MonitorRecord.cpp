@@ -1,5 +1,7 @@
 #include "model/MonitorRecord.h"
 
+#include "framework/GdiHandles.h"
+
 CMonitorRecord::CMonitorRecord(HWND owner, UINT index) : m_nIndex(index), m_hOwner(owner) {}
 
 CMonitorRecord::CMonitorRecord() = default;
@@ -78,10 +80,10 @@ void MeasureIcon(HICON icon, BITMAP& bm) {
     if (!icon) return;
     ICONINFO info = {};
     if (!GetIconInfo(icon, &info)) return;
-    HBITMAP source = info.hbmColor ? info.hbmColor : info.hbmMask;
+    // The platform made both bitmaps for this query; they are ours to delete.
+    fw::CBitmap color(info.hbmColor), mask(info.hbmMask);
+    HBITMAP source = color ? color.Get() : mask.Get();
     if (source) GetObjectW(source, sizeof(BITMAP), &bm);
-    if (info.hbmColor) DeleteObject(info.hbmColor);
-    if (info.hbmMask) DeleteObject(info.hbmMask);
 }
 }  // namespace
 

@@ -77,72 +77,55 @@ TEST(MonitorRecord, CopyAndDuplicateTakeTheirFieldsAndNoPicture) {
         EXPECT_TRUE(IconAlive(sourceIcon)) << "a copy destroys no icon of its source";
     }
     HICON up = NewIcon();
-    { CMonitorRecord(nullptr, 0).m_hIconUp.Reset(up); }
+    {
+        CMonitorRecord record(nullptr, 0);
+        record.MeasureUpIcon();
+        EXPECT_EQ(record.m_bmUp.bmWidth, 0);
+        record.m_hIconUp.Reset(up);
+        record.MeasureUpIcon();
+        EXPECT_EQ(record.m_bmUp.bmWidth, 32);
+        EXPECT_EQ(record.m_bmUp.bmHeight, 64) << "a monochrome icon is measured from its mask";
+    }
     EXPECT_FALSE(IconAlive(up)) << "a destroyed record frees its icons";
 }
 
-TEST(MonitorRecord, MeasuresAMonochromeIconFromItsMask) {
-    CMonitorRecord record(nullptr, 0);
-    record.MeasureUpIcon();
-    EXPECT_EQ(record.m_bmUp.bmWidth, 0);
-    record.m_hIconUp.Reset(NewIcon());
-    record.MeasureUpIcon();
-    EXPECT_EQ(record.m_bmUp.bmWidth, 32);
-    EXPECT_EQ(record.m_bmUp.bmHeight, 64);  // the mask holds both halves
-}
-
 // Ending the tie: StopThread lets the thread finish as the record's (it could still
-// report under its index), KillThread and the teardown make sure it reports to nobody.
-TEST(MonitorRecord, StopKillAndTeardownEachLeaveTheLinkAsTheirRuleSays) {
-    enum Action { Stop, Kill, Destroy };
+// report under its index), KillThread and the teardown make sure it reports to nobody;
+// starting again (also without a stop) gives a new thread and ends the old one.
+TEST(MonitorRecord, StopKillTeardownAndRestartEachLeaveTheLinkAsTheirRuleSays) {
+    enum Action { Stop, Kill, Destroy, Restart, StopAndRestart };
     const struct {
         Action action;
         UINT index;
         bool ownerKept;
-    } cases[] = {{Stop, 3, true}, {Kill, kIndexTornDown, false}, {Destroy, kIndexTornDown, true}};
+    } cases[] = {{Stop, 3, true},
+                 {Kill, kIndexTornDown, false},
+                 {Destroy, kIndexTornDown, true},
+                 {Restart, 3, true},
+                 {StopAndRestart, 3, true}};
     for (const auto& c : cases) {
         CReceiverWindow window;
-        auto record = NewTestMonitor(window.Handle(), 3, L"*Up*");
+        auto record = NewTestMonitor(window.Handle(), 3, L"*Down*");
         record->StartThread();
         ASSERT_TRUE(window.PumpUntil([&] { return !window.m_reports.empty(); }, 10000));
         EXPECT_EQ(window.m_reports[0].index, 3u);
         EXPECT_EQ(window.m_reports[0].link, record->Link());
         fw::CComPtr<CRecordLink> link(const_cast<CRecordLink*>(record->Link()));
-        if (c.action == Stop) record->StopThread();
+        if (c.action == Stop || c.action == StopAndRestart) record->StopThread();
         if (c.action == Kill) record->KillThread();
         if (c.action == Destroy) record.reset();
-        if (record) EXPECT_FALSE(record->HasThread());
+        if (c.action == Stop) EXPECT_FALSE(record->HasThread());
+        if (c.action >= Restart) record->StartThread();
         EXPECT_TRUE(link->m_bStop.load()) << c.action;
         EXPECT_EQ(link->m_nIndex.load(), c.index) << c.action;
         EXPECT_EQ(link->m_hOwner.load() != nullptr, c.ownerKept) << c.action;
-        // The thread sees the stop flag within a second and reports nothing more.
-        size_t before = window.m_reports.size();
-        window.PumpUntil([] { return false; }, 2500);
-        EXPECT_EQ(window.m_reports.size(), before) << c.action;
-        EXPECT_FALSE(link->WithRunningCopy([](CMonitorRecord&) {})) << "the ended thread cleared its copy";
-    }
-}
-
-// StartThread right after StopThread, or (a caller that forgot to stop) on its own: the
-// record gets a new thread and the old one ends.
-TEST(MonitorRecord, StartingAgainGivesANewThreadAndTheOldOneEnds) {
-    for (bool stopFirst : {true, false}) {
-        CReceiverWindow window;
-        auto record = NewTestMonitor(window.Handle(), 0, L"*Down*");
-        record->StartThread();
-        ASSERT_TRUE(window.PumpUntil([&] { return !window.m_reports.empty(); }, 10000));
-        fw::CComPtr<CRecordLink> oldLink(const_cast<CRecordLink*>(record->Link()));
-        if (stopFirst) record->StopThread();
-        record->StartThread();
-        const CRecordLink* newLink = record->Link();
-        EXPECT_NE(newLink, oldLink.Get());
-        EXPECT_TRUE(oldLink->m_bStop.load());
-        EXPECT_TRUE(window.PumpUntil([&] { return !oldLink->WithRunningCopy([](CMonitorRecord&) {}); }, 5000))
-            << "the old thread ends; stop first: " << stopFirst;
+        // The old thread sees the stop flag within a second, ends, and reports nothing more.
+        EXPECT_TRUE(window.PumpUntil([&] { return !link->WithRunningCopy([](CMonitorRecord&) {}); }, 5000));
         window.m_reports.clear();
-        ASSERT_TRUE(window.PumpUntil([&] { return !window.m_reports.empty(); }, 5000));
-        EXPECT_EQ(window.m_reports.back().link, newLink);
-        EXPECT_EQ(window.m_reports.back().status, MON_DOWN);
+        window.PumpUntil([&] { return c.action >= Restart && !window.m_reports.empty(); }, 2500);
+        for (const auto& report : window.m_reports) EXPECT_NE(report.link, link.Get()) << c.action;
+        EXPECT_EQ(window.m_reports.empty(), c.action < Restart) << c.action;
+        if (c.action >= Restart) EXPECT_EQ(window.m_reports.back().status, MON_DOWN);
     }
 }
 
