@@ -93,7 +93,7 @@ std::wstring ProgramPath() {
         DWORD n = GetModuleFileNameW(nullptr, &buffer[0], static_cast<DWORD>(buffer.size()));
         if (n == 0) return std::wstring();
         if (n < buffer.size()) return buffer.substr(0, n);
-        // Cut to fit: a longer buffer holds the whole path (at most 32767 characters).
+        // The path did not fit: try again with more room (paths have at most 32767 characters).
         if (buffer.size() >= 32768) return std::wstring();
         buffer.resize(buffer.size() * 2);
     }
