@@ -68,8 +68,8 @@ ini_section() {
     [ $# -eq 0 ] || printf '%s\n' "$@"
 }
 
-# Starts Orvalen with the given application-data folder and arguments (an empty
-# folder: APPDATA not set for it); its Windows process id is left in LAST_PID and
+# Starts Orvalen with the given application-data folder and arguments ("": an empty
+# APPDATA); its Windows process id is left in LAST_PID and
 # remembered for cleanup (call it without $(...), so that the list stays in this shell).
 start_orvalen() {
     local appdata="$1"
