@@ -1,6 +1,7 @@
 #include "app/MainDlg.h"
 
 #include <shlwapi.h>
+#include <windowsx.h>
 
 #include "app/DataFolders.h"
 #include "engine/EchoCall.h"
@@ -172,6 +173,10 @@ INT_PTR CMainDlg::DialogProc(UINT message, WPARAM wParam, LPARAM lParam) {
         // two does not show.
         RedrawWholeWindow();
         return FALSE;
+    case WM_RBUTTONDOWN:
+        return OnRButtonDown(static_cast<UINT>(wParam), {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+    case WM_LBUTTONDBLCLK:
+        return OnLButtonDblClk(static_cast<UINT>(wParam), {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
     case WM_DESTROY:
         OnDestroy();
         return FALSE;

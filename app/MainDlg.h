@@ -86,6 +86,18 @@ public:
     // The menu image made from an icon resource of kMenuIconIds; none for another id.
     HBITMAP MenuIconBitmap(UINT iconId) const;
 
+    // The box menu (right click on the strip) and the double-click command. Each returns
+    // TRUE when the message's default processing must not run.
+    BOOL OnRButtonDown(UINT flags, POINT point);
+    BOOL OnLButtonDblClk(UINT flags, POINT point);
+
+    // The monitor dialogs the box menu opens: adding after box m_nMenuBox, editing box
+    // `box` (counted from 1), the user menu editor, and a net message to box `box`.
+    void AddMonitor();
+    void EditMonitor(int box);
+    void OnCustomize();
+    void OnSendNetMessage(int box);
+
     CSystemTray m_tray;
     HICON m_hIcon = nullptr;  // shared application icon, never destroyed
     fw::CIcon m_hGripIconRow, m_hGripIconColumn;
@@ -137,6 +149,19 @@ private:
     void PrepareMonitorDialog(bool addMode);
     bool MonitorDialogAlreadyOpen();
     void RaiseAfterCancel();
+
+    // The box menu: its building and its commands (box counted from 1).
+    bool SettingsDialogOpen() const;
+    void ReadUserCommands();
+    void PrepareBoxMenu(HMENU popup);
+    void RunBoxMenuCommand(UINT command);
+    void MoveBox(int box, int other);
+    void DuplicateBox(int box);
+    void ToggleBoxDisabled(int box);
+    void DeleteBox(int box);
+    void ViewBoxLog(int box);
+    void ShowStatusInfo(int box);
+    void SaveNumBox();
 
     // Painting.
     void OnPaint();

@@ -41,20 +41,6 @@ private:
     bool m_owned = false;
 };
 
-// The platform's text of an ICMP status, or empty. Bound at run time: Wine's is a
-// stub that aborts the process, so it is never called there.
-std::wstring IpStatusTextOf(DWORD ipStatus) {
-    using GetIpErrorStringFn = DWORD(WINAPI*)(ULONG, PWSTR, PDWORD);
-    HMODULE iphlpapi = GetModuleHandleW(L"iphlpapi.dll");
-    if (!iphlpapi) return std::wstring();
-    auto fn = reinterpret_cast<GetIpErrorStringFn>(GetProcAddress(iphlpapi, "GetIpErrorString"));
-    if (!fn) return std::wstring();
-    wchar_t buffer[2024] = {};
-    DWORD size = 2023;
-    if (fn(ipStatus, buffer, &size) != NO_ERROR) return std::wstring();
-    return fw::TrimLineEnd(buffer);
-}
-
 HANDLE OpenForAppend(const std::wstring& file) {
     for (int attempt = 0;; ++attempt) {
         HANDLE h = CreateFileW(file.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
@@ -67,12 +53,26 @@ HANDLE OpenForAppend(const std::wstring& file) {
 
 }  // namespace
 
+// Bound at run time: Wine's is a stub that aborts the process.
+std::wstring IcmpStatusText(DWORD ipStatus) {
+    if (IsRunningOnWine()) return std::wstring();
+    using GetIpErrorStringFn = DWORD(WINAPI*)(ULONG, PWSTR, PDWORD);
+    HMODULE iphlpapi = GetModuleHandleW(L"iphlpapi.dll");
+    if (!iphlpapi) return std::wstring();
+    auto fn = reinterpret_cast<GetIpErrorStringFn>(GetProcAddress(iphlpapi, "GetIpErrorString"));
+    if (!fn) return std::wstring();
+    wchar_t buffer[2024] = {};
+    DWORD size = 2023;
+    if (fn(ipStatus, buffer, &size) != NO_ERROR) return std::wstring();
+    return fw::TrimLineEnd(buffer);
+}
+
 std::wstring LogErrorText(const LogEntry& entry, bool runningOnWine) {
     std::wstring text = (entry.error >= 12001 && entry.error <= 12156) ? GetWinInetErrorText(entry.error)
                                                                         : fw::MessageTableText(entry.error, nullptr, true);
     if (entry.error == 11050) text = L"General Failure";
     if (!runningOnWine && HasIpStatusText(entry)) {
-        std::wstring ipText = IpStatusTextOf(entry.ipStatus);
+        std::wstring ipText = IcmpStatusText(entry.ipStatus);
         if (!ipText.empty())
             text = fw::Format(L"IP_STATUS=%lu,%s", static_cast<unsigned long>(entry.ipStatus), ipText.c_str());
     }

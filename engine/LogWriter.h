@@ -13,6 +13,10 @@ unsigned __stdcall LogThreadProc(void* record);
 // Ping result that has only an ICMP status. Line breaks are removed.
 std::wstring LogErrorText(const LogEntry& entry, bool runningOnWine);
 
+// The platform's text of an ICMP status, or empty. Never calls the platform under Wine,
+// whose routine for it aborts the process.
+std::wstring IcmpStatusText(DWORD ipStatus);
+
 // The complete entry of the record's result at `now`, error text included.
 LogEntry MakeLogEntry(const CMonitorRecord& record, const SYSTEMTIME& now, bool runningOnWine);
 

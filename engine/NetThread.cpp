@@ -85,6 +85,8 @@ void CNetThread::InitInstance() {
         if (StopTest()) return;
 
         Report(status);
+        // A monitor deleted, disabled or replaced meanwhile notifies nothing more.
+        if (StopTest()) return;
         m_Record.m_nStatus = status;
         m_Record.m_dwTimeMs = m_Check.m_dwTimeMs;
         m_Record.m_dwError = m_Check.m_dwError;

@@ -27,7 +27,7 @@ unsigned __stdcall MsgBoxThreadProc(void* param) {
 
 std::wstring ExecFileParameters(const CMonitorRecord& record, const SYSTEMTIME& now) {
     return ExpandPlaceholders(record.ExecFileParam, PlaceholderUse::ExecFile, SubjectOf(record), now,
-                              IsBatchFile(record.ExecFilePath));
+                              RunsInCommandInterpreter(record.ExecFilePath));
 }
 
 unsigned __stdcall ExecFileThreadProc(void* param) {

@@ -114,13 +114,21 @@ std::wstring ExpandPlaceholders(const std::wstring& text, const CMonitorRecord& 
     return ExpandPlaceholders(text, PlaceholderUse::Command, SubjectOf(record), fw::LocalNow());
 }
 
-bool IsBatchFile(const std::wstring& program) {
-    // The shell takes a program path with surrounding blanks or quotes, or trailing
-    // dots, as the same file.
+namespace {
+// The shell takes a program path with surrounding blanks or quotes, or trailing dots,
+// as the same file.
+std::wstring ProgramPathAsRun(const std::wstring& program) {
     const size_t first = program.find_first_not_of(L" \"");
-    if (first == std::wstring::npos) return false;
+    if (first == std::wstring::npos) return std::wstring();
     std::wstring path = program.substr(first);
     while (!path.empty() && (path.back() == L' ' || path.back() == L'"' || path.back() == L'.')) path.pop_back();
+    return path;
+}
+}  // namespace
+
+bool IsBatchFile(const std::wstring& program) {
+    const std::wstring path = ProgramPathAsRun(program);
+    if (path.empty()) return false;
     const size_t nameStart = path.find_last_of(L"\\/:") + 1;  // 0 when there is no folder
     const size_t dot = path.rfind(L'.');
     if (dot != std::wstring::npos && dot >= nameStart) {
@@ -136,6 +144,13 @@ bool IsBatchFile(const std::wstring& program) {
             return std::wstring(tried) == L".bat" || std::wstring(tried) == L".cmd";
     }
     return false;
+}
+
+bool RunsInCommandInterpreter(const std::wstring& program) {
+    const std::wstring path = ProgramPathAsRun(program);
+    std::wstring name = path.substr(path.find_last_of(L"\\/:") + 1);
+    for (wchar_t& c : name) c = static_cast<wchar_t>(std::towlower(c));
+    return name == L"cmd" || name == L"cmd.exe" || IsBatchFile(program);
 }
 
 std::wstring MakeInertForBatch(const std::wstring& value) {

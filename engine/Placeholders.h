@@ -42,6 +42,10 @@ std::wstring ExpandPlaceholders(const std::wstring& text, const CMonitorRecord& 
 // file, or a name without extension that the shell completes to one.
 bool IsBatchFile(const std::wstring& program);
 
+// True when the shell hands the parameters to the command interpreter: a batch program
+// (IsBatchFile) or the interpreter itself ("cmd" or "cmd.exe", in any folder or case).
+bool RunsInCommandInterpreter(const std::wstring& program);
+
 // `value` with & | < > ^ " % ! and line breaks replaced by "_", so that the command
 // interpreter takes it as plain text wherever it stands.
 std::wstring MakeInertForBatch(const std::wstring& value);

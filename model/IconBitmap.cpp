@@ -33,7 +33,11 @@ void CIconBitmap::MakeBitmap() {
     if (!screen || !memory || !canvas) return;
     {
         fw::CSelectObject select(memory, canvas);
-        PatBlt(memory, 0, 0, m_nWidth, m_nHeight, BLACKNESS);  // transparent parts stay black
+        // Composed onto the menu's own colour: a menu shows a bitmap's transparent
+        // parts black where it does not blend them.
+        fw::CBrush ground(CreateSolidBrush(GetSysColor(COLOR_MENU)));
+        RECT all = {0, 0, m_nWidth, m_nHeight};
+        FillRect(memory, &all, ground);
         DrawIconEx(memory, 0, 0, m_hIcon, m_nWidth, m_nHeight, 0, nullptr, DI_NORMAL);
     }
     m_hDib.Reset(static_cast<HBITMAP>(

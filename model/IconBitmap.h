@@ -16,7 +16,8 @@ public:
     // Reads the icon's size from its mask (halved for a monochrome icon). FALSE when the
     // icon can't be read; the sizes then stay as they were.
     BOOL MeasureIcon();
-    // Draws the icon on black into a bitmap of its size and keeps a DIB-section copy.
+    // Draws the icon on the menu colour into a bitmap of its size and keeps a DIB-section
+    // copy.
     void MakeBitmap();
 
     fw::CIcon m_hIcon;         // owned: loaded without LR_SHARED so that it may be destroyed

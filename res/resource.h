@@ -4,6 +4,7 @@
 #define IDD_MAIN_DIALOG          102
 #define IDS_SOCKETS_INIT_FAILED  103
 #define IDR_MAINFRAME            128
+#define IDR_BOX_MENU             132
 #define IDR_TRAY_MENU            134
 
 // Tray icon of each instance.
@@ -147,6 +148,32 @@
 #define IDC_MON_INTERVAL_SPIN    1191
 #define IDC_MON_TEST_ERROR       1200
 #define IDC_MON_SNF_NOTE         1211
+
+// Box menu commands.
+#define ID_BOX_PING              32825
+#define ID_BOX_WEB               32811
+#define ID_BOX_FTP               32819
+#define ID_BOX_TRACE_ROUTE       32826
+#define ID_BOX_SHARES            32807
+#define ID_BOX_REMOTE_DESKTOP    32828
+#define ID_BOX_SEND_NET_MESSAGE  32809
+#define ID_BOX_USER_COMMAND_1    32847
+#define ID_BOX_USER_COMMAND_2    32848
+#define ID_BOX_USER_COMMAND_3    32849
+#define ID_BOX_USER_COMMAND_4    32853
+#define ID_BOX_USER_COMMAND_5    32855
+#define ID_BOX_USER_COMMAND_6    32856
+#define ID_BOX_USER_COMMAND_7    32857
+#define ID_BOX_CUSTOMIZE         32852
+#define ID_BOX_MOVE_LEFT         32832
+#define ID_BOX_MOVE_RIGHT        32834
+#define ID_BOX_DUPLICATE         32838
+#define ID_BOX_DISABLE           32862
+#define ID_BOX_VIEW_LOG          32850
+#define ID_BOX_STATUS_INFO       32839
+#define ID_BOX_ADD_MONITOR       32784
+#define ID_BOX_EDIT_MONITOR      32785
+#define ID_BOX_DELETE_MONITOR    32797
 
 // The built-in sounds are WAVE resources known by name, not by number:
 // "IDW_UP", "IDW_DOWN", "IDW_COMPERROR", "IDW_VOLTEST".

@@ -1,6 +1,6 @@
 """Orvalen's pictures, each a list of layers in the 16-unit design square (see raster.py).
 
-Menu pictures avoid black and near-black: the menus show them on a black ground.
+Menu pictures avoid black and near-black, so that they read on any menu colour.
 """
 from .raster import (rect, rrect, circle, ellipse, ring, arc, polygon, line, polyline, union,
                      rotated, vertical_gradient)

@@ -56,7 +56,7 @@ uint32_t DibPixel(HBITMAP dib, int x, int y) {
     return p[x] & 0xFFFFFF;
 }
 
-TEST(CIconBitmap, LoadsAMenuIconAndDrawsItOnBlack) {
+TEST(CIconBitmap, LoadsAMenuIconAndDrawsItOnTheMenuColour) {
     CIconBitmap about;
     ASSERT_TRUE(about.Load(IDI_MENU_ABOUT));
     EXPECT_EQ(about.m_nWidth, 16);
@@ -68,7 +68,8 @@ TEST(CIconBitmap, LoadsAMenuIconAndDrawsItOnBlack) {
     ASSERT_EQ(GetObjectW(about.m_hDib, sizeof(ds), &ds), int(sizeof(ds)));  // a DIB section
     EXPECT_EQ(ds.dsBm.bmWidth, 16);
     EXPECT_EQ(ds.dsBm.bmHeight, 16);
-    EXPECT_EQ(DibPixel(about.m_hDib, 0, 0), 0x000000u);   // transparent corner: black
+    const COLORREF menu = GetSysColor(COLOR_MENU);  // DIB pixels are blue, green, red
+    EXPECT_EQ(DibPixel(about.m_hDib, 0, 0), uint32_t(RGB(GetBValue(menu), GetGValue(menu), GetRValue(menu))));
     EXPECT_EQ(DibPixel(about.m_hDib, 7, 10), 0xFFFFFFu);  // the white stem of the "i"
 }
 

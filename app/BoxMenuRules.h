@@ -1,0 +1,31 @@
+#pragma once
+// The box menu's rules, apart from the window: which commands a box offers, the texts
+// that depend on the layout and the box, and the user commands' items.
+#include <string>
+#include <windows.h>
+
+constexpr int kUserCommandCount = 7;
+
+// What the menu depends on: the box it was opened on (counted from 1, 0 = grip strip),
+// the number of boxes, whether that box's monitor is disabled, and the layout.
+struct BoxMenuContext {
+    int box = 0;
+    int numBox = 0;
+    bool boxDisabled = false;
+    bool row = true;
+};
+
+// False for a command the menu shows disabled on this box.
+bool BoxMenuCommandEnabled(UINT command, const BoxMenuContext& context);
+
+// The text of an item whose text depends on the layout or the box ("Move Left " or
+// "Move Up", "Disable" or "Enable"); empty for any other command.
+std::wstring BoxMenuItemText(UINT command, const BoxMenuContext& context);
+
+// The menu command of user command i (0..6), and the number (0..6) of a user
+// command's menu command, or -1.
+UINT UserCommandId(int index);
+int UserCommandIndex(UINT command);
+
+// The number of user commands the menu shows for the "nrows" of the user menu file.
+UINT UserCommandRows(ULONG nrows);

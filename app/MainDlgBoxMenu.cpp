@@ -1,0 +1,353 @@
+// The box menu: a right click on the strip opens it for the box under the cursor (or
+// the grip strip); the chosen command is carried out before the handler returns. Also
+// the double-click command.
+#include <algorithm>
+#include <memory>
+#include <windows.h>
+#include <shellapi.h>
+
+#include "app/BoxMenuRules.h"
+#include "app/MainDlg.h"
+#include "app/StripGeometry.h"
+#include "app/Tools.h"
+#include "engine/LogFormat.h"
+#include "engine/LogWriter.h"
+#include "framework/AppMessage.h"
+#include "framework/StringUtil.h"
+#include "framework/TimeText.h"
+#include "model/GlobalSettings.h"
+#include "model/SharedRoutines.h"
+#include "model/SharedSettings.h"
+#include "model/StatusWords.h"
+#include "resource.h"
+
+namespace {
+
+// Every command of the box menu, for the enabling rules.
+const UINT kBoxMenuCommands[] = {
+    ID_BOX_PING,           ID_BOX_WEB,            ID_BOX_FTP,            ID_BOX_TRACE_ROUTE,
+    ID_BOX_SHARES,         ID_BOX_REMOTE_DESKTOP, ID_BOX_SEND_NET_MESSAGE, ID_BOX_USER_COMMAND_1,
+    ID_BOX_USER_COMMAND_2, ID_BOX_USER_COMMAND_3, ID_BOX_USER_COMMAND_4, ID_BOX_USER_COMMAND_5,
+    ID_BOX_USER_COMMAND_6, ID_BOX_USER_COMMAND_7, ID_BOX_CUSTOMIZE,      ID_BOX_MOVE_LEFT,
+    ID_BOX_MOVE_RIGHT,     ID_BOX_DUPLICATE,      ID_BOX_DISABLE,        ID_BOX_VIEW_LOG,
+    ID_BOX_STATUS_INFO,    ID_BOX_ADD_MONITOR,    ID_BOX_EDIT_MONITOR,   ID_BOX_DELETE_MONITOR,
+};
+
+// The image of each item; 0 stands for the Ping bitmap. The move and disable items
+// change theirs with the layout and the box.
+struct BoxMenuImage {
+    UINT command;
+    UINT iconId;
+};
+const BoxMenuImage kBoxMenuImages[] = {
+    {ID_BOX_PING, 0},
+    {ID_BOX_WEB, IDI_MENU_WEB},
+    {ID_BOX_FTP, IDI_MENU_FTP},
+    {ID_BOX_TRACE_ROUTE, IDI_MENU_TRACE_ROUTE},
+    {ID_BOX_SHARES, IDI_MENU_SHARES},
+    {ID_BOX_REMOTE_DESKTOP, IDI_MENU_REMOTE_DESKTOP},
+    {ID_BOX_SEND_NET_MESSAGE, IDI_SEND_MESSAGE},
+    {ID_BOX_USER_COMMAND_1, IDI_MENU_USER_COMMAND},
+    {ID_BOX_USER_COMMAND_2, IDI_MENU_USER_COMMAND},
+    {ID_BOX_USER_COMMAND_3, IDI_MENU_USER_COMMAND},
+    {ID_BOX_USER_COMMAND_4, IDI_MENU_USER_COMMAND},
+    {ID_BOX_USER_COMMAND_5, IDI_MENU_USER_COMMAND},
+    {ID_BOX_USER_COMMAND_6, IDI_MENU_USER_COMMAND},
+    {ID_BOX_USER_COMMAND_7, IDI_MENU_USER_COMMAND},
+    {ID_BOX_CUSTOMIZE, IDI_MENU_CUSTOMIZE},
+    {ID_BOX_DUPLICATE, IDI_MENU_DUPLICATE},
+    {ID_BOX_VIEW_LOG, IDI_MENU_LOGS},
+    {ID_BOX_STATUS_INFO, IDI_MENU_ABOUT},
+    {ID_BOX_ADD_MONITOR, IDI_MENU_ADD_MONITOR},
+    {ID_BOX_EDIT_MONITOR, IDI_MENU_EDIT_MONITOR},
+    {ID_BOX_DELETE_MONITOR, IDI_MENU_DELETE_MONITOR},
+};
+
+void SetItemText(HMENU menu, UINT command, const std::wstring& text) {
+    MENUITEMINFOW info = {};
+    info.cbSize = sizeof(info);
+    info.fMask = MIIM_STRING;
+    info.dwTypeData = const_cast<wchar_t*>(text.c_str());
+    SetMenuItemInfoW(menu, command, FALSE, &info);
+}
+
+void SetItemImage(HMENU menu, UINT command, HBITMAP image) {
+    SetMenuItemBitmaps(menu, command, MF_BYCOMMAND, image, image);
+}
+
+// Status Info's error text: WinINet's for its codes (at most 1000 characters), the
+// system's for any other, on one line.
+std::wstring StatusInfoErrorText(DWORD error) {
+    return error >= 12001 && error <= 12156 ? GetWinInetErrorText(error).substr(0, 1000)
+                                            : fw::MessageTableText(error, nullptr, true);
+}
+
+}  // namespace
+
+bool CMainDlg::SettingsDialogOpen() const { return false; }
+
+BOOL CMainDlg::OnRButtonDown(UINT, POINT point) {
+    if (SettingsDialogOpen()) return TRUE;
+    RECT window = {};
+    GetWindowRect(m_hWnd, &window);
+    const POINT at = {window.left + point.x, window.top + point.y};
+
+    fw::CMenu menu(LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_BOX_MENU)));
+    HMENU popup = menu ? GetSubMenu(menu, 0) : nullptr;
+    m_nMenuBox = StripBoxAtPoint({NumBox, WinPos != 0, XBox, YBox}, point);
+    m_bBoxMenuOpen = 1;
+    m_bInsertMark = 0;
+    RedrawWholeWindow();
+
+    m_nMenuCommand = 0;
+    if (popup) {
+        ReadUserCommands();
+        PrepareBoxMenu(popup);
+        // A menu takes the keyboard only while its owner is the foreground window, which a
+        // program launched a moment ago may have become.
+        SetForegroundWindow(m_hWnd);
+        m_nMenuCommand = static_cast<int>(TrackPopupMenu(
+            popup, TPM_RETURNCMD | TPM_NONOTIFY | TPM_BOTTOMALIGN, at.x, at.y, 0, m_hWnd, nullptr));
+        RunBoxMenuCommand(static_cast<UINT>(m_nMenuCommand));
+    }
+
+    m_bBoxMenuOpen = 0;
+    m_bInsertMark = 0;
+    if (NumBox != 0) RedrawWholeWindow();
+    return FALSE;
+}
+
+void CMainDlg::ReadUserCommands() {
+    m_nCustomRows = static_cast<int>(UserCommandRows(m_iniMenu.ReadULong(L"Main", L"nrows", 0)));
+    for (int i = 0; i < m_nCustomRows; ++i) {
+        const std::wstring section = fw::Format(L"Row %d", i);
+        m_CustomItems[i].Caption = m_iniMenu.ReadString(section, L"Caption", L"Empty");
+        m_CustomItems[i].Application = m_iniMenu.ReadString(section, L"Application", L"");
+        m_CustomItems[i].Parameters = m_iniMenu.ReadString(section, L"Parameters", L"");
+    }
+}
+
+void CMainDlg::PrepareBoxMenu(HMENU popup) {
+    const CMonitorRecord* record = m_nMenuBox > 0 ? m_apRecords[m_nMenuBox - 1].get() : nullptr;
+    const BoxMenuContext context = {m_nMenuBox, NumBox, record && record->Disabled != 0, WinPos != 0};
+
+    for (int i = 0; i < kUserCommandCount; ++i) {
+        if (i < m_nCustomRows) SetItemText(popup, UserCommandId(i), m_CustomItems[i].Caption);
+        else DeleteMenu(popup, UserCommandId(i), MF_BYCOMMAND);
+    }
+    for (UINT command : {ID_BOX_MOVE_LEFT, ID_BOX_MOVE_RIGHT, ID_BOX_DISABLE})
+        SetItemText(popup, command, BoxMenuItemText(command, context));
+
+    for (const BoxMenuImage& image : kBoxMenuImages)
+        SetItemImage(popup, image.command, image.iconId ? MenuIconBitmap(image.iconId) : m_bmpBoxMenu.Get());
+    SetItemImage(popup, ID_BOX_MOVE_LEFT, MenuIconBitmap(context.row ? IDI_MENU_MOVE_LEFT : IDI_MENU_MOVE_UP));
+    SetItemImage(popup, ID_BOX_MOVE_RIGHT, MenuIconBitmap(context.row ? IDI_MENU_MOVE_RIGHT : IDI_MENU_MOVE_DOWN));
+    const bool enableItem = context.box > 0 && context.boxDisabled;
+    SetItemImage(popup, ID_BOX_DISABLE, MenuIconBitmap(enableItem ? IDI_MENU_ENABLE_ALL : IDI_MENU_DISABLE_ALL));
+
+    // Disabled, not greyed.
+    for (UINT command : kBoxMenuCommands)
+        EnableMenuItem(popup, command,
+                       MF_BYCOMMAND | (BoxMenuCommandEnabled(command, context) ? MF_ENABLED : MF_DISABLED));
+}
+
+void CMainDlg::RunBoxMenuCommand(UINT command) {
+    const int box = m_nMenuBox;
+    CMonitorRecord* record = box > 0 && box <= NumBox ? m_apRecords[box - 1].get() : nullptr;
+    // Every command but adding needs a box; the menu offers them on boxes only.
+    if (!record && command != ID_BOX_ADD_MONITOR) return;
+    const int userCommand = UserCommandIndex(command);
+    if (userCommand >= 0) {
+        if (userCommand >= m_nCustomRows) return;
+        m_nCustomItem = userCommand;
+        const CustomMenuItem& item = m_CustomItems[userCommand];
+        StartCommand(item.Application, item.Parameters, SubjectOf(*record));
+        return;
+    }
+    switch (command) {
+    case ID_BOX_PING:
+    case ID_BOX_TRACE_ROUTE:
+    case ID_BOX_REMOTE_DESKTOP: LaunchHostCommand(command, ToolSubjectOf(*record)); break;
+    case ID_BOX_WEB: StartNetTool(NetTool::Web, ToolSubjectOf(*record)); break;
+    case ID_BOX_FTP: StartNetTool(NetTool::Ftp, ToolSubjectOf(*record)); break;
+    case ID_BOX_SHARES: StartNetTool(NetTool::Shares, ToolSubjectOf(*record)); break;
+    case ID_BOX_SEND_NET_MESSAGE: OnSendNetMessage(box); break;
+    case ID_BOX_CUSTOMIZE: OnCustomize(); break;
+    case ID_BOX_MOVE_LEFT:
+        if (box > 1) MoveBox(box, box - 1);
+        break;
+    case ID_BOX_MOVE_RIGHT:
+        if (box < NumBox) MoveBox(box, box + 1);
+        break;
+    case ID_BOX_DUPLICATE:
+        if (NumBox < kMaxMonitors) DuplicateBox(box);
+        break;
+    case ID_BOX_DISABLE: ToggleBoxDisabled(box); break;
+    case ID_BOX_VIEW_LOG: ViewBoxLog(box); break;
+    case ID_BOX_STATUS_INFO: ShowStatusInfo(box); break;
+    case ID_BOX_ADD_MONITOR:
+        if (NumBox >= kMaxMonitors) break;
+        m_bInsertMark = 1;
+        RedrawWholeWindow();
+        AddMonitor();
+        break;
+    case ID_BOX_EDIT_MONITOR: EditMonitor(box); break;
+    case ID_BOX_DELETE_MONITOR: DeleteBox(box); break;
+    default: break;
+    }
+}
+
+// Boxes exchange their monitors. A running thread reads its index each time it reports,
+// so it is held still while the index changes; nothing in between allocates or locks,
+// since a held thread may own the heap or any other lock.
+void CMainDlg::MoveBox(int box, int other) {
+    CMonitorRecord& a = *m_apRecords[box - 1];
+    CMonitorRecord& b = *m_apRecords[other - 1];
+    a.SuspendThread();
+    b.SuspendThread();
+    const UINT index = a.m_nIndex;
+    a.SetIndex(b.m_nIndex);
+    b.SetIndex(index);
+    m_apRecords[box - 1].swap(m_apRecords[other - 1]);
+    b.ResumeThread();
+    a.ResumeThread();
+
+    m_bBoxMenuOpen = 0;
+    RedrawWholeWindow();
+    SaveMonitor(box - 1);
+    SaveMonitor(other - 1);
+}
+
+void CMainDlg::DuplicateBox(int box) {
+    // The copy is made first: the shifting below must not allocate.
+    auto copy = std::make_unique<CMonitorRecord>(m_hWnd, static_cast<UINT>(box));
+    copy->DuplicateFrom(*m_apRecords[box - 1]);
+    for (int j = NumBox; j >= box + 1; --j) {
+        CMonitorRecord& moved = *m_apRecords[j - 1];
+        moved.SuspendThread();
+        m_apRecords[j] = std::move(m_apRecords[j - 1]);
+        moved.SetIndex(static_cast<UINT>(j));
+        moved.ResumeThread();
+    }
+    m_apRecords[box] = std::move(copy);
+    CMonitorRecord& added = *m_apRecords[box];
+    LoadBoxPictures(box);
+    // The new box counts before its first status is shown.
+    ++NumBox;
+    if (!added.Disabled) {
+        OnCheckResult(MAKEWPARAM(box, MON_CHECKING), 0);
+        added.StartThread();
+    } else {
+        OnCheckResult(MAKEWPARAM(box, MON_DISABLED), 0);
+    }
+    m_bBoxMenuOpen = 0;
+    FitWindowToBoxes();
+    for (int j = box; j < NumBox; ++j) SaveMonitor(j);
+    SaveNumBox();
+}
+
+void CMainDlg::ToggleBoxDisabled(int box) {
+    CMonitorRecord* record = m_apRecords[box - 1].get();
+    if (!record->Disabled) {
+        record->StopThread();
+        record->Disabled = 1;
+        OnCheckResult(MAKEWPARAM(box - 1, MON_DISABLED), 0);
+    } else {
+        record->Disabled = 0;
+        OnCheckResult(MAKEWPARAM(box - 1, MON_CHECKING), 0);
+        record->StartThread();
+    }
+    SaveMonitor(box - 1);
+}
+
+void CMainDlg::DeleteBox(int box) {
+    m_bModalBusy = 1;
+    const int answer = fw::AppMessageBox(L"Are you sure that you want to delete this Monitor?", MB_YESNO);
+    if (answer == IDYES && box > 0 && NumBox > 1) {
+        // The record's end tells its thread to stop; a result it still sends is dropped.
+        m_apRecords[box - 1].reset();
+        for (int j = box - 1; j <= NumBox - 2; ++j) {
+            CMonitorRecord& moved = *m_apRecords[j + 1];
+            moved.SuspendThread();
+            m_apRecords[j] = std::move(m_apRecords[j + 1]);
+            moved.SetIndex(static_cast<UINT>(j));
+            moved.ResumeThread();
+        }
+        --NumBox;
+        m_bBoxMenuOpen = 0;
+        FitWindowToBoxes();
+        for (int j = box - 1; j < NumBox; ++j) SaveMonitor(j);
+        SaveNumBox();
+    }
+    m_bModalBusy = 0;
+}
+
+void CMainDlg::SaveNumBox() { m_iniMain.WriteInt(kMainSection, L"NumBox", NumBox); }
+
+void CMainDlg::ViewBoxLog(int box) {
+    const int logFileType = g_nLogFileType.load();
+    const std::wstring file =
+        TodaysLogFileName(CSharedSettings::Get().LogDir(), *m_apRecords[box - 1], logFileType, fw::LocalNow());
+    std::wstring problem;
+    if (file.empty() || GetFileAttributesW(file.c_str()) == INVALID_FILE_ATTRIBUTES) {
+        problem = L"Log file not found. If you want Logging, you need enable it and wait for status change.";
+    } else {
+        const auto result = reinterpret_cast<INT_PTR>(
+            ShellExecuteW(GetDesktopWindow(), L"open", file.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+        if (result == SE_ERR_NOASSOC)
+            problem = logFileType == 0
+                          ? L"There is no application associated with the given file name extension *.txt."
+                          : L"There is no application associated with the given file name extension *.csv.";
+        else if (result <= 32)
+            problem = L"Could not open log file.";
+    }
+    if (problem.empty()) return;
+    m_bModalBusy = 1;
+    fw::AppMessageBox(problem, MB_OK);
+    m_bModalBusy = 0;
+}
+
+void CMainDlg::ShowStatusInfo(int box) {
+    m_bModalBusy = 1;
+    CMonitorRecord& r = *m_apRecords[box - 1];
+    const bool onWine = CSharedSettings::Get().RunningOnWine != 0;
+    const std::wstring word = r.m_nStatus == MON_CLOSED && r.CheckMethod == METHOD_URL
+                                  ? L"S.n.F. (String not Found)"
+                                  : StatusWord(r.m_nStatus, r.CheckMethod, StatusWordStyle::Display);
+    const bool icmpOnly = r.CheckMethod == METHOD_PING && r.m_nStatus != MON_UP && r.m_dwIpStatus != 0 &&
+                          r.m_dwError == 0;
+    // Wine has no texts for ICMP statuses: the status stands as the error code, in the
+    // record too, until its next result.
+    if (onWine && icmpOnly) {
+        r.m_dwError = r.m_dwIpStatus;
+        r.m_dwIpStatus = 0;
+    }
+    const wchar_t* name = r.Name.c_str();
+    std::wstring text;
+    if (!onWine && icmpOnly) {
+        const std::wstring icmp = IcmpStatusText(r.m_dwIpStatus);
+        const unsigned long ipStatus = r.m_dwIpStatus;
+        text = ipStatus == 11050
+                   ? fw::Format(L"Name: %s\nStatus: %s\nGeneral Failure.\nIP_STATUS = %s\nIP_STATUS Error Code = %lu",
+                                name, word.c_str(), icmp.c_str(), ipStatus)
+                   : fw::Format(L"Name: %s\nStatus: %s\nIP_STATUS = %s\nIP_STATUS Error Code = %lu", name,
+                                word.c_str(), icmp.c_str(), ipStatus);
+    } else if (r.m_dwError == 11050) {
+        text = fw::Format(L"Name: %s\nStatus: %s\nGeneral Failure.\nWin Sys Error Code = %lu", name, word.c_str(),
+                          11050ul);
+    } else {
+        text = fw::Format(L"Name: %s\nStatus: %s\n%s\nWin Sys Error Code = %lu", name, word.c_str(),
+                          StatusInfoErrorText(r.m_dwError).c_str(), static_cast<unsigned long>(r.m_dwError));
+    }
+    MessageBoxW(m_hWnd, text.c_str(), fw::AppTitle().c_str(), MB_OK | MB_ICONINFORMATION);
+    m_bModalBusy = 0;
+}
+
+BOOL CMainDlg::OnLButtonDblClk(UINT, POINT point) {
+    if (!DCOBEFE) return TRUE;
+    const int box = StripBoxAtPoint({NumBox, WinPos != 0, XBox, YBox}, point);
+    if (box == 0 || !m_apRecords[box - 1]) return TRUE;
+    m_nDblClickBox = box - 1;
+    StartCommand(DCOBEFPath, DCOBEFParameters, SubjectOf(*m_apRecords[box - 1]));
+    return FALSE;
+}

@@ -1,0 +1,52 @@
+#pragma once
+// What the box menu's tools launch at a monitor's host: the console and remote-desktop
+// command lines, and the web, FTP and network-share addresses. Pure rules; the name
+// resolution they may need is done by the caller and handed in.
+#include <string>
+#include <windows.h>
+
+class CMonitorRecord;
+
+// The parts of a monitor the tools look at, copied when the command is chosen.
+struct ToolSubject {
+    UINT method = 0;
+    UINT ipVersion = 0;
+    std::wstring address;  // IPorURLAddress
+    std::wstring urlHost;  // server part of a URL monitor's address
+};
+
+ToolSubject ToolSubjectOf(const CMonitorRecord& record);
+
+// The host of a box: a URL monitor's server, else the address as typed.
+std::wstring ToolHost(const ToolSubject& subject);
+
+// True for a host name (letters, digits, ".", "-", "_"; not starting with "-"), an
+// IPv4 literal or an IPv6 literal (hex digits, ":" and ".", with an optional numeric
+// zone after "%"). Nothing else is handed to a launched command line.
+bool IsLaunchableHost(const std::wstring& host);
+
+// One program started through the shell's "open" verb.
+struct ShellLaunch {
+    std::wstring file;
+    std::wstring parameters;
+};
+
+// Ping and Trace route in a console, and Remote Desktop (ID_BOX_PING, ID_BOX_TRACE_ROUTE,
+// ID_BOX_REMOTE_DESKTOP). False, launching nothing, for any other command and for a host
+// IsLaunchableHost refuses.
+bool HostCommandLaunch(UINT command, const std::wstring& host, ShellLaunch& launch);
+
+enum class NetTool { Web, Ftp, Shares };
+
+// How a name of a Ping or TCP monitor with IP version 1 resolved: its first result's
+// family, and for an IPv6 result that address as text.
+struct ToolResolution {
+    enum Family { Failed, IPv4, IPv6, Other } family = Failed;
+    std::wstring ipv6Text;  // empty when the address could not be turned into text
+};
+
+// True when the tool's target depends on resolving the monitor's address.
+bool NetToolNeedsResolution(const ToolSubject& subject);
+
+// The address the tool opens; empty when nothing is to be launched.
+std::wstring NetToolTarget(NetTool tool, const ToolSubject& subject, const ToolResolution& resolution);

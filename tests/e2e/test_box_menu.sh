@@ -1,0 +1,199 @@
+#!/usr/bin/env bash
+# The box menu driven with real right clicks and keys: moving, deleting and duplicating
+# boxes (screen and file), results that follow their moved box, the tools' launches
+# recorded by stand-ins (a host or name holding command characters starts nothing
+# extra), View Log, Status Info, the grip strip's menu and the double-click command;
+# then, in a second start, a strip of 70 monitors that cannot grow.
+source "$(dirname "$0")/lib.sh"
+
+# The program runs from a folder of its own, beside stand-ins for "cmd" and "mstsc"
+# (the shell finds a program there first); web, FTP and folder addresses are handed to
+# a third recorder through the classes registry.
+BIN="$E2E_DIR/bin"
+mkdir -p "$BIN"
+cp "$ORVALEN_BIN/Orvalen.exe" "$BIN/"
+for name in cmd mstsc opener; do cp "$ORVALEN_BIN/argrecorder.exe" "$BIN/$name.exe"; done
+HANDLER_KEYS=('HKLM\Software\Classes\http\shell\open\command' 'HKLM\Software\Classes\ftp\shell\open\command'
+    'HKLM\Software\Classes\Folder\shell\open\command')
+UNC_HOST="$WINEPREFIX/dosdevices/unc/10.0.0.5"   # Wine reaches \\10.0.0.5\ through this folder
+restore_handlers() {
+    local i
+    for i in "${!HANDLER_KEYS[@]}"; do
+        wine reg delete "${HANDLER_KEYS[$i]}" /f >/dev/null 2>&1 || true
+        [ ! -s "$E2E_DIR/handler$i.reg" ] || wine reg import "$E2E_DIR/handler$i.reg" >/dev/null 2>&1 || true
+    done
+    rmdir "$UNC_HOST" 2>/dev/null || true
+}
+trap 'restore_handlers; e2e_cleanup' EXIT
+for i in "${!HANDLER_KEYS[@]}"; do
+    wine reg export "${HANDLER_KEYS[$i]}" "$(winpath "$E2E_DIR/handler$i.reg")" >/dev/null 2>&1 || true
+    wine reg add "${HANDLER_KEYS[$i]}" /ve /d "\"$(winpath "$BIN/opener.exe")\" \"%1\"" /f >/dev/null 2>&1 \
+        || fail "cannot register the address recorder"
+done
+mkdir -p "$UNC_HOST"
+
+start_fixture python3 "$ORVALEN_SRC/bench/delayed_page_server.py"
+SLOW_URL="http://127.0.0.1:$DELAY_HTTP4/delay/7000"
+
+# Boxes, each with colours of its own: Up and Down test monitors, a page that answers
+# only after 7 s, a disabled monitor of a remote host and one whose hand-edited name
+# and address hold command characters.
+appdata="$(new_appdata)"
+ini="$(data_folder "$appdata")/MainConfAID1.ini"
+{
+    printf '[main]\nFirstStart=0\nPosX=40\nPosY=600\nWinPos=1\nNumBox=5\nTimeOut=20000\nEnableLog=0\n'
+    printf 'ShowIPAddress=0\nShowMethod=0\nShowStatus=0\nShowReplyTime=0\n'
+    printf 'DCOBEFE=1\nDCOBEFPath=cmd\nDCOBEFParameters=/C echo double %%name\n'
+    printf '[Box 0]\nName=*Up*\nIPorURLAddress=127.0.0.1\nCheckInterval=1\nBoxColorUp=0x0000C800\n'
+    printf '[Box 1]\nName=*Down*\nIPorURLAddress=127.0.0.1\nCheckInterval=1\nBoxColorDown=0x00808080\nBoxColorUp=0x00FFFF00\n'
+    printf '[Box 2]\nName=Slow page\nCheckMethod=3\nIPorURLAddress=%s\nPhrase=orvalen-phrase\nCheckInterval=3600\n' "$SLOW_URL"
+    printf 'BoxColorUp=0x00C80000\nBoxColorDown=0x00FF00FF\n'
+    printf '[Box 3]\nName=My Server\nIPorURLAddress=10.0.0.5\nDisabled=1\n'
+    printf '[Box 4]\nName=x&echo\nIPorURLAddress=127.0.0.1&echo\nDisabled=1\n'
+} | write_main_ini "$appdata"
+printf '[Main]\nnrows=1\n[Row 0]\nCaption=Echo\nApplication=cmd\nParameters=/C echo %%ip %%name %%port\n' |
+    sed 's/$/\r/' >"$(data_folder "$appdata")/MenuConf.ini"
+
+wine "$ORVALEN_BIN/orvdriver.exe" launch "$(winpath "$appdata")" "$(winpath "$BIN/Orvalen.exe")" \
+    >"$E2E_DIR/launch.out" 2>/dev/null </dev/null || true
+pid="$(tr -d '\r\n' <"$E2E_DIR/launch.out")"
+[ -n "$pid" ] || fail "could not start Orvalen"
+E2E_WIN_PIDS+=("$pid")
+wait_window "$TITLE"
+read -r x y _ _ <<<"$(drv rect "$TITLE")"
+
+box_x() { echo $((x + ($1 - 1) * 111 + 8 + 4)); }
+BOX_Y=$((y + 31))
+GREEN="0 200 0"; GREY="128 128 128"; BLUE="0 0 200"; WHITE="255 255 255"
+
+# menu BOX KEYS...: right click on box BOX (0: the grip strip), then the keys.
+menu() {
+    local box="$1" at
+    shift
+    at=$([ "$box" = 0 ] && echo $((x + 3)) || box_x "$box")
+    xdotool mousemove "$at" "$BOX_Y" click 3
+    sleep 0.7
+    xdotool key --delay 120 "${@:1:$#-1}"
+    [ -z "${BOXMENU_DEBUG:-}" ] || screenshot "menu-$box-$(date +%s%N)" >/dev/null
+    xdotool key "${@: -1}"
+    sleep 0.5
+}
+ini_value() { tr -d '\r' <"$ini" | awk -F= -v s="[$1]" -v k="$2" '/^\[/{in_s=($0==s)} in_s && $1==k{print substr($0, length(k)+2)}'; }
+expect_order() {  # the Name of each section, in order
+    local i=0 name
+    for name in "$@"; do assert_eq "$(ini_value "Box $i" Name)" "$name" "section Box $i"; i=$((i + 1)); done
+}
+answer_box() {  # answer_box TEXT BUTTON: the message box shows TEXT and is answered
+    assert_eq "$(drv msgbox Orvalen 5000)" "$1" "message box"
+    drv msgbox-press Orvalen "$2" >/dev/null
+    drv wait-gone Orvalen 5000 >/dev/null || true
+}
+no_box() { ! drv msgbox Orvalen 1500 >/dev/null || fail "$1 showed a message box"; }
+
+# The open menu frames its box with dots; Move Left on box 3 of 5, before its page answers.
+shot="$(wait_pixel "$(box_x 2)" "$BOX_Y" "$GREY" started)"
+xdotool mousemove "$(box_x 3)" "$BOX_Y" click 3
+sleep 0.7
+shot="$(screenshot menu_open)"
+expect_pixel "$shot" $((x + 2 * 111 + 8)) $((y + 1)) "154 1 39" "dotted frame of box 3"
+# Right opens a submenu with its first item selected.
+xdotool key --delay 120 Down Down Down Right Return
+sleep 0.3
+shot="$(screenshot moved)"
+expect_pixel "$shot" "$(box_x 2)" "$BOX_Y" "$WHITE" "the slow page, still checking, at 2"
+expect_order "*Up*" "Slow page" "*Down*"
+# Its result, and the Down box's, reach the boxes where they are now.
+shot="$(wait_pixel "$(box_x 2)" "$BOX_Y" "$BLUE" answered)"
+expect_pixel "$shot" "$(box_x 2)" "$BOX_Y" "$BLUE" "the slow page's result at 2"
+sleep 1.5
+shot="$(screenshot later)"
+for i in 1 2 3; do
+    want=("" "$GREEN" "$BLUE" "$GREY")
+    expect_pixel "$shot" "$(box_x $i)" "$BOX_Y" "${want[$i]}" "box $i after the move"
+done
+
+# Tools at a remote host, and at a hand-edited one holding command characters (box 5):
+# there only the user's and the double-click command run, with the values made inert.
+TOOLS=("Down Right" "Down Right Down" "Down Right Down Down" "Down Right Down Down Down"
+    "Down Right Down Down Down Down" "Down Right Down Down Down Down Down" "Down Down Right")
+for box in 4 5; do
+    for keys in "${TOOLS[@]}"; do
+        # shellcheck disable=SC2086
+        menu "$box" $keys Return
+    done
+    xdotool mousemove "$(box_x $box)" "$BOX_Y" click --repeat 2 --delay 80 1
+    sleep 1  # a click that follows a double-click too soon is taken as part of it
+done
+sleep 1.5
+recorded() { tr -d '\r' <"$BIN/$1.exe.log" | sort; }
+assert_eq "$(recorded cmd)" "$(printf '%s\n' '/C "ping 10.0.0.5 -n 10 && PAUSE"' '/C "tracert 10.0.0.5 && PAUSE"' \
+    '/C echo 10.0.0.5 My-Server N/A' '/C echo 127.0.0.1_echo x_echo N/A' '/C echo double My-Server' \
+    '/C echo double x_echo' | sort)" "console and user command lines"
+assert_eq "$(recorded mstsc)" "/v:10.0.0.5" "remote desktop"
+assert_eq "$(recorded opener)" "$(printf '%s\n' '"ftp://10.0.0.5"' '"http://10.0.0.5"' '"\\10.0.0.5\"' | sort)" \
+    "web, FTP and shares"
+
+# View Log without a log, and Status Info of the Down box.
+menu 1 Down Down Down Down Down Return
+answer_box "Log file not found. If you want Logging, you need enable it and wait for status change." 1
+menu 3 Down Down Down Down Down Down Return
+answer_box "$(printf 'Name: *Down*\nStatus: Down\n%s\nWin Sys Error Code = 0' "$(drv errtext 0 | sed 's/^\[//; s/ *\]$//')")" 1
+
+# On the grip strip only "Add Mon." could be chosen: Status Info and Ping do nothing.
+menu 0 Down Down Down Down Down Down Return
+no_box "Status Info on the grip strip"
+menu 0 Down Right Return
+sleep 1
+assert_eq "$(recorded cmd | grep -c ping)" "1" "pings after the grip strip's Ping"
+
+# Delete asks: No keeps box 5, Yes removes it and leaves its section in the file.
+DELETE=(Down Down Down Down Down Down Down Down Down Return)
+menu 5 "${DELETE[@]}"
+answer_box "Are you sure that you want to delete this Monitor?" 7
+assert_eq "$(ini_value main NumBox)" "5" "NumBox after No"
+menu 5 "${DELETE[@]}"
+answer_box "Are you sure that you want to delete this Monitor?" 6
+assert_eq "$(ini_value main NumBox)" "4" "NumBox after deleting box 5"
+assert_eq "$(drv rect "$TITLE" | cut -d' ' -f3)" "452" "width of four boxes"
+
+# Duplicate on box 2 of 4: the copy follows it, checking, and sections 2 to 4 hold the rest.
+menu 2 Down Down Down Right Down Down Return
+sleep 0.5
+assert_eq "$(ini_value main NumBox)" "5" "NumBox after Duplicate"
+expect_order "*Up*" "Slow page" "Slow page" "*Down*" "My Server"
+shot="$(screenshot duplicated)"
+expect_pixel "$shot" "$(box_x 3)" "$BOX_Y" "$WHITE" "the copy, checking"
+
+# Delete box 5, then box 2 of 4: three boxes remain, section 3 stays in the file; the
+# copy's result, due later, reaches it at its new place.
+menu 5 "${DELETE[@]}"
+answer_box "Are you sure that you want to delete this Monitor?" 6
+menu 2 "${DELETE[@]}"
+answer_box "Are you sure that you want to delete this Monitor?" 6
+sleep 0.5
+assert_eq "$(ini_value main NumBox)" "3" "NumBox after deleting box 2 of 4"
+expect_order "*Up*" "Slow page" "*Down*" "*Down*"
+shot="$(wait_pixel "$(box_x 2)" "$BOX_Y" "$BLUE" copy_answered)"
+for i in 1 2 3; do
+    want=("" "$GREEN" "$BLUE" "$GREY")
+    expect_pixel "$shot" "$(box_x $i)" "$BOX_Y" "${want[$i]}" "box $i at the end"
+done
+close_window "$TITLE" "$pid"
+
+# Seventy monitors: Duplicate does nothing.
+appdata="$(new_appdata 70)"
+ini="$(data_folder "$appdata")/MainConfAID1.ini"
+{
+    printf '[main]\nFirstStart=0\nPosX=0\nPosY=600\nWinPos=1\nNumBox=70\nXBox=60\nYBox=60\n'
+    for i in $(seq 0 69); do printf '[Box %d]\nName=m%d\nDisabled=1\n' "$i" "$i"; done
+} | write_main_ini "$appdata"
+start_strip "$appdata"
+x=$STRIP_X y=$STRIP_Y width=$STRIP_W
+box_x() { echo $((x + ($1 - 1) * 61 + 8 + 4)); }
+menu 1 Down Down Down Right Down Down Return
+sleep 0.5
+assert_eq "$(ini_value main NumBox)" "70" "NumBox of a full strip"
+assert_eq "$(ini_value "Box 1" Name)" "m1" "section 1 of a full strip"
+assert_eq "$(drv rect "$TITLE" | cut -d' ' -f3)" "$width" "width of a full strip"
+close_window "$TITLE" "$LAST_PID"
+pass
