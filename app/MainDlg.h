@@ -91,10 +91,7 @@ public:
     BOOL OnRButtonDown(UINT flags, POINT point);
     BOOL OnLButtonDblClk(UINT flags, POINT point);
 
-    // The monitor dialogs the box menu opens: adding after box m_nMenuBox, editing box
-    // `box` (counted from 1), the user menu editor, and a net message to box `box`.
-    void AddMonitor();
-    void EditMonitor(int box);
+    // The box menu's user menu editor, and a net message to box `box` (counted from 1).
     void OnCustomize();
     void OnSendNetMessage(int box);
 

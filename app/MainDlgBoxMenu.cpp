@@ -84,7 +84,10 @@ std::wstring StatusInfoErrorText(DWORD error) {
 
 }  // namespace
 
-bool CMainDlg::SettingsDialogOpen() const { return false; }
+// While a settings dialog is up the strip stays usable, but opens no box menu.
+bool CMainDlg::SettingsDialogOpen() const {
+    return m_dlgMonitor.m_hWnd && IsWindowVisible(m_dlgMonitor.m_hWnd);
+}
 
 BOOL CMainDlg::OnRButtonDown(UINT, POINT point) {
     if (SettingsDialogOpen()) return TRUE;

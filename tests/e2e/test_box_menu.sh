@@ -139,11 +139,14 @@ answer_box "Log file not found. If you want Logging, you need enable it and wait
 menu 3 Down Down Down Down Down Down Return
 answer_box "$(printf 'Name: *Down*\nStatus: Down\n%s\nWin Sys Error Code = 0' "$(drv errtext 0 | sed 's/^\[//; s/ *\]$//')")" 1
 
-# On the grip strip only "Add Mon." could be chosen: Status Info and Ping do nothing.
+# On the grip strip only "Add Mon." can be chosen: Status Info and Ping do nothing.
 menu 0 Down Down Down Down Down Down Return
 no_box "Status Info on the grip strip"
 menu 0 Down Right Return
-sleep 1
+menu 0 Down Down Down Down Down Down Down Return
+wait_window "Add Monitor"
+drv close "Add Monitor" >/dev/null
+drv wait-gone "Add Monitor" 5000 >/dev/null || fail "the monitor dialog stayed"
 assert_eq "$(recorded cmd | grep -c ping)" "1" "pings after the grip strip's Ping"
 
 # Delete asks: No keeps box 5, Yes removes it and leaves its section in the file.
@@ -180,7 +183,7 @@ for i in 1 2 3; do
 done
 close_window "$TITLE" "$pid"
 
-# Seventy monitors: Duplicate does nothing.
+# Seventy monitors: Duplicate and Add Mon. do nothing.
 appdata="$(new_appdata 70)"
 ini="$(data_folder "$appdata")/MainConfAID1.ini"
 {
@@ -195,5 +198,7 @@ sleep 0.5
 assert_eq "$(ini_value main NumBox)" "70" "NumBox of a full strip"
 assert_eq "$(ini_value "Box 1" Name)" "m1" "section 1 of a full strip"
 assert_eq "$(drv rect "$TITLE" | cut -d' ' -f3)" "$width" "width of a full strip"
+menu 1 Down Down Down Down Down Down Down Return
+! drv wait-window "Add Monitor" 1500 >/dev/null || fail "Add Mon. on a full strip opened the dialog"
 close_window "$TITLE" "$LAST_PID"
 pass
