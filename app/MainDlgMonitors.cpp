@@ -9,10 +9,6 @@
 
 namespace {
 
-// The box menu's commands that open the monitor dialog.
-constexpr int kAddMonitorCommand = 32784;
-constexpr int kEditMonitorCommand = 32785;
-
 // What a new monitor starts with; its look comes from the default skin.
 MonitorSettings NewMonitorSettings(CIniFile& defaultSkin) {
     MonitorSettings s;
@@ -99,7 +95,7 @@ void CMainDlg::EditMonitor(int box) {
 }
 
 LRESULT CMainDlg::OnApplyMonitorProperties(WPARAM, LPARAM) {
-    const bool adding = m_nMenuCommand == kAddMonitorCommand;
+    const bool adding = m_nMenuCommand == ID_BOX_ADD_MONITOR;
     if (adding) {
         if (NumBox >= kMaxMonitors || m_nMenuBox < 0 || m_nMenuBox > NumBox) return 0;
         // The boxes after the clicked one move up a slot; each thread is held still only
@@ -115,7 +111,7 @@ LRESULT CMainDlg::OnApplyMonitorProperties(WPARAM, LPARAM) {
         ++m_nMenuBox;
         ++NumBox;
         // A further Apply, or the OK that follows, edits the new monitor.
-        m_nMenuCommand = kEditMonitorCommand;
+        m_nMenuCommand = ID_BOX_EDIT_MONITOR;
         m_apRecords[m_nMenuBox - 1]->NetUserName = L"console";
         m_bInsertMark = 0;
     }

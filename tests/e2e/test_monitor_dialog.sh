@@ -1,0 +1,124 @@
+#!/usr/bin/env bash
+# The monitor dialog driven like a user, in one program start: "Add Mon." after box 1
+# of 2 (each method looked at on screen, the interval reset by its method, "Name is
+# missing.", the IPv4 address message, "999.1.1.1" taken as a host, port 70000 saved as
+# 65535, Apply then OK adding exactly one monitor that turns Open on a loopback port),
+# then "Edit Mon." renaming box 1 and giving it a colour from the system colour dialog
+# (its section alone rewritten, a balloon on a count).
+source "$(dirname "$0")/lib.sh"
+
+start_fixture python3 -c '
+import socket, sys, time
+s = socket.socket(); s.bind(("127.0.0.1", 0)); s.listen(8)   # completes handshakes: Open
+print("OPEN_PORT=%d" % s.getsockname()[1]); print("READY"); sys.stdout.flush()
+time.sleep(3600)'
+
+appdata="$(new_appdata)"
+ini="$(data_folder "$appdata")/MainConfAID1.ini"
+{
+    ini_section main FirstStart=0 WinBeh=1 NumBox=2 PosX=20 PosY=650 WinPos=1 XBox=110 YBox=90
+    ini_section "Box 0" "Name=*Up*" CheckInterval=3600 BoxColorUp=0x0000C800
+    ini_section "Box 1" Name=Second IPorURLAddress=10.0.0.9 Disabled=1
+} | write_main_ini "$appdata"
+# A new monitor takes its look from the default skin.
+mkdir -p "$(data_folder "$appdata")/Skins"
+ini_section skin BoxColorUp=0x00C86400 | sed 's/$/\r/' >"$(data_folder "$appdata")/Skins/Default.ini"
+
+section() { tr -d '\r' <"$ini" | awk -v s="[$1]" '$0 == s {on = 1; next} /^\[/ {on = 0} on'; }
+key() { section "$1" | sed -n "s/^$2=//p"; }
+
+start_strip "$appdata"
+pid="$LAST_PID"
+box_x() { echo $((STRIP_X + 8 + ($1 - 1) * 111 + 55)); }
+# box_menu BOX ITEM: right click on the box, then the ITEM-th item of the box menu
+# (separators skipped: 7 "Add Mon.", 8 "Edit Mon.").
+box_menu() {
+    xdotool mousemove "$(box_x "$1")" $((STRIP_Y + 45)) click 3
+    sleep 0.7
+    xdotool key --delay 100 $(printf 'Down %.0s' $(seq 1 "$2")) Return
+}
+dlg() { drv "ctl-$1" "$DLG" "${@:2}"; }
+click() { dlg click "$1"; sleep 0.4; }
+# expect_message TEXT WHAT: the program's message box shows TEXT; answered with OK.
+expect_message() {
+    local texts
+    texts="$(drv msgbox Orvalen 5000)" || fail "no message box: $2"
+    drv msgbox-press Orvalen 1 >/dev/null
+    sleep 0.3
+    grep -Fxq -- "$1" <<<"$texts" || fail "$2: message box shows '$texts'"
+}
+
+box_menu 1 7
+DLG="Add Monitor"
+wait_window "$DLG"
+# Each method as the user sees it; the chosen method clicked again resets the interval.
+for m in 1016:ping:3 1017:tcp:10 1189:url:30; do
+    IFS=: read -r id name interval <<<"$m"
+    dlg set 1062 99
+    click "$id"
+    assert_eq "$(dlg get 1062)" "$interval" "interval after clicking $name"
+    screenshot "add-$name" >/dev/null
+done
+dlg set 1062 99
+click 1189
+assert_eq "$(dlg get 1062)" 30 "interval after clicking URL again"
+assert_eq "$(dlg get 1190)" "URL (http://IPv4)" "address label of URL"
+
+click 1017                                    # TCP
+assert_eq "$(dlg state 1018)" "enabled=1 checked=0 visible=1" "port edit of TCP"
+click 1                                       # OK with no name
+expect_message "Name is missing." "OK without a name"
+dlg set 1025 "web check"
+dlg set 1015 "bad host"
+click 1
+expect_message "The IP Address Edit Box does not contain a valid IPv4 Address or Host." "a blank in the address"
+dlg set 1015 999.1.1.1
+dlg set 1018 70000
+click 1009                                    # Apply: added, and the dialog now edits it
+DLG="Edit Monitor"
+wait_window "$DLG" 5000
+assert_eq "$(key main NumBox)" 3 "NumBox after Apply"
+assert_eq "$(key 'Box 1' Port)" 65535 "port 70000 as saved"
+assert_eq "$(key 'Box 1' IPorURLAddress)" 999.1.1.1 "a host name as the address test defines it"
+assert_eq "$(key 'Box 2' Name)" Second "the clicked box's follower moved up a slot"
+dlg set 1015 127.0.0.1
+dlg set 1018 "$OPEN_PORT"
+click 1                                       # OK edits the monitor Apply added
+drv wait-gone "$DLG" 5000 || fail "the dialog stayed open after OK"
+assert_eq "$(key main NumBox)" 3 "NumBox after Apply and OK"
+assert_eq "$(key 'Box 1' Name)/$(key 'Box 1' CheckMethod)/$(key 'Box 1' Port)" "web check/2/$OPEN_PORT" "the new monitor"
+assert_eq "$(key 'Box 2' Disabled)" 1 "the moved monitor"
+# The new box 2 turns Open: the default skin's Up colour fills most of it.
+for _ in $(seq 1 40); do
+    shot="$(screenshot open)"
+    [ "$(count_colour "$shot" $((STRIP_X + 8 + 111)) $((STRIP_Y + 1)) 110 90 "0 100 200")" -gt 3000 ] && break
+    sleep 0.25
+done
+[ "$(count_colour "$shot" $((STRIP_X + 8 + 111)) $((STRIP_Y + 1)) 110 90 "0 100 200")" -gt 3000 ] ||
+    fail "box 2 did not turn Open"
+
+# Edit box 1: only its section is written again.
+before="$(section 'Box 1'; section 'Box 2'; section main)"
+box_menu 1 8
+wait_window "$DLG"
+assert_eq "$(dlg get 1025)" "*Up*" "name shown for editing"
+dlg set 1062 400
+dlg set 1181 10
+assert_eq "$(drv tips "$DLG")" "Show Message Box if IP change Status for 10 Checks = 1 hr 6 min 40 sec." "balloon of the typed count"
+dlg set 1025 " "
+assert_eq "$(dlg get 1025)" "" "a lone blank as name"
+dlg set 1025 renamed
+# The Up background colour from the system colour dialog, typed in as red, green, blue.
+click 1031
+wait_window Color 5000
+for rgb in 706:0 707:128 708:0; do drv ctl-set Color "${rgb%%:*}" "${rgb#*:}"; done
+drv ctl-click Color 1
+drv wait-gone Color 5000 || fail "the colour dialog stayed open"
+click 1
+drv wait-gone "$DLG" 5000 || fail "the edit dialog stayed open"
+assert_eq "$(key 'Box 0' Name)/$(key 'Box 0' nMSGB)/$(key 'Box 0' CheckInterval)/$(key 'Box 0' BoxColorUp)" \
+    "renamed/10/400/32768" "the edited section"
+assert_eq "$(section 'Box 1'; section 'Box 2'; section main)" "$before" "the other sections"
+
+close_window "$TITLE" "$pid"
+pass
