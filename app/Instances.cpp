@@ -1,11 +1,18 @@
 #include "app/Instances.h"
 
+namespace {
+const wchar_t* const kSwitches[kInstanceCount] = {L"", L"/secondary", L"/tertiary", L"/quaternary", L"/quinary"};
+}  // namespace
+
 int InstanceFromCommandLine(const std::wstring& commandLine) {
-    static const wchar_t* const kSwitches[] = {L"/secondary", L"/tertiary", L"/quaternary", L"/quinary"};
     int instance = 0;
-    for (int i = 0; i < 4; ++i)
-        if (commandLine.find(kSwitches[i]) != std::wstring::npos) instance = i + 1;
+    for (int i = 1; i < kInstanceCount; ++i)
+        if (commandLine.find(kSwitches[i]) != std::wstring::npos) instance = i;
     return instance;
+}
+
+std::wstring InstanceSwitch(int instance) {
+    return instance >= 0 && instance < kInstanceCount ? kSwitches[instance] : L"";
 }
 
 std::wstring InstanceMutexName(int instance) {

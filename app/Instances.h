@@ -8,6 +8,10 @@ constexpr int kInstanceCount = 5;
 // "/quaternary", "/quinary" (case-sensitive, anywhere); the one tested last wins.
 int InstanceFromCommandLine(const std::wstring& commandLine);
 
+// The command-line switch of an instance: empty for the first, "/secondary",
+// "/tertiary", "/quaternary", "/quinary" for the others (and empty out of range).
+std::wstring InstanceSwitch(int instance);
+
 // "K3A92D7E1-...58" followed by "A" to "E".
 std::wstring InstanceMutexName(int instance);
 

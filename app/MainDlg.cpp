@@ -105,6 +105,10 @@ void CMainDlg::LoadStatusIcons() {
 BOOL CMainDlg::OnCommand(WORD id, WORD code, HWND control) {
     // Enter and Esc must not end the strip.
     if (id == IDOK || id == IDCANCEL) return TRUE;
+    // The tray menu's two dialogs.
+    if (id == ID_TRAY_OPTIONS) OnOptions();
+    if (id == ID_TRAY_ABOUT) OnAbout();
+    if (id == ID_TRAY_OPTIONS || id == ID_TRAY_ABOUT) return TRUE;
     return FALSE;
 }
 
@@ -188,6 +192,9 @@ INT_PTR CMainDlg::DialogProc(UINT message, WPARAM wParam, LPARAM lParam) {
         return TRUE;
     case UM_MONITOR_APPLIED:
         SetMsgResult(OnApplyMonitorProperties(wParam, lParam));
+        return TRUE;
+    case UM_OPTIONS_APPLIED:  // the Options dialog's Apply
+        SetMsgResult(OnOptionsApplied(m_dlgOptions.Settings(), m_dlgOptions.GetSafeHwnd()));
         return TRUE;
     case UM_GET_MAIN_DLG:
         SetMsgResult(OnGetMainDlg(wParam, lParam));

@@ -11,6 +11,8 @@
 
 #include "app/SystemTray.h"
 #include "dialogs/MonitorDialog.h"
+#include "dialogs/AboutDlg.h"
+#include "dialogs/PropertiesDlg.h"
 #include "framework/Dialog.h"
 #include "framework/GdiHandles.h"
 #include "model/IconBitmap.h"
@@ -73,6 +75,10 @@ public:
     LRESULT OnGetMainDlg(WPARAM wParam, LPARAM lParam);
     LRESULT OnActivateInstance(WPARAM wParam, LPARAM lParam);
 
+    // Tray menu "Options..." and "About...".
+    void OnOptions();
+    void OnAbout();
+
     // Painting.
     void RedrawBox(int nBox);  // boxes count from 1; 0 and below do nothing
     void FitWindowToBoxes();
@@ -125,6 +131,8 @@ public:
     int m_nInstance = 0;
     fw::CBitmap m_bmpResetConfig, m_bmpNoMark, m_bmpDisableFiles, m_bmpBoxMenu;
     std::array<CIconBitmap, kMenuIconIds.size()> m_aMenuIcons;
+    CPropertiesDlg m_dlgOptions;
+    CAboutDlg m_dlgAbout;
 
 protected:
     INT_PTR DialogProc(UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -178,4 +178,49 @@
 // The built-in sounds are WAVE resources known by name, not by number:
 // "IDW_UP", "IDW_DOWN", "IDW_COMPERROR", "IDW_VOLTEST".
 
+// Options dialog (its Apply is 1001, not the shared IDC_APPLY).
+#define IDD_OPTIONS              154
+#define IDC_OPT_APPLY            1001
+#define IDC_OPT_WIDTH_SPIN       1003
+#define IDC_OPT_WIDTH            1004
+#define IDC_OPT_HEIGHT           1005
+#define IDC_OPT_HEIGHT_SPIN      1007
+#define IDC_OPT_TEST_CUSTOM_SOUND 1010
+#define IDC_OPT_TEST_SPEECH      1011
+#define IDC_OPT_TIMEOUT          1042
+#define IDC_OPT_TIMEOUT_SPIN     1043
+#define IDC_OPT_RUN_AT_STARTUP   1044
+#define IDC_OPT_DBLCLICK_PATH    1052
+#define IDC_OPT_DBLCLICK_PARAMS  1062
+#define IDC_OPT_LOG_CSV          1081
+#define IDC_OPT_DBLCLICK         1091
+#define IDC_OPT_DBLCLICK_BROWSE  1092
+#define IDC_OPT_CUSTOM_SOUND     1093
+#define IDC_OPT_CUSTOM_SOUND_PATH 1094
+#define IDC_OPT_SPEECH_TEXT      1096
+#define IDC_OPT_CUSTOM_SOUND_BROWSE 1097
+#define IDC_OPT_HIDE_TASKBAR     1099
+#define IDC_OPT_LOG_ALL          1101
+#define IDC_OPT_SHOW_ADDRESS     1103
+#define IDC_OPT_SHOW_TIME        1104
+#define IDC_OPT_SHOW_METHOD      1109
+#define IDC_OPT_SHOW_STATUS      1110
+#define IDC_OPT_SPEECH           1131
+#define IDC_OPT_MUTE             1167
+#define IDC_OPT_VOLUME           1168
+#define IDC_OPT_TEST_VOLUME      1169
+#define IDC_OPT_LOG_TXT          1188
+#define IDC_OPT_LOG_DIR          1217
+#define IDC_OPT_LOG_DIR_BROWSE   1218
+#define IDC_OPT_LOG_MODE         1221
+
+// About box.
+#define IDD_ABOUT                164
+#define IDI_ABOUT_PICTURE        192
+#define IDC_ABOUT_HOME           1037
+#define IDC_ABOUT_MAIL           1038
+#define IDC_ABOUT_NAME           1039
+#define IDC_ABOUT_MAKER          1178
+#define IDC_ABOUT_VERSION        1220
+
 #define VS_VERSION_INFO_ID       1

@@ -1,6 +1,7 @@
 // The controls of another process's dialog, as a user meets them: type a text, read a
 // text, click, read the enabled and checked states and where a control sits on the
-// screen, and read the tooltips and balloons that the process shows.
+// screen, move the focus into and out of a control, press a key in it, and read the
+// tooltips and balloons that the process shows.
 #include <windows.h>
 
 #include <cstdio>
@@ -61,6 +62,20 @@ int RunControlCommand(int argc, wchar_t** argv) {
         wprintf(L"%ls\n", TextOf(control).c_str());
     } else if (cmd == L"ctl-click") {
         PostMessageW(control, BM_CLICK, 0, 0);
+    } else if (cmd == L"ctl-press") {
+        // A click that has been handled when the command returns.
+        DWORD_PTR result = 0;
+        if (!SendMessageTimeoutW(control, BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, 10000, &result)) return 1;
+    } else if (cmd == L"ctl-focus" || cmd == L"ctl-leave") {
+        // Into the control; for ctl-leave then on to the next control, as Tab would.
+        HWND dialog = GetParent(control);
+        SendMessageTimeoutW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE, SMTO_ABORTIFHUNG, 3000,
+                            nullptr);
+        if (cmd == L"ctl-leave") SendMessageTimeoutW(dialog, WM_NEXTDLGCTL, 0, FALSE, SMTO_ABORTIFHUNG, 3000, nullptr);
+    } else if (cmd == L"ctl-key" && argc >= 5) {
+        const WPARAM vk = wcstoul(argv[4], nullptr, 0);
+        SendMessageTimeoutW(control, WM_KEYDOWN, vk, 1, SMTO_ABORTIFHUNG, 3000, nullptr);
+        SendMessageTimeoutW(control, WM_KEYUP, vk, 0xC0000001, SMTO_ABORTIFHUNG, 3000, nullptr);
     } else if (cmd == L"ctl-state") {
         DWORD_PTR checked = 0;
         SendMessageTimeoutW(control, BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, 3000, &checked);

@@ -107,8 +107,8 @@ int Usage() {
              L"  state TITLE | pid TITLE | exstyle TITLE | send|post TITLE MSG WP LP | command TITLE ID |\n"
              L"  key TITLE VK | close TITLE | minimize TITLE | msgbox CAPTION MS | msgbox-exstyle CAPTION |\n"
              L"  msgbox-press CAPTION ID | hold mutex|abandoned|event NAME MS | release | mutex-exists NAME |\n"
-             L"  watch PID TITLE INTERVAL_MS SECONDS | ctl-set|ctl-get|ctl-click|ctl-state|ctl-rect TITLE ID [TEXT] |\n"
-             L"  tips TITLE\n");
+             L"  watch PID TITLE INTERVAL_MS SECONDS | tips TITLE |\n"
+             L"  ctl-set|ctl-get|ctl-click|ctl-press|ctl-state|ctl-rect|ctl-focus|ctl-leave|ctl-key TITLE ID [TEXT|VK]\n");
     return 2;
 }
 

@@ -1,0 +1,63 @@
+#include "dialogs/StartWithWindows.h"
+
+#include <windows.h>
+
+#include "dialogs/OptionsRules.h"
+
+const wchar_t kRunKeyPath[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+
+namespace {
+
+constexpr DWORD kStoredChars = 256;  // the longest value read, terminator included
+
+class CRegKey {
+public:
+    CRegKey(const wchar_t* path, REGSAM access) {
+        if (RegOpenKeyExW(HKEY_CURRENT_USER, path, 0, access, &m_key) != ERROR_SUCCESS) m_key = nullptr;
+    }
+    ~CRegKey() {
+        if (m_key) RegCloseKey(m_key);
+    }
+    CRegKey(const CRegKey&) = delete;
+    CRegKey& operator=(const CRegKey&) = delete;
+    HKEY Get() const { return m_key; }
+
+private:
+    HKEY m_key = nullptr;
+};
+
+// The value as a string, or nothing when it cannot be read as one.
+std::optional<std::wstring> ReadStringValue(HKEY key, const std::wstring& name) {
+    wchar_t buffer[kStoredChars] = {};
+    DWORD type = 0;
+    DWORD bytes = sizeof(buffer);
+    if (RegQueryValueExW(key, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buffer), &bytes) !=
+        ERROR_SUCCESS)
+        return std::nullopt;
+    if (type != REG_SZ && type != REG_EXPAND_SZ) return std::nullopt;
+    DWORD chars = bytes / sizeof(wchar_t);
+    if (chars == 0 || buffer[chars - 1] != L'\0') return std::nullopt;
+    return std::wstring(buffer);
+}
+
+}  // namespace
+
+std::optional<bool> ReadStartWithWindows(int instance, const std::wstring& programPath, const wchar_t* keyPath) {
+    CRegKey key(keyPath, KEY_READ);
+    RunValue expected;
+    if (!key.Get() || !MakeRunValue(instance, programPath, expected)) return std::nullopt;
+    std::optional<std::wstring> stored = ReadStringValue(key.Get(), expected.name);
+    return stored && RunDataMatches(*stored, expected.data);
+}
+
+void WriteStartWithWindows(int instance, bool on, const std::wstring& programPath, const wchar_t* keyPath) {
+    CRegKey key(keyPath, KEY_WRITE);
+    RunValue value;
+    if (!key.Get() || !MakeRunValue(instance, programPath, value)) return;
+    if (on) {
+        RegSetValueExW(key.Get(), value.name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.data.c_str()),
+                       static_cast<DWORD>((value.data.size() + 1) * sizeof(wchar_t)));
+    } else {
+        RegDeleteValueW(key.Get(), value.name.c_str());
+    }
+}

@@ -1,0 +1,18 @@
+#pragma once
+// The start-with-Windows value of an instance in the current user's Run key (the
+// value's name and data: OptionsRules.h). Every registry failure is passed over.
+#include <optional>
+#include <string>
+
+extern const wchar_t kRunKeyPath[];  // "Software\Microsoft\Windows\CurrentVersion\Run"
+
+// Whether the instance's value starts this program: nullopt when the key does not open
+// (or the instance is out of range), false when the value is missing, not a string
+// (REG_SZ or REG_EXPAND_SZ), longer than 255 characters, not null-terminated or
+// different beyond letter case.
+std::optional<bool> ReadStartWithWindows(int instance, const std::wstring& programPath,
+                                         const wchar_t* keyPath = kRunKeyPath);
+
+// Writes the instance's value (REG_SZ) when `on`, deletes it otherwise.
+void WriteStartWithWindows(int instance, bool on, const std::wstring& programPath,
+                           const wchar_t* keyPath = kRunKeyPath);

@@ -1,0 +1,105 @@
+#!/usr/bin/env bash
+# The Options dialog and the About box of instance 2, opened from the tray commands:
+# the start-up box follows the Run value (letter case aside) and writes or deletes it;
+# the width balloon and clamp; a 150 x 100 box size and a longer time-out applied
+# resize the strip, write the 20 option keys in their order and govern the next check
+# of a running monitor; Default, the volume and Cancel write nothing; the About box
+# shows the program file's version.
+source "$(dirname "$0")/lib.sh"
+
+STRIP_TITLE="Orvalen III"
+OPTIONS="Options"
+RUN_KEY='HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
+EXE="$(winpath "$ORVALEN_BIN/Orvalen.exe")"
+ID_TRAY_OPTIONS=32801
+ID_TRAY_ABOUT=32798
+APPLY=1001 DEFAULT=1033 WIDTH=1004 HEIGHT=1005 TIMEOUT=1042 STARTUP=1044 MUTE=1167 VOLUME=1168 VERSION=1220
+VK_UP=0x26 VK_HOME=0x24
+
+# Wine starts whatever the Run key lists: the value never outlives the test.
+run_value() { wine reg query "$RUN_KEY" /v "$STRIP_TITLE" 2>/dev/null | tr -d '\r' | sed -n "s/^ *$STRIP_TITLE *//p"; }
+trap 'wine reg delete "$RUN_KEY" /v "$STRIP_TITLE" /f >/dev/null 2>&1 || true; e2e_cleanup' EXIT
+state() { drv ctl-state "$OPTIONS" "$1"; }
+text() { drv ctl-get "$1" "$2"; }
+main_keys() { sed -n '/^\[main\]/,/^\[/p' "$ini" | tr -d '\r' | sed -n 's/=.*//p'; }
+
+start_fixture python3 "$ORVALEN_SRC/tests/fixtures/silent_listener.py"
+appdata="$(new_appdata)"
+ini="$(data_folder "$appdata")/MainConfCID1.ini"
+# No option key in the file: applying appends all 20 in their writing order.
+{
+    ini_section main FirstStart=0 PosX=40 PosY=600 WinPos=1 WinBeh=1 NumBox=1
+    ini_section "Box 0" Name=Silent CheckMethod=3 "IPorURLAddress=http://127.0.0.1:$PORT/" CheckInterval=1
+} | write_main_ini "$appdata" MainConfCID1.ini
+# A value that differs from this instance's only in letter case.
+wine reg add "$RUN_KEY" /v "$STRIP_TITLE" /t REG_SZ /d "\"${EXE^^}\" /TERTIARY" /f >/dev/null 2>&1
+start_strip "$appdata" /tertiary
+pid=$LAST_PID
+read -r width0 height0 <<<"$(drv client "$STRIP_TITLE")"
+
+drv command "$STRIP_TITLE" $ID_TRAY_OPTIONS >/dev/null
+wait_window "$OPTIONS"
+assert_eq "$(state $STARTUP)" "enabled=1 checked=1 visible=1" "start-up box for a value differing in case"
+
+# Typing past the range shows the range; leaving the edit clamps.
+drv ctl-focus "$OPTIONS" $WIDTH
+drv ctl-set "$OPTIONS" $WIDTH 250
+drv tips "$STRIP_TITLE" | grep -qx "60 to 200" || fail "no range balloon at 250: $(drv tips "$STRIP_TITLE")"
+screenshot options-balloon >/dev/null
+drv ctl-leave "$OPTIONS" $WIDTH
+assert_eq "$(text "$OPTIONS" $WIDTH)" "200" "width 250 after leaving the edit"
+
+# 150 x 100 and, 500 ms per arrow key, 3000 -> 7000 ms.
+drv ctl-set "$OPTIONS" $WIDTH 150
+drv ctl-set "$OPTIONS" $HEIGHT 100
+for _ in 1 2 3 4 5 6 7 8; do drv ctl-key "$OPTIONS" $TIMEOUT $VK_UP; done
+assert_eq "$(text "$OPTIONS" $TIMEOUT)" "7000" "time-out after eight steps up"
+applied_at="$(date +%s.%N)"
+drv ctl-press "$OPTIONS" $APPLY || fail "Apply"
+assert_eq "$(run_value)" "REG_SZ    \"$EXE\" /tertiary" "Run value written by Apply"
+read -r width1 height1 <<<"$(drv client "$STRIP_TITLE")"
+assert_eq "$((width1 - width0)) $((height1 - height0))" "40 10" "strip growth for one box of 150 x 100"
+assert_eq "$(main_keys | tr '\n' ' ')" \
+    "FirstStart PosX PosY WinPos WinBeh NumBox App HideTaskBarButton CustomSoundError CustomSoundPathError DCOBEFE DCOBEFPath DCOBEFParameters XBox YBox TimeOut EnableLog ShowReplyTime ShowMethod ShowStatus ShowIPAddress TextSpeechSoundError TextSpeechTextError Volume LogFileType LogDir LogEveryCheck " \
+    "option keys in the file"
+grep -q $'^XBox=150\r$' "$ini" && grep -q $'^YBox=100\r$' "$ini" && grep -q $'^TimeOut=7000\r$' "$ini" ||
+    fail "applied values not in the file"
+
+drv ctl-press "$OPTIONS" $STARTUP
+drv ctl-press "$OPTIONS" $APPLY || fail "second Apply"
+assert_eq "$(run_value)" "" "Run value after Apply with the box cleared"
+
+# Neither Default nor Cancel writes anything: not the file, not the Run value.
+saved="$(md5sum <"$ini")"
+drv ctl-press "$OPTIONS" $DEFAULT
+assert_eq "$(state $STARTUP)" "enabled=1 checked=1 visible=1" "start-up box after Default"
+assert_eq "$(text "$OPTIONS" $WIDTH)" "110" "width after Default"
+drv ctl-key "$OPTIONS" $VOLUME $VK_HOME
+assert_eq "$(text "$OPTIONS" $MUTE)" "UnMute" "Mute button at volume 0"
+screenshot options >/dev/null
+drv ctl-click "$OPTIONS" 2
+drv wait-gone "$OPTIONS" 5000 || fail "Options still open after Cancel"
+assert_eq "$(md5sum <"$ini")" "$saved" "main file after Cancel"
+assert_eq "$(run_value)" "" "Run value after Cancel"
+
+# The check that began after Apply waited the new time-out on the silent listener
+# (those before it gave up after 3 s).
+for _ in $(seq 1 60); do
+    awk -v t="$applied_at" '$1 == "HELD" && $2 > t' "$E2E_DIR/fixture-0.out" | grep -q . && break
+    sleep 0.5
+done
+read -r _ accepted closed <<<"$(awk -v t="$applied_at" '$1 == "HELD" && $2 > t' "$E2E_DIR/fixture-0.out" | head -1)"
+[ -n "${closed:-}" ] || fail "no check after Apply reached the listener"
+awk -v a="$accepted" -v c="$closed" 'BEGIN { exit !(c - a >= 6.5) }' || fail "check after Apply held $accepted..$closed"
+read -r _ accepted closed <<<"$(grep -m1 '^HELD' "$E2E_DIR/fixture-0.out")"
+awk -v a="$accepted" -v c="$closed" 'BEGIN { exit !(c - a < 5) }' || fail "first check held $accepted..$closed"
+
+drv command "$STRIP_TITLE" $ID_TRAY_ABOUT >/dev/null
+wait_window "About"
+version="$(sed -n 's/^ *FILEVERSION *\([0-9]*\),\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1.\2.\3.\4/p' "$ORVALEN_SRC/res/Orvalen.rc")"
+assert_eq "$(text About $VERSION)" "Version $version" "About box version line"
+screenshot about >/dev/null
+drv ctl-click About 1
+drv wait-gone About 5000 || fail "About still open after OK"
+close_window "$STRIP_TITLE" "$pid"
+pass
