@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Start-up: no usable APPDATA, the single-instance guard in each of its states, the
-# hand-over to the running window, and five instances at once, each on a main file that
+# Start-up: no usable APPDATA, a first start, the single-instance guard in each of its
+# states, the hand-over to the running window, and five instances at once, each on a main file that
 # no user would write (random bytes, numbers out of range, 300-character values, broken
 # lines, duplicate keys): each shows a strip within the limits and ends cleanly. F1 opens
 # the help.
@@ -35,9 +35,19 @@ wait_exit "$LAST_PID" 20000 "guard held"
 assert_eq "$(drv count "$TITLE")" "0" "windows while the guard is held elsewhere"
 expect_untouched "$untouched" "a start that found its guard held"
 release_guard
-# The name belongs to another kind of object: the start goes on as if alone.
+# The name belongs to another kind of object: the start goes on as if alone, here a first
+# start: the tree, the missing default picture and the main file written, a picture that
+# is there kept, the default monitor's 110 x 90 box.
 hold_guard event
-start_strip "$(new_appdata noguard)"
+data="$(data_folder "$(new_appdata noguard)")"
+mkdir -p "$data/Pictures"
+cp "$ORVALEN_SRC/res/icons/app.ico" "$data/Pictures/1274607096_Desktop_bw.ico"
+start_strip "$E2E_DIR/appdatanoguard"
+for folder in Pictures Skins Logs; do [ -d "$data/$folder" ] || fail "folder not created: $folder"; done
+[ -s "$data/Pictures/1274607096_Desktop.ico" ] || fail "missing default picture not written"
+cmp -s "$ORVALEN_SRC/res/icons/app.ico" "$data/Pictures/1274607096_Desktop_bw.ico" || fail "existing picture changed"
+[ -f "$data/MainConfAID1.ini" ] || fail "main configuration file not written"
+assert_eq "$STRIP_W x $STRIP_H" "119 x 92" "first-start window"
 close_window "$TITLE" "$LAST_PID"
 release_guard
 

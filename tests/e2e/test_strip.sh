@@ -1,29 +1,13 @@
 #!/usr/bin/env bash
-# The strip as the screen shows it. A first start builds the data folder and keeps a
-# picture that is there. Then five instances at once, each a strip of its own: frame,
+# The strip as the screen shows it: five instances at once, each a strip of its own: frame,
 # grip and separators of a row and a column; box colours and text colours by status;
 # pictures fitted to the pixel in the large, small and line-less layouts (also a
 # monochrome one); texts centred or left-aligned and cut by their width; CHECKING until
 # the first result; the taskbar button switch; check reports sent from outside (taken
 # for boxes in range, dropped beyond, whatever their lParam holds); Enter and Esc ignored.
 source "$(dirname "$0")/lib.sh"
-MAGENTA="255 0 255" GREEN="0 192 0" GREY="121 121 121" WHITE="255 255 255" BLACK="0 0 0"
+MAGENTA="255 0 255" GREEN="0 192 0" WHITE="255 255 255" BLACK="0 0 0"
 
-# --- A first start: the tree, the missing default picture, an existing one kept -------
-appdata="$(new_appdata first)"
-data="$(data_folder "$appdata")"
-mkdir -p "$data/Pictures"
-cp "$ORVALEN_SRC/res/icons/app.ico" "$data/Pictures/1274607096_Desktop_bw.ico"
-kept_sum="$(md5sum <"$data/Pictures/1274607096_Desktop_bw.ico")"
-start_strip "$appdata"
-for folder in Pictures Skins Logs; do [ -d "$data/$folder" ] || fail "folder not created: $folder"; done
-[ -s "$data/Pictures/1274607096_Desktop.ico" ] || fail "missing default picture not written"
-assert_eq "$(md5sum <"$data/Pictures/1274607096_Desktop_bw.ico")" "$kept_sum" "existing picture"
-[ -f "$data/MainConfAID1.ini" ] || fail "main configuration file not written"
-assert_eq "$STRIP_W x $STRIP_H" "119 x 92" "first-start window: the default monitor's 110 x 90 box"
-close_window "$TITLE" "$LAST_PID"
-
-# --- Five strips ----------------------------------------------------------------------
 start_fixture python3 "$ORVALEN_SRC/tests/fixtures/netcheck_server.py"
 appdata="$(new_appdata)"
 # Pictures of one colour all over, so that their edges can be found: a 64 x 64 colour
