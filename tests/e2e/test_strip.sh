@@ -62,7 +62,8 @@ for n in 0 1 2 3 4; do
 done
 # Its connect waits out the 6-second time-out: meanwhile the box is white.
 read -r x4 y4 _ <<<"${WIN[4]}"
-assert_eq "$(pixel "$(screenshot checking)" $((x4 + 11)) $((y4 + 61)))" "$WHITE" "box while its first check runs"
+shot="$(wait_pixel $((x4 + 11)) $((y4 + 61)) "$WHITE" checking)"
+assert_eq "$(pixel "$shot" $((x4 + 11)) $((y4 + 61)))" "$WHITE" "box while its first check runs"
 assert_eq "${WIN[0]}" "20 200 785 92" "row of seven: position and size"
 assert_eq "${WIN[1]}" "1000 100 112 281" "column of three: position and size"
 assert_eq "${WIN[2]}" "20 400 119 91" "one box of 110 x 89"
