@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # The monitor dialog driven like a user, in one program start: "Add Mon." after box 1
-# of 2 (each method looked at on screen, the interval reset by its method, "Name is
-# missing.", the IPv4 address message, "999.1.1.1" taken as a host, port 70000 saved as
-# 65535, Apply then OK adding exactly one monitor that turns Open on a loopback port),
-# then "Edit Mon." renaming box 1 and giving it a colour from the system colour dialog
-# (its section alone rewritten, a balloon on a count).
+# of 2 (each method looked at on screen, the interval reset by its method, its spin and
+# balloon, "Name is missing.", the IPv4 address message, "999.1.1.1" taken as a host,
+# port 70000 saved as 65535, Apply then OK adding exactly one monitor that turns Open on
+# a loopback port), then "Edit Mon." giving box 1 a new name, address and a colour from
+# the system colour dialog (its section alone rewritten, the box repainted, a balloon on
+# a count).
 source "$(dirname "$0")/lib.sh"
 
 start_fixture python3 -c '
@@ -66,6 +67,12 @@ assert_eq "$(dlg get 1190)" "URL (http://IPv4)" "address label of URL"
 
 click 1017                                    # TCP
 assert_eq "$(dlg state 1018)" "enabled=1 checked=0 visible=1" "port edit of TCP"
+read -r sx sy sw _ <<<"$(dlg rect 1191)"      # the interval's up arrow, clicked
+xdotool mousemove $((sx + sw / 2)) $((sy + 3)) click 1
+sleep 0.5
+assert_eq "$(dlg get 1062)" 11 "interval one step up from TCP's 10"
+assert_eq "$(drv tips "$DLG")" "Be careful, low Check Interval is many log records on monitored TCP Service. \
+Please use this method for monitoring only your own TCP Service." "balloon at the TCP interval"
 click 1                                       # OK with no name
 expect_message "Name is missing." "OK without a name"
 dlg set 1025 "web check"
@@ -108,6 +115,7 @@ assert_eq "$(drv tips "$DLG")" "Show Message Box if IP change Status for 10 Chec
 dlg set 1025 " "
 assert_eq "$(dlg get 1025)" "" "a lone blank as name"
 dlg set 1025 renamed
+dlg set 1015 127.0.0.2
 # The Up background colour from the system colour dialog, typed in as red, green, blue.
 click 1031
 wait_window Color 5000
@@ -116,9 +124,18 @@ drv ctl-click Color 1
 drv wait-gone Color 5000 || fail "the colour dialog stayed open"
 click 1
 drv wait-gone "$DLG" 5000 || fail "the edit dialog stayed open"
-assert_eq "$(key 'Box 0' Name)/$(key 'Box 0' nMSGB)/$(key 'Box 0' CheckInterval)/$(key 'Box 0' BoxColorUp)" \
-    "renamed/10/400/32768" "the edited section"
+assert_eq "$(key 'Box 0' Name)/$(key 'Box 0' IPorURLAddress)/$(key 'Box 0' nMSGB)/$(key 'Box 0' CheckInterval)" \
+    "renamed/127.0.0.2/10/400" "the edited section"
+assert_eq "$(key 'Box 0' BoxColorUp)" 32768 "the colour chosen in the colour dialog"
 assert_eq "$(section 'Box 1'; section 'Box 2'; section main)" "$before" "the other sections"
+# Box 1 restarted on its new address and shows its new Up colour.
+for _ in $(seq 1 40); do
+    shot="$(screenshot edited)"
+    [ "$(count_colour "$shot" $((STRIP_X + 8)) $((STRIP_Y + 1)) 110 90 "0 128 0")" -gt 3000 ] && break
+    sleep 0.25
+done
+[ "$(count_colour "$shot" $((STRIP_X + 8)) $((STRIP_Y + 1)) 110 90 "0 128 0")" -gt 3000 ] ||
+    fail "box 1 did not show its new colour"
 
 close_window "$TITLE" "$pid"
 pass
