@@ -86,7 +86,9 @@ std::wstring StatusInfoErrorText(DWORD error) {
 
 // While a settings dialog is up the strip stays usable, but opens no box menu.
 bool CMainDlg::SettingsDialogOpen() const {
-    return m_dlgMonitor.m_hWnd && IsWindowVisible(m_dlgMonitor.m_hWnd);
+    for (HWND dialog : {m_dlgMonitor.m_hWnd, m_dlgOptions.m_hWnd, m_dlgAbout.m_hWnd})
+        if (dialog && IsWindowVisible(dialog)) return true;
+    return false;
 }
 
 BOOL CMainDlg::OnRButtonDown(UINT, POINT point) {

@@ -33,10 +33,10 @@ done
 mkdir -p "$UNC_HOST"
 
 start_fixture python3 "$ORVALEN_SRC/bench/delayed_page_server.py"
-SLOW_URL="http://127.0.0.1:$DELAY_HTTP4/delay/7000"
+SLOW_URL="http://127.0.0.1:$DELAY_HTTP4/delay/10000"
 
 # Boxes, each with colours of its own: Up and Down test monitors, a page that answers
-# only after 7 s, a disabled monitor of a remote host and one whose hand-edited name
+# only after 10 s, a disabled monitor of a remote host and one whose hand-edited name
 # and address hold command characters.
 appdata="$(new_appdata)"
 ini="$(data_folder "$appdata")/MainConfAID1.ini"
@@ -72,13 +72,20 @@ menu() {
     shift
     at=$([ "$box" = 0 ] && echo $((x + 3)) || box_x "$box")
     xdotool mousemove "$at" "$BOX_Y" click 3
-    sleep 0.7
+    drv wait-menu 10000 || fail "no menu on box $box"
+    # Keys reach the menu once its window has the focus back from a program just launched.
+    for _ in $(seq 1 20); do drv state "$TITLE" | grep -q foreground=1 && break; sleep 0.25; done
     xdotool key --delay 120 "${@:1:$#-1}"
     [ -z "${BOXMENU_DEBUG:-}" ] || screenshot "menu-$box-$(date +%s%N)" >/dev/null
     xdotool key "${@: -1}"
-    sleep 0.5
+    drv wait-menu 10000 closed || fail "the menu on box $box stayed open"
+    sleep 0.5  # the command runs after the menu has gone; a click meanwhile is lost
 }
 ini_value() { tr -d '\r' <"$ini" | awk -F= -v s="[$1]" -v k="$2" '/^\[/{in_s=($0==s)} in_s && $1==k{print substr($0, length(k)+2)}'; }
+expect_numbox() {  # the count written after a command (waited for up to 10 s)
+    for _ in $(seq 1 40); do [ "$(ini_value main NumBox)" = "$1" ] && break; sleep 0.25; done
+    assert_eq "$(ini_value main NumBox)" "$1" "NumBox $2"
+}
 expect_order() {  # the Name of each section, in order
     local i=0 name
     for name in "$@"; do assert_eq "$(ini_value "Box $i" Name)" "$name" "section Box $i"; i=$((i + 1)); done
@@ -93,13 +100,12 @@ no_box() { ! drv msgbox Orvalen 1500 >/dev/null || fail "$1 showed a message box
 # The open menu frames its box with dots; Move Left on box 3 of 5, before its page answers.
 shot="$(wait_pixel "$(box_x 2)" "$BOX_Y" "$GREY" started)"
 xdotool mousemove "$(box_x 3)" "$BOX_Y" click 3
-sleep 0.7
+drv wait-menu 10000 || fail "no menu on box 3"
 shot="$(screenshot menu_open)"
 expect_pixel "$shot" $((x + 2 * 111 + 8)) $((y + 1)) "154 1 39" "dotted frame of box 3"
 # Right opens a submenu with its first item selected.
 xdotool key --delay 120 Down Down Down Right Return
-sleep 0.3
-shot="$(screenshot moved)"
+shot="$(wait_pixel "$(box_x 3)" "$BOX_Y" "$GREY" moved)"
 expect_pixel "$shot" "$(box_x 2)" "$BOX_Y" "$WHITE" "the slow page, still checking, at 2"
 expect_order "*Up*" "Slow page" "*Down*"
 # Its result, and the Down box's, reach the boxes where they are now.
@@ -124,8 +130,8 @@ for box in 4 5; do
     xdotool mousemove "$(box_x $box)" "$BOX_Y" click --repeat 2 --delay 80 1
     sleep 1  # a click that follows a double-click too soon is taken as part of it
 done
-sleep 1.5
 recorded() { tr -d '\r' <"$BIN/$1.exe.log" | sort; }
+for _ in $(seq 1 40); do [ "$(recorded cmd | wc -l)$(recorded opener | wc -l)" = 63 ] && break; sleep 0.25; done
 assert_eq "$(recorded cmd)" "$(printf '%s\n' '/C "ping 10.0.0.5 -n 10 && PAUSE"' '/C "tracert 10.0.0.5 && PAUSE"' \
     '/C echo 10.0.0.5 My-Server N/A' '/C echo 127.0.0.1_echo x_echo N/A' '/C echo double My-Server' \
     '/C echo double x_echo' | sort)" "console and user command lines"
@@ -153,16 +159,15 @@ assert_eq "$(recorded cmd | grep -c ping)" "1" "pings after the grip strip's Pin
 DELETE=(Down Down Down Down Down Down Down Down Down Return)
 menu 5 "${DELETE[@]}"
 answer_box "Are you sure that you want to delete this Monitor?" 7
-assert_eq "$(ini_value main NumBox)" "5" "NumBox after No"
+expect_numbox 5 "after No"
 menu 5 "${DELETE[@]}"
 answer_box "Are you sure that you want to delete this Monitor?" 6
-assert_eq "$(ini_value main NumBox)" "4" "NumBox after deleting box 5"
+expect_numbox 4 "after deleting box 5"
 assert_eq "$(drv rect "$TITLE" | cut -d' ' -f3)" "452" "width of four boxes"
 
 # Duplicate on box 2 of 4: the copy follows it, checking, and sections 2 to 4 hold the rest.
 menu 2 Down Down Down Right Down Down Return
-sleep 0.5
-assert_eq "$(ini_value main NumBox)" "5" "NumBox after Duplicate"
+expect_numbox 5 "after Duplicate"
 expect_order "*Up*" "Slow page" "Slow page" "*Down*" "My Server"
 shot="$(screenshot duplicated)"
 expect_pixel "$shot" "$(box_x 3)" "$BOX_Y" "$WHITE" "the copy, checking"
@@ -173,8 +178,7 @@ menu 5 "${DELETE[@]}"
 answer_box "Are you sure that you want to delete this Monitor?" 6
 menu 2 "${DELETE[@]}"
 answer_box "Are you sure that you want to delete this Monitor?" 6
-sleep 0.5
-assert_eq "$(ini_value main NumBox)" "3" "NumBox after deleting box 2 of 4"
+expect_numbox 3 "after deleting box 2 of 4"
 expect_order "*Up*" "Slow page" "*Down*" "*Down*"
 shot="$(wait_pixel "$(box_x 2)" "$BOX_Y" "$BLUE" copy_answered)"
 for i in 1 2 3; do
@@ -194,7 +198,7 @@ start_strip "$appdata"
 x=$STRIP_X y=$STRIP_Y width=$STRIP_W
 box_x() { echo $((x + ($1 - 1) * 61 + 8 + 4)); }
 menu 1 Down Down Down Right Down Down Return
-sleep 0.5
+sleep 1
 assert_eq "$(ini_value main NumBox)" "70" "NumBox of a full strip"
 assert_eq "$(ini_value "Box 1" Name)" "m1" "section 1 of a full strip"
 assert_eq "$(drv rect "$TITLE" | cut -d' ' -f3)" "$width" "width of a full strip"

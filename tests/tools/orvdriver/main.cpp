@@ -107,7 +107,7 @@ int Usage() {
              L"  state TITLE | pid TITLE | exstyle TITLE | send|post TITLE MSG WP LP | command TITLE ID |\n"
              L"  key TITLE VK | close TITLE | minimize TITLE | msgbox CAPTION MS | msgbox-exstyle CAPTION |\n"
              L"  msgbox-press CAPTION ID | hold mutex|abandoned|event NAME MS | release | mutex-exists NAME |\n"
-             L"  watch PID TITLE INTERVAL_MS SECONDS | tips TITLE |\n"
+             L"  watch PID TITLE INTERVAL_MS SECONDS | tips TITLE | wait-menu MS [closed] |\n"
              L"  ctl-set|ctl-get|ctl-click|ctl-press|ctl-state|ctl-rect|ctl-focus|ctl-leave|ctl-key TITLE ID [TEXT|VK]\n");
     return 2;
 }
@@ -123,6 +123,19 @@ int wmain(int argc, wchar_t** argv) {
     }
     if (cmd == L"launch" && argc >= 4) return Launch(argc, argv);
     if (argc < 3) return Usage();
+    if (cmd == L"wait-menu") {
+        // Waits until a popup menu is open (a visible window of the menu class), or with
+        // "closed" until none is.
+        const bool closed = argc >= 4 && std::wstring(argv[3]) == L"closed";
+        for (DWORD start = GetTickCount();; Sleep(50)) {
+            Finder f = {L"*", L"#32768", {}};
+            EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&f));
+            bool open = false;
+            for (HWND menu : f.found) open = open || IsWindowVisible(menu);
+            if (open != closed) return 0;
+            if (GetTickCount() - start >= ToNumber(argv[2])) return 1;
+        }
+    }
     if (cmd == L"errtext") {
         PrintErrorText(ToNumber(argv[2]));
         return 0;
