@@ -19,16 +19,8 @@
 #include "model/IniFile.h"
 #include "model/MainConfig.h"
 #include "model/MonitorRecord.h"
+#include "model/UserMenuFile.h"
 #include "resource.h"
-
-// One command of the user's own box menu.
-struct CustomMenuItem {
-    std::wstring Caption;
-    std::wstring Application;
-    std::wstring Parameters;
-};
-
-constexpr int kCustomMenuItems = 7;
 
 // Icon resources shown as menu item images (tray menu, box menu, z-order mark).
 constexpr std::array<UINT, 31> kMenuIconIds = {

@@ -114,6 +114,16 @@ std::wstring ExpandPlaceholders(const std::wstring& text, const CMonitorRecord& 
     return ExpandPlaceholders(text, PlaceholderUse::Command, SubjectOf(record), fw::LocalNow());
 }
 
+std::wstring ExpandNetMessageParameters(const std::wstring& text, const std::wstring& host, const std::wstring& user,
+                                        const std::wstring& message, bool inertForBatch) {
+    std::wstring result = text;
+    const std::pair<const wchar_t*, const std::wstring*> order[] = {
+        {L"%ip", &host}, {L"%user", &user}, {L"%message", &message}};
+    for (const auto& [token, value] : order)
+        fw::ReplaceAll(result, token, inertForBatch ? MakeInertForBatch(*value) : *value);
+    return result;
+}
+
 namespace {
 // The shell takes a program path with surrounding blanks or quotes, or trailing dots,
 // as the same file.

@@ -38,6 +38,12 @@ std::wstring ExpandPlaceholders(const std::wstring& text, PlaceholderUse use, co
 // The parameters of a user command or of the double-click command for a monitor.
 std::wstring ExpandPlaceholders(const std::wstring& text, const CMonitorRecord& record);
 
+// The parameters of a net message: "%ip", "%user", then "%message", so that placeholders
+// typed into the message stay as typed. With `inertForBatch` the inserted values carry
+// none of the characters the command interpreter acts on.
+std::wstring ExpandNetMessageParameters(const std::wstring& text, const std::wstring& host, const std::wstring& user,
+                                        const std::wstring& message, bool inertForBatch);
+
 // True for a program the shell runs through the command interpreter: a ".bat" or ".cmd"
 // file, or a name without extension that the shell completes to one.
 bool IsBatchFile(const std::wstring& program);

@@ -1,0 +1,50 @@
+#include <gtest/gtest.h>
+
+#include "dialogs/NetMessageRules.h"
+
+namespace {
+
+TEST(NetMessage, UserNameKeepsOnlyAllowedCharacters) {
+    const struct {
+        const wchar_t* typed;
+        const wchar_t* left;
+    } cases[] = {
+        {L"j.doe!x", L"jdoex"},
+        {L"ann-lee", L"ann-lee"},
+        {L" \\/:\"'|,;.<>~!@#$%^&()=+_[]{}*?", L""},
+        {L"a b\\c/d:e\"f'g|h,i;j.k<l>m~n!o@p#q$r%s^t&u(v)w=x+y_z[0]1{2}3*4?5", L"abcdefghijklmnopqrstuvwxyz012345"},
+        {L"Zoë`9-", L"Zoë`9-"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(FilterNetUserName(c.typed), c.left) << c.typed;
+}
+
+TEST(NetMessage, ParametersTakeHostUserThenMessage) {
+    const std::wstring kDefault = kDefaultNetMsgParameters;
+    const struct {
+        const char* label;
+        const wchar_t* command;
+        std::wstring templ;
+        const wchar_t* host;
+        const wchar_t* user;
+        const wchar_t* message;
+        const wchar_t* expected;
+    } cases[] = {
+        {"default", L"cmd", kDefault, L"192.168.0.7", L"bob", L"Hello",
+         L"/K \"msg /V /SERVER:192.168.0.7 bob Hello\""},
+        {"message sent as typed", L"net.exe", L"%message", L"h", L"u", L"%ip %user", L"%ip %user"},
+        {"host scanned again", L"net.exe", L"%ip|%user", L"x%user", L"u", L"m", L"xu|u"},
+        {"every occurrence", L"net.exe", L"%ip %ip %message", L"h", L"u", L"m", L"h h m"},
+        {"case-sensitive", L"net.exe", L"%IP %User", L"h", L"u", L"m", L"%IP %User"},
+        {"cmd gets inert values", L"cmd", kDefault, L"h", L"u", L"Tom & Jerry |<>^\"%!\r\n",
+         L"/K \"msg /V /SERVER:h u Tom _ Jerry _________\""},
+        {"batch gets inert values", L"C:\\tools\\send.BAT", L"%message", L"h", L"u", L"a&b", L"a_b"},
+        {"another program gets them as typed", L"C:\\tools\\send.exe", L"%message", L"h", L"u", L"a&b", L"a&b"},
+    };
+    for (const auto& c : cases) {
+        NetMessageLaunch launch = NetMessageCommandLine(c.command, c.templ, c.host, c.user, c.message);
+        EXPECT_EQ(launch.program, c.command) << c.label;
+        EXPECT_EQ(launch.parameters, c.expected) << c.label;
+    }
+}
+
+}  // namespace
