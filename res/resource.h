@@ -31,6 +31,7 @@
 #define IDI_BUTTON_CANCEL        207
 #define IDI_BUTTON_APPLY         208
 #define IDI_SEND_MESSAGE         211
+#define IDI_SAVE_USER_NAME       282
 
 // Menu images (tray menu and box menu).
 #define IDI_MENU_OPTIONS         286
@@ -174,6 +175,34 @@
 #define ID_BOX_ADD_MONITOR       32784
 #define ID_BOX_EDIT_MONITOR      32785
 #define ID_BOX_DELETE_MONITOR    32797
+
+// Send Net Message and its settings.
+#define IDD_SEND_NET_MESSAGE     174
+#define IDD_NET_MESSAGE_SETTINGS 203
+#define IDC_NETMSG_TO            1069
+#define IDC_NETMSG_MESSAGE       1052
+#define IDC_NETMSG_USER          1062
+#define IDC_NETMSG_SAVE_USER     1219
+#define IDC_NETMSG_SETTINGS      1163
+#define IDC_NETMSG_NOTE          1209
+#define IDC_NETMSG_COMMAND       1052
+#define IDC_NETMSG_BROWSE        1165
+#define IDC_NETMSG_PARAMETERS    1164
+#define IDC_NETMSG_DEFAULT       1010
+
+// The user menu editor and its item dialog.
+#define IDD_CUSTOM_MENU          250
+#define IDD_MENU_ITEM            251
+#define IDC_MENU_LIST            1203
+#define IDC_MENU_ADD             1204
+#define IDC_MENU_EDIT            1010
+#define IDC_MENU_DELETE          1011
+#define IDC_MENU_MOVE_UP         1083
+#define IDC_MENU_MOVE_DOWN       1205
+#define IDC_MENU_CAPTION         1052
+#define IDC_MENU_APPLICATION     1062
+#define IDC_MENU_PARAMETERS      1206
+#define IDC_MENU_BROWSE          1207
 
 // The built-in sounds are WAVE resources known by name, not by number:
 // "IDW_UP", "IDW_DOWN", "IDW_COMPERROR", "IDW_VOLTEST".

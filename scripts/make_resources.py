@@ -37,6 +37,7 @@ ICONS = [
     ("cancel.ico", pictures.cancel, MENU),                            # 207
     ("apply.ico", pictures.apply, MENU),                              # 208
     ("send_message.ico", pictures.send_message, MENU),                # 211
+    ("save_user_name.ico", pictures.save_user_name, MENU),            # 282
     ("options.ico", pictures.options, MENU),                          # 286
     ("about.ico", pictures.about, MENU),                              # 287
     ("help.ico", pictures.help_and_support, MENU),                    # 289

@@ -188,6 +188,17 @@ def send_message():
             + [(polyline([(1.8, 4.4), (8.0, 9.0), (14.2, 4.4)], 1.1), PAPER_EDGE)])
 
 
+def save_user_name():
+    """A diskette: the user name kept for this monitor."""
+    return [
+        (rrect(1.2, 1.2, 14.8, 14.8, 1.2), BLUE),
+        (rect(4.0, 1.2, 11.5, 6.0), LIGHT_GREY),
+        (rect(9.0, 2.0, 10.6, 5.2), BLUE),
+        (rrect(3.0, 8.6, 13.0, 14.8, 0.5), WHITE),
+        (rect(4.6, 10.4, 11.4, 11.2) | rect(4.6, 12.4, 11.4, 13.2), LIGHT_GREY),
+    ]
+
+
 def options():
     teeth = union(*[rot_rect(6.9, 0.8, 9.1, 4.0, 8, 8, a) for a in range(0, 360, 45)])
     return [((circle(8, 8, 5.3) | teeth) - circle(8, 8, 2.2), (110, 130, 160, 255))]
