@@ -68,15 +68,15 @@ ini_section() {
     [ $# -eq 0 ] || printf '%s\n' "$@"
 }
 
-# Starts Orvalen with the given application-data folder and arguments ("": an empty
-# APPDATA); its Windows process id is left in LAST_PID and
-# remembered for cleanup (call it without $(...), so that the list stays in this shell).
+# Starts Orvalen (ORVALEN_EXE, by default the built one) with the given application-data
+# folder and arguments ("": an empty APPDATA); its Windows process id is left in LAST_PID
+# and remembered for cleanup (call it without $(...), so that the list stays in this shell).
 start_orvalen() {
     local appdata="$1"
     shift
     [ -z "$appdata" ] || appdata="$(winpath "$appdata")"
     # Output goes to a file: a pipe would stay open as long as Wine keeps the child.
-    wine "$ORVALEN_BIN/orvdriver.exe" launch "$appdata" "$(winpath "$ORVALEN_BIN/Orvalen.exe")" "$@" \
+    wine "$ORVALEN_BIN/orvdriver.exe" launch "$appdata" "$(winpath "${ORVALEN_EXE:-$ORVALEN_BIN/Orvalen.exe}")" "$@" \
         >"$E2E_DIR/launch.out" 2>/dev/null </dev/null || true
     LAST_PID="$(tr -d '\r\n' <"$E2E_DIR/launch.out")"
     [ -n "$LAST_PID" ] || fail "could not start Orvalen"

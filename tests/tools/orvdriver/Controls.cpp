@@ -1,8 +1,10 @@
 // The controls of another process's dialog, as a user meets them: type a text, read a
 // text, click, read the enabled and checked states and where a control sits on the
-// screen, move the focus into and out of a control, press a key in it, and read the
-// tooltips and balloons that the process shows.
+// screen, move the focus into and out of a control, press a key in it, read a list
+// view's rows, and read the tooltips and balloons that the process shows.
 #include <windows.h>
+
+#include <commctrl.h>
 
 #include <cstdio>
 #include <cwchar>
@@ -34,6 +36,60 @@ BOOL CALLBACK PrintTip(HWND hwnd, LPARAM param) {
     if (pid == reinterpret_cast<TipQuery*>(param)->pid && IsWindowVisible(hwnd) && !wcscmp(cls, L"tooltips_class32"))
         wprintf(L"%ls\n", TextOf(hwnd).c_str());
     return TRUE;
+}
+
+// The cells of a list view in another process: the list answers only with pointers, so
+// the item and its text buffer live in the program's own memory.
+class RemoteListReader {
+public:
+    explicit RemoteListReader(HWND list) : m_list(list) {
+        DWORD pid = 0;
+        GetWindowThreadProcessId(list, &pid);
+        m_process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+        if (m_process)
+            m_remote = static_cast<BYTE*>(
+                VirtualAllocEx(m_process, nullptr, kSize, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
+    }
+    ~RemoteListReader() {
+        if (m_remote) VirtualFreeEx(m_process, m_remote, 0, MEM_RELEASE);
+        if (m_process) CloseHandle(m_process);
+    }
+    bool Ready() const { return m_remote != nullptr; }
+
+    std::wstring Text(int row, int column) {
+        LVITEMW item = {};
+        item.iSubItem = column;
+        item.pszText = reinterpret_cast<wchar_t*>(m_remote + sizeof(LVITEMW));
+        item.cchTextMax = kChars;
+        SIZE_T done = 0;
+        WriteProcessMemory(m_process, m_remote, &item, sizeof(item), &done);
+        SendMessageW(m_list, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(m_remote));
+        wchar_t text[kChars + 1] = {};
+        ReadProcessMemory(m_process, m_remote + sizeof(LVITEMW), text, kChars * sizeof(wchar_t), &done);
+        return text;
+    }
+
+private:
+    static constexpr int kChars = 1024;
+    static constexpr SIZE_T kSize = sizeof(LVITEMW) + (kChars + 1) * sizeof(wchar_t);
+    HWND m_list;
+    HANDLE m_process = nullptr;
+    BYTE* m_remote = nullptr;
+};
+
+// One line per row, the columns separated by "|", "*" before a selected row.
+int PrintListRows(HWND list) {
+    RemoteListReader reader(list);
+    if (!reader.Ready()) return 1;
+    HWND header = reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0));
+    const int columns = header ? static_cast<int>(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0)) : 1;
+    const int rows = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+    for (int row = 0; row < rows; ++row) {
+        std::wstring line = (SendMessageW(list, LVM_GETITEMSTATE, row, LVIS_SELECTED) & LVIS_SELECTED) ? L"*" : L"";
+        for (int column = 0; column < columns; ++column) line += (column ? L"|" : L"") + reader.Text(row, column);
+        wprintf(L"%ls\n", line.c_str());
+    }
+    return 0;
 }
 
 }  // namespace
@@ -81,6 +137,8 @@ int RunControlCommand(int argc, wchar_t** argv) {
         SendMessageTimeoutW(control, BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, 3000, &checked);
         wprintf(L"enabled=%d checked=%d visible=%d\n", IsWindowEnabled(control) ? 1 : 0, static_cast<int>(checked),
                 IsWindowVisible(control) ? 1 : 0);
+    } else if (cmd == L"ctl-rows") {
+        return PrintListRows(control);
     } else if (cmd == L"ctl-rect") {
         RECT rc;
         GetWindowRect(control, &rc);

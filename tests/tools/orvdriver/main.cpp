@@ -108,7 +108,7 @@ int Usage() {
              L"  key TITLE VK | close TITLE | minimize TITLE | msgbox CAPTION MS | msgbox-exstyle CAPTION |\n"
              L"  msgbox-press CAPTION ID | hold mutex|abandoned|event NAME MS | release | mutex-exists NAME |\n"
              L"  watch PID TITLE INTERVAL_MS SECONDS | tips TITLE | wait-menu MS [closed] |\n"
-             L"  ctl-set|ctl-get|ctl-click|ctl-press|ctl-state|ctl-rect|ctl-focus|ctl-leave|ctl-key TITLE ID [TEXT|VK]\n");
+             L"  ctl-set|ctl-get|ctl-click|ctl-press|ctl-state|ctl-rect|ctl-focus|ctl-leave|ctl-key|ctl-rows TITLE ID [TEXT|VK]\n");
     return 2;
 }
 
