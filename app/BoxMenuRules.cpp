@@ -22,8 +22,6 @@ int UserCommandIndex(UINT command) {
     return -1;
 }
 
-UINT UserCommandRows(ULONG nrows) { return nrows > kUserCommandCount ? kUserCommandCount : nrows; }
-
 bool BoxMenuCommandEnabled(UINT command, const BoxMenuContext& c) {
     const bool onGrip = c.box <= 0;
     const bool full = c.numBox >= kMaxMonitors;

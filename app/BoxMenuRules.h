@@ -4,7 +4,9 @@
 #include <string>
 #include <windows.h>
 
-constexpr int kUserCommandCount = 7;
+#include "model/UserMenuFile.h"
+
+constexpr int kUserCommandCount = kCustomMenuItems;
 
 // What the menu depends on: the box it was opened on (counted from 1, 0 = grip strip),
 // the number of boxes, whether that box's monitor is disabled, and the layout.
@@ -26,6 +28,3 @@ std::wstring BoxMenuItemText(UINT command, const BoxMenuContext& context);
 // command's menu command, or -1.
 UINT UserCommandId(int index);
 int UserCommandIndex(UINT command);
-
-// The number of user commands the menu shows for the "nrows" of the user menu file.
-UINT UserCommandRows(ULONG nrows);

@@ -10,9 +10,11 @@
 #include <windows.h>
 
 #include "app/SystemTray.h"
-#include "dialogs/MonitorDialog.h"
 #include "dialogs/AboutDlg.h"
+#include "dialogs/CustomMenu.h"
+#include "dialogs/MonitorDialog.h"
 #include "dialogs/PropertiesDlg.h"
+#include "dialogs/SendNetMsgDlg.h"
 #include "framework/Dialog.h"
 #include "framework/GdiHandles.h"
 #include "model/IconBitmap.h"
@@ -102,6 +104,8 @@ public:
     SIZE m_sizeStateIcon = {};
     fw::CMenu m_menuTray;
     CBoxPropertiesDlg m_dlgMonitor;
+    CCustomMenu m_dlgCustomMenu;
+    CSendNetMsgDlg m_dlgNetMsg;
     fw::CFont m_fontNameSmall, m_fontInfoSmall, m_fontNameLarge, m_fontInfoLarge;
     int m_nCustomRows = 0;
 

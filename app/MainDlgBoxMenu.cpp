@@ -86,7 +86,7 @@ std::wstring StatusInfoErrorText(DWORD error) {
 
 // While a settings dialog is up the strip stays usable, but opens no box menu.
 bool CMainDlg::SettingsDialogOpen() const {
-    for (HWND dialog : {m_dlgMonitor.m_hWnd, m_dlgOptions.m_hWnd, m_dlgAbout.m_hWnd})
+    for (HWND dialog : {m_dlgMonitor.m_hWnd, m_dlgOptions.m_hWnd, m_dlgCustomMenu.m_hWnd, m_dlgAbout.m_hWnd})
         if (dialog && IsWindowVisible(dialog)) return true;
     return false;
 }
@@ -123,13 +123,9 @@ BOOL CMainDlg::OnRButtonDown(UINT, POINT point) {
 }
 
 void CMainDlg::ReadUserCommands() {
-    m_nCustomRows = static_cast<int>(UserCommandRows(m_iniMenu.ReadULong(L"Main", L"nrows", 0)));
-    for (int i = 0; i < m_nCustomRows; ++i) {
-        const std::wstring section = fw::Format(L"Row %d", i);
-        m_CustomItems[i].Caption = m_iniMenu.ReadString(section, L"Caption", L"Empty");
-        m_CustomItems[i].Application = m_iniMenu.ReadString(section, L"Application", L"");
-        m_CustomItems[i].Parameters = m_iniMenu.ReadString(section, L"Parameters", L"");
-    }
+    const std::vector<CustomMenuItem> items = ReadUserMenu(m_iniMenu, UserMenuReader::BoxMenu);
+    m_nCustomRows = static_cast<int>(items.size());
+    std::copy(items.begin(), items.end(), m_CustomItems);
 }
 
 void CMainDlg::PrepareBoxMenu(HMENU popup) {
