@@ -35,8 +35,9 @@ box_x() { echo $((STRIP_X + 8 + ($1 - 1) * 111 + 55)); }
 # (separators skipped: 7 "Add Mon.", 8 "Edit Mon.").
 box_menu() {
     xdotool mousemove "$(box_x "$1")" $((STRIP_Y + 45)) click 3
-    sleep 0.7
+    drv wait-menu 10000 || fail "no menu on box $1"
     xdotool key --delay 100 $(printf 'Down %.0s' $(seq 1 "$2")) Return
+    drv wait-menu 10000 closed || fail "the menu on box $1 stayed open"
 }
 dlg() { drv "ctl-$1" "$DLG" "${@:2}"; }
 click() { dlg click "$1"; sleep 0.4; }

@@ -9,6 +9,7 @@
 #include "dialogs/MonitorDialogRules.h"
 #include "model/MonitorTypes.h"
 #include "resource.h"
+#include "support/TempFiles.h"
 
 namespace {
 
@@ -181,6 +182,44 @@ TEST(MethodLook, EachMethodRadioSetsItsLabelsStatesAndInterval) {
         }
     };
     dlg.DoModal();
+}
+
+TEST(MonitorDialog, DefaultGivesTheNewMonitorLookAndWritesMissingPictures) {
+    CTempFolder data;
+    CreateDirectoryW(data.File(L"Pictures").c_str(), nullptr);
+    WriteBytes(data.File(L"Pictures\\1274607096_Desktop.ico"), "mine");  // an existing picture stays
+    ProbeMonitorDialog dlg;
+    MonitorSettings start;
+    start.CheckMethod = METHOD_URL;
+    start.IPv = IPVER_6;
+    start.CheckInterval = 60;
+    start.Port = 8080;
+    start.nMSGB = 4;
+    start.Name = L"kept";
+    start.BoxColorUp = 0x123456;
+    dlg.LoadSettings(start);
+    std::wstring dataFolder = data.Path();
+    while (!dataFolder.empty() && dataFolder.back() == L'\\') dataFolder.pop_back();
+    dlg.m_strDataFolder = dataFolder;
+    dlg.body = [&] {
+        HWND h = dlg.m_hWnd;
+        SendMessageW(GetDlgItem(h, IDC_DEFAULT), BM_CLICK, 0, 0);
+        EXPECT_TRUE(IsDlgButtonChecked(h, IDC_MON_PING) && !IsDlgButtonChecked(h, IDC_MON_URL));
+        EXPECT_TRUE(IsDlgButtonChecked(h, IDC_MON_IPV4) && !IsDlgButtonChecked(h, IDC_MON_IPV6));
+        for (auto [id, text] : {std::pair<int, const wchar_t*>{IDC_MON_INTERVAL, L"3"}, {IDC_MON_PORT, L"80"},
+                                {IDC_MON_PHRASE, L"String Here"}, {IDC_MON_MSGBOX_COUNT, L"0"},
+                                {IDC_MON_NAME, L"kept"}, {IDC_MON_SKIN, L"Default"}})
+            EXPECT_EQ(Text(h, id), text) << id;
+    };
+    dlg.DoModal();
+    MonitorSettings out;
+    dlg.StoreSettings(out);
+    EXPECT_EQ(out.BoxColorUp, 0xFED1C5u);
+    EXPECT_EQ(out.TextColorDown, 0xFFFFFFu);
+    EXPECT_EQ(out.MsgBoxDesc, L"%name is %status");
+    EXPECT_EQ(out.PicFileDown, L"1274607096_Desktop_bw.ico");
+    EXPECT_EQ(ReadBytes(data.File(L"Pictures\\1274607096_Desktop.ico")), "mine");
+    EXPECT_GT(ReadBytes(data.File(L"Pictures\\1274607096_Desktop_bw.ico")).size(), 100u);
 }
 
 }  // namespace
