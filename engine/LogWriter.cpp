@@ -3,6 +3,7 @@
 #include <memory>
 #include <shlwapi.h>
 
+#include "engine/NotificationWorkers.h"
 #include "framework/AppMessage.h"
 #include "framework/Handle.h"
 #include "framework/StringUtil.h"
@@ -78,6 +79,7 @@ std::wstring LogErrorText(const LogEntry& entry, bool runningOnWine) {
     }
     fw::ReplaceAll(text, L"\r", L"");
     fw::ReplaceAll(text, L"\n", L"");
+    while (!text.empty() && (text.back() == L' ' || text.back() == L'\t')) text.pop_back();
     return text;
 }
 
@@ -108,9 +110,10 @@ bool AppendLogLine(const std::wstring& file, const std::wstring& line) {
 }
 
 unsigned __stdcall LogThreadProc(void* param) {
-    std::unique_ptr<CMonitorRecord> record(static_cast<CMonitorRecord*>(param));
-    if (!record) return 0;
-    const SYSTEMTIME now = fw::LocalNow();
+    std::unique_ptr<NotificationJob> job(static_cast<NotificationJob*>(param));
+    if (!job) return 0;
+    const CMonitorRecord* record = &job->record;
+    const SYSTEMTIME now = job->resultTime;
     CSharedSettings& shared = CSharedSettings::Get();
     const std::wstring dayFolder = LogDayFolder(shared.LogDir(), now);
     if (!PathFileExistsW(dayFolder.c_str())) CreateDirectoryW(dayFolder.c_str(), nullptr);

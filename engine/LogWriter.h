@@ -5,8 +5,9 @@
 
 #include "engine/LogFormat.h"
 
-// Writes the line of the record's result (a copy the worker owns and frees).
-unsigned __stdcall LogThreadProc(void* record);
+// Writes the line of the job's result at the result's time (a NotificationJob the worker
+// owns and frees).
+unsigned __stdcall LogThreadProc(void* job);
 
 // The error text of a log entry: WinINet texts for 12001..12156, the system's text
 // otherwise, "General Failure" for 11050, and (not on Wine) the ICMP status text of a

@@ -2,6 +2,7 @@
 
 #include "framework/AppMessage.h"
 #include "framework/StringUtil.h"
+#include "framework/TimeText.h"
 #include "model/Messages.h"
 #include "model/RecordLink.h"
 
@@ -74,6 +75,7 @@ void CNetThread::InitInstance() {
         m_Check.m_dwError = 0;
         m_Check.m_dwIpStatus = 0;
         int status = RunCheck();
+        m_resultTime = fw::LocalNow();
         if (StopTest()) return;
 
         TestOutcome outcome{status, m_Check.m_dwTimeMs, m_Check.m_dwError, m_Check.m_dwIpStatus};

@@ -38,6 +38,7 @@ public:
     DWORD m_dwPrevIpStatus = 0;
     UINT m_nPort = 0;
     CNetCheck m_Check;
+    SYSTEMTIME m_resultTime = {};  // when the current result came: its notifications carry it
 
     // Values read once from the owner record when the thread is prepared.
     std::string m_strAddress;   // 8-bit text of the address, at most 250 characters

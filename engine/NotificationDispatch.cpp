@@ -21,9 +21,9 @@ void CNetThread::DispatchNotifications() {
         errorSounds.textSpeechTextError = shared.TextSpeechTextError();
         StartSound(ChooseSound(m_Record, errorSounds));
     }
-    if (due.msgBox) StartRecordWorker(MsgBoxThreadProc, m_Record);
-    if (due.log) QueueRecordWorker(LogLineQueue(), LogThreadProc, m_Record);
-    if (due.execFile) QueueRecordWorker(ExecFileQueue(), ExecFileThreadProc, m_Record);
+    if (due.msgBox) StartRecordWorker(MsgBoxThreadProc, m_Record, m_resultTime);
+    if (due.log) QueueRecordWorker(LogLineQueue(), LogThreadProc, m_Record, m_resultTime);
+    if (due.execFile) QueueRecordWorker(ExecFileQueue(), ExecFileThreadProc, m_Record, m_resultTime);
 
     m_nPrevStatus = m_Record.m_nStatus;
     m_dwPrevError = m_Record.m_dwError;

@@ -18,9 +18,9 @@ constexpr UINT kNotificationBoxFlags = MB_OK | MB_ICONINFORMATION | MB_SYSTEMMOD
 }  // namespace
 
 unsigned __stdcall MsgBoxThreadProc(void* param) {
-    std::unique_ptr<CMonitorRecord> record(static_cast<CMonitorRecord*>(param));
-    if (!record) return 0;
-    const std::wstring text = MessageBoxText(*record, fw::LocalNow());
+    std::unique_ptr<NotificationJob> job(static_cast<NotificationJob*>(param));
+    if (!job) return 0;
+    const std::wstring text = MessageBoxText(job->record, job->resultTime);
     MessageBoxW(GetDesktopWindow(), text.c_str(), kNotificationCaption, kNotificationBoxFlags);
     return 0;
 }
@@ -31,9 +31,10 @@ std::wstring ExecFileParameters(const CMonitorRecord& record, const SYSTEMTIME& 
 }
 
 unsigned __stdcall ExecFileThreadProc(void* param) {
-    std::unique_ptr<CMonitorRecord> record(static_cast<CMonitorRecord*>(param));
-    if (!record) return 0;
-    const std::wstring parameters = ExecFileParameters(*record, fw::LocalNow());
+    std::unique_ptr<NotificationJob> job(static_cast<NotificationJob*>(param));
+    if (!job) return 0;
+    const CMonitorRecord* record = &job->record;
+    const std::wstring parameters = ExecFileParameters(*record, job->resultTime);
     // The shell may hand the file to COM-based handlers.
     fw::CComInit com(COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
     ShellExecuteW(GetDesktopWindow(), L"open", record->ExecFilePath.c_str(), parameters.c_str(), nullptr,
@@ -45,26 +46,29 @@ namespace {
 // Programs started side by side; more gained nothing where it was measured.
 constexpr unsigned kExecFileWorkers = 4;
 
-std::unique_ptr<CMonitorRecord> WorkerCopy(const CMonitorRecord& record) {
-    auto copy = std::make_unique<CMonitorRecord>();
-    *copy = record;
-    copy->m_nStatus = record.m_nStatus;  // the record's copy rule leaves the status out
-    return copy;
+std::unique_ptr<NotificationJob> WorkerJob(const CMonitorRecord& record, const SYSTEMTIME& resultTime) {
+    auto job = std::make_unique<NotificationJob>();
+    job->record = record;
+    job->record.m_nStatus = record.m_nStatus;  // the record's copy rule leaves the status out
+    job->resultTime = resultTime;
+    return job;
 }
 }  // namespace
 
-bool StartRecordWorker(unsigned(__stdcall* proc)(void*), const CMonitorRecord& record) {
-    std::unique_ptr<CMonitorRecord> copy = WorkerCopy(record);
-    if (!fw::BeginDetachedThread(proc, copy.get())) return false;
-    copy.release();  // the worker's now
+bool StartRecordWorker(unsigned(__stdcall* proc)(void*), const CMonitorRecord& record,
+                       const SYSTEMTIME& resultTime) {
+    std::unique_ptr<NotificationJob> job = WorkerJob(record, resultTime);
+    if (!fw::BeginDetachedThread(proc, job.get())) return false;
+    job.release();  // the worker's now
     return true;
 }
 
-bool QueueRecordWorker(CWorkQueue& queue, unsigned(__stdcall* proc)(void*), const CMonitorRecord& record) {
-    std::unique_ptr<CMonitorRecord> copy = WorkerCopy(record);
-    CMonitorRecord* job = copy.get();
-    if (!queue.Post([proc, job] { proc(job); })) return false;
-    copy.release();  // the job's now
+bool QueueRecordWorker(CWorkQueue& queue, unsigned(__stdcall* proc)(void*), const CMonitorRecord& record,
+                       const SYSTEMTIME& resultTime) {
+    std::unique_ptr<NotificationJob> job = WorkerJob(record, resultTime);
+    NotificationJob* raw = job.get();
+    if (!queue.Post([proc, raw] { proc(raw); })) return false;
+    job.release();  // the queued job's now
     return true;
 }
 

@@ -1,6 +1,7 @@
 #include "model/IconFile.h"
 
 #include <cstring>
+#include <string>
 #include <vector>
 
 #include "framework/GdiHandles.h"
@@ -101,14 +102,19 @@ BOOL SaveIconFile(const wchar_t* path, const HICON* icons, int count) {
     const std::vector<BYTE> bytes = BuildIconFile(icons, count);
     if (bytes.empty()) return FALSE;
 
-    fw::CFileHandle file(CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    // Written beside the file, then put in its place: a failed write leaves the file that
+    // was there, and a half-written one is never seen.
+    const std::wstring written = std::wstring(path) + L".new";
+    fw::CFileHandle file(
+        CreateFileW(written.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.Valid()) return FALSE;
-    DWORD written = 0;
-    bool ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-              written == bytes.size();
+    DWORD done = 0;
+    bool ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &done, nullptr) &&
+              done == bytes.size() && FlushFileBuffers(file);
     // Closed here, not by the owner's end: a failed close (data not written) also counts.
     ok = CloseHandle(file.Detach()) && ok;
-    if (!ok) DeleteFileW(path);  // a half-written icon file would only mislead its readers
+    ok = ok && MoveFileExW(written.c_str(), path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    if (!ok) DeleteFileW(written.c_str());
     return ok ? TRUE : FALSE;
 }
 

@@ -6,7 +6,8 @@
 
 // Writes the icons, in order, as one .ico file at path (an existing file is replaced):
 // 32-bit colour rows and the mask, no colour table. TRUE only when every icon could be read
-// and the whole file was written; on FALSE no file of ours is left at path. Every icon must
+// and the whole file was written; on FALSE the file that was at path is left as it was (a
+// new one is written beside it, then put in its place). Every icon must
 // be a colour icon (with a colour bitmap); a monochrome or unreadable icon refuses the file.
 BOOL SaveIconFile(const wchar_t* path, const HICON* icons, int count);
 

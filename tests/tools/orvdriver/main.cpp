@@ -145,6 +145,21 @@ int wmain(int argc, wchar_t** argv) {
         HANDLE p = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION | PROCESS_TERMINATE, FALSE, ToNumber(argv[2]));
         if (!p) return cmd == L"kill" ? 1 : (wprintf(L"gone\n"), 0);
         DWORD code = 0;
+        if (cmd == L"kill") {
+            // Its windows are asked to close first, as a user would end it (terminated after
+            // 5 s): a process cut off while echo requests are pending leaves Wine's ICMP
+            // service stuck for every later process of the session.
+            Finder f;
+            f.title = L"*";
+            EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&f));
+            bool asked = false;
+            for (HWND w : f.found) {
+                DWORD owner = 0;
+                if (GetWindowThreadProcessId(w, &owner) && owner == ToNumber(argv[2]))
+                    asked = PostMessageW(w, WM_CLOSE, 0, 0) || asked;
+            }
+            if (asked && WaitForSingleObject(p, 5000) == WAIT_OBJECT_0) return CloseHandle(p), 0;
+        }
         bool ok = cmd == L"kill" ? TerminateProcess(p, 9) != FALSE
                                  : argc >= 4 && WaitForSingleObject(p, ToNumber(argv[3])) == WAIT_OBJECT_0 &&
                                        GetExitCodeProcess(p, &code) && (wprintf(L"%lu\n", code), true);

@@ -1,11 +1,11 @@
-// The window's side of a report: which reports it takes and what a record then shows.
+// The window's side of a report: which reports it takes, what a record then shows, and
+// that a report it drops is never read.
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <string>
 
 #include "app/MainDlg.h"
-#include "model/MonitorTypes.h"
+#include "framework/ComPtr.h"
 #include "model/RecordLink.h"
 #include "support/TempFiles.h"
 
@@ -17,51 +17,32 @@ protected:
     void SetUp() override {
         // The window reads and writes its files under APPDATA: give it a folder of its own.
         std::wstring folder = m_appData.Path();
-        folder.pop_back();  // no trailing backslash
+        folder.pop_back();
         SetEnvironmentVariableW(L"APPDATA", folder.c_str());
         m_dlg.reset(new CMainDlg(nullptr, 0));
-        ClearRecords();
-    }
-    void TearDown() override {
-        ClearRecords();
-        m_dlg.reset();
-    }
-
-    void ClearRecords() {
         for (auto& record : m_dlg->m_apRecords) record.reset();
-        m_dlg->NumBox = 0;
+        // Two records with thread ties of their own (their threads find no window and
+        // end at once, but the links stay); slot 2 is empty.
+        for (int i = 0; i < 2; ++i) {
+            m_dlg->m_apRecords[i].reset(new CMonitorRecord(nullptr, static_cast<UINT>(i)));
+            m_dlg->m_apRecords[i]->Name = L"*Up*";
+            m_dlg->m_apRecords[i]->StartThread();
+            Untouch(i);
+        }
+        m_dlg->NumBox = 3;
     }
 
-    // A record with a thread tie of its own: its thread finds no window and ends at
-    // once, but the record keeps the link its reports would carry.
-    CMonitorRecord* AddRecord(int index, UINT disabled = 0) {
-        auto* record = new CMonitorRecord(nullptr, static_cast<UINT>(index));
-        record->Name = L"*Up*";
-        record->Disabled = disabled;
-        record->StartThread();
-        record->m_nStatus = kUntouched;
-        record->m_dwTimeMs = 1;
-        record->m_dwError = 2;
-        record->m_dwIpStatus = 3;
-        m_dlg->m_apRecords[index].reset(record);
-        return record;
+    CMonitorRecord& Record(int i) { return *m_dlg->m_apRecords[i]; }
+    void Untouch(int i) {
+        Record(i).m_nStatus = kUntouched;
+        Record(i).m_dwTimeMs = Record(i).m_dwError = Record(i).m_dwIpStatus = 1;
     }
-
-    static void ExpectUntouched(const CMonitorRecord& record, const char* name) {
-        EXPECT_EQ(record.m_nStatus, kUntouched) << name;
-        EXPECT_EQ(record.m_dwTimeMs, 1u) << name;
-        EXPECT_EQ(record.m_dwError, 2u) << name;
-        EXPECT_EQ(record.m_dwIpStatus, 3u) << name;
+    bool Untouched(int i) {
+        return Record(i).m_nStatus == kUntouched && Record(i).m_dwTimeMs == 1 && Record(i).m_dwError == 1 &&
+               Record(i).m_dwIpStatus == 1;
     }
-
-    static CheckReport ReportFor(const CMonitorRecord& record) {
-        CheckReport report;
-        report.result = {12, 34, 56};
-        report.link = record.Link();
-        return report;
-    }
-
-    LRESULT Deliver(UINT index, int status, const CheckReport* report) {
+    CheckReport ReportOf(int i) { return {{12, 34, 56}, Record(i).Link()}; }
+    LRESULT Deliver(UINT index, int status, const void* report) {
         return m_dlg->OnCheckResult(MAKEWPARAM(index, status), reinterpret_cast<LPARAM>(report));
     }
 
@@ -70,98 +51,51 @@ protected:
 };
 }  // namespace
 
-TEST_F(OnCheckResultTest, StoresTheReportedStatusAndResult) {
-    CMonitorRecord* first = AddRecord(0);
-    CMonitorRecord* second = AddRecord(1);
-    m_dlg->NumBox = 2;
-    CheckReport report = ReportFor(*second);
-    EXPECT_EQ(Deliver(1, MON_DOWN, &report), 0);
-    EXPECT_EQ(second->m_nStatus, MON_DOWN);
-    EXPECT_EQ(second->m_dwTimeMs, 12u);
-    EXPECT_EQ(second->m_dwError, 34u);
-    EXPECT_EQ(second->m_dwIpStatus, 56u);
-    ExpectUntouched(*first, "the other box");
-}
-
-TEST_F(OnCheckResultTest, DropsReportsThatBelongToNoCurrentRecord) {
-    CMonitorRecord* first = AddRecord(0);
-    CMonitorRecord* second = AddRecord(1);
-    m_dlg->NumBox = 3;  // slot 2 is empty
-    CRecordLink* strange = new CRecordLink(0, nullptr);
-    CheckReport stale = ReportFor(*first);
-    stale.link = strange;
-    CheckReport fromFirst = ReportFor(*first);
+TEST_F(OnCheckResultTest, TakesOnlyReportsOfItsCurrentRecords) {
+    fw::CComPtr<CRecordLink> strange;
+    strange.Attach(new CRecordLink(0, nullptr));
+    const CheckReport fromFirst = ReportOf(0), stale = {{12, 34, 56}, strange.Get()};
     struct Case {
         const char* name;
         UINT index;
         const CheckReport* report;
     };
-    const Case cases[] = {
-        {"torn-down index", 0xFFFF, &fromFirst},
-        {"index of the count", 3, &fromFirst},
-        {"index past the count", 40, &fromFirst},
-        {"empty slot", 2, &fromFirst},
-        {"another thread's link", 0, &stale},
-        {"first's report sent to second's index", 1, &fromFirst},
+    const Case dropped[] = {
+        {"torn-down index", 0xFFFF, &fromFirst},      {"index of the count", 3, &fromFirst},
+        {"index past the count", 40, &fromFirst},     {"empty slot", 2, &fromFirst},
+        {"another thread's link", 0, &stale},         {"first's report at second's index", 1, &fromFirst},
     };
-    for (const Case& c : cases) {
+    for (const Case& c : dropped) {
         EXPECT_EQ(Deliver(c.index, MON_UP, c.report), 0) << c.name;
-        ExpectUntouched(*first, c.name);
-        ExpectUntouched(*second, c.name);
+        EXPECT_TRUE(Untouched(0) && Untouched(1)) << c.name;
     }
+    const CheckReport fromSecond = ReportOf(1);
+    Deliver(1, MON_DOWN, &fromSecond);
+    EXPECT_EQ(Record(1).m_nStatus, MON_DOWN);
+    EXPECT_EQ(Record(1).m_dwTimeMs + Record(1).m_dwError + Record(1).m_dwIpStatus, 12u + 34 + 56);
+    // A disabled record shows Disabled, without codes, whatever is reported.
+    Record(1).Disabled = 1;
+    Deliver(1, MON_UP, &fromSecond);
+    EXPECT_EQ(Record(1).m_nStatus, MON_DISABLED);
+    EXPECT_EQ(Record(1).m_dwError + Record(1).m_dwIpStatus, 0u);
+    // The window's own calls carry no result.
+    Deliver(0, MON_CHECKING, nullptr);
+    EXPECT_EQ(Record(0).m_nStatus, MON_CHECKING);
+    EXPECT_EQ(Record(0).m_dwTimeMs, kNoTime);
     // A stopped thread's last report finds its record without a link.
-    first->StopThread();
-    EXPECT_EQ(Deliver(0, MON_UP, &fromFirst), 0);
-    ExpectUntouched(*first, "stopped thread");
-    // No monitors at all.
-    m_dlg->NumBox = 0;
-    EXPECT_EQ(Deliver(1, MON_UP, nullptr), 0);
-    ExpectUntouched(*second, "no monitors");
-    strange->Release();
-}
-
-TEST_F(OnCheckResultTest, DisabledRecordShowsDisabledWhateverIsReported) {
-    CMonitorRecord* record = AddRecord(0, 1);
-    m_dlg->NumBox = 1;
-    for (int status : {MON_UP, MON_DOWN, MON_ERROR, MON_CHECKING}) {
-        CheckReport report = ReportFor(*record);
-        Deliver(0, status, &report);
-        EXPECT_EQ(record->m_nStatus, MON_DISABLED) << status;
-        EXPECT_EQ(record->m_dwTimeMs, 12u) << status;
-        EXPECT_EQ(record->m_dwError, 0u) << status;
-        EXPECT_EQ(record->m_dwIpStatus, 0u) << status;
-    }
-}
-
-TEST_F(OnCheckResultTest, DirectCallsCarryNoResult) {
-    CMonitorRecord* record = AddRecord(0);
-    m_dlg->NumBox = 1;
-    for (int status : {MON_CHECKING, MON_DISABLED, MON_UP}) {
-        record->m_dwTimeMs = 1;
-        record->m_dwError = 2;
-        record->m_dwIpStatus = 3;
-        Deliver(0, status, nullptr);
-        EXPECT_EQ(record->m_nStatus, status);
-        EXPECT_EQ(record->m_dwTimeMs, kNoTime) << status;
-        EXPECT_EQ(record->m_dwError, 0u) << status;
-        EXPECT_EQ(record->m_dwIpStatus, 0u) << status;
-    }
+    Untouch(0);
+    Record(0).StopThread();
+    Deliver(0, MON_UP, &fromFirst);
+    EXPECT_TRUE(Untouched(0));
 }
 
 TEST_F(OnCheckResultTest, DroppedReportsAreNeverRead) {
-    CMonitorRecord* record = AddRecord(0);
-    m_dlg->NumBox = 2;  // slot 1 is empty
-    // A report that cannot be read (another process's address, say): a message that
-    // is dropped anyway must not touch it.
+    // A report that cannot be read (another process's address, say).
     void* page = VirtualAlloc(nullptr, 4096, MEM_COMMIT | MEM_RESERVE, PAGE_NOACCESS);
     ASSERT_NE(page, nullptr);
-    const auto* unreadable = static_cast<const CheckReport*>(page);
-    for (UINT index : {0xFFFFu, 2u, 69u, 1u}) {
-        EXPECT_EQ(Deliver(index, MON_UP, unreadable), 0) << index;
-        ExpectUntouched(*record, "dropped report");
-    }
+    for (UINT index : {0xFFFFu, 2u, 69u, 3u}) EXPECT_EQ(Deliver(index, MON_UP, page), 0) << index;
     m_dlg->NumBox = 0;
-    EXPECT_EQ(Deliver(0, MON_UP, unreadable), 0);
-    ExpectUntouched(*record, "no monitors");
+    EXPECT_EQ(Deliver(0, MON_UP, page), 0);
+    EXPECT_TRUE(Untouched(0) && Untouched(1));
     VirtualFree(page, 0, MEM_RELEASE);
 }

@@ -1,7 +1,6 @@
 #include "IconTestSupport.h"
 
-#include <cstring>
-
+#include "framework/GdiHandles.h"
 #include "model/IconFile.h"
 
 namespace icontest {
@@ -25,8 +24,7 @@ HICON MakeColorIcon(int width, int height, const std::vector<uint32_t>& pixels,
     info.hbmColor = color;
     info.hbmMask = maskBitmap;
     HICON icon = CreateIconIndirect(&info);
-    DeleteObject(color);
-    DeleteObject(maskBitmap);
+    fw::CBitmap ownColor(color), ownMask(maskBitmap);  // the icon has copies of its own
     return icon;
 }
 
@@ -47,47 +45,11 @@ std::vector<uint32_t> ReadColorPixels(HICON icon, int& width, int& height) {
         height = bm.bmHeight;
         BITMAPINFO bmi = TopDown32BitInfo(width, height);
         pixels.resize(size_t(width) * height);
-        HDC dc = CreateCompatibleDC(nullptr);
+        fw::CMemoryDC dc(nullptr);
         GetDIBits(dc, info.hbmColor, 0, height, pixels.data(), &bmi, DIB_RGB_COLORS);
-        DeleteDC(dc);
     }
-    if (info.hbmColor) DeleteObject(info.hbmColor);
-    if (info.hbmMask) DeleteObject(info.hbmMask);
+    fw::CBitmap color(info.hbmColor), mask(info.hbmMask);  // GetIconInfo's copies
     return pixels;
-}
-
-std::wstring TempPath(const wchar_t* name) {
-    wchar_t folder[MAX_PATH] = L"";
-    GetTempPathW(MAX_PATH, folder);
-    std::wstring path = std::wstring(folder) + L"orvalen_icons_" + std::to_wstring(GetCurrentProcessId()) + L"_" + name;
-    DeleteFileW(path.c_str());
-    return path;
-}
-
-std::vector<uint8_t> ReadFileBytes(const std::wstring& path) {
-    std::vector<uint8_t> bytes;
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return bytes;
-    bytes.resize(GetFileSize(file, nullptr));
-    DWORD read = 0;
-    if (!bytes.empty()) ReadFile(file, bytes.data(), DWORD(bytes.size()), &read, nullptr);
-    bytes.resize(read);
-    CloseHandle(file);
-    return bytes;
-}
-
-bool FileExists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
-
-uint32_t U32(const std::vector<uint8_t>& b, size_t offset) {
-    uint32_t v = 0;
-    std::memcpy(&v, b.data() + offset, 4);
-    return v;
-}
-
-uint16_t U16(const std::vector<uint8_t>& b, size_t offset) {
-    uint16_t v = 0;
-    std::memcpy(&v, b.data() + offset, 2);
-    return v;
 }
 
 }  // namespace icontest

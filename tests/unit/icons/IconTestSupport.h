@@ -1,9 +1,8 @@
 #pragma once
-// Icons made in memory for the icon tests, and files read back whole.
+// Icons made in memory for the icon tests, and their pixels read back.
 #include <windows.h>
 
 #include <cstdint>
-#include <string>
 #include <vector>
 
 namespace icontest {
@@ -18,14 +17,5 @@ HICON MakeMonochromeIcon(int width, int height);
 
 // The icon's colour pixels as 32-bit 0xAARRGGBB values, rows from the top.
 std::vector<uint32_t> ReadColorPixels(HICON icon, int& width, int& height);
-
-// A path in the temporary folder for this test, with no file there yet.
-std::wstring TempPath(const wchar_t* name);
-std::vector<uint8_t> ReadFileBytes(const std::wstring& path);
-bool FileExists(const std::wstring& path);
-
-// Little-endian fields of a byte buffer.
-uint32_t U32(const std::vector<uint8_t>& b, size_t offset);
-uint16_t U16(const std::vector<uint8_t>& b, size_t offset);
 
 }  // namespace icontest

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "engine/NotificationWorkers.h"
 #include "engine/Placeholders.h"
 #include "framework/TimeText.h"
 #include "model/MonitorRecord.h"
@@ -9,12 +10,6 @@
 namespace {
 
 SYSTEMTIME SampleTime() { return MakeTime(2026, 5, 12, 14, 3, 7); }
-
-TEST(FormatTime, UsesTheCLocaleDateAndTime) {
-    EXPECT_EQ(fw::FormatTime(L"%x", SampleTime()), L"05/12/26");
-    EXPECT_EQ(fw::FormatTime(L"%X", SampleTime()), L"14:03:07");
-    EXPECT_EQ(fw::FormatTime(L"%x %X", SampleTime()), L"05/12/26 14:03:07");
-}
 
 PlaceholderSubject Ping(int status) {
     PlaceholderSubject s;
@@ -115,11 +110,6 @@ TEST(ExpandPlaceholders, InsertedTextIsScannedByLaterPlaceholders) {
     EXPECT_EQ(ExpandPlaceholders(L"%ip", PlaceholderUse::ExecFile, named, SampleTime()), L"%ip");
 }
 
-TEST(ExpandPlaceholders, ExecFileOfUrlMonitorNamedMySite) {
-    EXPECT_EQ(ExpandPlaceholders(L"%name %status", PlaceholderUse::ExecFile, Url(MON_ADDR_ERROR), SampleTime()),
-              L"My-Site URLERROR");
-}
-
 TEST(ExpandPlaceholders, CommandsOfARecord) {
     CMonitorRecord r;
     r.Name = L"Web 1";
@@ -130,42 +120,41 @@ TEST(ExpandPlaceholders, CommandsOfARecord) {
     EXPECT_EQ(ExpandPlaceholders(L"%ip:%port %status %name %method %url", r), L"::1:443 Closed Web-1 TCP N/A");
 }
 
-TEST(BatchFiles, RecognisedByExtension) {
-    EXPECT_TRUE(IsBatchFile(L"C:\\tools\\notify.bat"));
-    EXPECT_TRUE(IsBatchFile(L"C:\\tools\\NOTIFY.CMD"));
-    EXPECT_TRUE(IsBatchFile(L"notify.Bat. "));
-    EXPECT_FALSE(IsBatchFile(L"C:\\tools\\notify.exe"));
-    EXPECT_FALSE(IsBatchFile(L"C:\\bat\\notify"));
-    EXPECT_FALSE(IsBatchFile(L""));
-    EXPECT_TRUE(IsBatchFile(L"\" C:\\tools\\notify.cmd\" "));
-    EXPECT_FALSE(IsBatchFile(L"C:\\my.bat\\notify"));
-}
-
-TEST(BatchFiles, NameWithoutExtensionAsTheShellCompletesIt) {
+TEST(BatchFiles, ByExtensionOrAsTheShellCompletesAName) {
+    const std::pair<const wchar_t*, bool> named[] = {
+        {L"C:\\tools\\notify.bat", true}, {L"C:\\tools\\NOTIFY.CMD", true}, {L"notify.Bat. ", true},
+        {L"\" C:\\tools\\notify.cmd\" ", true}, {L"C:\\tools\\notify.exe", false}, {L"C:\\bat\\notify", false},
+        {L"C:\\my.bat\\notify", false}, {L"", false}};
+    for (const auto& c : named) EXPECT_EQ(IsBatchFile(c.first), c.second) << c.first;
     CTempFolder folder;
     const std::wstring base = folder.File(L"notify");
     EXPECT_FALSE(IsBatchFile(base));
     ASSERT_TRUE(WriteBytes(base + L".cmd", "@echo %*\r\n"));
-    EXPECT_TRUE(IsBatchFile(base));
-    ASSERT_TRUE(WriteBytes(base + L".bat", "@echo %*\r\n"));
     EXPECT_TRUE(IsBatchFile(L"\"" + base + L"\""));
-    // A program file of that name comes first.
-    ASSERT_TRUE(WriteBytes(base + L".exe", "MZ"));
+    ASSERT_TRUE(WriteBytes(base + L".exe", "MZ"));  // a program of that name comes first
     EXPECT_FALSE(IsBatchFile(base));
     EXPECT_FALSE(IsBatchFile(folder.Path()));
 }
 
-TEST(BatchFiles, InsertedValuesCarryNoCommandCharacters) {
+// Values inserted into a batch program's parameters carry no command characters; the
+// template's own characters stay.
+TEST(BatchFiles, InsertedValuesAreMadeInert) {
     PlaceholderSubject evil = Url(MON_UP);
     evil.name = L"x\" & calc & \"";
     evil.address = L"http://h/a?b=1&c=%PATH%|more<in>out^!";
-    const std::wstring expanded = ExpandPlaceholders(L"\"%name\" %url %time", PlaceholderUse::ExecFile, evil,
-                                                     SampleTime(), true);
-    EXPECT_EQ(expanded, L"\"x_-_-calc-_-_\" http://h/a?b=1_c=_PATH__more_in_out__ 05/12/26 14:03:07");
-    // The template's own characters stay.
+    EXPECT_EQ(ExpandPlaceholders(L"\"%name\" %url %time", PlaceholderUse::ExecFile, evil, SampleTime(), true),
+              L"\"x_-_-calc-_-_\" http://h/a?b=1_c=_PATH__more_in_out__ 05/12/26 14:03:07");
     EXPECT_EQ(ExpandPlaceholders(L"a & b > %name", PlaceholderUse::ExecFile, Ping(MON_UP), SampleTime(), true),
               L"a & b > Main-Router");
     EXPECT_EQ(MakeInertForBatch(L"a\r\nb"), L"a__b");
+    // A monitor's execute-file parameters: exact for programs, inert for batch files.
+    CMonitorRecord r;
+    r.Name = L"a&b";
+    r.ExecFileParam = L"%name";
+    r.ExecFilePath = L"C:\\bin\\recorder.exe";
+    EXPECT_EQ(ExecFileParameters(r, SampleTime()), L"a&b");
+    r.ExecFilePath = L"C:\\bin\\notify.cmd";
+    EXPECT_EQ(ExecFileParameters(r, SampleTime()), L"a_b");
 }
 
 }  // namespace

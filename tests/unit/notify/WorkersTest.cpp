@@ -1,58 +1,126 @@
+// The notifications a monitoring thread starts as it runs: the window settings it reads
+// at each result, the log line (at the result's time) and the message box.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cwchar>
+#include <mutex>
+#include <vector>
 
 #include "engine/LogFormat.h"
-#include "engine/LogWriter.h"
 #include "engine/MessageBoxText.h"
+#include "engine/NetThread.h"
 #include "engine/NotificationWorkers.h"
+#include "engine/SoundThread.h"
 #include "framework/StringUtil.h"
-#include "framework/TimeText.h"
 #include "model/GlobalSettings.h"
-#include "model/MonitorRecord.h"
 #include "model/SharedSettings.h"
+#include "model/StatusWords.h"
 #include "support/TempFiles.h"
 #include "TestTime.h"
 
 namespace {
-
-SYSTEMTIME SampleTime() { return MakeTime(2026, 3, 4, 5, 6, 7); }
-
-TEST(ExecFileParameters, ExactForProgramsInertForBatchFiles) {
-    CMonitorRecord r;
-    r.Name = L"a&b";
-    r.IPorURLAddress = L"127.0.0.1";
-    r.CheckMethod = METHOD_TCP;
-    r.Port = 80;
-    r.m_nStatus = MON_ADDR_ERROR;
-    r.ExecFileParam = L"%name %status %port \"%time\"";
-    r.ExecFilePath = L"C:\\bin\\recorder.exe";
-    EXPECT_EQ(ExecFileParameters(r, SampleTime()), L"a&b IPERROR 80 \"03/04/26 05:06:07\"");
-    r.ExecFilePath = L"C:\\bin\\notify.cmd";
-    EXPECT_EQ(ExecFileParameters(r, SampleTime()), L"a_b IPERROR 80 \"03/04/26 05:06:07\"");
-}
-
-BOOL CALLBACK MatchNotificationBox(HWND hwnd, LPARAM found) {
-    DWORD pid = 0;
-    GetWindowThreadProcessId(hwnd, &pid);
-    wchar_t cls[64] = {};
-    GetClassNameW(hwnd, cls, 64);
-    if (pid == GetCurrentProcessId() && std::wstring(cls) == L"#32770" &&
-        fw::GetWindowTextString(hwnd) == kNotificationCaption) {
-        *reinterpret_cast<HWND*>(found) = hwnd;
-        return FALSE;
+class CDispatchingThread : public CNetThread {
+public:
+    void Result(int status, DWORD error = 0, SYSTEMTIME when = MakeTime(2026, 3, 4, 5, 6, 7)) {
+        m_Record.m_nStatus = status;
+        m_Record.m_dwTimeMs = 7;
+        m_Record.m_dwError = error;
+        m_resultTime = when;
+        DispatchNotifications();
     }
-    return TRUE;
+};
+
+std::mutex g_lock;
+std::vector<SoundPlan> g_plans;
+void RecordPlan(const SoundPlan& plan) {
+    std::lock_guard<std::mutex> lock(g_lock);
+    g_plans.push_back(plan);
 }
 
-// The notification message box of this process, or none.
-HWND FindNotificationBox() {
-    HWND found = nullptr;
-    EnumWindows(&MatchNotificationBox, reinterpret_cast<LPARAM>(&found));
-    return found;
+// Waits (within a bound) until `count()` reaches `expected`, then a moment more, so
+// that a surplus shows too; returns the last count.
+template <typename Count>
+size_t SettledCount(size_t expected, Count count) {
+    for (int i = 0; i < 200 && count() < expected; ++i) Sleep(25);
+    Sleep(300);
+    return count();
 }
 
-TEST(MsgBoxThreadProc, ShowsTheTextUntilClosed) {
+class WorkersTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        SetSoundObserver(&RecordPlan);
+        shared.SetLogDir(logs.Path());
+        shared.RunningOnWine = 1;
+        g_nLogFileType = 0;
+    }
+    void TearDown() override {
+        SetSoundObserver(nullptr);
+        shared.EnableLog = shared.LogEveryCheck = shared.CustomSoundError = shared.TextSpeechSoundError = 0;
+        shared.SetCustomSoundPathError(L"");
+        shared.SetTextSpeechTextError(L"");
+        shared.SetLogDir(L"");
+    }
+    CSharedSettings& shared = CSharedSettings::Get();
+    CTempFolder logs;
+};
+}  // namespace
+
+TEST_F(WorkersTest, ErrorSoundsComeFromTheWindowSettingsOfTheMoment) {
+    CDispatchingThread thread;
+    thread.m_Record.Name = L"gw";
+    thread.m_Record.CheckMethod = METHOD_PING;
+    thread.m_Record.Sound = 0x08;
+    shared.CustomSoundError = 1;
+    shared.SetCustomSoundPathError(L"C:\\no\\such\\error.wav");
+    thread.Result(MON_ERROR, 10);
+    shared.TextSpeechSoundError = 1;
+    shared.SetTextSpeechTextError(L"%name failed");
+    thread.Result(MON_ADDR_ERROR, 11001);
+    thread.Result(MON_ADDR_ERROR, 11001);  // no change: no sound
+    ASSERT_EQ(SettledCount(2, [] {
+                  std::lock_guard<std::mutex> lock(g_lock);
+                  return g_plans.size();
+              }),
+              2u);
+    std::lock_guard<std::mutex> lock(g_lock);
+    // Each sound plays on a thread of its own: the two plans may come in either order.
+    if (g_plans[0].kind != SoundPlan::File) std::swap(g_plans[0], g_plans[1]);
+    EXPECT_TRUE(g_plans[0].kind == SoundPlan::File && g_plans[0].what == L"C:\\no\\such\\error.wav");
+    EXPECT_TRUE(g_plans[1].kind == SoundPlan::Speak && g_plans[1].what == L"gw failed");
+    EXPECT_EQ(thread.m_nPrevStatus, MON_ADDR_ERROR);
+    EXPECT_EQ(thread.m_dwPrevError, 11001u);
+}
+
+TEST_F(WorkersTest, LogLinesFollowTheSwitchesOfTheMomentAndCarryTheResultsTime) {
+    CDispatchingThread thread;
+    thread.m_Record.Name = L"web";
+    thread.m_Record.CheckMethod = METHOD_TCP;
+    thread.m_Record.IPorURLAddress = L"127.0.0.1";
+    thread.m_Record.Port = 80;
+    // A result from before midnight that the queue writes after it: its day, its time.
+    const SYSTEMTIME when = MakeTime(2020, 1, 2, 23, 59, 58);
+    const std::wstring file = TodaysLogFileName(logs.Path(), thread.m_Record, 0, when);
+    auto lines = [&] {
+        const std::string bytes = ReadBytes(file);
+        return static_cast<size_t>(std::count(bytes.begin(), bytes.end(), '\n'));
+    };
+    thread.Result(MON_UP, 0, when);  // logging off
+    shared.EnableLog = 1;
+    thread.Result(MON_UP, 0, when);  // no change
+    thread.Result(MON_DOWN, 10060, when);
+    thread.Result(MON_DOWN, 10060, when);  // same Down
+    thread.Result(MON_DOWN, 10065, when);  // new error
+    EXPECT_EQ(SettledCount(2, lines), 2u);
+    shared.LogEveryCheck = 1;
+    thread.Result(MON_UP, 0, when);
+    thread.Result(MON_UP, 0, when);
+    EXPECT_EQ(SettledCount(4, lines), 4u);
+    EXPECT_EQ(ReadBytes(file).substr(0, 26), "01/02/20 | 23:59:58 | web ");
+}
+
+TEST_F(WorkersTest, MessageBoxShowsTheResultsTextOnTopUntilClosed) {
     CMonitorRecord r;
     r.Name = L"Web 1";
     r.IPorURLAddress = L"127.0.0.1";
@@ -60,67 +128,52 @@ TEST(MsgBoxThreadProc, ShowsTheTextUntilClosed) {
     r.Port = 8080;
     r.m_nStatus = MON_CLOSED;
     r.MsgBoxDesc = L"%name is %status";
-    ASSERT_TRUE(StartRecordWorker(MsgBoxThreadProc, r));
+    const SYSTEMTIME when = MakeTime(2026, 3, 4, 5, 6, 7);
+    ASSERT_TRUE(StartRecordWorker(MsgBoxThreadProc, r, when));
     HWND box = nullptr;
     for (int i = 0; i < 200 && !box; ++i) {
         Sleep(50);
-        box = FindNotificationBox();
+        box = FindWindowW(L"#32770", kNotificationCaption);
     }
     ASSERT_NE(box, nullptr);
     EXPECT_TRUE(GetWindowLongW(box, GWL_EXSTYLE) & WS_EX_TOPMOST);
-    // The static control holding the message.
-    HWND text = GetDlgItem(box, 0xFFFF);
-    ASSERT_NE(text, nullptr);
-    const std::wstring shown = fw::GetWindowTextString(text);
-    EXPECT_EQ(shown.substr(0, shown.find(L'\n')), L"Description: Web 1 is Closed");
-    EXPECT_NE(shown.find(L"\nPort: 8080"), std::wstring::npos);
+    const std::wstring shown = fw::GetWindowTextString(GetDlgItem(box, 0xFFFF));
+    EXPECT_EQ(shown.find(L"Description: Web 1 is Closed\n"), 0u) << shown;
+    EXPECT_NE(shown.find(L"\nTime: 05:06:07\n"), std::wstring::npos) << shown;
     PostMessageW(box, WM_COMMAND, IDOK, 0);
-    for (int i = 0; i < 100 && FindNotificationBox(); ++i) Sleep(50);
-    EXPECT_EQ(FindNotificationBox(), nullptr);
+    for (int i = 0; i < 100 && FindWindowW(L"#32770", kNotificationCaption); ++i) Sleep(50);
+    EXPECT_EQ(FindWindowW(L"#32770", kNotificationCaption), nullptr);
 }
 
-TEST(LogThreadProc, CreatesDayFolderAndAppendsTheLine) {
-    wchar_t temp[MAX_PATH];
-    GetTempPathW(MAX_PATH, temp);
-    const std::wstring logDir = fw::Format(L"%sorv_logs_%lu\\", temp, GetCurrentProcessId());
-    CreateDirectoryW(logDir.c_str(), nullptr);
-    CSharedSettings& shared = CSharedSettings::Get();
-    shared.SetLogDir(logDir);
-    shared.RunningOnWine = 0;
-    g_nLogFileType = 1;
-
-    CMonitorRecord r;
-    r.Name = L"svc";
-    r.IPorURLAddress = L"127.0.0.1";
-    r.CheckMethod = METHOD_TCP;
-    r.Port = 9;
-    r.m_nStatus = MON_CLOSED;
-    r.m_dwTimeMs = 0;
-    r.m_dwError = 10061;
-    const SYSTEMTIME before = fw::LocalNow();
-    ASSERT_TRUE(StartRecordWorker(LogThreadProc, r));
-    const std::wstring file = TodaysLogFileName(logDir, r, 1, before);
-    EXPECT_EQ(file, LogDayFolder(logDir, before) + L"127.0.0.1_TCP_9_IPv4.csv");
-    std::string content;
-    for (int i = 0; i < 200 && content.empty(); ++i) {
-        Sleep(25);
-        content = ReadBytes(file);
+TEST(MessageBoxText, TheLinesOfEachMethodAndNoneWithoutAText) {
+    struct Case {
+        int status;
+        UINT method;
+        const wchar_t* last;  // the text's last line; nullptr: no text
+    };
+    const Case cases[] = {
+        {MON_UP, METHOD_PING, L"\nMethod: Ping\nIP: 192.168.1.20\r\n"},
+        {MON_CLOSED, METHOD_TCP, L"\nMethod: TCP\nIP: 192.168.1.20\nPort: 443\r\n"},
+        {MON_ADDR_ERROR, METHOD_URL, L"\nMethod: URL\nURL: http://[::1]:8080/x\r\n"},
+        {MON_CLOSED, METHOD_PING, nullptr}, {MON_CHECKING, METHOD_TCP, nullptr},
+        {MON_DISABLED, METHOD_URL, nullptr}, {MON_UP, 0, nullptr},
+    };
+    for (const Case& c : cases) {
+        CMonitorRecord r;
+        r.m_nStatus = c.status;
+        r.CheckMethod = c.method;
+        r.Name = L"is %status";  // the description's placeholders are expanded name first
+        r.IPorURLAddress = c.method == METHOD_URL ? L"http://[::1]:8080/x" : L"192.168.1.20";
+        r.Port = 443;
+        r.MsgBoxDesc = L"[%name] %ip";
+        const std::wstring text = MessageBoxText(r, MakeTime(2026, 12, 5, 9, 30, 0));
+        if (!c.last) {
+            EXPECT_EQ(text, L"") << c.status << "/" << c.method;
+            continue;
+        }
+        EXPECT_EQ(text.substr(0, text.find(L'\n')), fw::Format(L"Description: [is %s] %%ip", StatusWord(c.status,
+                  c.method, StatusWordStyle::Display).c_str())) << text;
+        EXPECT_NE(text.find(L"\nDate: 12/05/26\nTime: 09:30:00\nName: is %status"), std::wstring::npos) << text;
+        EXPECT_EQ(text.substr(text.size() - wcslen(c.last)), c.last) << text;
     }
-    ASSERT_FALSE(content.empty());
-    EXPECT_NE(content.find("\tsvc\tClosed\t0\t"), std::string::npos) << content;
-    EXPECT_EQ(content.substr(content.size() - 8), "\t10061\r\n");
-    EXPECT_EQ(std::count(content.begin(), content.end(), '\n'), 1);
-
-    DeleteFileW(file.c_str());
-    RemoveDirectoryW(LogDayFolder(logDir, before).c_str());
-    RemoveDirectoryW(logDir.c_str());
-    g_nLogFileType = 0;
 }
-
-TEST(Workers, NullRecordEndsAtOnce) {
-    EXPECT_EQ(MsgBoxThreadProc(nullptr), 0u);
-    EXPECT_EQ(ExecFileThreadProc(nullptr), 0u);
-    EXPECT_EQ(LogThreadProc(nullptr), 0u);
-}
-
-}  // namespace
