@@ -7,6 +7,7 @@
 
 #include <memory>
 
+#include "framework/ComPtr.h"
 #include "framework/Resolver.h"
 #include "framework/StringUtil.h"
 #include "framework/Thread.h"
@@ -21,9 +22,8 @@ void ShellOpen(const std::wstring& file, const std::wstring& parameters) {
 
 // The shell may hand an address to COM-based handlers: workers initialise COM first.
 void ShellOpenOnWorker(const std::wstring& file, const std::wstring& parameters) {
-    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+    fw::CComInit com(COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
     ShellOpen(file, parameters);
-    if (SUCCEEDED(com)) CoUninitialize();
 }
 
 ToolResolution Resolve(const std::wstring& address) {
@@ -74,9 +74,10 @@ unsigned __stdcall CommandThreadProc(void* param) {
 
 template <typename Job>
 bool StartJob(unsigned(__stdcall* proc)(void*), Job* job) {
-    if (fw::BeginDetachedThread(proc, job)) return true;
-    delete job;
-    return false;
+    std::unique_ptr<Job> owned(job);
+    if (!fw::BeginDetachedThread(proc, job)) return false;
+    owned.release();  // the worker's now
+    return true;
 }
 
 }  // namespace

@@ -39,14 +39,13 @@ int AppMessageBox(UINT stringId, UINT type) {
 }
 
 std::wstring MessageTableText(DWORD code, HMODULE module, bool oneLine) {
-    wchar_t* text = nullptr;
-    // Inserts are left as they stand: no arguments go with an error code.
-    DWORD flags = (module ? FORMAT_MESSAGE_FROM_HMODULE : FORMAT_MESSAGE_FROM_SYSTEM) |
-                  FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_IGNORE_INSERTS |
+    // Inserts are left as they stand: no arguments go with an error code. Texts are a line
+    // or a few; a longer one is cut, never overrun.
+    DWORD flags = (module ? FORMAT_MESSAGE_FROM_HMODULE : FORMAT_MESSAGE_FROM_SYSTEM) | FORMAT_MESSAGE_IGNORE_INSERTS |
                   (oneLine ? FORMAT_MESSAGE_MAX_WIDTH_MASK : 0);
-    DWORD n = FormatMessageW(flags, module, code, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
-    std::wstring result = (n > 0 && text) ? std::wstring(text, n) : std::wstring();
-    if (text) LocalFree(text);
+    wchar_t text[4096];
+    DWORD n = FormatMessageW(flags, module, code, 0, text, static_cast<DWORD>(sizeof(text) / sizeof(text[0])), nullptr);
+    std::wstring result(text, n);
     // Texts end with a line break, some with a blank before it: neither belongs in a line.
     return TrimLineEnd(result);
 }
