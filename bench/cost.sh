@@ -4,13 +4,79 @@
 # process, of this session's wineserver and of fping doing the same 70 pings a second
 # (from /proc), resident memory (from /proc), and from inside Wine (orvdriver.exe watch)
 # private bytes, working set, threads, handles, GDI objects and how fast the window
-# answers a message.
+# answers a message. Before that, side by side: 70 Ping monitors against fping and 70 URL
+# monitors against curl (BENCH_COMPARE_ONLY=1: only these).
 source "$(dirname "$0")/lib.sh"
 MINUTES="${BENCH_MINUTES:-10}"
 SECONDS_RUN=$((MINUTES * 60))
 INTERVAL=5
 
 start_fixture python3 "$ROOT/tests/fixtures/netcheck_server.py"
+PAGE="http://127.0.0.1:$NETFIX_HTTP4/phrase"
+
+# Side by side: 70 monitors of one method against a reference tool doing the same work,
+# each for half of BENCH_MINUTES after a warm-up, CPU of every process of the Wine
+# session, of the X server and of the reference (children included) from /proc.
+COMPARE_S=$((MINUTES * 30))
+WARM_S=20
+write_compare_ini() {  # APPDATA ping|url
+    local i
+    {
+        printf '[main]\nFirstStart=0\nPosX=0\nPosY=0\nNumBox=70\nXBox=60\nYBox=60\nWinPos=1\nTimeOut=3000\n'
+        for i in $(seq 0 69); do
+            printf '[Box %d]\nName=m%d\nCheckInterval=1\n' "$i" "$i"
+            if [ "$2" = ping ]; then
+                printf 'CheckMethod=1\nIPorURLAddress=127.0.0.%d\n' $((i + 1))
+            else
+                printf 'CheckMethod=3\nIPorURLAddress=%s\nPhrase=orvalen-phrase\n' "$PAGE"
+            fi
+        done
+    } | write_main_ini "$1"
+}
+ping_reference() {
+    local targets=() i
+    for i in $(seq 1 70); do targets+=("127.0.0.$i"); done
+    exec fping -l -q -p 1000 -t 500 "${targets[@]}" >/dev/null 2>&1
+}
+# curl fetching the page 70 times a second, a new connection each time as the
+# program's checks make.
+url_reference() {
+    local urls=() i
+    for i in $(seq 1 70); do urls+=("$PAGE"); done
+    while :; do
+        curl -s -H 'Connection: close' "${urls[@]}" >/dev/null 2>&1 &
+        sleep 1
+        wait $!
+    done
+}
+compare() {  # ping|url
+    local kind="$1" appdata="$OUT/appdata-$1" reference
+    new_appdata "$appdata"
+    write_compare_ini "$appdata" "$kind"
+    start_orvalen "$appdata"
+    drv wait-window "Orvalen " 20000 >/dev/null
+    "${kind}_reference" &
+    reference=$!
+    BENCH_UNIX_PIDS+=($reference)
+    note "$kind side by side: $COMPARE_S s after $WARM_S s (reference $reference)"
+    sleep "$WARM_S"
+    python3 "$BENCH_SRC/session_cpu.py" "$WINEPREFIX" "$DISPLAY" "$reference" >"$OUT/compare-$kind-start.txt"
+    date +%s.%N >"$OUT/compare-$kind-time.txt"
+    sleep "$COMPARE_S"
+    python3 "$BENCH_SRC/session_cpu.py" "$WINEPREFIX" "$DISPLAY" "$reference" >"$OUT/compare-$kind-end.txt"
+    date +%s.%N >>"$OUT/compare-$kind-time.txt"
+    kill "$reference" 2>/dev/null || true
+    drv close "Orvalen " >/dev/null
+    drv wait-pid "$LAST_PID" 20000 >/dev/null || true
+}
+echo "clock_ticks=$(getconf CLK_TCK)" >"$OUT/compare.txt"
+compare ping
+compare url
+if [ -n "${BENCH_COMPARE_ONLY:-}" ]; then
+    python3 "$BENCH_SRC/figures.py" compare "$OUT"
+    exit 0
+fi
+
 appdata="$OUT/appdata"
 new_appdata "$appdata"
 write_seventy_ini "$appdata"
@@ -59,4 +125,5 @@ growers+=($!)
 BENCH_UNIX_PIDS+=("${growers[@]}")
 for pid in "${growers[@]}"; do wait "$pid" || true; done
 
+python3 "$BENCH_SRC/figures.py" compare "$OUT"
 python3 "$BENCH_SRC/figures.py" cost "$OUT"

@@ -4,6 +4,7 @@
     figures.py timeouts CASE_FILES...
     figures.py accuracy FOLDER
     figures.py cost FOLDER
+    figures.py compare FOLDER
     figures.py startup FOLDER
     figures.py soak FOLDER
     figures.py badinput FOLDER
@@ -179,6 +180,55 @@ def trend(samples, key):
             statistics.mean(values[:tenth]), statistics.mean(values[-tenth:]))
 
 
+COMPARE_ROWS = (("Orvalen.exe", ("orvalen",)), ("wineserver", ("wineserver",)),
+                ("winedevice.exe (Wine's ICMP work)", ("winedevice",)),
+                ("the session's other Wine processes", ("wine-other",)))
+COMPARE_REFERENCES = {"ping": ("70 Ping monitors at 1 s", "fping, the same 70 addresses once a second"),
+                      "url": ("70 URL monitors at 1 s", "curl, the same page 70 times a second")}
+
+
+def session_shares(folder, kind, ticks_per_s):
+    """CPU share of one core (%) by kind of process over the side-by-side run."""
+    def sample(name):
+        return {x["pid"]: x for x in (fields(line) for line in
+                                      read_lines(os.path.join(folder, "compare-%s-%s.txt" % (kind, name))))}
+    start, end = sample("start"), sample("end")
+    times = [float(t) for t in read_lines(os.path.join(folder, "compare-%s-time.txt" % kind))]
+    seconds = times[1] - times[0]
+    shares = {}
+    for pid, x in end.items():
+        if pid in start:
+            used = float(x["ticks"]) - float(start[pid]["ticks"])
+            shares[x["kind"]] = shares.get(x["kind"], 0.0) + 100.0 * used / ticks_per_s / seconds
+    return shares, seconds
+
+
+def compare(folder):
+    ticks_per_s = float(fields(read_lines(os.path.join(folder, "compare.txt"))[0])["clock_ticks"])
+    print("### 3. Cost at 70 monitors\n")
+    print("#### Side by side with fping and curl\n")
+    print("CPU as a share of one core, after a warm-up, every process counted; the ratio is to the reference tool.\n")
+    print("| case | process | CPU | ratio |")
+    print("|---|---|---:|---:|")
+    for kind, (case, reference) in COMPARE_REFERENCES.items():
+        try:
+            shares, seconds = session_shares(folder, kind, ticks_per_s)
+        except (OSError, IndexError, ValueError):
+            print("| %s | not measured | - | - |" % case)
+            continue
+        ref = shares.get("reference", 0.0) or float("nan")
+        session = 0.0
+        for label, kinds in COMPARE_ROWS:
+            share = sum(shares.get(k, 0.0) for k in kinds)
+            session += share
+            print("| %s (%.0f s) | %s | %.2f %% | %.1fx |" % (case, seconds, label, share, share / ref))
+        print("| | **the Wine session in all** | **%.2f %%** | **%.1fx** |" % (session, session / ref))
+        xvfb = shares.get("xvfb", 0.0)
+        print("| | the X server (Xvfb) | %.2f %% | %.1fx |" % (xvfb, xvfb / ref))
+        print("| | %s | %.2f %% | 1x |" % (reference, shares.get("reference", 0.0)))
+    print()
+
+
 def cost(folder):
     proc = read_lines(os.path.join(folder, "proc.txt"))
     head = fields(proc[0])
@@ -188,7 +238,7 @@ def cost(folder):
     ended = [line for line in read_lines(os.path.join(folder, "watch.txt")) if "ended=1" in line]
     exit_line = " ".join(read_lines(os.path.join(folder, "exit.txt"))).strip()
     minutes = float(samples[-1]["t_s"]) / 60 if samples else 0
-    print("### 3. Cost at 70 monitors\n")
+    print("#### The mixed load\n")
     print("70 monitors checking loopback every second (24 Ping, 23 TCP, 23 URL) for %.1f minutes;" % minutes)
     print("figures after a %d s warm-up. CPU as a share of one core.\n" % WARM_UP_S)
     print("| process | CPU |")
@@ -275,6 +325,7 @@ def main():
      "accuracy": lambda: accuracy(args[0]),
      "startup": lambda: startup(args[0]),
      "cost": lambda: cost(args[0]),
+     "compare": lambda: compare(args[0]),
      "soak": lambda: soak(args[0])}[figure]()
 
 
