@@ -5,7 +5,7 @@
 #include <icmpapi.h>
 #include <mutex>
 
-#include "framework/Thread.h"
+#include "engine/CallWorker.h"
 
 namespace {
 // Echo calls still inside the system. Never destroyed: a worker may end after the
@@ -25,39 +25,17 @@ void CountEcho(int step) {
     p.count += step;
     if (p.count == 0) p.none.notify_all();
 }
-// An echo worker needs little stack, and a stuck one keeps what it has.
-constexpr UINT kEchoStack = 64 * 1024;
 }  // namespace
 
-CEchoCall::CEchoCall(const EchoTarget& target)
-    : m_target(target), m_ended(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {}
-
-std::shared_ptr<CEchoCall> CEchoCall::Start(const EchoTarget& target) {
+std::shared_ptr<CEchoCall> CEchoCall::Start(CCallWorker& worker, const EchoTarget& target) {
     std::shared_ptr<CEchoCall> call(new CEchoCall(target));
-    if (!call->m_ended.Valid()) return nullptr;
-    auto workerReference = std::make_unique<std::shared_ptr<CEchoCall>>(call);
     CountEcho(+1);
-    if (!fw::BeginDetachedThread(&CEchoCall::WorkerMain, workerReference.get(), kEchoStack)) {
-        DWORD error = GetLastError();
+    worker.Begin([call] {
+        call->Call();
+        call->m_target.icmp.reset();  // the ICMP handle may close here, before the count says so
         CountEcho(-1);
-        SetLastError(error);
-        return nullptr;
-    }
-    workerReference.release();  // the worker's now
+    });
     return call;
-}
-
-unsigned __stdcall CEchoCall::WorkerMain(void* param) {
-    std::unique_ptr<std::shared_ptr<CEchoCall>> reference(static_cast<std::shared_ptr<CEchoCall>*>(param));
-    (*reference)->Call();
-    SetEvent((*reference)->m_ended.Get());
-    reference.reset();  // the ICMP handle may close here, before the count says so
-    CountEcho(-1);
-    return 0;
-}
-
-bool CEchoCall::WaitEnded(DWORD milliseconds) const {
-    return WaitForSingleObject(m_ended.Get(), milliseconds) == WAIT_OBJECT_0;
 }
 
 void CEchoCall::Call() {

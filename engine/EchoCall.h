@@ -1,15 +1,17 @@
 #pragma once
-// One ICMP echo call, made on a worker thread of its own so that the check can stop
-// waiting for it: an echo call that the system never completes (Wine's ICMP service
-// was seen to stop answering) must not hold up the monitor. The call owns everything
-// the worker touches (a share of the ICMP handle, the reply buffer), so an abandoned
-// call ends on its own without touching the monitoring thread.
+// One ICMP echo call, made on the monitor's call worker (CallWorker.h) so that the
+// check can stop waiting for it: an echo call that the system never completes (Wine's
+// ICMP service was seen to stop answering) must not hold up the monitor. The call owns
+// everything the worker touches (a share of the ICMP handle, the reply buffer), so an
+// abandoned call ends on its own without touching the monitoring thread.
 #include <winsock2.h>
 #include <ws2tcpip.h>
 #include <memory>
 #include <windows.h>
 
 #include "framework/Handle.h"
+
+class CCallWorker;
 
 struct EchoTarget {
     std::shared_ptr<fw::CIcmpHandle> icmp;
@@ -24,26 +26,23 @@ public:
     // Room for one reply of either family with its one byte of data.
     static constexpr DWORD kReplyBufferIPv4 = 1060;
     static constexpr DWORD kReplyBufferIPv6 = 1068;
+    // An echo worker needs little stack, and a stuck one keeps what it has.
+    static constexpr UINT kWorkerStack = 64 * 1024;
 
-    // Starts the call; nullptr, with the reason in GetLastError, when no worker starts.
-    static std::shared_ptr<CEchoCall> Start(const EchoTarget& target);
+    // Hands the call to the idle `worker`; its end is the worker's (WaitEnded).
+    static std::shared_ptr<CEchoCall> Start(CCallWorker& worker, const EchoTarget& target);
 
-    // True once the call has returned, waiting at most `milliseconds` for it.
-    bool WaitEnded(DWORD milliseconds) const;
-
-    // The call's result, to be read only once WaitEnded gave true: the number of
-    // replies (0 on failure, with the call's last error) and the reply buffer.
+    // The call's result, to be read only once the worker's call has ended: the number
+    // of replies (0 on failure, with the call's last error) and the reply buffer.
     DWORD m_dwReplies = 0;
     DWORD m_dwError = 0;
     alignas(8) unsigned char m_reply[kReplyBufferIPv6] = {};
 
 private:
-    explicit CEchoCall(const EchoTarget& target);
-    static unsigned __stdcall WorkerMain(void* param);
+    explicit CEchoCall(const EchoTarget& target) : m_target(target) {}
     void Call();
 
-    const EchoTarget m_target;
-    fw::CHandle m_ended;
+    EchoTarget m_target;
 };
 
 // Waits at most `milliseconds` until no echo call of the process is pending. The

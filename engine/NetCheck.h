@@ -10,6 +10,7 @@
 #include "framework/Handle.h"
 #include "model/MonitorTypes.h"
 
+class CCallWorker;
 class CEchoCall;
 class CElapsedTimer;
 class CUrlFetch;
@@ -62,6 +63,10 @@ private:
     // Page fetches that outlived their checks and still run (a connect WinINet does not
     // bound); no check waits for them.
     std::vector<std::shared_ptr<CUrlFetch>> m_abandonedFetches;
-    // Echo calls that did not return in time; no check waits for them.
-    std::vector<std::shared_ptr<CEchoCall>> m_stuckEchoes;
+    // The workers that make this monitor's echo calls and page fetches, started by the
+    // first check that needs one, retired with the check (or when a call is stuck).
+    std::shared_ptr<CCallWorker> m_echoWorker;
+    std::shared_ptr<CCallWorker> m_fetchWorker;
+    // Workers whose echo call did not return in time; no check waits for them.
+    std::vector<std::shared_ptr<CCallWorker>> m_stuckEchoes;
 };

@@ -1,5 +1,6 @@
-// The ICMP echo checks. Each echo call runs guarded (EchoCall.h): one that does not
-// return within the time-out and 500 ms is an error of that cycle.
+// The ICMP echo checks. Each echo call runs guarded on the monitor's echo worker
+// (EchoCall.h, CallWorker.h): one that does not return within the time-out and 500 ms
+// is an error of that cycle, and its worker is left to it.
 #include <winsock2.h>
 #include <ws2tcpip.h>
 #include <iphlpapi.h>
@@ -7,6 +8,7 @@
 
 #include <algorithm>
 
+#include "engine/CallWorker.h"
 #include "engine/CheckCodes.h"
 #include "engine/EchoCall.h"
 #include "engine/EchoReply.h"
@@ -25,7 +27,7 @@ constexpr size_t kMaxStuckEchoes = 4;
 }  // namespace
 
 std::shared_ptr<CEchoCall> CNetCheck::GuardedEcho(EchoTarget target, HANDLE(WINAPI* create)()) {
-    auto returned = [](const std::shared_ptr<CEchoCall>& c) { return c->WaitEnded(0); };
+    auto returned = [](const std::shared_ptr<CCallWorker>& w) { return w->WaitEnded(0); };
     m_stuckEchoes.erase(std::remove_if(m_stuckEchoes.begin(), m_stuckEchoes.end(), returned), m_stuckEchoes.end());
     if (m_stuckEchoes.size() >= kMaxStuckEchoes) {
         SetOutcome({MON_ERROR, ERROR_TIMEOUT, 0});
@@ -39,18 +41,20 @@ std::shared_ptr<CEchoCall> CNetCheck::GuardedEcho(EchoTarget target, HANDLE(WINA
             return nullptr;
         }
     }
-    target.icmp = m_hIcmp;
-    const DWORD timeOut = g_dwTimeOut.load();
-    target.timeOutMs = timeOut + m_dwEchoCallExtraMs;
-    std::shared_ptr<CEchoCall> call = CEchoCall::Start(target);
-    if (!call) {
+    if (!m_echoWorker && !(m_echoWorker = CCallWorker::Start(CEchoCall::kWorkerStack))) {
         m_dwError = GetLastError();
         return nullptr;
     }
-    if (!call->WaitEnded(timeOut + kEchoBoundMs - kEndMarginMs)) {
-        // The stuck call keeps its share of the handle; the next cycle opens another.
+    target.icmp = m_hIcmp;
+    const DWORD timeOut = g_dwTimeOut.load();
+    target.timeOutMs = timeOut + m_dwEchoCallExtraMs;
+    std::shared_ptr<CEchoCall> call = CEchoCall::Start(*m_echoWorker, target);
+    if (!m_echoWorker->WaitEnded(timeOut + kEchoBoundMs - kEndMarginMs)) {
+        // The stuck call keeps its share of the handle and its worker, which ends once
+        // the call returns; the next cycle opens another handle on another worker.
         m_hIcmp.reset();
-        m_stuckEchoes.push_back(call);
+        m_echoWorker->Retire();
+        m_stuckEchoes.push_back(std::move(m_echoWorker));
         SetOutcome({MON_ERROR, ERROR_TIMEOUT, 0});
         return nullptr;
     }

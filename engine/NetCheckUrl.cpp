@@ -63,10 +63,21 @@ int CNetCheck::CheckUrl(const std::string& url, std::wstring phrase) {
     m_abandonedFetches.erase(std::remove_if(m_abandonedFetches.begin(), m_abandonedFetches.end(), ended),
                              m_abandonedFetches.end());
     if (m_abandonedFetches.size() >= kMaxAbandonedFetches) return SetOutcome({MON_DOWN, ERROR_INTERNET_TIMEOUT, 0});
-    std::shared_ptr<CUrlFetch> fetch = CUrlFetch::Start(TargetOf(parsed), timeOut);
+    // The worker lets go of the last fetch just after the fetch ends; one that does not
+    // is left to it.
+    if (m_fetchWorker && !m_fetchWorker->WaitEnded(kPollMs)) {
+        m_fetchWorker->Retire();
+        m_fetchWorker.reset();
+    }
+    if (!m_fetchWorker && !(m_fetchWorker = CCallWorker::Start())) return SetOutcome({MON_ERROR, GetLastError(), 0});
+    std::shared_ptr<CUrlFetch> fetch = CUrlFetch::Start(*m_fetchWorker, TargetOf(parsed), timeOut);
     if (!fetch) return SetOutcome({MON_ERROR, GetLastError(), 0});
     if (!WaitForFetch(*fetch, timeOut + kStepBoundMs - kEndMarginMs)) {
+        // The abandoned fetch keeps its worker, which ends with it; the next check
+        // fetches on another.
         fetch->Abandon();
+        m_fetchWorker->Retire();
+        m_fetchWorker.reset();
         m_abandonedFetches.push_back(fetch);
         return SetOutcome({MON_DOWN, ERROR_INTERNET_TIMEOUT, 0});
     }

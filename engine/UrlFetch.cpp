@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "framework/Thread.h"
 
 namespace {
 // The WinINet time-outs of a check, all set to the check's time-out.
@@ -15,21 +14,15 @@ constexpr DWORD kOpenFlags = INTERNET_FLAG_RELOAD | INTERNET_FLAG_DONT_CACHE | I
 CUrlFetch::CUrlFetch(const fw::HttpTarget& target, DWORD timeOutMs)
     : m_target(target), m_dwTimeOut(timeOutMs), m_ended(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {}
 
-std::shared_ptr<CUrlFetch> CUrlFetch::Start(const fw::HttpTarget& target, DWORD timeOutMs) {
+std::shared_ptr<CUrlFetch> CUrlFetch::Start(CCallWorker& worker, const fw::HttpTarget& target, DWORD timeOutMs) {
     std::shared_ptr<CUrlFetch> fetch(new CUrlFetch(target, timeOutMs));
     if (!fetch->m_ended.Valid()) return nullptr;
-    // The worker holds its own reference, so the fetch outlives an abandoning check.
-    auto workerReference = std::make_unique<std::shared_ptr<CUrlFetch>>(fetch);
-    if (!fw::BeginDetachedThread(&CUrlFetch::WorkerMain, workerReference.get())) return nullptr;
-    workerReference.release();  // the worker's now
+    // The call holds its own reference, so the fetch outlives an abandoning check.
+    worker.Begin([fetch] {
+        fetch->Fetch();
+        SetEvent(fetch->m_ended.Get());
+    });
     return fetch;
-}
-
-unsigned __stdcall CUrlFetch::WorkerMain(void* param) {
-    std::unique_ptr<std::shared_ptr<CUrlFetch>> reference(static_cast<std::shared_ptr<CUrlFetch>*>(param));
-    (*reference)->Fetch();
-    SetEvent((*reference)->m_ended.Get());
-    return 0;
 }
 
 bool CUrlFetch::WaitEnded(DWORD milliseconds) const {

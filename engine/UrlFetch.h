@@ -1,6 +1,6 @@
 #pragma once
-// One page fetch of a URL check, run on a worker thread of its own so that the check
-// can stop waiting for it: WinINet does not always heed its time-outs (a connect may
+// One page fetch of a URL check, run on the monitor's call worker (CallWorker.h) so that
+// the check can stop waiting for it: WinINet does not always heed its time-outs (a connect may
 // block for minutes), and a call blocked inside it cannot be cancelled. The check and
 // the worker share the object; the worker writes only into it, and marks each step it
 // makes, so the check can tell a fetch that moves on from one that is stuck.
@@ -9,6 +9,7 @@
 #include <string>
 #include <windows.h>
 
+#include "engine/CallWorker.h"
 #include "engine/ElapsedTimer.h"
 #include "framework/Handle.h"
 #include "framework/InternetSession.h"
@@ -28,9 +29,10 @@ public:
     // The most taken in one read of what has arrived.
     static constexpr DWORD kReadChunk = 64 * 1024;
 
-    // Starts fetching the target with WinINet's time-outs set to `timeOutMs`. Returns
-    // nullptr, with the reason in GetLastError, when no worker can be started.
-    static std::shared_ptr<CUrlFetch> Start(const fw::HttpTarget& target, DWORD timeOutMs);
+    // Starts fetching the target on the idle `worker` with WinINet's time-outs set to
+    // `timeOutMs`. Returns nullptr, with the reason in GetLastError, when the fetch
+    // cannot be made.
+    static std::shared_ptr<CUrlFetch> Start(CCallWorker& worker, const fw::HttpTarget& target, DWORD timeOutMs);
 
     // True once the fetch has ended, waiting at most `milliseconds` for it.
     bool WaitEnded(DWORD milliseconds) const;
@@ -54,7 +56,6 @@ public:
 
 private:
     CUrlFetch(const fw::HttpTarget& target, DWORD timeOutMs);
-    static unsigned __stdcall WorkerMain(void* param);
     static void CALLBACK OnStatus(HINTERNET, DWORD_PTR context, DWORD status, void*, DWORD);
     void MarkStep() { m_stepStartMs = m_clock.ElapsedMs(); }
     void Fetch();
