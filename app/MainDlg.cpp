@@ -134,7 +134,7 @@ LRESULT CMainDlg::OnCheckResult(WPARAM wParam, LPARAM lParam) {
         record->m_dwError = 0;
         record->m_dwIpStatus = 0;
     }
-    RedrawBox(static_cast<int>(index) + 1);
+    RedrawBox(static_cast<int>(index) + 1, true);
     return 0;
 }
 

@@ -9,6 +9,7 @@
 #include <string>
 #include <windows.h>
 
+#include "app/BoxLayout.h"
 #include "app/SystemTray.h"
 #include "dialogs/AboutDlg.h"
 #include "dialogs/CustomMenu.h"
@@ -74,7 +75,9 @@ public:
     void OnAbout();
 
     // Painting.
-    void RedrawBox(int nBox);  // boxes count from 1; 0 and below do nothing
+    // Boxes count from 1; 0 and below do nothing. onlyIfChanged: not when the box would
+    // look as it was last drawn.
+    void RedrawBox(int nBox, bool onlyIfChanged = false);
     void FitWindowToBoxes();
     void LoadBoxPictures(int nIndex);  // records count from 0
 
@@ -166,11 +169,15 @@ private:
 
     // Painting.
     void OnPaint();
-    void DrawBox(int nBox, HDC dc);
+    struct BoxContent;
+    BoxContent ContentOf(int nBox);
+    void DrawBox(const BoxContent& box, HDC dc);
     void DrawBoxPicture(HDC dc, HICON icon, SIZE nominal, const RECT& area);
     void DrawBoxText(HDC dc, const std::wstring& text, RECT rect);
-    void DrawBoxMarkers(int nBox, HDC dc);
-    void DrawBoxToScreen(int nBox, HDC screen, HDC memory);
+    void DrawBoxMarkers(BoxMarker marker, HDC dc);
+    void DrawBoxToScreen(int nBox, const BoxContent& box, HDC screen, HDC memory);
+    // What each box showed when last drawn (BoxContent::Signature).
+    std::array<std::wstring, kMaxMonitors> m_drawnBoxes;
 
     bool m_bHasDataFolder = false;
 };

@@ -1,5 +1,6 @@
 // Painting of the strip: the grip strip, every box through one off-screen bitmap, the
-// separators and the frame; one box at a time after a check result.
+// separators and the frame; one box at a time after a check result, and only when what
+// it shows changed.
 #include <algorithm>
 #include <cwctype>
 
@@ -9,6 +10,7 @@
 #include "app/MainDlg.h"
 #include "app/StripGeometry.h"
 #include "model/IconFile.h"
+#include "framework/StringUtil.h"
 #include "model/SharedRoutines.h"
 
 namespace {
@@ -54,6 +56,84 @@ void CMainDlg::FitWindowToBoxes() {
     RedrawWholeWindow();
 }
 
+// Everything one box shows, worked out from its record and the window settings before
+// anything is drawn.
+struct CMainDlg::BoxContent {
+    bool present = false;  // a record in the slot; else the box is white
+    BoxLayout layout = {};
+    BoxColours colours = {};
+    HICON picture = nullptr;
+    SIZE pictureSize = {};
+    RECT pictureArea = {};
+    std::wstring name;
+    std::wstring caption;  // empty: none
+    std::vector<std::wstring> lines;  // the lines drawn
+    BoxMarker marker = BoxMarker::None;
+
+    // What tells two contents apart on the screen of a strip of this shape.
+    std::wstring Signature(const StripShape& shape) const {
+        if (!present) return L"white";
+        std::wstring text = fw::Format(L"%d %d %d %lu %lu %p %ld %ld %ld %ld %ld %ld %d", shape.xBox, shape.yBox,
+                                       shape.row, colours.background, colours.text, static_cast<void*>(picture),
+                                       pictureSize.cx, pictureSize.cy, pictureArea.left, pictureArea.top,
+                                       pictureArea.right, pictureArea.bottom, static_cast<int>(marker));
+        for (const std::wstring* t : {&name, &caption}) text += L'\x1f' + *t;
+        for (const std::wstring& line : lines) text += L'\x1f' + line;
+        return text;
+    }
+};
+
+CMainDlg::BoxContent CMainDlg::ContentOf(int nBox) {
+    BoxContent box;
+    CMonitorRecord* record = (nBox >= 1 && nBox <= kMaxMonitors) ? m_apRecords[nBox - 1].get() : nullptr;
+    if (!record) return box;
+    CMonitorRecord& r = *record;
+    const int s = r.m_nStatus;
+    const BoxLineSwitches on = {ShowIPAddress != 0, ShowMethod != 0, ShowStatus != 0, ShowReplyTime != 0};
+    box.present = true;
+    box.layout = MakeBoxLayout(XBox, YBox, on.Count());
+    box.colours = BoxColoursFor(s, r.BoxColorUp, r.BoxColorDown, r.TextColorUp, r.TextColorDown);
+    switch (BoxPictureFor(s, r.PicTypeUp, r.PicTypeDown)) {
+    case BoxPicture::Up:
+        box.picture = r.m_hIconUp;
+        box.pictureSize = {r.m_bmUp.bmWidth, r.m_bmUp.bmHeight};
+        box.pictureArea = box.layout.pictureRect;
+        break;
+    case BoxPicture::Down:
+        box.picture = r.m_hIconDown;
+        box.pictureSize = {r.m_bmDown.bmWidth, r.m_bmDown.bmHeight};
+        box.pictureArea = box.layout.pictureRect;
+        break;
+    case BoxPicture::Error:
+        box.picture = m_hErrorIcon;
+        box.pictureSize = m_sizeErrorIcon;
+        box.pictureArea = box.layout.statusPictureRect;
+        break;
+    case BoxPicture::Checking:
+        box.picture = m_hCheckingIcon;
+        box.pictureSize = m_sizeStateIcon;
+        box.pictureArea = box.layout.statusPictureRect;
+        break;
+    case BoxPicture::Disabled:
+        box.picture = m_hDisabledIcon;
+        box.pictureSize = m_sizeStateIcon;
+        box.pictureArea = box.layout.statusPictureRect;
+        break;
+    case BoxPicture::None: break;
+    }
+    box.name = r.Name;
+    if (IsCaptionStatus(s)) {
+        r.m_strStatusCaption = BoxCaption(s, r.CheckMethod);
+        box.caption = r.m_strStatusCaption;
+    }
+    const BoxTextInput input = {s, r.CheckMethod, r.IPv, r.Port, r.IPorURLAddress,
+                                r.m_dwTimeMs, r.m_dwError, r.m_dwIpStatus};
+    box.lines = InfoLines(input, on);
+    box.lines.resize(InfoLinesDrawn(box.lines.size(), s));
+    box.marker = BoxMarkerFor(nBox, m_bInsertMark, m_bBoxMenuOpen, m_nMenuBox);
+    return box;
+}
+
 void CMainDlg::OnPaint() {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(m_hWnd, &ps);
@@ -66,7 +146,7 @@ void CMainDlg::OnPaint() {
         fw::CBitmap bitmap(CreateCompatibleBitmap(dc, kMaxBoxWidth, kMaxBoxHeight));
         fw::CSelectObject selectBitmap(memory, bitmap);
         for (int n = 1; n <= NumBox; ++n) {
-            DrawBoxToScreen(n, dc, memory);
+            DrawBoxToScreen(n, ContentOf(n), dc, memory);
             fw::CSelectObject selectPen(dc, blackPen);
             DrawLine(dc, StripSeparatorAfterBox(shape, n));
         }
@@ -83,78 +163,54 @@ void CMainDlg::OnPaint() {
     EndPaint(m_hWnd, &ps);
 }
 
-void CMainDlg::RedrawBox(int nBox) {
+void CMainDlg::RedrawBox(int nBox, bool onlyIfChanged) {
     if (nBox <= 0 || nBox > NumBox || !m_hWnd) return;
+    const BoxContent box = ContentOf(nBox);
+    // A check result that changes nothing on the box draws nothing: at 70 monitors a
+    // second most results look as the one before.
+    if (onlyIfChanged && box.Signature(ShapeOf(*this)) == m_drawnBoxes[nBox - 1]) return;
     fw::CClientDC dc(m_hWnd);
     fw::CMemoryDC memory(dc);
     fw::CBitmap bitmap(CreateCompatibleBitmap(dc, kMaxBoxWidth, kMaxBoxHeight));
     fw::CSelectObject selectBitmap(memory, bitmap);
-    DrawBoxToScreen(nBox, dc, memory);
+    DrawBoxToScreen(nBox, box, dc, memory);
 }
 
-void CMainDlg::DrawBoxToScreen(int nBox, HDC screen, HDC memory) {
-    DrawBox(nBox, memory);
-    RECT r = StripBoxRect(ShapeOf(*this), nBox);
+void CMainDlg::DrawBoxToScreen(int nBox, const BoxContent& box, HDC screen, HDC memory) {
+    DrawBox(box, memory);
+    const StripShape shape = ShapeOf(*this);
+    RECT r = StripBoxRect(shape, nBox);
     BitBlt(screen, r.left, r.top, r.right - r.left, r.bottom - r.top, memory, 0, 0, SRCCOPY);
+    m_drawnBoxes[nBox - 1] = box.Signature(shape);
 }
 
-void CMainDlg::DrawBox(int nBox, HDC dc) {
+void CMainDlg::DrawBox(const BoxContent& box, HDC dc) {
     SetBkMode(dc, TRANSPARENT);
     const RECT whole = {0, 0, XBox, YBox};
-    CMonitorRecord* record = (nBox >= 1 && nBox <= kMaxMonitors) ? m_apRecords[nBox - 1].get() : nullptr;
-    if (!record) {
+    if (!box.present) {
         FillRect(dc, &whole, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
         return;
     }
-    CMonitorRecord& r = *record;
-    const int s = r.m_nStatus;
-    const BoxLineSwitches on = {ShowIPAddress != 0, ShowMethod != 0, ShowStatus != 0, ShowReplyTime != 0};
-    const BoxLayout layout = MakeBoxLayout(XBox, YBox, on.Count());
-    const BoxColours colours = BoxColoursFor(s, r.BoxColorUp, r.BoxColorDown, r.TextColorUp, r.TextColorDown);
-
+    const BoxLayout& layout = box.layout;
     {
-        fw::CBrush background(CreateSolidBrush(colours.background));
+        fw::CBrush background(CreateSolidBrush(box.colours.background));
         FillRect(dc, &whole, background);
     }
-
-    switch (BoxPictureFor(s, r.PicTypeUp, r.PicTypeDown)) {
-    case BoxPicture::Up:
-        DrawBoxPicture(dc, r.m_hIconUp, {r.m_bmUp.bmWidth, r.m_bmUp.bmHeight}, layout.pictureRect);
-        break;
-    case BoxPicture::Down:
-        DrawBoxPicture(dc, r.m_hIconDown, {r.m_bmDown.bmWidth, r.m_bmDown.bmHeight}, layout.pictureRect);
-        break;
-    case BoxPicture::Error: DrawBoxPicture(dc, m_hErrorIcon, m_sizeErrorIcon, layout.statusPictureRect); break;
-    case BoxPicture::Checking:
-        DrawBoxPicture(dc, m_hCheckingIcon, m_sizeStateIcon, layout.statusPictureRect);
-        break;
-    case BoxPicture::Disabled:
-        DrawBoxPicture(dc, m_hDisabledIcon, m_sizeStateIcon, layout.statusPictureRect);
-        break;
-    case BoxPicture::None: break;
-    }
-
+    DrawBoxPicture(dc, box.picture, box.pictureSize, box.pictureArea);
     {
         fw::CSelectObject selectFont(dc, layout.large ? m_fontNameLarge : m_fontNameSmall);
-        SetTextColor(dc, colours.text);
-        DrawBoxText(dc, r.Name, layout.nameRect);
-        if (IsCaptionStatus(s)) {
+        SetTextColor(dc, box.colours.text);
+        DrawBoxText(dc, box.name, layout.nameRect);
+        if (!box.caption.empty()) {
             SetTextColor(dc, kBlack);
-            r.m_strStatusCaption = BoxCaption(s, r.CheckMethod);
-            DrawBoxText(dc, r.m_strStatusCaption, layout.captionRect);
+            DrawBoxText(dc, box.caption, layout.captionRect);
         }
     }
-
     {
         fw::CSelectObject selectFont(dc, layout.large ? m_fontInfoLarge : m_fontInfoSmall);
-        const BoxTextInput input = {s, r.CheckMethod, r.IPv, r.Port, r.IPorURLAddress,
-                                    r.m_dwTimeMs, r.m_dwError, r.m_dwIpStatus};
-        const std::vector<std::wstring> lines = InfoLines(input, on);
-        const size_t drawn = InfoLinesDrawn(lines.size(), s);
-        for (size_t i = 0; i < drawn; ++i) DrawBoxText(dc, lines[i], layout.lineRects[i]);
+        for (size_t i = 0; i < box.lines.size(); ++i) DrawBoxText(dc, box.lines[i], layout.lineRects[i]);
     }
-
-    DrawBoxMarkers(nBox, dc);
+    DrawBoxMarkers(box.marker, dc);
 }
 
 void CMainDlg::DrawBoxPicture(HDC dc, HICON icon, SIZE nominal, const RECT& area) {
@@ -170,10 +226,10 @@ void CMainDlg::DrawBoxText(HDC dc, const std::wstring& text, RECT rect) {
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect, TextPlacementFlags(extent.cx, XBox));
 }
 
-void CMainDlg::DrawBoxMarkers(int nBox, HDC dc) {
+void CMainDlg::DrawBoxMarkers(BoxMarker marker, HDC dc) {
     CDotFrame frame;
     const bool row = WinPos != 0;
-    switch (BoxMarkerFor(nBox, m_bInsertMark, m_bBoxMenuOpen, m_nMenuBox)) {
+    switch (marker) {
     case BoxMarker::Frame: {
         RECT r = {0, 0, XBox - 1, YBox - 1};
         frame.DrawRect(dc, &r, kMarkerColour);
