@@ -107,7 +107,7 @@ int Usage() {
              L"  state TITLE | pid TITLE | exstyle TITLE | send|post TITLE MSG WP LP | command TITLE ID |\n"
              L"  key TITLE VK | close TITLE | minimize TITLE | msgbox CAPTION MS | msgbox-exstyle CAPTION |\n"
              L"  msgbox-press CAPTION ID | hold mutex|abandoned|event NAME MS | release | mutex-exists NAME |\n"
-             L"  watch PID TITLE INTERVAL_MS SECONDS | tips TITLE | wait-menu MS [closed] |\n"
+             L"  watch PID TITLE INTERVAL_MS SECONDS | tips TITLE | wait-menu MS [closed] | menu-rects |\n"
              L"  ctl-set|ctl-get|ctl-click|ctl-press|ctl-state|ctl-rect|ctl-focus|ctl-leave|ctl-key|ctl-rows TITLE ID [TEXT|VK]\n");
     return 2;
 }
@@ -122,6 +122,16 @@ int wmain(int argc, wchar_t** argv) {
         if (result >= 0) return result;
     }
     if (cmd == L"launch" && argc >= 4) return Launch(argc, argv);
+    if (cmd == L"menu-rects") {
+        // The screen rectangle of each open popup menu, as "x y width height" lines.
+        Finder f = {L"*", L"#32768", {}};
+        EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&f));
+        RECT rc;
+        for (HWND menu : f.found)
+            if (IsWindowVisible(menu) && GetWindowRect(menu, &rc))
+                wprintf(L"%ld %ld %ld %ld\n", rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top);
+        return 0;
+    }
     if (argc < 3) return Usage();
     if (cmd == L"wait-menu") {
         // Waits until a popup menu is open (a visible window of the menu class), or with
