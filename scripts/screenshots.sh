@@ -16,6 +16,8 @@ if [ -z "${ORVALEN_IN_NETNS:-}" ]; then
 fi
 
 ip link set lo up
+# A prefix of its own: a test run may be using the tests' prefix meanwhile.
+export WINEPREFIX_OVERRIDE="${WINEPREFIX_OVERRIDE:-$BUILD_DIR/wineprefix-shots}"
 source "$ROOT/scripts/wine-session.sh"
 start_xvfb
 start_wine
@@ -91,7 +93,7 @@ boxes() {
     ini_section "Box 7" "Name=Printer" IPorURLAddress=10.0.0.9 Disabled=1
 }
 {
-    ini_section main FirstStart=0 WinBeh=1 NumBox=8 PosX=10 PosY=10 WinPos=1 EnableLog=0 TimeOut=3600000
+    ini_section main FirstStart=0 WinBeh=1 NumBox=8 PosX=10 PosY=80 WinPos=1 EnableLog=0 TimeOut=3600000
     boxes
 } | write_main_ini "$appdata"
 {
@@ -126,6 +128,17 @@ close_dialog "Add Monitor"
 for b in 1:ping 5:url 6:tcp; do
     box_menu "${b%%:*}" Down Down Down Down Down Down Down Down Return
     shot "monitor-edit-${b#*:}" "Edit Monitor"
+    [ "${b#*:}" = ping ] || { close_dialog "Edit Monitor"; continue; }
+    # Its sub-dialogs: the three notification settings and Add Skin.
+    for sub in "1112:sound-settings:Play Sound Notification Settings" \
+        "1186:msgbox-settings:Message Box Notification Settings " \
+        "1156:file-settings:File Notification Settings" "1076:add-skin:Add Skin"; do
+        IFS=: read -r id name title <<<"$sub"
+        drv ctl-click "Edit Monitor" "$id" >/dev/null
+        drv wait-window "$title" 3000 >/dev/null || continue
+        shot "$name" "$title"
+        close_dialog "$title"
+    done
     close_dialog "Edit Monitor"
 done
 
@@ -148,6 +161,16 @@ shot user-menu-item "Add/Edit Menu Item"
 close_dialog "Add/Edit Menu Item"
 close_dialog "Customize Menu Items"
 
+# The tray menu: Wine's tray window holds the icon at the screen's top left.
+for _ in 1 2 3; do
+    xdotool mousemove 12 32 sleep 0.3 click 3
+    if drv wait-menu 2000 >/dev/null; then
+        menu_shot tray-menu
+        dismiss_menu
+        break
+    fi
+done
+
 # Options and About, as the tray menu opens them.
 drv command "$TITLE" "$(awk '$2 == "ID_TRAY_OPTIONS" {print $3}' "$ROOT/res/resource.h")" >/dev/null
 shot options "Options"
@@ -159,7 +182,7 @@ close_window "$TITLE" "$LAST_PID"
 
 # The same boxes in a column.
 {
-    ini_section main FirstStart=0 WinBeh=1 NumBox=8 PosX=10 PosY=10 WinPos=0 EnableLog=0 TimeOut=3600000
+    ini_section main FirstStart=0 WinBeh=1 NumBox=8 PosX=10 PosY=80 WinPos=0 EnableLog=0 TimeOut=3600000
     boxes
 } | write_main_ini "$appdata"
 start_strip "$appdata"
