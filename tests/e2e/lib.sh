@@ -98,6 +98,35 @@ close_window() {
     assert_eq "$(drv wait-pid "$2" 20000)" "0" "exit code after closing '$1'"
 }
 
+# Opens the strip's menu with a right click at screen point X Y and chooses with the
+# keys given (Down selects the next item, separators skipped; Right opens a submenu with
+# its first item selected; the last key, often Return, chooses); waits until it closed.
+strip_menu() {
+    local x="$1" y="$2"
+    shift 2
+    xdotool mousemove "$x" "$y" click 3
+    drv wait-menu 10000 || fail "no menu at $x,$y"
+    # Keys reach the menu once its window has the focus back from a program just launched.
+    for _ in $(seq 1 20); do drv state "$TITLE" | grep -q foreground=1 && break; sleep 0.25; done
+    xdotool key --delay 120 "${@:1:$#-1}"
+    [ -z "${MENU_DEBUG:-}" ] || screenshot "menu-$(date +%s%N)" >/dev/null
+    xdotool key "${@: -1}"
+    drv wait-menu 10000 closed || fail "the menu at $x,$y stayed open"
+    sleep 0.5  # the command runs after the menu has gone; a click meanwhile is lost
+}
+
+# The value of KEY in [SECTION] of an INI file (ANSI or UTF-16, names in any case), or
+# "<none>".
+ini_get() {
+    python3 - "$@" <<'PY'
+import configparser, sys
+raw = open(sys.argv[1], "rb").read()
+p = configparser.RawConfigParser(strict=False, interpolation=None)
+p.read_string(raw.decode("utf-16") if raw[:2] == b"\xff\xfe" else raw.decode("latin-1"))
+print(p.get(sys.argv[2], sys.argv[3], fallback="<none>"))
+PY
+}
+
 # Starts a loopback fixture (a command that prints NAME=VALUE lines, then READY, and
 # serves until SIGTERM), exports its values and remembers its process id for cleanup.
 start_fixture() {

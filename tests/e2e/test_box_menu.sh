@@ -71,15 +71,7 @@ menu() {
     local box="$1" at
     shift
     at=$([ "$box" = 0 ] && echo $((x + 3)) || box_x "$box")
-    xdotool mousemove "$at" "$BOX_Y" click 3
-    drv wait-menu 10000 || fail "no menu on box $box"
-    # Keys reach the menu once its window has the focus back from a program just launched.
-    for _ in $(seq 1 20); do drv state "$TITLE" | grep -q foreground=1 && break; sleep 0.25; done
-    xdotool key --delay 120 "${@:1:$#-1}"
-    [ -z "${BOXMENU_DEBUG:-}" ] || screenshot "menu-$box-$(date +%s%N)" >/dev/null
-    xdotool key "${@: -1}"
-    drv wait-menu 10000 closed || fail "the menu on box $box stayed open"
-    sleep 0.5  # the command runs after the menu has gone; a click meanwhile is lost
+    strip_menu "$at" "$BOX_Y" "$@"
 }
 ini_value() { tr -d '\r' <"$ini" | awk -F= -v s="[$1]" -v k="$2" '/^\[/{in_s=($0==s)} in_s && $1==k{print substr($0, length(k)+2)}'; }
 expect_numbox() {  # the count written after a command (waited for up to 10 s)
