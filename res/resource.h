@@ -175,6 +175,75 @@
 #define ID_BOX_ADD_MONITOR       32784
 #define ID_BOX_EDIT_MONITOR      32785
 #define ID_BOX_DELETE_MONITOR    32797
+// Sound notification settings (a sub-dialog of the monitor dialog).
+#define IDD_SOUND_SETTINGS       200
+#define IDC_SND_UP_CUSTOM        1113
+#define IDC_SND_UP_WAV           1052
+#define IDC_SND_UP_BROWSE        1117
+#define IDC_SND_UP_TEST_WAV      1083
+#define IDC_SND_UP_SPEAK         1133
+#define IDC_SND_UP_TEXT          1132
+#define IDC_SND_UP_TEST_TEXT     1134
+#define IDC_SND_DOWN_CUSTOM      1114
+#define IDC_SND_DOWN_WAV         1062
+#define IDC_SND_DOWN_BROWSE      1010
+#define IDC_SND_DOWN_TEST_WAV    1118
+#define IDC_SND_DOWN_SPEAK       1135
+#define IDC_SND_DOWN_TEXT        1136
+#define IDC_SND_DOWN_TEST_TEXT   1137
+#define IDC_SND_OPEN_CUSTOM      1120
+#define IDC_SND_OPEN_WAV         1096
+#define IDC_SND_OPEN_BROWSE      1121
+#define IDC_SND_OPEN_TEST_WAV    1122
+#define IDC_SND_OPEN_SPEAK       1140
+#define IDC_SND_OPEN_TEXT        1138
+#define IDC_SND_OPEN_TEST_TEXT   1139
+#define IDC_SND_CLOSED_CUSTOM    1103
+#define IDC_SND_CLOSED_WAV       1115
+#define IDC_SND_CLOSED_BROWSE    1011
+#define IDC_SND_CLOSED_TEST_WAV  1116
+#define IDC_SND_CLOSED_SPEAK     1141
+#define IDC_SND_CLOSED_TEXT      1142
+#define IDC_SND_CLOSED_TEST_TEXT 1143
+#define IDC_SND_TDOWN_CUSTOM     1124
+#define IDC_SND_TDOWN_WAV        1126
+#define IDC_SND_TDOWN_BROWSE     1125
+#define IDC_SND_TDOWN_TEST_WAV   1127
+#define IDC_SND_TDOWN_SPEAK      1147
+#define IDC_SND_TDOWN_TEXT       1145
+#define IDC_SND_TDOWN_TEST_TEXT  1146
+#define IDC_SND_SNF_CUSTOM       1167
+#define IDC_SND_SNF_WAV          1212
+#define IDC_SND_SNF_BROWSE       1215
+#define IDC_SND_SNF_TEST_WAV     1216
+#define IDC_SND_SNF_SPEAK        1192
+#define IDC_SND_SNF_TEXT         1153
+#define IDC_SND_SNF_TEST_TEXT    1214
+#define IDC_SND_DEFAULT          1148
+
+// Message-box notification settings.
+#define IDD_MSGBOX_SETTINGS      217
+#define IDC_MSGS_DESCRIPTION     1052
+#define IDC_MSGS_TEST            1187
+#define IDC_MSGS_DEFAULT         1033
+
+// Execute-file notification settings.
+#define IDD_EXEC_FILE            202
+#define IDC_EXEC_PROGRAM         1052
+#define IDC_EXEC_BROWSE          1161
+#define IDC_EXEC_PARAMETERS      1062
+#define IDC_EXEC_UP              1162
+#define IDC_EXEC_DOWN            1103
+#define IDC_EXEC_CLOSED          1158
+#define IDC_EXEC_ADDR_ERROR      1159
+#define IDC_EXEC_ERROR           1160
+#define IDC_EXEC_COUNT           1184
+#define IDC_EXEC_COUNT_SPIN      1185
+#define IDC_EXEC_TEST            1010
+
+// The skin name asked by Add Skin.
+#define IDD_SKIN_NAME            187
+#define IDC_SKIN_NAME            1052
 
 // Send Net Message and its settings.
 #define IDD_SEND_NET_MESSAGE     174
