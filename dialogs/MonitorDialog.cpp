@@ -42,7 +42,7 @@ UINT LeadingNumber(const std::wstring& text) {
 }
 }  // namespace
 
-CBoxPropertiesDlg::CBoxPropertiesDlg(HWND parent) : CSettingsDialog(IDD_MONITOR_DIALOG, parent) {}
+CBoxPropertiesDlg::CBoxPropertiesDlg(HWND parent) : CSettingsDialog(IDD_MONITOR_DIALOG, parent) { MakePreviewFonts(); }
 
 void CBoxPropertiesDlg::LoadSettings(const MonitorSettings& from) {
     CopySettingKeys(MonitorKeys(), from, static_cast<MonitorSettings&>(*this), kMonitorDialogKeys);
@@ -150,6 +150,8 @@ BOOL CBoxPropertiesDlg::OnInitDialog() {
     m_strSkinName = m_bDefaultSkin ? L"Default" : L"Custom";
     SetPictureFiles(PicFileUp, PicFileDown);
     m_strSkinsFolder = m_strDataFolder + L"\\" + L"Skins\\";
+    LoadBoxIcons();
+    MirrorMaskBits();
 
     UpdateData(false);
     UpdateData(true);
@@ -188,11 +190,10 @@ void CBoxPropertiesDlg::ShowAddressLabel() {
     if (look && (IPv == IPVER_4 || IPv == IPVER_6)) SetItemText(IDC_MON_ADDRESS_LABEL, look->addressLabel[IPv]);
 }
 
-void CBoxPropertiesDlg::InvalidatePreview() {
-    // The preview of the box is drawn by the dialog's painting; nothing to draw yet.
-}
+void CBoxPropertiesDlg::InvalidatePreview() { RedrawPreview(); }
 
 BOOL CBoxPropertiesDlg::OnCommand(WORD id, WORD code, HWND control) {
+    if (OnPictureCommand(id, code) || OnSkinCommand(id, code)) return TRUE;
     if (code == BN_CLICKED) {
         for (const auto& radio : kMethodRadios)
             if (id == radio.id) {
@@ -380,6 +381,6 @@ void CBoxPropertiesDlg::OnDefault() {
     SetSpinPos(IDC_MON_SOUND_SPIN, 0);
     Phrase = L"String Here";
     MsgBoxDesc = L"%name is %status";
-    InvalidatePreview();
+    LoadBoxIcons();
     UpdateData(false);
 }

@@ -7,7 +7,9 @@
 #include <string>
 
 #include "framework/ColorControls.h"
+#include "framework/Handle.h"
 #include "framework/SettingsDialog.h"
+#include "model/IniFile.h"
 #include "model/MonitorSettings.h"
 
 class CBoxPropertiesDlg : public fw::CSettingsDialog, public MonitorSettings {
@@ -41,14 +43,44 @@ public:
 
     fw::CColorButton m_btnBoxColorUp, m_btnBoxColorDown, m_btnTextColorUp, m_btnTextColorDown;
 
+    // Pictures and preview (MonitorDlgPictures.cpp).
+    void LoadBoxIcons();
+    void MeasureUpIcon();
+    void MeasureDownIcon();
+    void RedrawPreview();
+    void DrawPreview(HDC dc);
+
 protected:
     int OnCreate(CREATESTRUCTW* create) override;
     BOOL OnInitDialog() override;
     void DoDataExchange(fw::CDataExchange& dx) override;
     BOOL OnCommand(WORD id, WORD code, HWND control) override;
     BOOL OnNotify(int id, NMHDR* header, LRESULT& result) override;
+    INT_PTR DialogProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void OnDestroy() override;
 
 private:
+    // Pictures, preview, notification check boxes, tests and the three notification
+    // settings (MonitorDlgPictures.cpp); skins (MonitorDlgSkins.cpp). TRUE when handled.
+    BOOL OnPictureCommand(WORD id, WORD code);
+    BOOL OnSkinCommand(WORD id, WORD code);
+    void MakePreviewFonts();
+    void ChoosePicture(bool up);
+    void EmptyPicture(bool up);
+    void OnGrayscale();
+    void MirrorMaskBits();
+    void OnNotificationCheck(int id);
+    void OnMsgBoxTest();
+    void OnSoundSettings();
+    void OnMsgBoxSettings();
+    void OnFileSettings();
+    void FillSkinList();
+    void OnSkinChosen();
+    void OnSkinTextChanged();
+    void OnAddSkin();
+    void OnDeleteSkin();
+    void ShowCustomSkin();
+
     void ApplyMethodLook(UINT method);
     void ShowAddressLabel();
     void OnMethodClicked(UINT method);
@@ -65,4 +97,19 @@ private:
     std::wstring m_strMsgBoxCount, m_strSoundCount, m_strSkinName;
     int m_bSoundUp = 0, m_bSoundDown = 0, m_bMsgBoxUp = 0, m_bMsgBoxDown = 0, m_bMsgBoxClosed = 0,
         m_bSoundClosed = 0, m_bMsgBoxError = 0, m_bSoundError = 0;
+
+    // The notification check boxes, their mirrors and their bits in Sound or MsgBox.
+    struct NotificationCheck {
+        int id;
+        int CBoxPropertiesDlg::*mirror;
+        bool sound;  // the Sound mask, else MsgBox
+        UINT bit;
+    };
+    static const NotificationCheck kNotificationChecks[8];
+
+    // The loaded 64x64 pictures and their working sizes (the preview keeps them fitted).
+    fw::CIcon m_hIconUp, m_hIconDown;
+    SIZE m_bmUp = {}, m_bmDown = {};
+    fw::CFont m_fontSmall, m_fontName;
+    CIniFile m_SkinIni;
 };
