@@ -35,6 +35,7 @@ void CExecFile::DoDataExchange(fw::CDataExchange& dx) {
 
 BOOL CExecFile::OnInitDialog() {
     CSettingsDialog::OnInitDialog();
+    CenterOnParent();
     switch (m_nCheckMethod) {
     case METHOD_TCP:
         SetItemText(IDC_EXEC_UP, L"Open");

@@ -201,6 +201,17 @@ INT_PTR CBoxPropertiesDlg::DialogProc(UINT message, WPARAM wParam, LPARAM lParam
         EndPaint(m_hWnd, &ps);
         return TRUE;
     }
+    if (message == WM_CTLCOLORSTATIC || message == WM_CTLCOLORBTN) {
+        HWND control = reinterpret_cast<HWND>(lParam);
+        if ((GetWindowLongW(control, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX) {
+            wchar_t cls[16] = {};
+            GetClassNameW(control, cls, 16);
+            if (!lstrcmpiW(cls, L"Button")) {
+                SetBkColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_BTNFACE));
+                return reinterpret_cast<INT_PTR>(GetStockObject(NULL_BRUSH));
+            }
+        }
+    }
     return CSettingsDialog::DialogProc(message, wParam, lParam);
 }
 

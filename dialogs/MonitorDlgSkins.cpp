@@ -98,10 +98,14 @@ void CBoxPropertiesDlg::OnDeleteSkin() {
 BOOL CBoxPropertiesDlg::OnSkinCommand(WORD id, WORD code) {
     if (id == IDC_MON_SKIN) {
         switch (code) {
-        case CBN_DROPDOWN:
+        case CBN_DROPDOWN: {
+            // Emptying the list also empties the shown name, which stays until a choice.
+            const std::wstring shown = GetItemText(IDC_MON_SKIN);
             SendDlgItemMessageW(m_hWnd, IDC_MON_SKIN, CB_RESETCONTENT, 0, 0);
             FillSkinList();
+            SetItemText(IDC_MON_SKIN, shown);
             return TRUE;
+        }
         case CBN_SELCHANGE: OnSkinChosen(); return TRUE;
         case CBN_EDITCHANGE: OnSkinTextChanged(); return TRUE;
         }

@@ -12,6 +12,7 @@ void CMsgBoxSettings::DoDataExchange(fw::CDataExchange& dx) { dx.Text(IDC_MSGS_D
 
 BOOL CMsgBoxSettings::OnInitDialog() {
     CSettingsDialog::OnInitDialog();
+    CenterOnParent();
     SetButtonIcon(IDOK, IDI_BUTTON_OK);
     SetButtonIcon(IDCANCEL, IDI_BUTTON_CANCEL);
     UpdateData(false);

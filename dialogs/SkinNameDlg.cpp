@@ -10,6 +10,7 @@ void CSkinName::DoDataExchange(fw::CDataExchange& dx) { dx.Text(IDC_SKIN_NAME, m
 
 BOOL CSkinName::OnInitDialog() {
     CSettingsDialog::OnInitDialog();
+    CenterOnParent();
     EnableItem(IDOK, false);
     SetButtonIcon(IDOK, IDI_BUTTON_OK);
     SetButtonIcon(IDCANCEL, IDI_BUTTON_CANCEL);

@@ -42,6 +42,7 @@ void CPlaySoundSettings::DoDataExchange(fw::CDataExchange& dx) {
 
 BOOL CPlaySoundSettings::OnInitDialog() {
     CSettingsDialog::OnInitDialog();
+    CenterOnParent();
     for (int i = 0; i < kSoundSlotCount; ++i) {
         if (m_bCustomWav[i] && m_bSpeak[i]) m_bCustomWav[i] = FALSE;  // speech wins
         const bool applies = SoundSlotApplies(i, m_nCheckMethod);
