@@ -175,6 +175,7 @@
 #define ID_BOX_ADD_MONITOR       32784
 #define ID_BOX_EDIT_MONITOR      32785
 #define ID_BOX_DELETE_MONITOR    32797
+
 // Sound notification settings (a sub-dialog of the monitor dialog).
 #define IDD_SOUND_SETTINGS       200
 #define IDC_SND_UP_CUSTOM        1113
