@@ -1,0 +1,91 @@
+#!/usr/bin/env bash
+# The monitor dialog's pictures, preview, skins and sound settings, driven from outside
+# through the box menu's Edit Mon.: an .ico chosen in the file dialog is copied into
+# Pictures and shows in the Up preview; "-Gs->" writes its grey copy, which the Down
+# preview shows; Add Skin "Night" writes its six keys in order; a TCP monitor's sound
+# settings open with the Ping/URL rows disabled, a slot stored with both switches set
+# opens with speech only and OK saves it so.
+source "$(dirname "$0")/lib.sh"
+DLG="Edit Monitor"
+
+appdata="$(new_appdata)"
+data="$(data_folder "$appdata")"
+ini="$data/MainConfAID1.ini"
+{
+    printf '[main]\nFirstStart=0\nPosX=40\nPosY=600\nWinPos=1\nNumBox=1\n'
+    ini_section "Box 0" Name=web CheckMethod=2 IPorURLAddress=127.0.0.1 "Port=$(free_port)" Disabled=1 \
+        BoxColorUp=0x0000C800 BoxColorDown=0x00C80000 CustomSoundCheck=4 TextSpeechCheck=4
+} | write_main_ini "$appdata"
+ORVALEN_SRC="$ORVALEN_SRC" python3 - "$appdata/abc.ico" <<'PY'
+import os, sys
+sys.path.insert(0, os.path.join(os.environ["ORVALEN_SRC"], "scripts", "resgen"))
+from formats import ico_bytes
+open(sys.argv[1], "wb").write(ico_bytes([[[(224, 16, 16, 255)] * 64 for _ in range(64)]]))
+PY
+start_strip "$appdata"
+
+# Edit Mon. on the box.
+xdotool mousemove $((STRIP_X + 12)) $((STRIP_Y + 31)) click 3
+sleep 0.7
+xdotool key --delay 120 Down Down Down Down Down Down Down Down Return
+wait_window "$DLG"
+read -r wx wy ww wh <<<"$(drv rect "$DLG")"
+read -r cw ch <<<"$(drv client "$DLG")"
+border=$(((ww - cw) / 2))
+ox=$((wx + border)) oy=$((wy + wh - ch - border))   # the client area's origin on the screen
+
+# The Up picture: the chosen file is copied and drawn in the middle of the Up box.
+drv ctl-click "$DLG" 1027 >/dev/null
+wait_window Open
+drv ctl-set Open 1148 "$(winpath "$appdata/abc.ico")" >/dev/null
+drv ctl-click Open 1 >/dev/null
+drv wait-gone Open 5000 >/dev/null || fail "the file dialog stayed open"
+sleep 0.5
+[ -s "$data/Pictures/abc.ico" ] || fail "the chosen icon was not copied into Pictures"
+assert_eq "$(drv ctl-get "$DLG" 1026)" "Custom" "skin after choosing a picture"
+shot="$(screenshot picture)"
+expect_pixel "$shot" $((ox + 59)) $((oy + 67)) "224 16 16" "Up picture"
+expect_pixel "$shot" $((ox + 44)) $((oy + 67)) "0 200 0" "Up box beside the picture"
+
+# -Gs->: the grey copy is written and shown as the Down picture.
+drv ctl-click "$DLG" 1083 >/dev/null
+sleep 0.5
+[ -s "$data/Pictures/abc_GSC.ico" ] || fail "-Gs-> wrote no abc_GSC.ico"
+shot="$(screenshot grey)"
+read -r r g b <<<"$(pixel "$shot" $((ox + 149)) $((oy + 67)))"
+[ "$r" = "$g" ] && [ "$g" = "$b" ] && [ "$r" -gt 0 ] || fail "Down picture not grey: $r $g $b"
+
+# Add Skin "Night": the six keys in their order.
+drv ctl-click "$DLG" 1076 >/dev/null
+wait_window "Add Skin"
+drv ctl-set "Add Skin" 1052 "Night" >/dev/null
+drv ctl-click "Add Skin" 1 >/dev/null
+drv wait-gone "Add Skin" 5000 >/dev/null || fail "Add Skin stayed open"
+sleep 0.3
+assert_eq "$(tr -d '\0\r\377\376' <"$data/Skins/Night.ini" | tr '\n' ' ')" \
+    "[skin] PicFileUp=abc.ico PicFileDown=abc_GSC.ico BoxColorUp=51200 BoxColorDown=13107200 TextColorUp=0 TextColorDown=16777215 " \
+    "Night.ini"
+assert_eq "$(drv ctl-get "$DLG" 1026)" "Night" "skin after Add Skin"
+
+# Sound settings of a TCP monitor.
+SND="Play Sound Notification Settings"
+drv ctl-click "$DLG" 1112 >/dev/null
+wait_window "$SND"
+for id in 1113 1135 1167 1132; do
+    assert_eq "$(drv ctl-state "$SND" $id | cut -d' ' -f1)" "enabled=0" "Ping/URL/S.n.F. control $id"
+done
+assert_eq "$(drv ctl-state "$SND" 1120)" "enabled=1 checked=0 visible=1" "Open Custom Sound"
+assert_eq "$(drv ctl-state "$SND" 1140)" "enabled=1 checked=1 visible=1" "Open Text To Speech"
+drv ctl-click "$SND" 1 >/dev/null
+drv wait-gone "$SND" 5000 >/dev/null || fail "sound settings stayed open"
+
+# OK saves the monitor with its pictures and the slot's speech switch only.
+drv ctl-click "$DLG" 1 >/dev/null
+drv wait-gone "$DLG" 5000 >/dev/null || fail "the monitor dialog stayed open"
+sleep 0.5
+section="$(tr -d '\0\r\377\376' <"$ini" | awk '/^\[/{s=($0=="[Box 0]")} s')"
+for pair in PicFileUp=abc.ico PicFileDown=abc_GSC.ico CustomSoundCheck=0 TextSpeechCheck=4; do
+    grep -qx "$pair" <<<"$section" || fail "Box 0 lacks $pair"
+done
+close_window "$TITLE" "$LAST_PID"
+pass
