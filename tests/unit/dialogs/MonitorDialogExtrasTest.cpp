@@ -284,7 +284,7 @@ TEST(MonitorDialogExtras, PicturesPreviewSkinsChecksTestsAndSettings) {
                 HWND box = WaitWindow(kBoxTitle);
                 EXPECT_EQ(MessageText(box).substr(0, 29), L"Description: STATUS of web\nSt");
                 PostMessageW(box, WM_COMMAND, IDOK, 0);
-                Sleep(200);
+                while (IsWindow(box)) Sleep(20);
                 Press(w, IDOK);
             });
             Click(d, IDC_MON_MSGBOX_SETTINGS);
@@ -299,8 +299,7 @@ TEST(MonitorDialogExtras, PicturesPreviewSkinsChecksTestsAndSettings) {
                 Type(w, IDC_EXEC_PARAMETERS, L"%name %port %url %status");
                 Click(w, IDC_EXEC_UP);
                 Type(w, IDC_EXEC_COUNT, L"3");
-                Press(w, IDC_EXEC_TEST);
-                Sleep(300);
+                Press(w, IDC_EXEC_TEST);  // run before OK: posted in this order
                 Press(w, IDOK);
             });
             Click(d, IDC_MON_EXEC_SETTINGS);
