@@ -106,8 +106,10 @@ strip_menu() {
     shift 2
     xdotool mousemove "$x" "$y" click 3
     drv wait-menu 10000 || fail "no menu at $x,$y"
-    # Keys reach the menu once its window has the focus back from a program just launched.
-    for _ in $(seq 1 20); do drv state "$TITLE" | grep -q foreground=1 && break; sleep 0.25; done
+    # Keys reach the menu through the strip's X window, whichever window (of a program
+    # just launched, or of a test beside this one) has the keyboard focus.
+    xdotool search --name "^$TITLE\$" windowfocus 2>/dev/null || true
+    [ -z "${MENU_SHOT:-}" ] || screenshot "$MENU_SHOT" >/dev/null  # the open menu, when asked
     xdotool key --delay 120 "${@:1:$#-1}"
     [ -z "${MENU_DEBUG:-}" ] || screenshot "menu-$(date +%s%N)" >/dev/null
     xdotool key "${@: -1}"

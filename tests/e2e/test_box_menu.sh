@@ -14,7 +14,8 @@ mkdir -p "$BIN"
 cp "$ORVALEN_BIN/Orvalen.exe" "$BIN/"
 for name in cmd mstsc opener; do cp "$ORVALEN_BIN/argrecorder.exe" "$BIN/$name.exe"; done
 HANDLER_KEYS=('HKLM\Software\Classes\http\shell\open\command' 'HKLM\Software\Classes\ftp\shell\open\command'
-    'HKLM\Software\Classes\Folder\shell\open\command')
+    'HKLM\Software\Classes\Folder\shell\open\command' 'HKLM\Software\Classes\txtfile\shell\open\command'
+    'HKLM\Software\Classes\.txt')  # the last one: ".txt" is first left to no program
 UNC_HOST="$WINEPREFIX/dosdevices/unc/10.0.0.5"   # Wine reaches \\10.0.0.5\ through this folder
 restore_handlers() {
     local i
@@ -27,6 +28,7 @@ restore_handlers() {
 trap 'restore_handlers; e2e_cleanup' EXIT
 for i in "${!HANDLER_KEYS[@]}"; do
     wine reg export "${HANDLER_KEYS[$i]}" "$(winpath "$E2E_DIR/handler$i.reg")" >/dev/null 2>&1 || true
+    [ "$i" != 4 ] || { wine reg delete "${HANDLER_KEYS[$i]}" /f >/dev/null 2>&1 || true; continue; }
     wine reg add "${HANDLER_KEYS[$i]}" /ve /d "\"$(winpath "$BIN/opener.exe")\" \"%1\"" /f >/dev/null 2>&1 \
         || fail "cannot register the address recorder"
 done
@@ -78,9 +80,12 @@ expect_numbox() {  # the count written after a command (waited for up to 10 s)
     for _ in $(seq 1 40); do [ "$(ini_value main NumBox)" = "$1" ] && break; sleep 0.25; done
     assert_eq "$(ini_value main NumBox)" "$1" "NumBox $2"
 }
-expect_order() {  # the Name of each section, in order
-    local i=0 name
-    for name in "$@"; do assert_eq "$(ini_value "Box $i" Name)" "$name" "section Box $i"; i=$((i + 1)); done
+names() { for i in $(seq 0 $(($1 - 1))); do ini_value "Box $i" Name; done; }
+expect_order() {  # the Name of each section, in order (written after the window is drawn)
+    local want
+    want="$(printf '%s\n' "$@")"
+    for _ in $(seq 1 40); do [ "$(names $#)" = "$want" ] && break; sleep 0.25; done
+    assert_eq "$(names $#)" "$want" "the sections' names"
 }
 answer_box() {  # answer_box TEXT BUTTON: the message box shows TEXT and is answered
     assert_eq "$(drv msgbox Orvalen 5000)" "$1" "message box"
@@ -91,12 +96,9 @@ no_box() { ! drv msgbox Orvalen 1500 >/dev/null || fail "$1 showed a message box
 
 # The open menu frames its box with dots; Move Left on box 3 of 5, before its page answers.
 shot="$(wait_pixel "$(box_x 2)" "$BOX_Y" "$GREY" started)"
-xdotool mousemove "$(box_x 3)" "$BOX_Y" click 3
-drv wait-menu 10000 || fail "no menu on box 3"
-shot="$(screenshot menu_open)"
-expect_pixel "$shot" $((x + 2 * 111 + 8)) $((y + 1)) "154 1 39" "dotted frame of box 3"
 # Right opens a submenu with its first item selected.
-xdotool key --delay 120 Down Down Down Right Return
+MENU_SHOT=menu_open menu 3 Down Down Down Right Return
+expect_pixel "$E2E_DIR/menu_open.png" $((x + 2 * 111 + 8)) $((y + 1)) "154 1 39" "dotted frame of box 3"
 shot="$(wait_pixel "$(box_x 3)" "$BOX_Y" "$GREY" moved)"
 expect_pixel "$shot" "$(box_x 2)" "$BOX_Y" "$WHITE" "the slow page, still checking, at 2"
 expect_order "*Up*" "Slow page" "*Down*"
@@ -131,9 +133,19 @@ assert_eq "$(recorded mstsc)" "/v:10.0.0.5" "remote desktop"
 assert_eq "$(recorded opener)" "$(printf '%s\n' '"ftp://10.0.0.5"' '"http://10.0.0.5"' '"\\10.0.0.5\"' | sort)" \
     "web, FTP and shares"
 
-# View Log without a log, and Status Info of the Down box.
+# View Log without a log, with today's log of box 1 (as the log writer names it) but no
+# program for ".txt", then with one; and Status Info of the Down box.
 menu 1 Down Down Down Down Down Return
 answer_box "Log file not found. If you want Logging, you need enable it and wait for status change." 1
+log="$(data_folder "$appdata")/Logs/$(date +%-m-%-d-%Y)/127.0.0.1_Ping_IPv4.txt"
+mkdir -p "$(dirname "$log")"
+: >"$log"
+menu 1 Down Down Down Down Down Return
+answer_box "There is no application associated with the given file name extension *.txt." 1
+wine reg add 'HKLM\Software\Classes\.txt' /ve /d txtfile /f >/dev/null 2>&1
+menu 1 Down Down Down Down Down Return
+for _ in $(seq 1 40); do [ "$(recorded opener | wc -l)" = 4 ] && break; sleep 0.25; done
+assert_eq "$(tr -d '\r' <"$BIN/opener.exe.log" | tail -1)" "\"$(winpath "$log")\"" "the log file opened"
 menu 3 Down Down Down Down Down Down Return
 answer_box "$(printf 'Name: *Down*\nStatus: Down\n%s\nWin Sys Error Code = 0' "$(drv errtext 0 | sed 's/^\[//; s/ *\]$//')")" 1
 
