@@ -69,7 +69,8 @@ int CNetCheck::CheckUrl(const std::string& url, std::wstring phrase) {
         m_fetchWorker->Retire();
         m_fetchWorker.reset();
     }
-    if (!m_fetchWorker && !(m_fetchWorker = CCallWorker::Start())) return SetOutcome({MON_ERROR, GetLastError(), 0});
+    if (!m_fetchWorker && !(m_fetchWorker = CCallWorker::Start(CUrlFetch::kWorkerStack)))
+        return SetOutcome({MON_ERROR, GetLastError(), 0});
     std::shared_ptr<CUrlFetch> fetch = CUrlFetch::Start(*m_fetchWorker, TargetOf(parsed), timeOut);
     if (!fetch) return SetOutcome({MON_ERROR, GetLastError(), 0});
     if (!WaitForFetch(*fetch, timeOut + kStepBoundMs - kEndMarginMs)) {

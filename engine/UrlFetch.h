@@ -28,6 +28,8 @@ public:
     static constexpr size_t kPageCap = 4 * 1024 * 1024;
     // The most taken in one read of what has arrived.
     static constexpr DWORD kReadChunk = 64 * 1024;
+    // The stack of a fetch worker, which each URL monitor keeps (as the queue workers').
+    static constexpr UINT kWorkerStack = 256 * 1024;
 
     // Starts fetching the target on the idle `worker` with WinINet's time-outs set to
     // `timeOutMs`. Returns nullptr, with the reason in GetLastError, when the fetch
