@@ -54,8 +54,8 @@ drv ctl-set "$OPTIONS" $WIDTH 150
 drv ctl-set "$OPTIONS" $HEIGHT 100
 for _ in 1 2 3 4 5 6 7 8; do drv ctl-key "$OPTIONS" $TIMEOUT $VK_UP; done
 assert_eq "$(text "$OPTIONS" $TIMEOUT)" "7000" "time-out after eight steps up"
-applied_at="$(date +%s.%N)"
 drv ctl-press "$OPTIONS" $APPLY || fail "Apply"
+applied_at="$(date +%s.%N)"  # once handled: a check started before it may connect later
 assert_eq "$(run_value)" "REG_SZ    \"$EXE\" /tertiary" "Run value written by Apply"
 read -r width1 height1 <<<"$(drv client "$STRIP_TITLE")"
 assert_eq "$((width1 - width0)) $((height1 - height0))" "40 10" "strip growth for one box of 150 x 100"
