@@ -11,6 +11,10 @@
 #include "model/Messages.h"
 #include "resource.h"
 
+namespace {
+constexpr UINT kActivateWaitMs = 3000;
+}  // namespace
+
 BOOL CMainApp::InitInstance() {
     // The taskbar list that the window creates on this thread needs OLE.
     OleInitialize(nullptr);
@@ -21,8 +25,11 @@ BOOL CMainApp::InitInstance() {
     if (mutex && WaitForSingleObject(mutex, 0) == WAIT_TIMEOUT) {
         HWND running = FindWindowW(nullptr, InstanceWindowTitle(instance).c_str());
         if (running) {
-            SendMessageW(running, UM_ACTIVATE_INSTANCE, 0, 0);
-            ShowWindow(running, SW_SHOW);
+            // A running instance that does not answer (hung) must not hang this start
+            // too: the hand-over waits a few seconds at most, and nothing after it waits.
+            DWORD_PTR ignored = 0;
+            SendMessageTimeoutW(running, UM_ACTIVATE_INSTANCE, 0, 0, SMTO_ABORTIFHUNG, kActivateWaitMs, &ignored);
+            ShowWindowAsync(running, SW_SHOW);
             SetForegroundWindow(running);
         }
         return FALSE;

@@ -105,11 +105,7 @@ void CMainDlg::LoadStatusIcons() {
 BOOL CMainDlg::OnCommand(WORD id, WORD code, HWND control) {
     // Enter and Esc must not end the strip.
     if (id == IDOK || id == IDCANCEL) return TRUE;
-    // The tray menu's two dialogs.
-    if (id == ID_TRAY_OPTIONS) OnOptions();
-    if (id == ID_TRAY_ABOUT) OnAbout();
-    if (id == ID_TRAY_OPTIONS || id == ID_TRAY_ABOUT) return TRUE;
-    return FALSE;
+    return OnTrayCommand(id);
 }
 
 LRESULT CMainDlg::OnCheckResult(WPARAM wParam, LPARAM lParam) {
@@ -185,7 +181,24 @@ INT_PTR CMainDlg::DialogProc(UINT message, WPARAM wParam, LPARAM lParam) {
         OnDestroy();
         return FALSE;
     case WM_CLOSE:
-        DestroyWindow(m_hWnd);
+        OnClose();
+        return TRUE;
+    case WM_LBUTTONDOWN:
+        return OnLButtonDown(static_cast<UINT>(wParam), {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+    case WM_WINDOWPOSCHANGING:
+        OnWindowPosChanging(reinterpret_cast<WINDOWPOS*>(lParam));
+        return TRUE;
+    case WM_WINDOWPOSCHANGED:
+        OnWindowPosChanged(reinterpret_cast<WINDOWPOS*>(lParam));
+        return FALSE;
+    case WM_SIZE:
+        OnSize(static_cast<UINT>(wParam), LOWORD(lParam), HIWORD(lParam));
+        return FALSE;
+    case WM_DISPLAYCHANGE:
+        SetMsgResult(OnDisplayChange(wParam, lParam));
+        return TRUE;
+    case UM_TRAY_NOTIFY:
+        SetMsgResult(OnTrayNotify(wParam, lParam));
         return TRUE;
     case UM_CHECK_RESULT:
         SetMsgResult(OnCheckResult(wParam, lParam));

@@ -70,9 +70,28 @@ public:
     LRESULT OnGetMainDlg(WPARAM wParam, LPARAM lParam);
     LRESULT OnActivateInstance(WPARAM wParam, LPARAM lParam);
 
-    // Tray menu "Options..." and "About...".
-    void OnOptions();
+    // The tray icon's mouse events (UM_TRAY_NOTIFY) and the tray menu's commands.
+    LRESULT OnTrayNotify(WPARAM wParam, LPARAM lParam);
     void OnAbout();
+    void OnHelpAndSupport();
+    void OnResetPosition();
+    void OnShow();
+    void OnLogs();
+    void OnQuit();
+    void OnOptions();
+
+    // All monitors at once (tray menu).
+    void OnDisableAllMonitors();
+    void OnEnableAllMonitors();
+    void OnDisableSounds();
+    void OnDisableMsgBoxes();
+    void OnDisableFiles();
+    void OnDisableAllNotifications();
+
+    // The main configuration file (tray menu "Config File").
+    void OnConfigBackup();
+    void OnConfigRestore();
+    void OnConfigReset();
 
     // Painting.
     // Boxes count from 1; 0 and below do nothing. onlyIfChanged: not when the box would
@@ -86,7 +105,8 @@ public:
     void OnNormal();
     void OnAlwaysBottom();
 
-    // The menu image made from an icon resource of kMenuIconIds; none for another id.
+    // The menu image made from an icon resource of kMenuIconIds (drawn onto the menu
+    // colour); none for another id.
     HBITMAP MenuIconBitmap(UINT iconId) const;
 
     // The box menu (right click on the strip) and the double-click command. Each returns
@@ -97,6 +117,12 @@ public:
     // The box menu's user menu editor, and a net message to box `box` (counted from 1).
     void OnCustomize();
     void OnSendNetMessage(int box);
+
+    // The windows of the settings dialogs, none while a dialog is not open.
+    struct SettingsDialogWindows {
+        HWND monitor, options, about, netMsg, customMenu;
+    };
+    SettingsDialogWindows OpenDialogWindows() const;
 
     CSystemTray m_tray;
     HICON m_hIcon = nullptr;  // shared application icon, never destroyed
@@ -132,6 +158,7 @@ public:
     std::array<CIconBitmap, kMenuIconIds.size()> m_aMenuIcons;
     CPropertiesDlg m_dlgOptions;
     CAboutDlg m_dlgAbout;
+    std::array<fw::CBitmap, kMenuIconIds.size()> m_aMenuImages;  // m_aMenuIcons on the menu colour
 
 protected:
     INT_PTR DialogProc(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -139,6 +166,14 @@ protected:
     int OnCreate(CREATESTRUCTW* create) override;
     BOOL OnCommand(WORD id, WORD code, HWND control) override;
     void OnDestroy();
+
+    // Window behaviour: the grip strip, snapping, the z-order mode, size and display.
+    BOOL OnLButtonDown(UINT flags, POINT point);
+    void OnWindowPosChanging(WINDOWPOS* pos);
+    void OnWindowPosChanged(WINDOWPOS* pos);
+    void OnSize(UINT type, int width, int height);
+    LRESULT OnDisplayChange(WPARAM wParam, LPARAM lParam);
+    void OnClose();
 
 private:
     void BuildDataFolders();
@@ -148,11 +183,19 @@ private:
     void LoadMenuImages();
     void SetTrayMenuImages();
     void PlaceWindow();
+    bool StartsAtBottom() const;
+    void ShowAtStart(int command);
     void ApplyTaskbarButton();
     void RedrawWholeWindow();
     void PrepareMonitorDialog(bool addMode);
     bool MonitorDialogAlreadyOpen();
     void RaiseAfterCancel();
+    BOOL OnTrayCommand(WORD id);
+    void ApplyZOrderMode();
+    void MarkZOrderMode();
+    void SetNotificationSwitchOff(AtomicU32 CMonitorRecord::*field, const wchar_t* key);
+    void WriteDisabledKeys();
+    void RebuildMonitors();
 
     // The box menu: its building and its commands (box counted from 1).
     bool SettingsDialogOpen() const;
@@ -180,4 +223,5 @@ private:
     std::array<std::wstring, kMaxMonitors> m_drawnBoxes;
 
     bool m_bHasDataFolder = false;
+    bool m_bApplyingZOrder = false;  // the z-order mode is being applied: no re-entry
 };

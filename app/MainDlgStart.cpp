@@ -6,6 +6,7 @@
 
 #include "app/Instances.h"
 #include "app/MainDlg.h"
+#include "app/MenuImages.h"
 #include "app/StripGeometry.h"
 #include "framework/AppMessage.h"
 #include "framework/ComPtr.h"
@@ -49,15 +50,19 @@ int CMainDlg::OnCreate(CREATESTRUCTW*) {
     m_menuTray.Reset(LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_TRAY_MENU)));
     m_tray.SetNotifyWnd(m_hWnd);
     int instance = (m_nInstance >= 0 && m_nInstance < kInstanceCount) ? m_nInstance : 0;
-    // The standard icon size, as LoadIcon gives it, but owned: it is destroyed with us.
+    // The tray shows small icons: the icon's own small image (its badge is drawn for
+    // that size), not the large one scaled down. Owned: it is destroyed with us.
     m_hInstanceIcon.Reset(static_cast<HICON>(
         LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kInstanceIcons[instance]), IMAGE_ICON,
-                   GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), 0)));
+                   GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0)));
     LoadMenuImages();
     SetTrayMenuImages();
 
+    // Started with Windows, the program may come before the shell's taskbar: then it
+    // waits for the taskbar a while before it gives up.
     if (!m_tray.Create(nullptr, UM_TRAY_CALLBACK, L"Orvalen\nCarrowmede", m_hInstanceIcon, IDR_TRAY_MENU, FALSE,
-                       nullptr, nullptr, NIIF_INFO, 3)) {
+                       nullptr, nullptr, NIIF_INFO, 3) &&
+        !m_tray.WaitForTaskbar(CSystemTray::kTaskbarWaitMs)) {
         fw::AppMessageBox(L"Can't create system tray icon.", MB_OK);
         return -1;
     }
@@ -66,17 +71,30 @@ int CMainDlg::OnCreate(CREATESTRUCTW*) {
     return 0;
 }
 
+// Menus show images opaque (Wine blends no alpha): every image is drawn onto the menu
+// colour, the icons from their icon bitmaps, the bitmaps' white ground replaced.
 void CMainDlg::LoadMenuImages() {
-    for (size_t i = 0; i < kMenuIconIds.size(); ++i) m_aMenuIcons[i].Load(static_cast<WORD>(kMenuIconIds[i]));
-    m_bmpResetConfig.Reset(LoadBitmapResource(IDB_MENU_RESET_CONFIG));
-    m_bmpDisableFiles.Reset(LoadBitmapResource(IDB_MENU_DISABLE_FILES));
-    m_bmpBoxMenu.Reset(LoadBitmapResource(IDB_MENU_PING));
+    for (size_t i = 0; i < kMenuIconIds.size(); ++i) {
+        CIconBitmap& icon = m_aMenuIcons[i];
+        icon.Load(static_cast<WORD>(kMenuIconIds[i]));
+        m_aMenuImages[i].Reset(MenuImageFromIcon(icon.m_hIcon, icon.m_nWidth, icon.m_nHeight));
+    }
+    const struct {
+        fw::CBitmap& target;
+        UINT id;
+    } bitmaps[] = {{m_bmpResetConfig, IDB_MENU_RESET_CONFIG},
+                   {m_bmpDisableFiles, IDB_MENU_DISABLE_FILES},
+                   {m_bmpBoxMenu, IDB_MENU_PING}};
+    for (const auto& bitmap : bitmaps) {
+        fw::CBitmap loaded(LoadBitmapResource(bitmap.id));
+        bitmap.target.Reset(MenuImageFromWhiteBitmap(loaded));
+    }
     // m_bmpNoMark holds no bitmap: an item given it shows no image.
 }
 
 HBITMAP CMainDlg::MenuIconBitmap(UINT iconId) const {
     for (size_t i = 0; i < kMenuIconIds.size(); ++i)
-        if (kMenuIconIds[i] == iconId) return m_aMenuIcons[i].m_bitmap;
+        if (kMenuIconIds[i] == iconId) return m_aMenuImages[i];
     return nullptr;
 }
 
@@ -92,7 +110,16 @@ void CMainDlg::SetTrayMenuImages() {
 
 void CMainDlg::PlaceWindow() {
     SIZE size = StripWindowSize({NumBox, WinPos != 0, XBox, YBox});
-    SetWindowPos(m_hWnd, HWND_TOP, PosX, PosY, size.cx, size.cy, 0);
+    SetWindowPos(m_hWnd, HWND_TOP, PosX, PosY, size.cx, size.cy, StartsAtBottom() ? SWP_NOACTIVATE : 0);
+}
+
+// A strip that lives at the bottom is shown at start without being activated: showing
+// or restoring it the usual way would raise it above the windows it belongs under.
+bool CMainDlg::StartsAtBottom() const { return WinBeh == 2; }
+
+void CMainDlg::ShowAtStart(int command) {
+    if (StartsAtBottom()) command = command == SW_RESTORE ? SW_SHOWNOACTIVATE : SW_SHOWNA;
+    ShowWindow(m_hWnd, command);
 }
 
 BOOL CMainDlg::OnInitDialog() {
@@ -106,18 +133,18 @@ BOOL CMainDlg::OnInitDialog() {
     case 2: OnAlwaysBottom(); break;
     default: break;
     }
-    ShowWindow(m_hWnd, SW_SHOW);
-    ShowWindow(m_hWnd, SW_RESTORE);
+    ShowAtStart(SW_SHOW);
+    ShowAtStart(SW_RESTORE);
     RedrawWholeWindow();
     return TRUE;
 }
 
 void CMainDlg::ApplyLayoutAndStart() {
-    ShowWindow(m_hWnd, SW_RESTORE);
+    ShowAtStart(SW_RESTORE);
     PlaceWindow();
     ShowWindow(m_hWnd, SW_HIDE);
     ApplyTaskbarButton();
-    ShowWindow(m_hWnd, SW_SHOW);
+    ShowAtStart(SW_SHOW);
     // The same level for the left and the right channel; no sound device is no error here.
     waveOutSetVolume(nullptr, Volume * 0x10001u);
     RedrawWholeWindow();
@@ -131,8 +158,8 @@ void CMainDlg::ApplyLayoutAndStart() {
     }
     for (int i = 0; i < NumBox; ++i)
         if (m_apRecords[i] && !m_apRecords[i]->Disabled) m_apRecords[i]->StartThread();
-    ShowWindow(m_hWnd, SW_SHOW);
-    ShowWindow(m_hWnd, SW_RESTORE);
+    ShowAtStart(SW_SHOW);
+    ShowAtStart(SW_RESTORE);
 }
 
 void CMainDlg::ApplyTaskbarButton() {

@@ -106,7 +106,7 @@ BOOL CSystemTray::Create(HWND parent, UINT callbackMessage, const wchar_t* tip, 
 
     BOOL result = TRUE;
     if (!hidden || m_bBalloonSupported) {
-        result = Shell_NotifyIconW(NIM_ADD, &m_tnd);
+        result = NotifyShell(NIM_ADD);
         m_bHidden = m_bRemoved = m_bShowIconPending = !result;
     }
     if (balloon) m_tnd.szInfo[0] = L'\0';  // later changes must not show it again
@@ -135,11 +135,53 @@ BOOL CSystemTray::RemoveIcon() {
 
 void CSystemTray::AddIconAgain() {
     m_tnd.uFlags = m_uCreationFlags;
-    BOOL added = Shell_NotifyIconW(NIM_ADD, &m_tnd);
+    BOOL added = NotifyShell(NIM_ADD);
+    // The shell may still hold the icon (the work area changed, or a taskbar that kept
+    // its icons): an add then fails, and the icon is brought up to date instead of being
+    // given up for the rest of the run.
+    if (!added) added = NotifyShell(NIM_MODIFY);
     m_bHidden = m_bShowIconPending = !added;
 }
 
+BOOL CSystemTray::NotifyShell(DWORD message) { return Shell_NotifyIconW(message, &m_tnd); }
+
+BOOL CSystemTray::WaitForTaskbar(DWORD timeoutMs) {
+    if (!m_bEnabled || !m_hWnd) return FALSE;
+    if (!m_bHidden) return TRUE;
+    const DWORD start = GetTickCount();
+    for (;;) {
+        // The taskbar announces itself with "TaskbarCreated"; an add is also tried now
+        // and then, in case the announcement came before this window was listening.
+        m_tnd.uFlags = m_uCreationFlags;
+        if (NotifyShell(NIM_ADD)) {
+            m_bHidden = m_bRemoved = m_bShowIconPending = FALSE;
+            return TRUE;
+        }
+        const DWORD elapsed = GetTickCount() - start;
+        if (elapsed >= timeoutMs) return FALSE;
+        DWORD wait = timeoutMs - elapsed;
+        if (wait > kTaskbarRetryMs) wait = kTaskbarRetryMs;
+        m_bTaskbarAnnounced = FALSE;
+        const DWORD until = GetTickCount() + wait;
+        while (!m_bTaskbarAnnounced) {
+            const DWORD now = GetTickCount();
+            if (static_cast<LONG>(until - now) <= 0) break;
+            if (MsgWaitForMultipleObjects(0, nullptr, FALSE, until - now, QS_ALLINPUT) != WAIT_OBJECT_0) break;
+            MSG msg;
+            while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+                if (msg.message == WM_QUIT) {
+                    PostQuitMessage(static_cast<int>(msg.wParam));
+                    return FALSE;
+                }
+                TranslateMessage(&msg);
+                DispatchMessageW(&msg);
+            }
+        }
+    }
+}
+
 LRESULT CSystemTray::OnTaskbarCreated(WPARAM, LPARAM) {
+    m_bTaskbarAnnounced = TRUE;
     m_bShowIconPending = TRUE;
     if (!m_bHidden) AddIconAgain();
     return 0;

@@ -26,6 +26,13 @@ public:
 
     BOOL RemoveIcon();
 
+    // After a Create that could not add the icon (the shell's taskbar is not there yet,
+    // as when the program starts with Windows before the shell): waits up to timeoutMs
+    // for the taskbar, pumping this thread's messages, and adds the icon. TRUE once
+    // the icon is shown.
+    BOOL WaitForTaskbar(DWORD timeoutMs);
+    static constexpr DWORD kTaskbarWaitMs = 60000;
+
     // The window that receives UM_TRAY_NOTIFY.
     void SetNotifyWnd(HWND hwnd) { m_hNotifyWnd = hwnd; }
 
@@ -39,6 +46,8 @@ public:
 
 protected:
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    // The one call to the shell with the icon record.
+    virtual BOOL NotifyShell(DWORD message);
     LRESULT OnTaskbarCreated(WPARAM wParam, LPARAM lParam);
     void OnSettingChange(UINT flags, LPCWSTR section);
 
@@ -56,4 +65,7 @@ private:
     BOOL m_bShowIconPending = FALSE;
     BOOL m_bBalloonSupported = FALSE;
     UINT m_uCreationFlags = 0;
+    BOOL m_bTaskbarAnnounced = FALSE;  // "TaskbarCreated" arrived while waiting
+
+    static constexpr DWORD kTaskbarRetryMs = 2000;
 };

@@ -190,3 +190,45 @@ count_colour() {
     convert "$shot" -crop "${w}x${h}+${x}+${y}" +repage txt:- |
         grep -ci "$(printf '#%02X%02X%02X' "$r" "$g" "$b")\b" || true
 }
+
+# The value of KEY in [SECTION] of an INI file (ANSI or UTF-16, names in any case), or
+# "<none>" when the file, the section or the key is missing.
+ini_get() {
+    python3 - "$@" <<'PY'
+import sys
+path, section, key = sys.argv[1:4]
+try:
+    raw = open(path, "rb").read()
+except OSError:
+    print("<none>"); sys.exit()
+text = raw.decode("utf-16") if raw[:2] == b"\xff\xfe" else raw.decode("latin-1")
+current, value = None, "<none>"
+for line in text.splitlines():
+    line = line.strip()
+    if line.startswith("[") and line.endswith("]"):
+        current = line[1:-1].strip().lower()
+    elif current == section.lower() and "=" in line:
+        k, v = line.split("=", 1)
+        if k.strip().lower() == key.lower() and value == "<none>":
+            value = v.strip()
+print(value)
+PY
+}
+
+# The values of KEY in sections "Box 0" .. "Box N-1", blank-separated.
+ini_boxes() {
+    local file="$1" key="$2" count="$3" i out=()
+    for ((i = 0; i < count; i++)); do out+=("$(ini_get "$file" "Box $i" "$key")"); done
+    echo "${out[*]}"
+}
+
+# Waits (up to 10 s) until KEY in [SECTION] of the INI file reads VALUE; fails otherwise.
+wait_ini() {
+    local file="$1" section="$2" key="$3" want="$4" got="" i
+    for i in $(seq 1 40); do
+        got="$(ini_get "$file" "$section" "$key")"
+        [ "$got" == "$want" ] && return 0
+        sleep 0.25
+    done
+    fail "[$section] $key: expected '$want', got '$got'"
+}

@@ -11,6 +11,7 @@
 int RunGuardCommand(int argc, wchar_t** argv);  // Guards.cpp
 int RunWatchCommand(int argc, wchar_t** argv);  // Watch.cpp
 int RunControlCommand(int argc, wchar_t** argv);  // Controls.cpp
+int RunDesktopCommand(int argc, wchar_t** argv);  // Desktop.cpp
 
 namespace {
 
@@ -117,7 +118,7 @@ int Usage() {
 int wmain(int argc, wchar_t** argv) {
     if (argc < 2) return Usage();
     const std::wstring cmd = argv[1];
-    for (auto run : {RunGuardCommand, RunWatchCommand, RunControlCommand}) {
+    for (auto run : {RunGuardCommand, RunWatchCommand, RunControlCommand, RunDesktopCommand}) {
         int result = run(argc, argv);
         if (result >= 0) return result;
     }

@@ -2,7 +2,9 @@
 // taskbar restarts, and that it goes for good once removed.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "app/SystemTray.h"
@@ -99,6 +101,52 @@ TEST(SystemTray, ANewTaskbarGetsTheIconAgainUntilItIsRemoved) {
     SendMessageW(tray.GetSafeHwnd(), WM_SETTINGCHANGE, SPI_SETWORKAREA, 0);
     EXPECT_TRUE(tray.IsHidden());
     EXPECT_FALSE(ShellHasIcon(tray.IconData()));
+}
+
+// A shell whose taskbar is not there until the test says so: every add fails before.
+class LateTaskbarTray : public CSystemTray {
+public:
+    std::atomic<bool> taskbarReady{false};
+
+protected:
+    BOOL NotifyShell(DWORD message) override {
+        if (message == NIM_ADD && !taskbarReady) return FALSE;
+        return CSystemTray::NotifyShell(message);
+    }
+};
+
+TEST(SystemTray, StartBeforeTheTaskbarWaitsForItsAnnouncement) {
+    const struct {
+        const char* name;
+        DWORD readyAfterMs;  // 0: never
+        DWORD waitMs;
+        BOOL shown;
+        DWORD atMostMs;
+    } cases[] = {
+        {"taskbar announced after 300 ms", 300, 60000, TRUE, 1500},
+        {"no taskbar within the wait", 0, 700, FALSE, 3000},
+    };
+    for (const auto& c : cases) {
+        LateTaskbarTray tray;
+        EXPECT_FALSE(CreateShown(tray, 143)) << c.name;
+        EXPECT_TRUE(tray.IsHidden()) << c.name;
+        HWND trayWnd = tray.GetSafeHwnd();
+        std::thread shell;
+        if (c.readyAfterMs)
+            shell = std::thread([&tray, trayWnd, &c] {
+                Sleep(c.readyAfterMs);
+                tray.taskbarReady = true;
+                PostMessageW(trayWnd, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+            });
+        const DWORD start = GetTickCount();
+        EXPECT_EQ(tray.WaitForTaskbar(c.waitMs), c.shown) << c.name;
+        const DWORD took = GetTickCount() - start;
+        if (shell.joinable()) shell.join();
+        EXPECT_LE(took, c.atMostMs) << c.name;
+        EXPECT_GE(took + 50, c.readyAfterMs ? c.readyAfterMs : c.waitMs) << c.name;
+        EXPECT_EQ(tray.IsHidden(), !c.shown) << c.name;
+        tray.RemoveIcon();
+    }
 }
 
 TEST(SystemTray, BalloonTextIsNotKeptAfterShowing) {

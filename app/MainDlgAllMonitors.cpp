@@ -1,0 +1,56 @@
+// Tray commands on every monitor at once: disable and enable all, and the switches that
+// turn one kind of notification off for all (also in the running threads' own copies).
+#include "app/MainDlg.h"
+#include "model/MainConfig.h"
+
+void CMainDlg::WriteDisabledKeys() {
+    for (int i = 0; i < NumBox; ++i)
+        if (m_apRecords[i]) m_iniMain.WriteInt(MonitorSectionName(static_cast<UINT>(i)), L"Disabled", static_cast<int>(m_apRecords[i]->Disabled));
+}
+
+// Only monitors with Disabled 0 are disabled; other values are left as they are.
+void CMainDlg::OnDisableAllMonitors() {
+    for (int i = 0; i < NumBox; ++i) {
+        CMonitorRecord* record = m_apRecords[i].get();
+        if (!record || record->Disabled != 0) continue;
+        record->StopThread();
+        record->Disabled = 1;
+        OnCheckResult(MAKEWPARAM(i, MON_DISABLED), 0);
+    }
+    WriteDisabledKeys();
+}
+
+// Only monitors with Disabled 1 are enabled.
+void CMainDlg::OnEnableAllMonitors() {
+    for (int i = 0; i < NumBox; ++i) {
+        CMonitorRecord* record = m_apRecords[i].get();
+        if (!record || record->Disabled != 1) continue;
+        record->Disabled = 0;
+        OnCheckResult(MAKEWPARAM(i, MON_CHECKING), 0);
+        record->StartThread();
+    }
+    WriteDisabledKeys();
+}
+
+void CMainDlg::SetNotificationSwitchOff(AtomicU32 CMonitorRecord::*field, const wchar_t* key) {
+    for (int i = 0; i < NumBox; ++i) {
+        CMonitorRecord* record = m_apRecords[i].get();
+        if (!record) continue;
+        record->*field = 0;
+        // A running monitor decides from its own copy: clear it there too, so that it
+        // stops this kind of notification without a restart.
+        if (record->Disabled == 0) record->WithRunningCopy([field](CMonitorRecord& copy) { copy.*field = 0; });
+    }
+    for (int i = 0; i < NumBox; ++i)
+        if (m_apRecords[i]) m_iniMain.WriteULong(MonitorSectionName(static_cast<UINT>(i)), key, (*m_apRecords[i]).*field);
+}
+
+void CMainDlg::OnDisableSounds() { SetNotificationSwitchOff(&CMonitorRecord::Sound, L"Sound"); }
+void CMainDlg::OnDisableMsgBoxes() { SetNotificationSwitchOff(&CMonitorRecord::MsgBox, L"MsgBox"); }
+void CMainDlg::OnDisableFiles() { SetNotificationSwitchOff(&CMonitorRecord::ExecFileCheck, L"ExecFileCheck"); }
+
+void CMainDlg::OnDisableAllNotifications() {
+    OnDisableSounds();
+    OnDisableMsgBoxes();
+    OnDisableFiles();
+}

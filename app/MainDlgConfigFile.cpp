@@ -1,0 +1,114 @@
+// The tray menu's "Config File" commands: back up, restore and reset the instance's main
+// configuration file, and the rebuild of every monitor from the file afterwards.
+#include <windows.h>
+#include <commdlg.h>
+
+#include <vector>
+
+#include "app/MainDlg.h"
+#include "framework/AppMessage.h"
+#include "framework/StringUtil.h"
+#include "model/ConfigFileRules.h"
+#include "model/MainConfig.h"
+
+namespace {
+
+// The tray stays silent (no menu) from the start to the end of a command.
+class ModalBusy {
+public:
+    explicit ModalBusy(int& flag) : m_flag(flag) { m_flag = 1; }
+    ~ModalBusy() { m_flag = 0; }
+    ModalBusy(const ModalBusy&) = delete;
+    ModalBusy& operator=(const ModalBusy&) = delete;
+
+private:
+    int& m_flag;
+};
+
+const wchar_t kIniFilter[] = L"INI File (*.ini)\0*.ini\0";
+
+// The platform's Save As (save) or Open dialog; empty when cancelled. Only the question
+// before replacing a file is asked for, so that Open also takes a typed name.
+std::wstring ChooseFile(HWND owner, bool save) {
+    std::vector<wchar_t> name(32768, L'\0');
+    OPENFILENAMEW ofn = {};
+    ofn.lStructSize = sizeof(ofn);
+    ofn.hwndOwner = owner;
+    ofn.lpstrFilter = kIniFilter;
+    ofn.nFilterIndex = 1;
+    ofn.lpstrFile = name.data();
+    ofn.nMaxFile = static_cast<DWORD>(name.size());
+    ofn.lpstrDefExt = save ? L"ini" : nullptr;
+    ofn.Flags = OFN_OVERWRITEPROMPT;
+    const BOOL chosen = save ? GetSaveFileNameW(&ofn) : GetOpenFileNameW(&ofn);
+    return chosen ? std::wstring(name.data()) : std::wstring();
+}
+
+// The system's text of a failed copy, with the application's message box.
+void ShowCopyError(DWORD code) {
+    std::wstring text = fw::SystemErrorText(code);
+    if (text.empty()) text = fw::Format(L"Error %lu", static_cast<unsigned long>(code));
+    fw::AppMessageBox(text, MB_OK);
+}
+
+bool IsExistingFile(const std::wstring& path) {
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+}  // namespace
+
+void CMainDlg::OnConfigBackup() {
+    ModalBusy busy(m_bModalBusy);
+    const std::wstring target = ChooseFile(m_hWnd, true);
+    if (target.empty()) return;
+    if (m_iniMain.ReadString(kMainSection, L"App", L"") != kAppIdentity)
+        m_iniMain.WriteString(kMainSection, L"App", kAppIdentity);
+    if (!CopyFileW(m_strMainIniPath.c_str(), target.c_str(), FALSE)) {
+        ShowCopyError(GetLastError());
+        return;
+    }
+    EditBackupCopy(target);
+}
+
+void CMainDlg::OnConfigRestore() {
+    ModalBusy busy(m_bModalBusy);
+    const std::wstring source = ChooseFile(m_hWnd, false);
+    if (source.empty() || !IsExistingFile(source)) return;
+    CIniFile restored;
+    restored.SetPath(source);
+    const RestoredFileKind kind = ClassifyRestoredFile(restored.ReadString(kMainSection, L"App", L""));
+    if (kind == RestoredFileKind::NotValid) {
+        MessageBoxW(GetDesktopWindow(), L"Restored Config File is not valid.", L"Orvalen",
+                    MB_ICONEXCLAMATION | MB_OK);
+        return;
+    }
+    if (!CopyFileW(source.c_str(), m_strMainIniPath.c_str(), FALSE)) {
+        // The monitors are rebuilt from the unchanged file all the same.
+        ShowCopyError(GetLastError());
+    } else if (kind == RestoredFileKind::OldFormat) {
+        ConvertOldFormatKeys(m_iniMain);
+    }
+    RebuildMonitors();
+}
+
+void CMainDlg::OnConfigReset() {
+    ModalBusy busy(m_bModalBusy);
+    if (fw::AppMessageBox(L"Do you want to Reset Config File?", MB_YESNO | MB_ICONQUESTION) != IDYES) return;
+    if (!DeleteFileW(m_strMainIniPath.c_str())) {
+        fw::AppMessageBox(L"Can't delete MainConf?.ini file.", MB_OK);
+        return;
+    }
+    // Without the file every setting takes its default, with one default monitor.
+    RebuildMonitors();
+}
+
+// Every record is freed (its thread told to stop: a result it still reports carries the
+// torn-down index, or a link no record holds, and lands on no box), the file loaded
+// again, and the strip laid out and started as at start-up.
+void CMainDlg::RebuildMonitors() {
+    for (int i = 0; i < NumBox && i < kMaxMonitors; ++i) m_apRecords[i].reset();
+    NumBox = 0;
+    LoadConfig();
+    ApplyLayoutAndStart();
+}

@@ -1,0 +1,119 @@
+// Window behaviour: the grip strip's zones (close, background, turn, drag), snapping to
+// the work area while the window moves, the z-order mode after every position change,
+// and the window's answers to size, display and close messages.
+#include <windows.h>
+
+#include "app/EdgeSnap.h"
+#include "app/GripZones.h"
+#include "app/MainDlg.h"
+#include "model/MainConfig.h"
+
+namespace {
+
+bool IsShown(HWND window) { return window && IsWindowVisible(window); }
+
+}  // namespace
+
+// TRUE: the click is fully handled (the background zone with a dialog open, or the
+// window is gone); FALSE lets the default processing follow.
+BOOL CMainDlg::OnLButtonDown(UINT, POINT point) {
+    // The row's zones first; then, when the layout is (or has just become) a column, the
+    // column's. The row's turn zone lies in no column zone, so a turn runs nothing more.
+    for (int pass = 0; pass < 2; ++pass) {
+        const bool row = WinPos != 0;
+        if (pass == 1 && row) break;
+        if (pass == 0 && !row) continue;
+        switch (GripZoneAt(point, row)) {
+        case GripZone::Close:
+            // Only Quit saves the position.
+            DestroyWindow(m_hWnd);
+            return TRUE;
+        case GripZone::Background: {
+            SettingsDialogWindows dialogs = OpenDialogWindows();
+            if (IsShown(dialogs.monitor) || IsShown(dialogs.options) || IsShown(dialogs.customMenu) ||
+                IsShown(dialogs.about))
+                return TRUE;
+            ShowWindow(m_hWnd, SW_MINIMIZE);
+            // Without a taskbar button only the tray icon brings the window back.
+            if (HideTaskBarButton) ShowWindow(m_hWnd, SW_HIDE);
+            m_tray.ShowBalloon(L"Background mode.", L"Orvalen Notify", NIIF_INFO, 10);
+            break;
+        }
+        case GripZone::Turn:
+            WinPos = WinPos == 0 ? 1 : 0;
+            FitWindowToBoxes();
+            m_iniMain.WriteInt(kMainSection, L"WinPos", WinPos);
+            break;
+        case GripZone::Drag: {
+            // The system's move loop, as if the caption were dragged; it returns when the
+            // button is released, snapping on the way.
+            SendMessageW(m_hWnd, WM_SYSCOMMAND, SC_MOVE | HTCAPTION, 0);
+            RECT rect = {};
+            GetWindowRect(m_hWnd, &rect);
+            m_iniMain.WriteInt(kMainSection, L"PosX", rect.left);
+            m_iniMain.WriteInt(kMainSection, L"PosY", rect.top);
+            break;
+        }
+        case GripZone::None:
+            break;
+        }
+    }
+    return FALSE;
+}
+
+void CMainDlg::OnWindowPosChanging(WINDOWPOS* pos) {
+    DefWindowProcW(m_hWnd, WM_WINDOWPOSCHANGING, 0, reinterpret_cast<LPARAM>(pos));
+    RECT workArea = {};
+    if (!pos || !SystemParametersInfoW(SPI_GETWORKAREA, 0, &workArea, 0)) return;
+    SIZE size = {pos->cx, pos->cy};
+    // A move that keeps the size carries no size (0 x 0): the window keeps its own, and
+    // the right and bottom edges must be measured with it.
+    if (pos->flags & SWP_NOSIZE) {
+        RECT rect = {};
+        GetWindowRect(m_hWnd, &rect);
+        size = {rect.right - rect.left, rect.bottom - rect.top};
+    }
+    POINT snapped = SnapToWorkArea({pos->x, pos->y}, size, workArea);
+    pos->x = snapped.x;
+    pos->y = snapped.y;
+}
+
+void CMainDlg::ApplyZOrderMode() {
+    // Placing the window at the bottom must not activate it: the system would raise it
+    // first (and, under Wine, report the change again).
+    if (WinBeh == 2)
+        SetWindowPos(m_hWnd, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
+    else if (WinBeh == 0)
+        SetWindowPos(m_hWnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
+    else if (WinBeh == 1)
+        SetWindowPos(m_hWnd, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
+}
+
+void CMainDlg::OnWindowPosChanged(WINDOWPOS*) {
+    // Applying the mode changes the position again; that nested change is the mode's
+    // own and is not answered.
+    if (m_bApplyingZOrder) return;
+    m_bApplyingZOrder = true;
+    ApplyZOrderMode();
+    SettingsDialogWindows dialogs = OpenDialogWindows();
+    for (HWND dialog : {dialogs.monitor, dialogs.options, dialogs.about})
+        if (IsShown(dialog)) SetWindowPos(dialog, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
+    m_bApplyingZOrder = false;
+}
+
+void CMainDlg::OnSize(UINT type, int, int) {
+    if (type != SIZE_RESTORED) return;
+    FitWindowToBoxes();
+    // Takes down the background zone's balloon if it is still up.
+    m_tray.ShowBalloon(L"", nullptr, 0, 10);
+}
+
+LRESULT CMainDlg::OnDisplayChange(WPARAM, LPARAM) {
+    RedrawWholeWindow();
+    return 0;
+}
+
+void CMainDlg::OnClose() {
+    // Closing does not save the position (only Quit does).
+    DestroyWindow(m_hWnd);
+}

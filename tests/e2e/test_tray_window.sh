@@ -1,0 +1,239 @@
+#!/usr/bin/env bash
+# The tray menu and the strip window as a user drives them. One start: the tray icon's
+# menu with the z-order mode marked and an item chosen on it; each tray command posted
+# as the menu does and the key it writes; all monitors disabled and enabled at once;
+# the notification switches in every section and in a running monitor; the grip strip's
+# turn, background and empty places; a drag that snaps; Quit while minimised. Another
+# start: a strip that lives at the bottom starts there and inactive, a second start
+# whose running instance hangs ends by itself, the close zone ends without saving.
+source "$(dirname "$0")/lib.sh"
+
+appdata="$(new_appdata)"
+ini="$(data_folder "$appdata")/MainConfAID1.ini"
+cp "$ORVALEN_BIN/argrecorder.exe" "$E2E_DIR/rec.exe"
+write_main_ini "$appdata" <<INI
+[main]
+FirstStart=0
+PosX=200
+PosY=300
+WinBeh=1
+WinPos=1
+NumBox=4
+HideTaskBarButton=0
+EnableLog=0
+[Box 0]
+Name=*Up*
+BoxColorUp=0x0000C000
+Sound=1
+[Box 1]
+Name=*Up*
+BoxColorUp=0x0000C000
+Disabled=1
+MsgBox=1
+[Box 2]
+Name=*Up*
+Disabled=2
+Sound=1
+[Box 3]
+Name=*RAND*
+CheckInterval=1
+ExecFileCheck=1
+nEF=0
+ExecFileStatusCheck=31
+ExecFilePath=$(winpath "$E2E_DIR/rec.exe")
+INI
+start_orvalen "$appdata"
+pid=$LAST_PID
+wait_window "$TITLE"
+read -r x y w h <<<"$(drv rect "$TITLE")"
+assert_eq "$x $y $w $h" "200 300 452 92" "strip at start"
+# A point of box n (from 1) below its text lines.
+box_pixel_x() { echo $((x + ($1 - 1) * 111 + 8 + 3)); }
+
+# --- The tray menu: the current mode marked, an item chosen -----------------------------
+# The icon is the first one in Wine's tray window at the top left of the screen. The
+# menu opens left of the click, so it is pushed against the screen's left edge; the
+# mode items are the 3rd to 5th rows (Always Top, Normal, Always Bottom).
+# The desktop is black where the menu is not. A click that comes while the icon's tip
+# is being shown can be lost: it is tried again.
+open_tray_menu() {
+    local i
+    for i in 1 2 3; do
+        xdotool mousemove 12 32 sleep 0.3 click 3
+        sleep 1
+        [ "$(pixel "$(screenshot menu_probe)" 60 97)" != "0 0 0" ] && return 0
+    done
+    fail "the tray menu did not open"
+}
+# The mark of mode m (0 Always Top, 1 Normal, 2 Always Bottom) is drawn at (9, 89 + 17 m);
+# the menu's ground is the menu colour.
+expect_marked_mode() {
+    local shot="$1" marked="$2" mode ground colour
+    ground="$(pixel "$shot" 60 97)"
+    for mode in 0 1 2; do
+        colour="$(pixel "$shot" 9 $((89 + 17 * mode)))"
+        if [ "$mode" == "$marked" ]; then
+            [ "$colour" != "$ground" ] || fail "mode $mode not marked on the tray menu ($shot)"
+        else
+            assert_eq "$colour" "$ground" "tray menu: unmarked mode $mode"
+        fi
+    done
+}
+open_tray_menu
+shot="$(screenshot menu_normal)"
+echo "screenshot: $shot"
+expect_marked_mode "$shot" 1
+# Down selects About, then Help and Support, then Always Top.
+xdotool key Down Down Down Return
+wait_ini "$ini" main WinBeh 0
+open_tray_menu
+shot="$(screenshot menu_top)"
+echo "screenshot: $shot"
+expect_marked_mode "$shot" 0
+xdotool key Escape
+
+# --- Tray commands as the menu posts them, and the key each writes -----------------------
+for row in "32791 2" "32803 0" "32799 1"; do
+    read -r command mode <<<"$row"
+    drv command "$TITLE" "$command" >/dev/null
+    wait_ini "$ini" main WinBeh "$mode"
+done
+# Reset Position: the middle of the desktop.
+read -r screen_w screen_h <<<"$(xdotool getdisplaygeometry)"
+drv command "$TITLE" 32842 >/dev/null
+wait_ini "$ini" main PosX $((screen_w / 2))
+assert_eq "$(ini_get "$ini" main PosY)" $((screen_h / 2)) "PosY after Reset Position"
+read -r x y w h <<<"$(drv rect "$TITLE")"
+assert_eq "$x $y" "$((screen_w / 2)) $((screen_h / 2))" "strip after Reset Position"
+
+# --- The notification switches reach the running monitor and every section -----------
+# The "*RAND*" monitor runs the recorder at each change of status; after "Files" it
+# runs it no more.
+for _ in $(seq 1 40); do
+    [ "$(cat "$E2E_DIR/rec.exe.log" 2>/dev/null | wc -l)" -ge 2 ] && break
+    sleep 0.5
+done
+[ "$(cat "$E2E_DIR/rec.exe.log" 2>/dev/null | wc -l)" -ge 2 ] || fail "the execute-file monitor ran nothing"
+for row in "32870 ExecFileCheck" "32866 Sound" "32867 MsgBox"; do
+    read -r command key <<<"$row"
+    drv command "$TITLE" "$command" >/dev/null
+    wait_ini "$ini" "Box 3" "$key" 0
+    assert_eq "$(ini_boxes "$ini" "$key" 4)" "0 0 0 0" "$key in every section"
+done
+sleep 2
+runs="$(wc -l <"$E2E_DIR/rec.exe.log")"
+sleep 5
+assert_eq "$(wc -l <"$E2E_DIR/rec.exe.log")" "$runs" "programs run after Disable Notif. > Files"
+
+# --- All monitors disabled and enabled: only Disabled 0, and only 1, change --------------
+drv command "$TITLE" 32863 >/dev/null
+wait_ini "$ini" "Box 0" Disabled 1
+assert_eq "$(ini_boxes "$ini" Disabled 4)" "1 1 2 1" "Disabled after Disable all Mon."
+shot="$(wait_pixel "$(box_pixel_x 1)" $((y + 61)) "255 255 255" disabled_all)"
+expect_pixel "$shot" "$(box_pixel_x 1)" $((y + 61)) "255 255 255" "box 1 disabled"
+drv command "$TITLE" 32864 >/dev/null
+wait_ini "$ini" "Box 0" Disabled 0
+assert_eq "$(ini_boxes "$ini" Disabled 4)" "0 0 2 0" "Disabled after Enable all Mon."
+shot="$(wait_pixel "$(box_pixel_x 2)" $((y + 61)) "0 192 0" enabled_all)"
+expect_pixel "$shot" "$(box_pixel_x 1)" $((y + 61)) "0 192 0" "box 1 up again"
+expect_pixel "$shot" "$(box_pixel_x 2)" $((y + 61)) "0 192 0" "box 2 enabled and up"
+expect_pixel "$shot" "$(box_pixel_x 3)" $((y + 61)) "255 255 255" "box 3 (Disabled 2) left alone"
+
+# --- The grip strip ----------------------------------------------------------------------
+click_at() {
+    xdotool mousemove "$1" "$2" click 1
+    sleep 0.7
+}
+# Row: (3, 12) and (3, 6) are in no zone; (3, 15) turns the strip into a column.
+click_at $((x + 3)) $((y + 12))
+click_at $((x + 3)) $((y + 6))
+read -r _ _ w h <<<"$(drv rect "$TITLE")"
+assert_eq "$w x $h" "452 x 92" "row after clicks outside the zones"
+click_at $((x + 3)) $((y + 15))
+read -r _ _ w h <<<"$(drv rect "$TITLE")"
+assert_eq "$w x $h" "112 x 372" "column after the turn"
+assert_eq "$(ini_get "$ini" main WinPos)" "0" "WinPos after the turn"
+# Column: (18, 3) is in no zone; (15, 3) turns it back into a row.
+click_at $((x + 18)) $((y + 3))
+click_at $((x + 15)) $((y + 3))
+read -r _ _ w h <<<"$(drv rect "$TITLE")"
+assert_eq "$w x $h" "452 x 92" "row after the column's turn"
+assert_eq "$(ini_get "$ini" main WinPos)" "1" "WinPos after the column's turn"
+# Background: minimised; "Show" brings it back.
+click_at $((x + 3)) $((y + 9))
+[[ "$(drv state "$TITLE")" == "iconic=1 visible=1"* ]] || fail "not in the background: $(drv state "$TITLE")"
+drv command "$TITLE" 32793 >/dev/null
+sleep 0.5
+[[ "$(drv state "$TITLE")" == "iconic=0 visible=1"* ]] || fail "not shown again: $(drv state "$TITLE")"
+
+# --- A drag towards the work area's right edge ends flush with it --------------------------
+read -r _ work_top work_right _ <<<"$(drv workarea)"
+read -r x y w h <<<"$(drv rect "$TITLE")"
+dx=$((work_right - 6 - w - x))
+dy=$((work_top + 200 - y))
+xdotool mousemove $((x + 3)) $((y + 40)) mousedown 1
+for step in 1 2 3 4; do
+    xdotool mousemove $((x + 3 + dx * step / 4)) $((y + 40 + dy * step / 4))
+    sleep 0.2
+done
+xdotool mouseup 1
+sleep 1
+read -r x y _ _ <<<"$(drv rect "$TITLE")"
+assert_eq "$x $y" "$((work_right - w)) $((work_top + 200))" "strip dropped 6 pixels from the right edge"
+assert_eq "$(ini_get "$ini" main PosX) $(ini_get "$ini" main PosY)" "$x $y" "PosX PosY after the drag"
+
+# --- Quit while minimised writes the restored corner and ends the program ---------------
+drv command "$TITLE" 32842 >/dev/null
+sleep 0.5
+drv minimize "$TITLE" >/dev/null
+drv command "$TITLE" 32795 >/dev/null
+wait_exit "$pid"
+assert_eq "$(ini_get "$ini" main PosX) $(ini_get "$ini" main PosY)" "$((screen_w / 2)) $((screen_h / 2))" \
+    "PosX PosY after Quit while minimised"
+
+# --- Always at the bottom from the start; a hung instance; the close zone ----------------
+write_main_ini "$appdata" MainConfBID1.ini <<'INI'
+[main]
+FirstStart=0
+PosX=700
+PosY=300
+WinBeh=1
+NumBox=1
+EnableLog=0
+INI
+write_main_ini "$appdata" <<'INI'
+[main]
+FirstStart=0
+PosX=250
+PosY=320
+WinBeh=2
+NumBox=1
+EnableLog=0
+INI
+start_orvalen "$appdata" /secondary
+other=$LAST_PID
+wait_window "Orvalen II"
+start_orvalen "$appdata"
+pid=$LAST_PID
+wait_window "$TITLE"
+sleep 1
+[[ "$(drv state "$TITLE")" == *"foreground=0" ]] || fail "the bottom strip took the focus at start"
+(( $(drv zorder "$TITLE") > $(drv zorder "Orvalen II") )) || fail "the bottom strip started above another window"
+
+# A second start meets the running instance hung: it hands over within a few seconds
+# and ends.
+drv suspend "$pid" >/dev/null
+start_orvalen "$appdata"
+second=$LAST_PID
+wait_exit "$second" 15000
+drv resume "$pid" >/dev/null
+
+# The close zone ends the program without saving the position.
+read -r x y _ _ <<<"$(drv rect "$TITLE")"
+xdotool mousemove $((x + 3)) $((y + 3)) click 1
+wait_exit "$pid"
+assert_eq "$(ini_get "$ini" main PosX)" "250" "PosX after the close zone"
+drv close "Orvalen II" >/dev/null
+wait_exit "$other"
+
+pass
