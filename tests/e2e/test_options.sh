@@ -23,13 +23,13 @@ state() { drv ctl-state "$OPTIONS" "$1"; }
 text() { drv ctl-get "$1" "$2"; }
 main_keys() { sed -n '/^\[main\]/,/^\[/p' "$ini" | tr -d '\r' | sed -n 's/=.*//p'; }
 
-start_fixture python3 "$ORVALEN_SRC/tests/fixtures/silent_listener.py"
+start_fixture python3 "$ORVALEN_SRC/tests/fixtures/netcheck_server.py"
 appdata="$(new_appdata)"
 ini="$(data_folder "$appdata")/MainConfCID1.ini"
 # No option key in the file: applying appends all 20 in their writing order.
 {
     ini_section main FirstStart=0 PosX=40 PosY=600 WinPos=1 WinBeh=1 NumBox=1
-    ini_section "Box 0" Name=Silent CheckMethod=3 "IPorURLAddress=http://127.0.0.1:$PORT/" CheckInterval=1
+    ini_section "Box 0" Name=Silent CheckMethod=3 "IPorURLAddress=http://127.0.0.1:$NETFIX_SILENT4/" CheckInterval=1
 } | write_main_ini "$appdata" MainConfCID1.ini
 # A value that differs from this instance's only in letter case.
 wine reg add "$RUN_KEY" /v "$STRIP_TITLE" /t REG_SZ /d "\"${EXE^^}\" /TERTIARY" /f >/dev/null 2>&1
