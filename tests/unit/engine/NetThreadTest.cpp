@@ -146,18 +146,3 @@ TEST(NetThread, EachMethodRunsItsCheck) {
     }
     g_dwTimeOut = 3000;
 }
-
-TEST(NetThread, ARecordLetGoIsNeverReportedAgain) {
-    CReceiverWindow receiver;
-    CMonitorRecord record(receiver.Handle(), 4);
-    record.Name = L"*Up*";
-    record.CheckInterval = 0;
-    record.StartThread();
-    ASSERT_TRUE(PumpReports(receiver, 1));
-    record.KillThread();
-    receiver.PumpUntil([] { return false; }, 200);  // what was under way arrives
-    const size_t after = receiver.m_reports.size();
-    receiver.PumpUntil([] { return false; }, 300);
-    EXPECT_EQ(receiver.m_reports.size(), after);
-    EXPECT_EQ(record.Link(), nullptr);
-}
