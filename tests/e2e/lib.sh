@@ -94,8 +94,8 @@ start_strip() {
 
 # Closes the window with this title and waits until process PID has ended with exit code 0.
 close_window() {
-    drv close "$1" >/dev/null || fail "no window '$1' to close"
-    assert_eq "$(drv wait-pid "$2" 20000)" "0" "exit code after closing '$1'"
+    assert_eq "$(drv pid "$1")" "$2" "process of '$1'"
+    assert_eq "$(drv close-wait "$1" 20000)" "0" "exit code after closing '$1'"
 }
 
 # Opens the strip's menu with a right click at screen point X Y and chooses with the

@@ -3,6 +3,8 @@
 // asked for was not found or timed out, 2 on a usage error.
 #include <windows.h>
 
+#include "framework/Handle.h"
+
 #include <cstdio>
 #include <cwchar>
 #include <string>
@@ -104,7 +106,7 @@ void PrintErrorText(DWORD code) {
 int Usage() {
     fwprintf(stderr,
              L"usage: orvdriver launch APPDATA EXE [ARGS...] | kill PID | wait-pid PID MS | errtext CODE |\n"
-             L"  wait-window TITLE MS | wait-gone TITLE MS | count TITLE | rect TITLE | client TITLE |\n"
+             L"  wait-window TITLE MS | wait-gone TITLE MS | close-wait TITLE MS | count TITLE | rect TITLE | client TITLE |\n"
              L"  state TITLE | pid TITLE | exstyle TITLE | send|post TITLE MSG WP LP | command TITLE ID |\n"
              L"  key TITLE VK | close TITLE | minimize TITLE | msgbox CAPTION MS | msgbox-exstyle CAPTION |\n"
              L"  msgbox-press CAPTION ID | hold mutex|abandoned|event NAME MS | release | mutex-exists NAME |\n"
@@ -219,6 +221,16 @@ int wmain(int argc, wchar_t** argv) {
     } else if (cmd == L"key" && argc >= 4) {
         PostMessageW(w, WM_KEYDOWN, ToNumber(argv[3]), 1);
         PostMessageW(w, WM_KEYUP, ToNumber(argv[3]), 0xC0000001);
+    } else if (cmd == L"close-wait" && argc >= 4) {
+        // The process is opened before its window is closed: once it has ended, its id may
+        // name no process any more, and its exit code could not be read.
+        GetWindowThreadProcessId(w, &pid);
+        fw::CHandle p(OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, pid));
+        DWORD code = 0;
+        if (!p.Valid() || !PostMessageW(w, WM_CLOSE, 0, 0) || WaitForSingleObject(p.Get(), ToNumber(argv[3])) != WAIT_OBJECT_0 ||
+            !GetExitCodeProcess(p.Get(), &code))
+            return 1;
+        wprintf(L"%lu\n", code);
     } else if (cmd == L"close") {
         PostMessageW(w, WM_CLOSE, 0, 0);
     } else if (cmd == L"minimize") {
