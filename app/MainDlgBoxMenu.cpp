@@ -168,10 +168,10 @@ void CMainDlg::RunBoxMenuCommand(UINT command) {
     switch (command) {
     case ID_BOX_PING:
     case ID_BOX_TRACE_ROUTE:
-    case ID_BOX_REMOTE_DESKTOP: LaunchHostCommand(command, ToolSubjectOf(*record)); break;
-    case ID_BOX_WEB: StartNetTool(NetTool::Web, ToolSubjectOf(*record)); break;
-    case ID_BOX_FTP: StartNetTool(NetTool::Ftp, ToolSubjectOf(*record)); break;
-    case ID_BOX_SHARES: StartNetTool(NetTool::Shares, ToolSubjectOf(*record)); break;
+    case ID_BOX_REMOTE_DESKTOP:
+    case ID_BOX_WEB:
+    case ID_BOX_FTP:
+    case ID_BOX_SHARES: LaunchTool(command, ToolSubjectOf(*record)); break;
     case ID_BOX_SEND_NET_MESSAGE: OnSendNetMessage(box); break;
     case ID_BOX_CUSTOMIZE: OnCustomize(); break;
     case ID_BOX_MOVE_LEFT:

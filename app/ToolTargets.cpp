@@ -3,39 +3,23 @@
 #include "framework/StringUtil.h"
 #include "model/MonitorRecord.h"
 #include "model/MonitorTypes.h"
-#include "model/SharedRoutines.h"
 #include "model/UrlParser.h"
 #include "resource.h"
 
 namespace {
 
-bool IsHexDigit(wchar_t c) { return (c >= L'0' && c <= L'9') || (c >= L'a' && c <= L'f') || (c >= L'A' && c <= L'F'); }
-bool IsDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
-
-bool IsHostName(const std::wstring& host) {
-    for (wchar_t c : host)
-        if (c > 0x7F) return false;  // the 8-bit test below would see "?" in its place
-    return host[0] != L'-' && IsValidHostName(fw::ToNarrow(host));
-}
-
-// Hex digits, ":" and "." (an embedded IPv4 tail), at least two colons, and an
-// optional numeric zone after "%".
-bool IsIPv6Literal(const std::wstring& host) {
-    const size_t percent = host.find(L'%');
-    const std::wstring address = host.substr(0, percent);
-    int colons = 0;
-    for (wchar_t c : address) {
-        if (c == L':') ++colons;
-        else if (!IsHexDigit(c) && c != L'.') return false;
+// Characters that end, chain, pipe, redirect or escape a command, or split it into
+// arguments, wherever the host lands in a command line.
+bool SplitsCommandLine(wchar_t c) {
+    if (c < 0x20 || (c >= 0x7F && c <= 0x9F)) return true;  // control characters
+    switch (c) {
+    case L' ': case L'"': case L'\'': case L'&': case L'|': case L'<': case L'>': case L'^': return true;
+    default: return false;
     }
-    if (colons < 2) return false;
-    if (percent == std::wstring::npos) return true;
-    const std::wstring zone = host.substr(percent + 1);
-    if (zone.empty()) return false;
-    for (wchar_t c : zone)
-        if (!IsDigit(c)) return false;
-    return true;
 }
+
+// An IPv6 literal holds colons; a host name never does.
+bool IsIPv6Literal(const std::wstring& host) { return host.find(L':') != std::wstring::npos; }
 
 // An IPv6 address as a host name the shell can reach shares at: ":" becomes "-" and
 // "%" becomes "s" under the "ipv6-literal.net" domain.
@@ -61,9 +45,7 @@ std::wstring UrlMonitorTarget(NetTool tool, const ToolSubject& s) {
     if (tool == NetTool::Web) return IsOpenableUrl(s.address) ? s.address : std::wstring();
     const std::wstring& host = s.urlHost;
     if (!IsLaunchableHost(host)) return std::wstring();
-    // An IPv6 monitor's server is a name or an IPv6 literal written in brackets.
-    HttpUrl parsed;
-    const bool literal = s.ipVersion == IPVER_6 && !(ParseHttpUrl(s.address, parsed) && !parsed.bracketed);
+    const bool literal = s.ipVersion == IPVER_6 && IsIPv6Literal(host);
     if (tool == NetTool::Ftp) return literal ? L"ftp://[" + host + L"]" : L"ftp://" + host;
     return literal ? Ipv6LiteralShare(host) : L"\\\\" + host + L"\\";
 }
@@ -91,8 +73,25 @@ ToolSubject ToolSubjectOf(const CMonitorRecord& record) {
 std::wstring ToolHost(const ToolSubject& s) { return s.method == METHOD_URL ? s.urlHost : s.address; }
 
 bool IsLaunchableHost(const std::wstring& host) {
-    if (host.empty()) return false;
-    return IsHostName(host) || IsIPv6Literal(host);
+    if (host.empty() || host[0] == L'-') return false;
+    for (wchar_t c : host)
+        if (SplitsCommandLine(c)) return false;
+    return true;
+}
+
+std::wstring ToolRefusalText(UINT command, const ToolSubject& s) {
+    if (command == ID_BOX_WEB && s.method == METHOD_URL) {
+        if (IsOpenableUrl(s.address)) return std::wstring();
+        return fw::Format(L"Web was not opened at \"%ls\": the address is no URL this program reads, or it holds "
+                          L"a blank, a quote, a control character or one of \\ ` < > ^ |.",
+                          s.address.c_str());
+    }
+    const std::wstring host = ToolHost(s);
+    if (IsLaunchableHost(host)) return std::wstring();
+    if (host.empty()) return L"Nothing was launched: the monitor has no host.";
+    return fw::Format(L"Nothing was launched at \"%ls\": a host must not start with \"-\" nor hold a blank, a quote, "
+                      L"a control character or one of & | < > ^.",
+                      host.c_str());
 }
 
 bool HostCommandLaunch(UINT command, const std::wstring& host, ShellLaunch& launch) {
@@ -119,6 +118,7 @@ std::wstring NetToolTarget(NetTool tool, const ToolSubject& s, const ToolResolut
     case ToolResolution::IPv4: return PlainTarget(tool, s.address);
     case ToolResolution::IPv6:
         if (tool == NetTool::Shares) return r.ipv6Text.empty() ? std::wstring() : Ipv6LiteralShare(r.ipv6Text);
+        if (!IsIPv6Literal(s.address)) return PlainTarget(tool, s.address);
         return (tool == NetTool::Web ? L"http://[" : L"ftp://[") + s.address + L"]";
     default: return std::wstring();
     }

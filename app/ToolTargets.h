@@ -20,10 +20,15 @@ ToolSubject ToolSubjectOf(const CMonitorRecord& record);
 // The host of a box: a URL monitor's server, else the address as typed.
 std::wstring ToolHost(const ToolSubject& subject);
 
-// True for a host name (letters, digits, ".", "-", "_"; not starting with "-"), an
-// IPv4 literal or an IPv6 literal (hex digits, ":" and ".", with an optional numeric
-// zone after "%"). Nothing else is handed to a launched command line.
+// False only for a host that could split or redirect the command line it is put into
+// (a blank, a quote, a control character or one of & | < > ^), that would be read as
+// an option (a leading "-"), or that is empty. Any other host (short names, non-ASCII
+// names, IPv6 literals with any zone) is launched as it is.
 bool IsLaunchableHost(const std::wstring& host);
+
+// What the user is told when a tool refuses the box's host or address; empty when
+// `command` (Ping, Trace route, Remote Desktop, Web, Ftp or Shares) may launch.
+std::wstring ToolRefusalText(UINT command, const ToolSubject& subject);
 
 // One program started through the shell's "open" verb.
 struct ShellLaunch {
@@ -48,5 +53,6 @@ struct ToolResolution {
 // True when the tool's target depends on resolving the monitor's address.
 bool NetToolNeedsResolution(const ToolSubject& subject);
 
-// The address the tool opens; empty when nothing is to be launched.
+// The address the tool opens; empty when nothing is to be launched. Brackets go only
+// around an IPv6 literal, never around a name that resolved to an IPv6 address.
 std::wstring NetToolTarget(NetTool tool, const ToolSubject& subject, const ToolResolution& resolution);

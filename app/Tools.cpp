@@ -7,11 +7,13 @@
 
 #include <memory>
 
+#include "framework/AppMessage.h"
 #include "framework/ComPtr.h"
 #include "framework/Resolver.h"
 #include "framework/StringUtil.h"
 #include "framework/Thread.h"
 #include "framework/TimeText.h"
+#include "resource.h"
 
 namespace {
 
@@ -82,13 +84,21 @@ bool StartJob(unsigned(__stdcall* proc)(void*), Job* job) {
 
 }  // namespace
 
-void LaunchHostCommand(UINT command, const ToolSubject& subject) {
-    ShellLaunch launch;
-    if (HostCommandLaunch(command, ToolHost(subject), launch)) ShellOpen(launch.file, launch.parameters);
-}
-
-bool StartNetTool(NetTool tool, const ToolSubject& subject) {
-    return StartJob(NetToolThreadProc, new NetToolJob{tool, subject});
+void LaunchTool(UINT command, const ToolSubject& subject) {
+    const std::wstring refusal = ToolRefusalText(command, subject);
+    if (!refusal.empty()) {
+        fw::AppMessageBox(refusal);
+        return;
+    }
+    switch (command) {
+    case ID_BOX_WEB: StartJob(NetToolThreadProc, new NetToolJob{NetTool::Web, subject}); return;
+    case ID_BOX_FTP: StartJob(NetToolThreadProc, new NetToolJob{NetTool::Ftp, subject}); return;
+    case ID_BOX_SHARES: StartJob(NetToolThreadProc, new NetToolJob{NetTool::Shares, subject}); return;
+    default: {
+        ShellLaunch launch;
+        if (HostCommandLaunch(command, ToolHost(subject), launch)) ShellOpen(launch.file, launch.parameters);
+    }
+    }
 }
 
 bool StartCommand(const std::wstring& program, const std::wstring& parameters, const PlaceholderSubject& subject) {

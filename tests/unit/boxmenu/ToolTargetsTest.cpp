@@ -17,6 +17,9 @@ const ToolSubject kTcp6Name = {METHOD_TCP, IPVER_6, L"v6host.lan", L""};
 const ToolSubject kUrl4 = {METHOD_URL, IPVER_4, L"http://www.example.lan:8080/a?b=1&c=2", L"www.example.lan"};
 const ToolSubject kUrl6Literal = {METHOD_URL, IPVER_6, L"http://[fe80::1%4]:8080/", L"fe80::1%4"};
 const ToolSubject kUrl6Name = {METHOD_URL, IPVER_6, L"https://v6host.lan/", L"v6host.lan"};
+const ToolSubject kPingShort = {METHOD_PING, IPVER_4, L"db", L""};
+const ToolSubject kUrlShort = {METHOD_URL, IPVER_4, L"http://db:8080/", L"db"};
+const ToolSubject kTcp6Zoned = {METHOD_TCP, IPVER_6, L"fe80::1%eth0", L""};
 const ToolSubject kIpv2 = {METHOD_PING, 2, L"192.0.2.1", L""};
 const ToolSubject kBadHost = {METHOD_PING, IPVER_4, L"127.0.0.1&calc", L""};
 const ToolSubject kBadHost6 = {METHOD_TCP, IPVER_6, L"::1\"&calc", L""};
@@ -46,6 +49,14 @@ TEST(NetToolTarget, PerMethodAndIpVersion) {
         {"tcp v6 shares, no text", NetTool::Shares, kTcp6, kResolved6NoText, L""},
         {"tcp v6 name found as v4: web", NetTool::Web, kTcp6Name, kResolved4, L"http://v6host.lan"},
         {"tcp v6 name found as v4: shares", NetTool::Shares, kTcp6Name, kResolved4, L"\\\\v6host.lan\\"},
+        {"tcp v6 name found as v6: web, no brackets", NetTool::Web, kTcp6Name, kResolved6, L"http://v6host.lan"},
+        {"tcp v6 name found as v6: ftp, no brackets", NetTool::Ftp, kTcp6Name, kResolved6, L"ftp://v6host.lan"},
+        {"tcp v6 name found as v6: shares", NetTool::Shares, kTcp6Name, kResolved6, L"\\\\fe80--1s4.ipv6-literal.net"},
+        {"ping short name: web", NetTool::Web, kPingShort, kNone, L"http://db"},
+        {"ping short name: shares", NetTool::Shares, kPingShort, kNone, L"\\\\db\\"},
+        {"url short name: web", NetTool::Web, kUrlShort, kNone, L"http://db:8080/"},
+        {"url short name: ftp", NetTool::Ftp, kUrlShort, kNone, L"ftp://db"},
+        {"tcp v6 zone by name: ftp", NetTool::Ftp, kTcp6Zoned, kResolved6, L"ftp://[fe80::1%eth0]"},
         {"tcp v6 unresolved: web", NetTool::Web, kTcp6Name, kNone, L""},
         {"tcp v6 unresolved: ftp", NetTool::Ftp, kTcp6Name, kNone, L""},
         {"tcp v6 unresolved: shares", NetTool::Shares, kTcp6Name, kNone, L""},
@@ -90,9 +101,10 @@ TEST(HostCommandLaunch, ConsoleAndRemoteDesktop) {
         {"pipe", ID_BOX_PING, L"h.lan|calc", nullptr, nullptr},
         {"redirection", ID_BOX_PING, L"h.lan>x", nullptr, nullptr},
         {"caret", ID_BOX_PING, L"h.lan^", nullptr, nullptr},
-        {"percent in a name", ID_BOX_PING, L"%PATH%", nullptr, nullptr},
-        {"v6 zone that is no number", ID_BOX_PING, L"fe80::1%PATH%", nullptr, nullptr},
-        {"exclamation", ID_BOX_REMOTE_DESKTOP, L"h!x!", nullptr, nullptr},
+        {"percent in a name", ID_BOX_PING, L"%PATH%", L"cmd", L"/C \"ping %PATH% -n 10 && PAUSE\""},
+        {"v6 zone that is no number", ID_BOX_PING, L"fe80::1%eth0", L"cmd", L"/C \"ping fe80::1%eth0 -n 10 && PAUSE\""},
+        {"exclamation", ID_BOX_REMOTE_DESKTOP, L"h!x!", L"mstsc", L"/v:h!x!"},
+        {"short name", ID_BOX_REMOTE_DESKTOP, L"db", L"mstsc", L"/v:db"},
         {"line break", ID_BOX_PING, L"h.lan\r\ncalc", nullptr, nullptr},
         {"blank", ID_BOX_PING, L"h.lan -t", nullptr, nullptr},
         {"option", ID_BOX_PING, L"-t", nullptr, nullptr},
@@ -106,6 +118,72 @@ TEST(HostCommandLaunch, ConsoleAndRemoteDesktop) {
         if (!launched || !c.file) continue;
         EXPECT_EQ(launch.file, c.file) << c.name;
         EXPECT_EQ(launch.parameters, c.parameters) << c.name;
+    }
+}
+
+// A host is refused only for what can end, chain or redirect a command, split it into
+// arguments, or be read as an option; everything else goes on as it is.
+TEST(IsLaunchableHost, RefusesOnlyWhatSplitsACommandLine) {
+    const std::pair<const wchar_t*, bool> cases[] = {
+        {L"db", true},
+        {L"a", true},
+        {L"my-host_1.lan", true},
+        {L"\u0441\u0435\u0440\u0432\u0435\u0440", true},  // Cyrillic letters
+        {L"m\u00fcnchen.lan", true},
+        {L"fe80::1%eth0", true},
+        {L"fe80::1%4", true},
+        {L"::1", true},
+        {L"10.0.0.5", true},
+        {L"h!x%y%", true},
+        {L"", false},
+        {L"-t", false},
+        {L"-", false},
+        {L"h.lan -t", false},
+        {L"h\tx", false},
+        {L"h\"x", false},
+        {L"h'x", false},
+        {L"h&x", false},
+        {L"h|x", false},
+        {L"h<x", false},
+        {L"h>x", false},
+        {L"h^x", false},
+        {L"h\rx", false},
+        {L"h\nx", false},
+        {L"h\x01x", false},
+        {L"h\x7fx", false},
+        {L"h\x85x", false},
+    };
+    for (const auto& c : cases) EXPECT_EQ(IsLaunchableHost(c.first), c.second) << testing::PrintToString(c.first);
+}
+
+// The tools that refuse say so, naming what they refused; the others launch.
+TEST(ToolRefusalText, NamesTheRefusedHostOrAddress) {
+    const ToolSubject kNoHost = {METHOD_URL, IPVER_4, L"not a url", L""};
+    const struct {
+        const char* name;
+        UINT command;
+        ToolSubject subject;
+        const wchar_t* named;  // nullptr: launched
+    } cases[] = {
+        {"ping at a short name", ID_BOX_PING, kPingShort, nullptr},
+        {"remote desktop at a url's short host", ID_BOX_REMOTE_DESKTOP, kUrlShort, nullptr},
+        {"web at a url", ID_BOX_WEB, kUrlShort, nullptr},
+        {"shares at a zoned literal", ID_BOX_SHARES, kTcp6Zoned, nullptr},
+        {"ping at a host with &", ID_BOX_PING, kBadHost, L"127.0.0.1&calc"},
+        {"trace route", ID_BOX_TRACE_ROUTE, kBadHost, L"127.0.0.1&calc"},
+        {"web at a host with &", ID_BOX_WEB, kBadHost, L"127.0.0.1&calc"},
+        {"ftp at a v6 host with a quote", ID_BOX_FTP, kBadHost6, L"::1\"&calc"},
+        {"web at a url with a quote", ID_BOX_WEB, kBadUrl, L"http://h.lan/\"&calc"},
+        {"ftp at a url with no host", ID_BOX_FTP, kNoHost, L""},
+    };
+    for (const auto& c : cases) {
+        const std::wstring text = ToolRefusalText(c.command, c.subject);
+        if (!c.named) {
+            EXPECT_EQ(text, L"") << c.name;
+            continue;
+        }
+        EXPECT_NE(text, L"") << c.name;
+        EXPECT_NE(text.find(c.named), std::wstring::npos) << c.name;
     }
 }
 
