@@ -167,7 +167,7 @@ std::wstring MakeInertForBatch(const std::wstring& value) {
     std::wstring result = value;
     for (wchar_t& c : result) {
         switch (c) {
-        case L'&': case L'|': case L'<': case L'>': case L'^': case L'"': case L'%': case L'!':
+        case L'&': case L'|': case L'<': case L'>': case L'^': case L'"':
         case L'\r': case L'\n': c = L'_'; break;
         default: break;
         }

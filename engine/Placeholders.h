@@ -52,6 +52,9 @@ bool IsBatchFile(const std::wstring& program);
 // (IsBatchFile) or the interpreter itself ("cmd" or "cmd.exe", in any folder or case).
 bool RunsInCommandInterpreter(const std::wstring& program);
 
-// `value` with & | < > ^ " % ! and line breaks replaced by "_", so that the command
-// interpreter takes it as plain text wherever it stands.
+// `value` with & | < > ^ " and line breaks replaced by "_", so that the command
+// interpreter takes it as plain text wherever it stands. "%" and "!" stay: "!" acts only
+// with delayed expansion, which these command lines never switch on, and a "%name%"
+// pair only expands the user's own environment, while real values need them (a zone
+// "fe80::1%4", a message "Done! 50%").
 std::wstring MakeInertForBatch(const std::wstring& value);

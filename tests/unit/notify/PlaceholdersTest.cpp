@@ -143,10 +143,9 @@ TEST(BatchFiles, InsertedValuesAreMadeInert) {
     evil.name = L"x\" & calc & \"";
     evil.address = L"http://h/a?b=1&c=%PATH%|more<in>out^!";
     EXPECT_EQ(ExpandPlaceholders(L"\"%name\" %url %time", PlaceholderUse::ExecFile, evil, SampleTime(), true),
-              L"\"x_-_-calc-_-_\" http://h/a?b=1_c=_PATH__more_in_out__ 05/12/26 14:03:07");
+              L"\"x_-_-calc-_-_\" http://h/a?b=1_c=%PATH%_more_in_out_! 05/12/26 14:03:07");
     EXPECT_EQ(ExpandPlaceholders(L"a & b > %name", PlaceholderUse::ExecFile, Ping(MON_UP), SampleTime(), true),
               L"a & b > Main-Router");
-    EXPECT_EQ(MakeInertForBatch(L"a\r\nb"), L"a__b");
     // A monitor's execute-file parameters: exact for programs, inert for batch files.
     CMonitorRecord r;
     r.Name = L"a&b";
@@ -155,6 +154,27 @@ TEST(BatchFiles, InsertedValuesAreMadeInert) {
     EXPECT_EQ(ExecFileParameters(r, SampleTime()), L"a&b");
     r.ExecFilePath = L"C:\\bin\\notify.cmd";
     EXPECT_EQ(ExecFileParameters(r, SampleTime()), L"a_b");
+}
+
+// What the command interpreter acts on becomes "_"; everything else, "%" and "!"
+// included, arrives as it was.
+TEST(BatchFiles, InertRule) {
+    const std::pair<const wchar_t*, const wchar_t*> cases[] = {
+        {L"a&b", L"a_b"},
+        {L"a|b", L"a_b"},
+        {L"a<b", L"a_b"},
+        {L"a>b", L"a_b"},
+        {L"a^b", L"a_b"},
+        {L"a\"b", L"a_b"},
+        {L"a\r\nb", L"a__b"},
+        {L"fe80::1%4", L"fe80::1%4"},
+        {L"Done! 50%", L"Done! 50%"},
+        {L"%ip", L"%ip"},
+        {L"%PATH%", L"%PATH%"},
+        {L"it's (a) test; =,", L"it's (a) test; =,"},
+        {L"", L""},
+    };
+    for (const auto& c : cases) EXPECT_EQ(MakeInertForBatch(c.first), c.second) << c.first;
 }
 
 }  // namespace

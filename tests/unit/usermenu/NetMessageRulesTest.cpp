@@ -36,7 +36,9 @@ TEST(NetMessage, ParametersTakeHostUserThenMessage) {
         {"every occurrence", L"net.exe", L"%ip %ip %message", L"h", L"u", L"m", L"h h m"},
         {"case-sensitive", L"net.exe", L"%IP %User", L"h", L"u", L"m", L"%IP %User"},
         {"cmd gets inert values", L"cmd", kDefault, L"h", L"u", L"Tom & Jerry |<>^\"%!\r\n",
-         L"/K \"msg /V /SERVER:h u Tom _ Jerry _________\""},
+         L"/K \"msg /V /SERVER:h u Tom _ Jerry _____%!__\""},
+        {"cmd gets the message as typed", L"cmd", kDefault, L"fe80::1%4", L"u", L"Done! 50% %ip",
+         L"/K \"msg /V /SERVER:fe80::1%4 u Done! 50% %ip\""},
         {"batch gets inert values", L"C:\\tools\\send.BAT", L"%message", L"h", L"u", L"a&b", L"a_b"},
         {"another program gets them as typed", L"C:\\tools\\send.exe", L"%message", L"h", L"u", L"a&b", L"a&b"},
     };
