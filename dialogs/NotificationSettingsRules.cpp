@@ -138,7 +138,7 @@ std::wstring ExecTestParameters(const ExecTestSubject& t, const SYSTEMTIME& now)
     subject.port = t.port;
     subject.urlPort = 0;
     if (t.method == METHOD_URL) SplitUrlAddress(t.address, t.ipVersion, subject.urlHost, subject.urlPort);
-    return ExpandPlaceholders(t.parameters, PlaceholderUse::ExecFileTest, subject, now, IsBatchFile(t.program));
+    return ExpandPlaceholders(t.parameters, PlaceholderUse::ExecFileTest, subject, now, RunsInCommandInterpreter(t.program));
 }
 
 std::wstring ExecCountBalloonText(UINT count, UINT interval) {

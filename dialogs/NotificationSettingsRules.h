@@ -38,7 +38,8 @@ std::wstring MonitorMsgBoxTestText(const MonitorSettings& settings, const SYSTEM
 std::wstring MsgBoxSettingsTestText(const std::wstring& description, const std::wstring& name, const SYSTEMTIME& now);
 
 // The execute-file test's parameters: the placeholders of the real notification with
-// the status word "STATUS"; values put into a batch program's parameters are inert.
+// the status word "STATUS"; values are inert where the notification makes them inert
+// (RunsInCommandInterpreter).
 struct ExecTestSubject {
     std::wstring program, parameters, name, address;
     UINT method = 0, port = 0, ipVersion = 0;

@@ -117,6 +117,8 @@ TEST(ExecTestParameters, RealPlaceholdersWithStatusWordAndInertBatchValues) {
         {L"r.exe", L"%port %time", L"n", L"h", METHOD_PING, 0, L"N/A 12/07/26 14:03:07"},
         {L"run.bat", L"%name %ip", L"a&b", L"x|y", METHOD_PING, 0, L"a_b x_y"},
         {L"run.exe", L"%name", L"a&b", L"h", METHOD_PING, 0, L"a&b"},
+        {L"cmd", L"/C echo %name", L"R&D srv", L"h", METHOD_PING, 0, L"/C echo R_D-srv"},
+        {L"C:\\Windows\\system32\\CMD.EXE", L"%ip", L"n", L"a|b", METHOD_PING, 0, L"a_b"},
     };
     for (const auto& c : cases) {
         ExecTestSubject t;
