@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The box menu driven with real right clicks and keys: moving, deleting and duplicating
 # boxes (screen and file), results that follow their moved box, the tools' launches
-# recorded by stand-ins (a host or name holding command characters starts nothing
-# extra), View Log, Status Info, the grip strip's menu and the double-click command;
+# recorded by stand-ins (a short host name goes on unchanged; a host holding command
+# characters is refused with a message and starts nothing extra), View Log, Status
+# Info, the grip strip's menu and the double-click command;
 # then, in a second start, a strip of 70 monitors that cannot grow.
 source "$(dirname "$0")/lib.sh"
 
@@ -16,7 +17,7 @@ for name in cmd mstsc opener; do cp "$ORVALEN_BIN/argrecorder.exe" "$BIN/$name.e
 HANDLER_KEYS=('HKLM\Software\Classes\http\shell\open\command' 'HKLM\Software\Classes\ftp\shell\open\command'
     'HKLM\Software\Classes\Folder\shell\open\command' 'HKLM\Software\Classes\txtfile\shell\open\command'
     'HKLM\Software\Classes\.txt')  # the last one: ".txt" is first left to no program
-UNC_HOST="$WINEPREFIX/dosdevices/unc/10.0.0.5"   # Wine reaches \\10.0.0.5\ through this folder
+UNC_HOST="$WINEPREFIX/dosdevices/unc/db"   # Wine reaches \\db\ through this folder
 restore_handlers() {
     local i
     for i in "${!HANDLER_KEYS[@]}"; do
@@ -38,20 +39,22 @@ start_fixture python3 "$ORVALEN_SRC/bench/delayed_page_server.py"
 SLOW_URL="http://127.0.0.1:$DELAY_HTTP4/delay/10000"
 
 # Boxes, each with colours of its own: Up and Down test monitors, a page that answers
-# only after 10 s, a disabled monitor of a remote host and one whose hand-edited name
-# and address hold command characters.
+# only after 10 s, a disabled URL monitor of a remote host with a short name, one whose
+# hand-edited name and address hold command characters, and a Ping monitor of that
+# short name.
 appdata="$(new_appdata)"
 ini="$(data_folder "$appdata")/MainConfAID1.ini"
 {
-    printf '[main]\nFirstStart=0\nPosX=40\nPosY=600\nWinPos=1\nNumBox=5\nTimeOut=20000\nEnableLog=0\n'
+    printf '[main]\nFirstStart=0\nPosX=40\nPosY=600\nWinPos=1\nNumBox=6\nTimeOut=20000\nEnableLog=0\n'
     printf 'ShowIPAddress=0\nShowMethod=0\nShowStatus=0\nShowReplyTime=0\n'
     printf 'DCOBEFE=1\nDCOBEFPath=cmd\nDCOBEFParameters=/C echo double %%name\n'
     printf '[Box 0]\nName=*Up*\nIPorURLAddress=127.0.0.1\nCheckInterval=1\nBoxColorUp=0x0000C800\n'
     printf '[Box 1]\nName=*Down*\nIPorURLAddress=127.0.0.1\nCheckInterval=1\nBoxColorDown=0x00808080\nBoxColorUp=0x00FFFF00\n'
     printf '[Box 2]\nName=Slow page\nCheckMethod=3\nIPorURLAddress=%s\nPhrase=orvalen-phrase\nCheckInterval=3600\n' "$SLOW_URL"
     printf 'BoxColorUp=0x00C80000\nBoxColorDown=0x00FF00FF\n'
-    printf '[Box 3]\nName=My Server\nIPorURLAddress=10.0.0.5\nDisabled=1\n'
+    printf '[Box 3]\nName=My Server\nCheckMethod=3\nIPorURLAddress=http://db:8080/\nDisabled=1\n'
     printf '[Box 4]\nName=x&echo\nIPorURLAddress=127.0.0.1&echo\nDisabled=1\n'
+    printf '[Box 5]\nName=db\nIPorURLAddress=db\nDisabled=1\n'
 } | write_main_ini "$appdata"
 printf '[Main]\nnrows=1\n[Row 0]\nCaption=Echo\nApplication=cmd\nParameters=/C echo %%ip %%name %%port\n' |
     sed 's/$/\r/' >"$(data_folder "$appdata")/MenuConf.ini"
@@ -112,26 +115,44 @@ for i in 1 2 3; do
     expect_pixel "$shot" "$(box_x $i)" "$BOX_Y" "${want[$i]}" "box $i after the move"
 done
 
-# Tools at a remote host, and at a hand-edited one holding command characters (box 5):
-# there only the user's and the double-click command run, with the values made inert.
+# Tools at the short host inside a URL (box 4) and at that host itself (box 6: Ping, Web,
+# Remote Desktop), and at a hand-edited one holding command characters (box 5): there
+# every tool says it refused the host, and only the user's and the double-click command
+# run, with the values made inert.
 TOOLS=("Down Right" "Down Right Down" "Down Right Down Down" "Down Right Down Down Down"
     "Down Right Down Down Down Down" "Down Right Down Down Down Down Down" "Down Down Right")
+refused() {  # a message box names the refused host and is answered
+    local text
+    text="$(drv msgbox Orvalen 5000)" || fail "no message for the refused host ($1)"
+    [[ "$text" == *"127.0.0.1&echo"* ]] || fail "the message for $1 does not name the host: $text"
+    drv msgbox-press Orvalen 1 >/dev/null
+    drv wait-gone Orvalen 5000 >/dev/null || true
+}
 for box in 4 5; do
     for keys in "${TOOLS[@]}"; do
         # shellcheck disable=SC2086
         menu "$box" $keys Return
+        [ "$box" = 4 ] || [ "$keys" = "Down Down Right" ] || refused "$keys"
     done
     xdotool mousemove "$(box_x $box)" "$BOX_Y" click --repeat 2 --delay 80 1
     sleep 1  # a click that follows a double-click too soon is taken as part of it
 done
+for keys in "${TOOLS[0]}" "${TOOLS[1]}" "${TOOLS[5]}"; do
+    # shellcheck disable=SC2086
+    menu 6 $keys Return
+done
 recorded() { tr -d '\r' <"$BIN/$1.exe.log" | sort; }
-for _ in $(seq 1 40); do [ "$(recorded cmd | wc -l)$(recorded opener | wc -l)" = 63 ] && break; sleep 0.25; done
-assert_eq "$(recorded cmd)" "$(printf '%s\n' '/C "ping 10.0.0.5 -n 10 && PAUSE"' '/C "tracert 10.0.0.5 && PAUSE"' \
-    '/C echo 10.0.0.5 My-Server N/A' '/C echo 127.0.0.1_echo x_echo N/A' '/C echo double My-Server' \
-    '/C echo double x_echo' | sort)" "console and user command lines"
-assert_eq "$(recorded mstsc)" "/v:10.0.0.5" "remote desktop"
-assert_eq "$(recorded opener)" "$(printf '%s\n' '"ftp://10.0.0.5"' '"http://10.0.0.5"' '"\\10.0.0.5\"' | sort)" \
+for _ in $(seq 1 40); do [ "$(recorded cmd | wc -l)$(recorded opener | wc -l)" = 74 ] && break; sleep 0.25; done
+assert_eq "$(recorded cmd)" "$(printf '%s\n' '/C "ping db -n 10 && PAUSE"' '/C "tracert db && PAUSE"' \
+    '/C "ping db -n 10 && PAUSE"' '/C echo db My-Server 8080' '/C echo 127.0.0.1_echo x_echo N/A' \
+    '/C echo double My-Server' '/C echo double x_echo' | sort)" "console and user command lines"
+assert_eq "$(recorded mstsc)" "$(printf '/v:db\n/v:db')" "remote desktop"
+assert_eq "$(recorded opener)" "$(printf '%s\n' '"ftp://db"' '"http://db:8080/"' '"\\db\"' '"http://db"' | sort)" \
     "web, FTP and shares"
+DELETE=(Down Down Down Down Down Down Down Down Down Return)
+menu 6 "${DELETE[@]}"
+answer_box "Are you sure that you want to delete this Monitor?" 6
+expect_numbox 5 "after deleting box 6"
 
 # View Log without a log, with today's log of box 1 (as the log writer names it) but no
 # program for ".txt", then with one; and Status Info of the Down box.
@@ -144,7 +165,7 @@ menu 1 Down Down Down Down Down Return
 answer_box "There is no application associated with the given file name extension *.txt." 1
 wine reg add 'HKLM\Software\Classes\.txt' /ve /d txtfile /f >/dev/null 2>&1
 menu 1 Down Down Down Down Down Return
-for _ in $(seq 1 40); do [ "$(recorded opener | wc -l)" = 4 ] && break; sleep 0.25; done
+for _ in $(seq 1 40); do [ "$(recorded opener | wc -l)" = 5 ] && break; sleep 0.25; done
 assert_eq "$(tr -d '\r' <"$BIN/opener.exe.log" | tail -1)" "\"$(winpath "$log")\"" "the log file opened"
 menu 3 Down Down Down Down Down Down Return
 answer_box "$(printf 'Name: *Down*\nStatus: Down\n%s\nWin Sys Error Code = 0' "$(drv errtext 0 | sed 's/^\[//; s/ *\]$//')")" 1
@@ -157,10 +178,9 @@ menu 0 Down Down Down Down Down Down Down Return
 wait_window "Add Monitor"
 drv close "Add Monitor" >/dev/null
 drv wait-gone "Add Monitor" 5000 >/dev/null || fail "the monitor dialog stayed"
-assert_eq "$(recorded cmd | grep -c ping)" "1" "pings after the grip strip's Ping"
+assert_eq "$(recorded cmd | grep -c ping)" "2" "pings after the grip strip's Ping"
 
 # Delete asks: No keeps box 5, Yes removes it and leaves its section in the file.
-DELETE=(Down Down Down Down Down Down Down Down Down Return)
 menu 5 "${DELETE[@]}"
 answer_box "Are you sure that you want to delete this Monitor?" 7
 expect_numbox 5 "after No"

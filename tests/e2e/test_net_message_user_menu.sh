@@ -57,15 +57,16 @@ assert_eq "$(get "$SEND" 1052)|$(enabled "$SEND" 1)" "|0" "one blank"
 put "$SEND" 1052 "  "
 assert_eq "$(enabled "$SEND" 1)" "1" "two blanks"
 # The default template with the three values, the message cleared after each Send; a
-# message with "&" is one command line with the text made inert.
+# message with "&" is one command line with the text made inert; "%" and "!" arrive as
+# typed, a typed placeholder too.
 put "$SEND" 1062 "bob"
-for message in "Hello" "a & b"; do
+for message in "Hello" "a & b" "Done! 50% %ip"; do
     put "$SEND" 1052 "$message"
     press "$SEND" 1
 done
 assert_eq "$(get "$SEND" 1052)|$(enabled "$SEND" 1)" "|0" "after Send"
-assert_eq "$(lines "$prog/cmd.exe.log" 2)" \
-    "$(printf '%s\n' '/K "msg /V /SERVER:127.0.0.1 bob Hello"' '/K "msg /V /SERVER:127.0.0.1 bob a _ b"')" "command lines"
+assert_eq "$(lines "$prog/cmd.exe.log" 3)" "$(printf '%s\n' '/K "msg /V /SERVER:127.0.0.1 bob Hello"' \
+    '/K "msg /V /SERVER:127.0.0.1 bob a _ b"' '/K "msg /V /SERVER:127.0.0.1 bob Done! 50% %ip"')" "command lines"
 # "S" with no name stores and shows "console".
 put "$SEND" 1062 ""
 press "$SEND" 1219
