@@ -4,6 +4,7 @@
 
 #include "app/DataFolders.h"
 #include "dialogs/MonitorDialogRules.h"
+#include "dialogs/PictureRules.h"
 #include "framework/AppMessage.h"
 #include "model/Messages.h"
 #include "model/MonitorTypes.h"
@@ -159,9 +160,10 @@ BOOL CBoxPropertiesDlg::OnInitDialog() {
     return TRUE;
 }
 
+// Stored names may come from hand-edited files: only a file name in Pictures is kept.
 void CBoxPropertiesDlg::SetPictureFiles(const std::wstring& up, const std::wstring& down) {
-    PicFileUp = up;
-    PicFileDown = down;
+    PicFileUp = PictureFileName(up);
+    PicFileDown = PictureFileName(down);
     m_strPicPathUp = m_strDataFolder + L"\\Pictures\\" + PicFileUp;
     m_strPicPathDown = m_strDataFolder + L"\\Pictures\\" + PicFileDown;
 }

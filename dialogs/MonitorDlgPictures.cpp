@@ -10,6 +10,7 @@
 #include "dialogs/MonitorDialog.h"
 #include "dialogs/MsgBoxSettingsDlg.h"
 #include "dialogs/NotificationSettingsRules.h"
+#include "dialogs/PictureRules.h"
 #include "dialogs/PreviewLayout.h"
 #include "dialogs/SkinRules.h"
 #include "dialogs/SoundSettingsDlg.h"
@@ -17,6 +18,7 @@
 #include "framework/AppMessage.h"
 #include "framework/FileDialog.h"
 #include "framework/GdiHandles.h"
+#include "framework/Handle.h"
 #include "framework/TimeText.h"
 #include "model/IconFile.h"
 #include "model/SharedRoutines.h"
@@ -36,6 +38,20 @@ std::wstring FileNameOf(const std::wstring& path) {
 
 HICON LoadPictureFile(const std::wstring& path) {
     return static_cast<HICON>(LoadImageW(nullptr, path.c_str(), IMAGE_ICON, 64, 64, LR_LOADFROMFILE | LR_CREATEDIBSECTION));
+}
+
+// Both names lead to one file (the same file's identity on the same volume), whatever the
+// spelling of the paths; false when either cannot be opened.
+bool IsSameFile(const std::wstring& a, const std::wstring& b) {
+    BY_HANDLE_FILE_INFORMATION info[2] = {};
+    const std::wstring* paths[2] = {&a, &b};
+    for (int i = 0; i < 2; ++i) {
+        fw::CFileHandle file(CreateFileW(paths[i]->c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                         nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+        if (!file.Valid() || !GetFileInformationByHandle(file.Get(), &info[i])) return false;
+    }
+    return info[0].dwVolumeSerialNumber == info[1].dwVolumeSerialNumber &&
+           info[0].nFileIndexHigh == info[1].nFileIndexHigh && info[0].nFileIndexLow == info[1].nFileIndexLow;
 }
 
 SIZE Measure(HICON icon) {
@@ -100,21 +116,22 @@ void CBoxPropertiesDlg::ChoosePicture(bool up) {
     (up ? PicTypeUp : PicTypeDown) = 1;
     file = FileNameOf(chosen);
     path = m_strDataFolder + L"\\Pictures\\" + file;
-    if (!CopyFileW(chosen.c_str(), path.c_str(), FALSE)) fw::AppMessageBox(fw::SystemErrorText(GetLastError()), MB_OK);
-    bool loaded = false;
-    if (Lower(RightThree(chosen)) == L"ico") {
-        icon.Reset(LoadPictureFile(path));
-        if (icon.Valid()) {
-            size = Measure(icon.Get());
-            if (size.cx != size.cy) {
-                fw::AppMessageBox(L"Icon dimensions must be same size.", MB_OK);
-                icon.Reset();
-            } else {
-                loaded = true;
-            }
-        }
+    // The chosen file itself is judged; the pictures folder is written only once it passed.
+    const bool ico = Lower(RightThree(chosen)) == L"ico";
+    if (ico) icon.Reset(LoadPictureFile(chosen));
+    size = Measure(icon.Get());
+    bool taken = false;
+    switch (DecidePictureChoice(ico, icon.Valid(), size.cx, size.cy, IsSameFile(chosen, path))) {
+    case PictureChoice::Refuse: break;
+    case PictureChoice::RefuseUnequalSize: fw::AppMessageBox(L"Icon dimensions must be same size.", MB_OK); break;
+    case PictureChoice::TakeInPlace: taken = true; break;
+    case PictureChoice::CopyAndTake:
+        taken = CopyFileW(chosen.c_str(), path.c_str(), FALSE) != FALSE;
+        if (!taken) fw::SystemErrorBox(GetLastError());
+        break;
     }
-    if (!loaded) {
+    if (!taken) {
+        icon.Reset();
         file.clear();
         path.clear();
         size = {0, 0};
