@@ -44,10 +44,8 @@ void CBoxPropertiesDlg::OnSkinChosen() {
     m_btnBoxColorDown.SetColor(m_SkinIni.ReadULong(kSkinSection, L"BoxColorDown", 0x797979));
     m_btnTextColorUp.SetColor(m_SkinIni.ReadULong(kSkinSection, L"TextColorUp", 0x000000));
     m_btnTextColorDown.SetColor(m_SkinIni.ReadULong(kSkinSection, L"TextColorDown", 0xFFFFFF));
-    PicFileUp = m_SkinIni.ReadString(kSkinSection, L"PicFileUp", L"");
-    PicFileDown = m_SkinIni.ReadString(kSkinSection, L"PicFileDown", L"");
-    m_strPicPathUp = m_strDataFolder + L"\\Pictures\\" + PicFileUp;
-    m_strPicPathDown = m_strDataFolder + L"\\Pictures\\" + PicFileDown;
+    SetPictureFiles(m_SkinIni.ReadString(kSkinSection, L"PicFileUp", L""),
+                    m_SkinIni.ReadString(kSkinSection, L"PicFileDown", L""));
     m_strSkinName = name;
     EnableItem(IDC_MON_DELETE_SKIN, IsSkinDeletable(name, predefined));
     LoadBoxIcons();
@@ -73,12 +71,17 @@ void CBoxPropertiesDlg::OnAddSkin() {
         return;
     }
     if (exists && fw::AppMessageBox(L"Overwrite existing Skin?", MB_YESNO) != IDYES) return;
-    m_SkinIni.WriteString(kSkinSection, L"PicFileUp", PicFileUp);
-    m_SkinIni.WriteString(kSkinSection, L"PicFileDown", PicFileDown);
-    m_SkinIni.WriteULong(kSkinSection, L"BoxColorUp", m_btnBoxColorUp.GetColor());
-    m_SkinIni.WriteULong(kSkinSection, L"BoxColorDown", m_btnBoxColorDown.GetColor());
-    m_SkinIni.WriteULong(kSkinSection, L"TextColorUp", m_btnTextColorUp.GetColor());
-    m_SkinIni.WriteULong(kSkinSection, L"TextColorDown", m_btnTextColorDown.GetColor());
+    // The first write that fails stops the save: the skin is not shown as saved.
+    const bool written = m_SkinIni.WriteString(kSkinSection, L"PicFileUp", PicFileUp) &&
+                         m_SkinIni.WriteString(kSkinSection, L"PicFileDown", PicFileDown) &&
+                         m_SkinIni.WriteULong(kSkinSection, L"BoxColorUp", m_btnBoxColorUp.GetColor()) &&
+                         m_SkinIni.WriteULong(kSkinSection, L"BoxColorDown", m_btnBoxColorDown.GetColor()) &&
+                         m_SkinIni.WriteULong(kSkinSection, L"TextColorUp", m_btnTextColorUp.GetColor()) &&
+                         m_SkinIni.WriteULong(kSkinSection, L"TextColorDown", m_btnTextColorDown.GetColor());
+    if (!written) {
+        fw::SystemErrorBox(GetLastError());
+        return;
+    }
     m_strSkinName = name;
     SetItemText(IDC_MON_SKIN, name);
     EnableItem(IDC_MON_DELETE_SKIN, true);
@@ -91,7 +94,10 @@ void CBoxPropertiesDlg::OnDeleteSkin() {
         return;
     }
     if (fw::AppMessageBox(fw::Format(L"Do you want to delete Skin: %ls?", name.c_str()), MB_YESNO) != IDYES) return;
-    DeleteFileW((m_strSkinsFolder + name + L".ini").c_str());
+    if (!DeleteFileW((m_strSkinsFolder + name + L".ini").c_str())) {
+        fw::SystemErrorBox(GetLastError());
+        return;
+    }
     ShowCustomSkin();
 }
 
