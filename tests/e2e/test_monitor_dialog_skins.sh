@@ -1,10 +1,15 @@
 #!/usr/bin/env bash
 # The monitor dialog's pictures, preview, skins and sound settings, driven from outside
-# through the box menu's Edit Mon.: an .ico chosen in the file dialog is copied into
-# Pictures and shows in the Up preview; "-Gs->" writes its grey copy, which the Down
-# preview shows; Add Skin "Night" writes its six keys in order; a TCP monitor's sound
-# settings open with the Ping/URL rows disabled, a slot stored with both switches set
-# opens with speech only and OK saves it so.
+# through the box menu's Edit Mon.: a file that is no icon, chosen under the default
+# picture's name, leaves that picture's bytes alone; a skin whose picture name climbs out
+# of Pictures ("..\..\") shows no picture and "-Gs->" writes nothing outside Pictures;
+# an .ico chosen in the file dialog is copied into Pictures and shows in the Up preview,
+# and chosen again from Pictures is taken with no message box; "-Gs->" writes its grey
+# copy, which the Down preview shows; Add Skin "Night" writes its six keys in order, and
+# into a skins folder that cannot be written it says so and shows no new skin; a skin
+# file that cannot be deleted is reported and stays; a TCP monitor's sound settings open
+# with the Ping/URL rows disabled, a slot stored with both switches set opens with speech
+# only and OK saves it so.
 source "$(dirname "$0")/lib.sh"
 DLG="Edit Monitor"
 
@@ -16,12 +21,17 @@ ini="$data/MainConfAID1.ini"
     ini_section "Box 0" Name=web CheckMethod=2 IPorURLAddress=127.0.0.1 "Port=$(free_port)" Disabled=1 \
         BoxColorUp=0x0000C800 BoxColorDown=0x00C80000 CustomSoundCheck=4 TextSpeechCheck=4
 } | write_main_ini "$appdata"
-ORVALEN_SRC="$ORVALEN_SRC" python3 - "$appdata/abc.ico" <<'PY'
+ORVALEN_SRC="$ORVALEN_SRC" python3 - "$appdata" <<'PY'
 import os, sys
 sys.path.insert(0, os.path.join(os.environ["ORVALEN_SRC"], "scripts", "resgen"))
 from formats import ico_bytes
-open(sys.argv[1], "wb").write(ico_bytes([[[(224, 16, 16, 255)] * 64 for _ in range(64)]]))
+for path, colour in (("abc.ico", (224, 16, 16, 255)), ("Carrowmede/evil.ico", (16, 16, 224, 255))):
+    open(os.path.join(sys.argv[1], path), "wb").write(ico_bytes([[[colour] * 64 for _ in range(64)]]))
 PY
+mkdir -p "$appdata/outside" "$data/Skins"
+echo "no icon inside" >"$appdata/outside/1274607096_Desktop.ico"
+# A shared skin file edited by hand: its Up picture would be Carrowmede\evil.ico (blue).
+printf '[skin]\r\nPicFileUp=..\\..\\evil.ico\r\nBoxColorUp=51200\r\nBoxColorDown=13107200\r\n' >"$data/Skins/Aaa.ini"
 start_strip "$appdata"
 
 # Edit Mon. on the box.
@@ -34,18 +44,56 @@ read -r cw ch <<<"$(drv client "$DLG")"
 border=$(((ww - cw) / 2))
 ox=$((wx + border)) oy=$((wy + wh - ch - border))   # the client area's origin on the screen
 
+# choose_up_picture PATH: the Up picture's button, then PATH in the file dialog.
+choose_up_picture() {
+    drv ctl-click "$DLG" 1027 >/dev/null
+    wait_window Open
+    drv ctl-set Open 1148 "$(winpath "$1")" >/dev/null
+    drv ctl-click Open 1 >/dev/null
+    drv wait-gone Open 5000 >/dev/null || fail "the file dialog stayed open"
+}
+# no_message WHAT: no message box of the program shows up within a second.
+no_message() {
+    local texts
+    if texts="$(drv msgbox Orvalen 1000)"; then
+        drv msgbox-press Orvalen 1 >/dev/null
+        fail "$1: a message box shows '$texts'"
+    fi
+}
+
+# A refused file chosen under the default picture's name: the default picture stays.
+default_pic="$data/Pictures/1274607096_Desktop.ico"
+[ -s "$default_pic" ] || fail "no default picture in Pictures"
+cp "$default_pic" "$appdata/default.before"
+choose_up_picture "$appdata/outside/1274607096_Desktop.ico"
+no_message "a file that is no icon"
+cmp -s "$default_pic" "$appdata/default.before" || fail "a refused file replaced the default picture"
+
+# The skin "Aaa" (first in the list) names "..\..\evil.ico": only evil.ico in Pictures
+# counts, which is missing, so no picture shows and "-Gs->" writes nothing anywhere.
+drv ctl-key "$DLG" 1026 0x73 >/dev/null   # F4 drops the list down (it is read afresh)
+drv ctl-key "$DLG" 1026 0x28 >/dev/null   # Down: the first skin
+drv ctl-key "$DLG" 1026 0x0D >/dev/null   # Return closes the list on it
+assert_eq "$(drv ctl-get "$DLG" 1026)" "Aaa" "skin chosen from the list"
+drv ctl-press "$DLG" 1083 >/dev/null      # -Gs->, handled when it returns
+shot="$(screenshot climbing-skin)"
+expect_pixel "$shot" $((ox + 59)) $((oy + 67)) "0 200 0" "Up box of a skin whose picture is outside Pictures"
+assert_eq "$(cd "$appdata" && find . -name '*_GSC.ico')" "" "grey copies written by -Gs-> of that skin"
+
 # The Up picture: the chosen file is copied and drawn in the middle of the Up box.
-drv ctl-click "$DLG" 1027 >/dev/null
-wait_window Open
-drv ctl-set Open 1148 "$(winpath "$appdata/abc.ico")" >/dev/null
-drv ctl-click Open 1 >/dev/null
-drv wait-gone Open 5000 >/dev/null || fail "the file dialog stayed open"
+choose_up_picture "$appdata/abc.ico"
 sleep 0.5
 [ -s "$data/Pictures/abc.ico" ] || fail "the chosen icon was not copied into Pictures"
 assert_eq "$(drv ctl-get "$DLG" 1026)" "Custom" "skin after choosing a picture"
 shot="$(screenshot picture)"
 expect_pixel "$shot" $((ox + 59)) $((oy + 67)) "224 16 16" "Up picture"
 expect_pixel "$shot" $((ox + 44)) $((oy + 67)) "0 200 0" "Up box beside the picture"
+
+# The same picture chosen where it lives, in Pictures: taken as it is, silently.
+choose_up_picture "$data/Pictures/abc.ico"
+no_message "a picture chosen from Pictures"
+cmp -s "$data/Pictures/abc.ico" "$appdata/abc.ico" || fail "the picture in Pictures changed"
+expect_pixel "$(screenshot picture-again)" $((ox + 59)) $((oy + 67)) "224 16 16" "Up picture taken from Pictures"
 
 # -Gs->: the grey copy is written and shown as the Down picture.
 drv ctl-click "$DLG" 1083 >/dev/null
@@ -66,6 +114,33 @@ assert_eq "$(tr -d '\0\r\377\376' <"$data/Skins/Night.ini" | tr '\n' ' ')" \
     "[skin] PicFileUp=abc.ico PicFileDown=abc_GSC.ico BoxColorUp=51200 BoxColorDown=13107200 TextColorUp=0 TextColorDown=16777215 " \
     "Night.ini"
 assert_eq "$(drv ctl-get "$DLG" 1026)" "Night" "skin after Add Skin"
+
+# Add Skin where the skins folder cannot be written (a file stands in its place).
+mv "$data/Skins" "$data/Skins.kept"
+: >"$data/Skins"
+drv ctl-click "$DLG" 1076 >/dev/null
+wait_window "Add Skin"
+drv ctl-set "Add Skin" 1052 "Locked" >/dev/null
+drv ctl-click "Add Skin" 1 >/dev/null
+drv wait-gone "Add Skin" 5000 >/dev/null || fail "Add Skin stayed open"
+texts="$(drv msgbox Orvalen 5000)" || fail "no message after Add Skin into an unwritable folder"
+drv msgbox-press Orvalen 1 >/dev/null
+[ -n "$texts" ] || fail "the failed Add Skin shows an empty message"
+assert_eq "$(drv ctl-get "$DLG" 1026)" "Night" "skin shown after a failed Add Skin"
+rm "$data/Skins"
+mv "$data/Skins.kept" "$data/Skins"
+
+# Delete of a skin file that cannot be deleted (read-only): reported, the skin stays.
+chmod a-w "$data/Skins/Night.ini"
+drv ctl-click "$DLG" 1077 >/dev/null
+drv msgbox Orvalen 5000 >/dev/null || fail "no question before Delete"
+drv msgbox-press Orvalen 6 >/dev/null     # Yes
+texts="$(drv msgbox Orvalen 5000)" || fail "no message after a failed Delete"
+drv msgbox-press Orvalen 1 >/dev/null
+[ -n "$texts" ] && [ "${texts#Do you want}" == "$texts" ] || fail "the failed Delete shows '$texts'"
+[ -f "$data/Skins/Night.ini" ] || fail "Night.ini went although Delete reported a failure"
+assert_eq "$(drv ctl-get "$DLG" 1026)" "Night" "skin shown after a failed Delete"
+chmod u+w "$data/Skins/Night.ini"
 
 # Sound settings of a TCP monitor.
 SND="Play Sound Notification Settings"
