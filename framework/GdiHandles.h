@@ -23,7 +23,7 @@ private:
 };
 
 // A memory device context compatible with another one, deleted with the object.
-struct MemoryDcTraits {
+struct MemoryDcTraits : RawAdoption<HDC> {
     using Type = HDC;
     static Type Invalid() { return nullptr; }
     static void Close(Type h) { DeleteDC(h); }
