@@ -16,6 +16,7 @@ void IcmpHandleTraits::Close(Type h) { IcmpCloseHandle(h); }
 struct HandleOpeners {
     static CHandle Kernel(HANDLE h) { return CHandle(OpenedHandle<kKernelObject>(h)); }
     static CFileHandle File(HANDLE h) { return CFileHandle(OpenedHandle<kFile>(h)); }
+    static CFileSearch Search(HANDLE h) { return CFileSearch(OpenedHandle<kFileSearch>(h)); }
 };
 
 CHandle NewEvent(bool manualReset, bool signalled, const wchar_t* name) {
@@ -41,6 +42,16 @@ CHandle AdoptThreadHandle(uintptr_t beginThreadResult) {
 
 CFileHandle OpenFileHandle(const std::wstring& path, DWORD access, DWORD share, DWORD disposition, DWORD flags) {
     return HandleOpeners::File(CreateFileW(path.c_str(), access, share, nullptr, disposition, flags, nullptr));
+}
+
+CFileSearch StartFileSearch(const std::wstring& pattern, WIN32_FIND_DATAW& found) {
+    return HandleOpeners::Search(FindFirstFileW(pattern.c_str(), &found));
+}
+
+CRegKey OpenRegKey(HKEY root, const wchar_t* path, REGSAM access) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(root, path, 0, access, &key) != ERROR_SUCCESS) key = nullptr;
+    return CRegKey(key);
 }
 
 }  // namespace fw

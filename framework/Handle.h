@@ -66,10 +66,10 @@ private:
     Type m_h = Traits::Invalid();
 };
 
-// Kernel objects ("none": null) and files ("none": INVALID_HANDLE_VALUE) are both HANDLE,
-// and a failed call of one kind gives the other's "none". So their owners take on only
-// what their own openers (below) return: handing a file to a kernel-object owner, or the
-// reverse, does not compile.
+// Kernel objects ("none": null), files and file searches ("none": INVALID_HANDLE_VALUE,
+// a search closed by FindClose) are all HANDLE, and a failed call of one kind gives
+// another's "none". So their owners take on only what their own openers (below) return:
+// handing one kind to another's owner does not compile.
 struct HandleOpeners;
 template <int Kind>
 class OpenedHandle {
@@ -79,20 +79,22 @@ class OpenedHandle {
     template <int>
     friend struct OpenedHandleTraits;
 };
-enum { kKernelObject, kFile };
+enum { kKernelObject, kFile, kFileSearch };
 template <int Kind>
 struct OpenedHandleTraits {
     using Type = HANDLE;
     using Adopted = OpenedHandle<Kind>;
     static Type Unwrap(Adopted h) { return h.m_h; }
     static Type Invalid() { return Kind == kKernelObject ? nullptr : INVALID_HANDLE_VALUE; }
-    static bool Close(Type h) { return CloseHandle(h) != 0; }
+    static bool Close(Type h) { return (Kind == kFileSearch ? FindClose(h) : CloseHandle(h)) != 0; }
 };
 
 // Events, mutexes, threads, processes.
 using KernelHandleTraits = OpenedHandleTraits<kKernelObject>;
 // Files (CreateFileW).
 using FileHandleTraits = OpenedHandleTraits<kFile>;
+// FindFirstFileW.
+using FileSearchTraits = OpenedHandleTraits<kFileSearch>;
 // The closers of these live in Handle.cpp, so this header needs no network headers.
 struct InternetHandleTraits : RawAdoption<void*> {  // HINTERNET
     using Type = void*;
@@ -125,6 +127,11 @@ struct IconTraits : RawAdoption<HICON> {
     static Type Invalid() { return nullptr; }
     static void Close(Type h) { DestroyIcon(h); }
 };
+struct RegKeyTraits : RawAdoption<HKEY> {
+    using Type = HKEY;
+    static Type Invalid() { return nullptr; }
+    static void Close(Type h) { RegCloseKey(h); }
+};
 struct MenuTraits : RawAdoption<HMENU> {
     using Type = HMENU;
     static Type Invalid() { return nullptr; }
@@ -133,6 +140,7 @@ struct MenuTraits : RawAdoption<HMENU> {
 
 using CHandle = CUniqueHandle<KernelHandleTraits>;
 using CFileHandle = CUniqueHandle<FileHandleTraits>;
+using CFileSearch = CUniqueHandle<FileSearchTraits>;
 using CInternetHandle = CUniqueHandle<InternetHandleTraits>;
 using CSocketHandle = CUniqueHandle<SocketTraits>;
 using CSocketEvent = CUniqueHandle<SocketEventTraits>;
@@ -144,6 +152,7 @@ using CBrush = CUniqueHandle<GdiObjectTraits<HBRUSH>>;
 // Only for icons the program made or loaded without LR_SHARED.
 using CIcon = CUniqueHandle<IconTraits>;
 using CMenu = CUniqueHandle<MenuTraits>;
+using CRegKey = CUniqueHandle<RegKeyTraits>;
 
 // The openers of kernel objects and files (null or INVALID_HANDLE_VALUE when they fail,
 // with the error left for GetLastError).
@@ -156,5 +165,9 @@ CHandle DuplicateOwnHandle(HANDLE h);
 CHandle AdoptThreadHandle(uintptr_t beginThreadResult);
 CFileHandle OpenFileHandle(const std::wstring& path, DWORD access, DWORD share, DWORD disposition,
                            DWORD flags = FILE_ATTRIBUTE_NORMAL);
+// The first match of `pattern` goes to `found`; FindNextFileW gives the others.
+CFileSearch StartFileSearch(const std::wstring& pattern, WIN32_FIND_DATAW& found);
+// A key under `root`; none when it cannot be opened with that access.
+CRegKey OpenRegKey(HKEY root, const wchar_t* path, REGSAM access);
 
 }  // namespace fw
