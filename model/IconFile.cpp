@@ -117,17 +117,6 @@ BOOL SaveIconFile(const wchar_t* path, const HICON* icons, int count) {
     return ok ? TRUE : FALSE;
 }
 
-BITMAPINFO TopDown32BitInfo(LONG width, LONG height) {
-    BITMAPINFO bmi = {};
-    bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    bmi.bmiHeader.biWidth = width;
-    bmi.bmiHeader.biHeight = -height;
-    bmi.bmiHeader.biPlanes = 1;
-    bmi.bmiHeader.biBitCount = 32;
-    bmi.bmiHeader.biCompression = BI_RGB;
-    return bmi;
-}
-
 uint32_t GrayscalePixel(uint32_t argb) {
     const uint32_t a = argb >> 24;
     const uint32_t g = (((argb >> 16) & 0xFF) + ((argb >> 8) & 0xFF) + (argb & 0xFF)) / 3;
@@ -144,7 +133,7 @@ HICON CreateGrayscaleIcon(HICON icon) {
 
     // Always 32-bit top-down pixels: at other depths the platform would add a colour table
     // or pack pixels that a per-pixel rule can't read.
-    BITMAPINFO bmi = TopDown32BitInfo(width, height);
+    BITMAPINFO bmi = fw::TopDown32BitInfo(width, height);
 
     std::vector<uint32_t> pixels(static_cast<size_t>(width) * height);
     {
