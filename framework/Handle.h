@@ -21,7 +21,6 @@ template <class Traits>
 class CUniqueHandle {
 public:
     using Type = typename Traits::Type;
-
     using Adopted = typename Traits::Adopted;
 
     CUniqueHandle() = default;
