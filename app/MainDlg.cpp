@@ -1,5 +1,6 @@
 #include "app/MainDlg.h"
 
+#include <algorithm>
 #include <shlwapi.h>
 #include <windowsx.h>
 
@@ -108,19 +109,28 @@ BOOL CMainDlg::OnCommand(WORD id, WORD code, HWND control) {
     return OnTrayCommand(id);
 }
 
-LRESULT CMainDlg::OnCheckResult(WPARAM wParam, LPARAM lParam) {
-    UINT index = LOWORD(wParam);
-    if (index == 0xFFFF || NumBox <= 0 || index >= static_cast<UINT>(NumBox) || !m_apRecords[index]) return 0;
-    CMonitorRecord* record = m_apRecords[index].get();
-    // The report is read only for a box that takes it: a dropped message's lParam is
-    // never touched.
-    const auto* report = reinterpret_cast<const CheckReport*>(lParam);
-    CheckResult result;
-    if (report) {
-        // A result from a thread that no longer belongs to this slot is stale.
-        if (report->link != record->Link()) return 0;
-        result = report->result;
+// The slot a result goes to. The window's own calls (no report) name it by index. A
+// thread's report goes to the record whose link is handing it over now: the index it
+// was sent with may be stale, since boxes move, are inserted and deleted while a check
+// is out; a report no record claims (its monitor was deleted or restarted, or it is
+// not one of ours) is dropped unread.
+int CMainDlg::ResultSlot(UINT index, LPARAM lParam) const {
+    if (index == kIndexTornDown || NumBox <= 0) return -1;
+    const int count = std::min(NumBox, kMaxMonitors);
+    if (!lParam) return index < static_cast<UINT>(count) && m_apRecords[index] ? static_cast<int>(index) : -1;
+    for (int i = 0; i < count; ++i) {
+        const CRecordLink* link = m_apRecords[i] ? m_apRecords[i]->Link() : nullptr;
+        if (link && link->m_pReportInFlight.load() == reinterpret_cast<const CheckReport*>(lParam)) return i;
     }
+    return -1;
+}
+
+LRESULT CMainDlg::OnCheckResult(WPARAM wParam, LPARAM lParam) {
+    const int slot = ResultSlot(LOWORD(wParam), lParam);
+    if (slot < 0) return 0;
+    CMonitorRecord* record = m_apRecords[slot].get();
+    CheckResult result;
+    if (lParam) result = reinterpret_cast<const CheckReport*>(lParam)->result;
     record->m_nStatus = HIWORD(wParam);
     if (record->Disabled == 1) record->m_nStatus = MON_DISABLED;
     record->m_dwTimeMs = result.dwTimeMs;
@@ -130,7 +140,7 @@ LRESULT CMainDlg::OnCheckResult(WPARAM wParam, LPARAM lParam) {
         record->m_dwError = 0;
         record->m_dwIpStatus = 0;
     }
-    RedrawBox(static_cast<int>(index) + 1, true);
+    RedrawBox(slot + 1, true);
     return 0;
 }
 

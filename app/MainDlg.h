@@ -67,6 +67,7 @@ public:
     // Check results: from the monitoring threads through UM_CHECK_RESULT, and called
     // directly with status CHECKING or DISABLED and no result.
     LRESULT OnCheckResult(WPARAM wParam, LPARAM lParam);
+    int ResultSlot(UINT index, LPARAM lParam) const;
     LRESULT OnGetMainDlg(WPARAM wParam, LPARAM lParam);
     LRESULT OnActivateInstance(WPARAM wParam, LPARAM lParam);
 

@@ -8,13 +8,7 @@ namespace {
 
 // A top-down 32-bit DIB section of the given size; bits receives its pixels.
 HBITMAP CreateCanvas(int width, int height, void** bits) {
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    const BITMAPINFO info = fw::TopDown32BitInfo(width, height);
     return CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, bits, nullptr, 0);
 }
 
@@ -54,13 +48,7 @@ HBITMAP MenuImageFromWhiteBitmap(HBITMAP bitmap) {
     void* bits = nullptr;
     fw::CBitmap canvas(CreateCanvas(width, height, &bits));
     if (!canvas) return nullptr;
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO info = fw::TopDown32BitInfo(width, height);
     fw::CClientDC screen(nullptr);
     if (GetDIBits(screen, bitmap, 0, static_cast<UINT>(height), bits, &info, DIB_RGB_COLORS) == 0) return nullptr;
     const DWORD menu = DibPixel(GetSysColor(COLOR_MENU)) | 0xFF000000u;

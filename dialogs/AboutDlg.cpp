@@ -8,13 +8,11 @@
 #include "resource.h"
 
 CAboutDlg::CAboutDlg(HWND parent) : fw::CSettingsDialog(IDD_ABOUT, parent) {
-    m_hIconOk = static_cast<HICON>(
-        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_BUTTON_OK), IMAGE_ICON, 16, 16, 0));
+    m_hIconOk.Reset(static_cast<HICON>(
+        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_BUTTON_OK), IMAGE_ICON, 16, 16, 0)));
 }
 
-CAboutDlg::~CAboutDlg() {
-    if (m_hIconOk) DestroyIcon(m_hIconOk);
-}
+CAboutDlg::~CAboutDlg() = default;
 
 void CAboutDlg::DoDataExchange(fw::CDataExchange& dx) { dx.Control(IDC_ABOUT_MAKER, m_stcMaker); }
 
@@ -28,7 +26,7 @@ BOOL CAboutDlg::OnInitDialog() {
     CenterOnDesktop();
     MakeBold(IDC_ABOUT_NAME, m_fontName);
     MakeBold(IDC_ABOUT_MAKER, m_fontMaker);
-    SendDlgItemMessageW(m_hWnd, IDOK, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(m_hIconOk));
+    SendDlgItemMessageW(m_hWnd, IDOK, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(m_hIconOk.Get()));
     return TRUE;
 }
 

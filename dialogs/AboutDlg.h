@@ -25,7 +25,7 @@ private:
     void MakeBold(int id, fw::CFont& font);
     void OpenLink(const std::wstring& address);
 
-    HICON m_hIconOk = nullptr;  // owned
+    fw::CIcon m_hIconOk;
     fw::CFont m_fontName, m_fontMaker;
     fw::CColorStatic m_stcMaker;  // the maker's name in its own colour
 };

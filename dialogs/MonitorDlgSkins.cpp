@@ -19,8 +19,8 @@ bool FileExists(const std::wstring& path) {
 
 void CBoxPropertiesDlg::FillSkinList() {
     WIN32_FIND_DATAW found;
-    HANDLE search = FindFirstFileW((m_strSkinsFolder + L"*.ini").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return;
+    const fw::CFileSearch search = fw::StartFileSearch(m_strSkinsFolder + L"*.ini", found);
+    if (!search.Valid()) return;
     do {
         if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
         std::wstring title = found.cFileName;
@@ -28,7 +28,6 @@ void CBoxPropertiesDlg::FillSkinList() {
         if (dot != std::wstring::npos) title.erase(dot);
         SendDlgItemMessageW(m_hWnd, IDC_MON_SKIN, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(title.c_str()));
     } while (FindNextFileW(search, &found));
-    FindClose(search);
 }
 
 void CBoxPropertiesDlg::OnSkinChosen() {

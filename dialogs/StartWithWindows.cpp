@@ -3,28 +3,13 @@
 #include <windows.h>
 
 #include "dialogs/OptionsRules.h"
+#include "framework/Handle.h"
 
 const wchar_t kRunKeyPath[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 
 namespace {
 
 constexpr DWORD kStoredChars = 256;  // the longest value read, terminator included
-
-class CRegKey {
-public:
-    CRegKey(const wchar_t* path, REGSAM access) {
-        if (RegOpenKeyExW(HKEY_CURRENT_USER, path, 0, access, &m_key) != ERROR_SUCCESS) m_key = nullptr;
-    }
-    ~CRegKey() {
-        if (m_key) RegCloseKey(m_key);
-    }
-    CRegKey(const CRegKey&) = delete;
-    CRegKey& operator=(const CRegKey&) = delete;
-    HKEY Get() const { return m_key; }
-
-private:
-    HKEY m_key = nullptr;
-};
 
 // The value as a string, or nothing when it cannot be read as one.
 std::optional<std::wstring> ReadStringValue(HKEY key, const std::wstring& name) {
@@ -43,7 +28,7 @@ std::optional<std::wstring> ReadStringValue(HKEY key, const std::wstring& name) 
 }  // namespace
 
 std::optional<bool> ReadStartWithWindows(int instance, const std::wstring& programPath, const wchar_t* keyPath) {
-    CRegKey key(keyPath, KEY_READ);
+    const fw::CRegKey key = fw::OpenRegKey(HKEY_CURRENT_USER, keyPath, KEY_READ);
     RunValue expected;
     if (!key.Get() || !MakeRunValue(instance, programPath, expected)) return std::nullopt;
     std::optional<std::wstring> stored = ReadStringValue(key.Get(), expected.name);
@@ -51,7 +36,7 @@ std::optional<bool> ReadStartWithWindows(int instance, const std::wstring& progr
 }
 
 void WriteStartWithWindows(int instance, bool on, const std::wstring& programPath, const wchar_t* keyPath) {
-    CRegKey key(keyPath, KEY_WRITE);
+    const fw::CRegKey key = fw::OpenRegKey(HKEY_CURRENT_USER, keyPath, KEY_WRITE);
     RunValue value;
     if (!key.Get() || !MakeRunValue(instance, programPath, value)) return;
     if (on) {

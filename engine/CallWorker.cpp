@@ -3,7 +3,7 @@
 #include "framework/Thread.h"
 
 CCallWorker::CCallWorker()
-    : m_request(CreateEventW(nullptr, FALSE, FALSE, nullptr)), m_ended(CreateEventW(nullptr, TRUE, TRUE, nullptr)) {}
+    : m_request(fw::NewEvent(false, false)), m_ended(fw::NewEvent(true, true)) {}
 
 std::shared_ptr<CCallWorker> CCallWorker::Start(UINT stackSize) {
     std::shared_ptr<CCallWorker> worker(new CCallWorker());

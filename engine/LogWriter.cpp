@@ -26,7 +26,7 @@ constexpr DWORD kOpenRetryMs = 50;
 // Holds the log mutex for its lifetime (when it could be had).
 class CLogLock {
 public:
-    CLogLock() : m_mutex(CreateMutexW(nullptr, FALSE, kLogMutexName)) {
+    CLogLock() : m_mutex(fw::NewMutex(kLogMutexName)) {
         if (!m_mutex.Valid()) return;
         DWORD wait = WaitForSingleObject(m_mutex.Get(), kLogMutexWaitMs);
         m_owned = wait == WAIT_OBJECT_0 || wait == WAIT_ABANDONED;
@@ -42,12 +42,10 @@ private:
     bool m_owned = false;
 };
 
-HANDLE OpenForAppend(const std::wstring& file) {
+fw::CFileHandle OpenForAppend(const std::wstring& file) {
     for (int attempt = 0;; ++attempt) {
-        HANDLE h = CreateFileW(file.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
-                               FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (h != INVALID_HANDLE_VALUE || GetLastError() != ERROR_SHARING_VIOLATION || attempt + 1 >= kOpenAttempts)
-            return h;
+        fw::CFileHandle h = fw::OpenFileHandle(file, GENERIC_WRITE, FILE_SHARE_READ, OPEN_ALWAYS);
+        if (h.Valid() || GetLastError() != ERROR_SHARING_VIOLATION || attempt + 1 >= kOpenAttempts) return h;
         Sleep(kOpenRetryMs);
     }
 }
@@ -100,7 +98,7 @@ LogEntry MakeLogEntry(const CMonitorRecord& record, const SYSTEMTIME& now, bool 
 bool AppendLogLine(const std::wstring& file, const std::wstring& line) {
     const std::string bytes = fw::ToNarrow(line, CP_THREAD_ACP);
     CLogLock lock;
-    fw::CHandle handle(OpenForAppend(file));
+    fw::CFileHandle handle = OpenForAppend(file);
     if (!handle.Valid()) return false;
     LARGE_INTEGER zero = {};
     if (!SetFilePointerEx(handle.Get(), zero, nullptr, FILE_END)) return false;

@@ -57,9 +57,12 @@ void CNetThread::Report(int status) {
     report.link = m_pLink.Get();
     HWND window = m_pLink->m_hOwner.load();
     UINT index = m_pLink->m_nIndex.load();
-    if (window && index != kIndexTornDown)
+    if (window && index != kIndexTornDown) {
+        m_pLink->m_pReportInFlight.store(&report);
         SendMessageW(window, UM_CHECK_RESULT, MAKEWPARAM(LOWORD(index), LOWORD(status)),
                      reinterpret_cast<LPARAM>(&report));
+        m_pLink->m_pReportInFlight.store(nullptr);
+    }
 }
 
 void CNetThread::InitInstance() {

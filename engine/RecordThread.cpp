@@ -15,10 +15,7 @@ void CMonitorRecord::StartThread() {
     thread->Prepare(*this, link.Get());
     if (!thread->CreateThread(CREATE_SUSPENDED)) return;  // the object goes, with its reference of the link
     thread->m_bAutoDelete = true;
-    HANDLE own = nullptr;
-    DuplicateHandle(GetCurrentProcess(), thread->m_hThread, GetCurrentProcess(), &own, 0, FALSE,
-                    DUPLICATE_SAME_ACCESS);
-    m_hThread.Reset(own);
+    m_hThread = fw::DuplicateOwnHandle(thread->m_hThread);
     m_pLink = std::move(link);
     // From ResumeThread on the thread object belongs to its own thread.
     thread.release()->ResumeThread();

@@ -12,7 +12,7 @@ constexpr DWORD kOpenFlags = INTERNET_FLAG_RELOAD | INTERNET_FLAG_DONT_CACHE | I
 }  // namespace
 
 CUrlFetch::CUrlFetch(const fw::HttpTarget& target, DWORD timeOutMs)
-    : m_target(target), m_dwTimeOut(timeOutMs), m_ended(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {}
+    : m_target(target), m_dwTimeOut(timeOutMs), m_ended(fw::NewEvent(true, false)) {}
 
 std::shared_ptr<CUrlFetch> CUrlFetch::Start(CCallWorker& worker, const fw::HttpTarget& target, DWORD timeOutMs) {
     std::shared_ptr<CUrlFetch> fetch(new CUrlFetch(target, timeOutMs));

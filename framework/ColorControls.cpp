@@ -35,11 +35,10 @@ void CColorButton::PaintColor() {
     GetClientRect(m_hWnd, &rc);
     InflateRect(&rc, -4, -4);
     if (rc.right <= rc.left || rc.bottom <= rc.top) return;
-    HDC dc = GetDC(m_hWnd);
+    const CClientDC dc(m_hWnd);
     CBrush fill(CreateSolidBrush(IsWindowEnabled(m_hWnd) ? m_color : GetSysColor(COLOR_BTNFACE)));
     FillRect(dc, &rc, fill);
     FrameRect(dc, &rc, GetSysColorBrush(COLOR_BTNSHADOW));
-    ReleaseDC(m_hWnd, dc);
 }
 
 BOOL CColorButton::OnReflect(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {

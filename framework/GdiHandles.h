@@ -22,8 +22,21 @@ private:
     HGDIOBJ m_old;
 };
 
+// The header of 32-bit top-down BI_RGB pixels, width x height: the one pixel form the
+// program reads and writes, whatever the display's depth.
+inline BITMAPINFO TopDown32BitInfo(LONG width, LONG height) {
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    return info;
+}
+
 // A memory device context compatible with another one, deleted with the object.
-struct MemoryDcTraits {
+struct MemoryDcTraits : RawAdoption<HDC> {
     using Type = HDC;
     static Type Invalid() { return nullptr; }
     static void Close(Type h) { DeleteDC(h); }

@@ -14,7 +14,7 @@ namespace fw {
 // WSAHOST_NOT_FOUND).
 int ResolveIPv4(const std::string& host, in_addr& address);
 
-struct AddressListTraits {
+struct AddressListTraits : RawAdoption<addrinfo*> {
     using Type = addrinfo*;
     static Type Invalid() { return nullptr; }
     static void Close(Type list) { freeaddrinfo(list); }

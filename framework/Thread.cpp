@@ -14,7 +14,7 @@ bool CWinThread::CreateThread(DWORD flags, UINT stackSize) {
     uintptr_t handle = _beginthreadex(nullptr, stackSize, &CWinThread::ThreadMain, this,
                                       flags | (stackSize ? STACK_SIZE_PARAM_IS_A_RESERVATION : 0), &id);
     if (!handle) return false;
-    m_hThread.Reset(reinterpret_cast<HANDLE>(handle));
+    m_hThread = AdoptThreadHandle(handle);
     m_nThreadID = id;
     return true;
 }
@@ -34,7 +34,7 @@ bool BeginDetachedThread(unsigned(__stdcall* proc)(void*), void* param, UINT sta
     uintptr_t handle = _beginthreadex(nullptr, stackSize, proc, param,
                                       stackSize ? STACK_SIZE_PARAM_IS_A_RESERVATION : 0, nullptr);
     if (!handle) return false;
-    CHandle notKept(reinterpret_cast<HANDLE>(handle));  // the thread runs on without it
+    CHandle notKept = AdoptThreadHandle(handle);  // the thread runs on without it
     return true;
 }
 

@@ -105,28 +105,16 @@ BOOL SaveIconFile(const wchar_t* path, const HICON* icons, int count) {
     // Written beside the file, then put in its place: a failed write leaves the file that
     // was there, and a half-written one is never seen.
     const std::wstring written = std::wstring(path) + L".new";
-    fw::CFileHandle file(
-        CreateFileW(written.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    fw::CFileHandle file = fw::OpenFileHandle(written, GENERIC_WRITE, 0, CREATE_ALWAYS);
     if (!file.Valid()) return FALSE;
     DWORD done = 0;
     bool ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &done, nullptr) &&
               done == bytes.size() && FlushFileBuffers(file);
     // Closed here, not by the owner's end: a failed close (data not written) also counts.
-    ok = CloseHandle(file.Detach()) && ok;
+    ok = file.CloseChecked() && ok;
     ok = ok && MoveFileExW(written.c_str(), path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
     if (!ok) DeleteFileW(written.c_str());
     return ok ? TRUE : FALSE;
-}
-
-BITMAPINFO TopDown32BitInfo(LONG width, LONG height) {
-    BITMAPINFO bmi = {};
-    bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    bmi.bmiHeader.biWidth = width;
-    bmi.bmiHeader.biHeight = -height;
-    bmi.bmiHeader.biPlanes = 1;
-    bmi.bmiHeader.biBitCount = 32;
-    bmi.bmiHeader.biCompression = BI_RGB;
-    return bmi;
 }
 
 uint32_t GrayscalePixel(uint32_t argb) {
@@ -145,7 +133,7 @@ HICON CreateGrayscaleIcon(HICON icon) {
 
     // Always 32-bit top-down pixels: at other depths the platform would add a colour table
     // or pack pixels that a per-pixel rule can't read.
-    BITMAPINFO bmi = TopDown32BitInfo(width, height);
+    BITMAPINFO bmi = fw::TopDown32BitInfo(width, height);
 
     std::vector<uint32_t> pixels(static_cast<size_t>(width) * height);
     {

@@ -19,10 +19,6 @@ HICON CreateGrayscaleIcon(HICON icon);
 // black pixel stays as it is; otherwise R = G = B = g, with 255 lowered to 254; alpha kept.
 uint32_t GrayscalePixel(uint32_t argb);
 
-// The header of 32-bit top-down BI_RGB pixels, width x height: the one pixel form that the
-// grey copy reads and writes, whatever the display's depth.
-BITMAPINFO TopDown32BitInfo(LONG width, LONG height);
-
 // The size of an icon read from its mask bitmap; a monochrome icon's mask holds its two
 // images one above the other, so its height is halved. FALSE when the icon can't be read.
 bool MeasureIconSize(HICON icon, int& width, int& height);

@@ -35,8 +35,7 @@ std::wstring CIniFile::QuoteForProfile(const std::wstring& value) {
 // character; existing files are left in their own encoding.
 void CIniFile::CreateUnicodeFileIfMissing() {
     if (m_strPath.empty()) return;
-    fw::CFileHandle file(CreateFileW(m_strPath.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                     CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+    fw::CFileHandle file = fw::OpenFileHandle(m_strPath, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, CREATE_NEW);
     if (!file.Valid()) return;  // exists already, or cannot be made
     static const BYTE bom[2] = {0xFF, 0xFE};
     DWORD written = 0;

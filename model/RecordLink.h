@@ -8,6 +8,7 @@
 #include <windows.h>
 
 class CMonitorRecord;
+struct CheckReport;
 
 constexpr UINT kIndexTornDown = 65535;
 
@@ -26,6 +27,9 @@ public:
     std::atomic<UINT> m_nIndex;     // the record's position index; 65535 when torn down
     std::atomic<HWND> m_hOwner;     // the window results go to; none once let go
     std::atomic<bool> m_bStop{false};
+    // The report the thread is handing over right now: the window finds the report's
+    // record by it, wherever the record stands by then, without reading the report first.
+    std::atomic<const CheckReport*> m_pReportInFlight{nullptr};
 
     // The running thread's own record copy: set before the thread runs, cleared by the
     // thread as it ends. f runs on the copy under the lock, so the copy cannot go away

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "framework/AppMessage.h"
+#include "framework/Resolver.h"
 #include "framework/StringUtil.h"
 
 BOOL IsVistaOrLater() {
@@ -42,11 +43,9 @@ BOOL IsIPv6Address(const std::string& text) {
     addrinfo hints = {};
     hints.ai_flags = AI_NUMERICHOST;
     hints.ai_family = AF_INET6;
-    addrinfo* result = nullptr;
-    if (getaddrinfo(text.c_str(), nullptr, &hints, &result) != 0) return FALSE;
-    bool ipv6 = result && result->ai_family == AF_INET6;
-    freeaddrinfo(result);
-    return ipv6 ? TRUE : FALSE;
+    fw::CResolvedAddress result;
+    if (result.Resolve(text, nullptr, &hints) != 0) return FALSE;
+    return result.First() && result.First()->ai_family == AF_INET6 ? TRUE : FALSE;
 }
 
 std::wstring RightThree(const std::wstring& text) {

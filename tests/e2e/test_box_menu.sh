@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # The box menu driven with real right clicks and keys: moving, deleting and duplicating
-# boxes (screen and file), results that follow their moved box, the tools' launches
-# recorded by stand-ins (a short host name goes on unchanged; a host holding command
-# characters is refused with a message and starts nothing extra), View Log, Status
-# Info, the grip strip's menu and the double-click command;
+# boxes (screen and file), results that follow their moved box (moved left, right, and
+# by deletes, while their check is out), the tools' launches recorded by stand-ins (a
+# short host name goes on unchanged; a host holding command characters is refused with a
+# message and starts nothing extra), View Log, Status Info, the grip strip's menu and the
+# double-click command;
 # then, in a second start, a strip of 70 monitors that cannot grow.
 source "$(dirname "$0")/lib.sh"
 
@@ -195,6 +196,11 @@ expect_numbox 5 "after Duplicate"
 expect_order "*Up*" "Slow page" "Slow page" "*Down*" "My Server"
 shot="$(screenshot duplicated)"
 expect_pixel "$shot" "$(box_x 3)" "$BOX_Y" "$WHITE" "the copy, checking"
+# Move Right on the copy while its check is out: it changes places with the Down box.
+menu 3 Down Down Down Right Down Return
+expect_order "*Up*" "Slow page" "*Down*" "Slow page" "My Server"
+shot="$(wait_pixel "$(box_x 3)" "$BOX_Y" "$GREY" copy_moved)"
+expect_pixel "$shot" "$(box_x 4)" "$BOX_Y" "$WHITE" "the copy, still checking, at 4"
 
 # Delete box 5, then box 2 of 4: three boxes remain, section 3 stays in the file; the
 # copy's result, due later, reaches it at its new place.
@@ -203,10 +209,10 @@ answer_box "Are you sure that you want to delete this Monitor?" 6
 menu 2 "${DELETE[@]}"
 answer_box "Are you sure that you want to delete this Monitor?" 6
 expect_numbox 3 "after deleting box 2 of 4"
-expect_order "*Up*" "Slow page" "*Down*" "*Down*"
-shot="$(wait_pixel "$(box_x 2)" "$BOX_Y" "$BLUE" copy_answered)"
+expect_order "*Up*" "*Down*" "Slow page" "Slow page"
+shot="$(wait_pixel "$(box_x 3)" "$BOX_Y" "$BLUE" copy_answered)"
 for i in 1 2 3; do
-    want=("" "$GREEN" "$BLUE" "$GREY")
+    want=("" "$GREEN" "$GREY" "$BLUE")
     expect_pixel "$shot" "$(box_x $i)" "$BOX_Y" "${want[$i]}" "box $i at the end"
 done
 close_window "$TITLE" "$pid"

@@ -225,7 +225,7 @@ int wmain(int argc, wchar_t** argv) {
         // The process is opened before its window is closed: once it has ended, its id may
         // name no process any more, and its exit code could not be read.
         GetWindowThreadProcessId(w, &pid);
-        fw::CHandle p(OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, pid));
+        fw::CHandle p = fw::OpenProcessHandle(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, pid);
         DWORD code = 0;
         if (!p.Valid() || !PostMessageW(w, WM_CLOSE, 0, 0) || WaitForSingleObject(p.Get(), ToNumber(argv[3])) != WAIT_OBJECT_0 ||
             !GetExitCodeProcess(p.Get(), &code))

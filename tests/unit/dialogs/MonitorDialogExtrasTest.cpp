@@ -11,6 +11,7 @@
 
 #include "dialogs/MonitorDialog.h"
 #include "engine/SoundThread.h"
+#include "framework/GdiHandles.h"
 #include "framework/StringUtil.h"
 #include "model/IconFile.h"
 #include "model/MonitorTypes.h"
@@ -87,7 +88,7 @@ std::wstring MessageText(HWND box) { return Text(box, 0xFFFF); }
 
 // A 64x64 colour icon of one colour (0xRRGGBB), opaque.
 HICON SolidIcon(uint32_t rgb) {
-    BITMAPINFO info = TopDown32BitInfo(64, 64);
+    BITMAPINFO info = fw::TopDown32BitInfo(64, 64);
     void* bits = nullptr;
     HDC screen = GetDC(nullptr);
     HBITMAP colour = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);

@@ -41,7 +41,15 @@ protected:
         return Record(i).m_nStatus == kUntouched && Record(i).m_dwTimeMs == 1 && Record(i).m_dwError == 1 &&
                Record(i).m_dwIpStatus == 1;
     }
-    CheckReport ReportOf(int i) { return {{12, 34, 56}, Record(i).Link()}; }
+    CRecordLink* LinkOf(int i) { return const_cast<CRecordLink*>(Record(i).Link()); }
+    // A report as a thread hands it over: its link names it while the window handles it.
+    LRESULT SendFrom(CRecordLink* sender, UINT index, int status) {
+        CheckReport report = {{12, 34, 56}, sender};
+        if (sender) sender->m_pReportInFlight = &report;
+        const LRESULT result = Deliver(index, status, &report);
+        if (sender) sender->m_pReportInFlight = nullptr;
+        return result;
+    }
     LRESULT Deliver(UINT index, int status, const void* report) {
         return m_dlg->OnCheckResult(MAKEWPARAM(index, status), reinterpret_cast<LPARAM>(report));
     }
@@ -51,41 +59,62 @@ protected:
 };
 }  // namespace
 
-TEST_F(OnCheckResultTest, TakesOnlyReportsOfItsCurrentRecords) {
+TEST_F(OnCheckResultTest, AReportGoesToTheRecordWhoseThreadSendsIt) {
+    // Each row: the index the thread sent, whose link hands the report over (-1: none,
+    // 9: a thread no record holds) and the slot that takes it (-1: dropped).
     fw::CComPtr<CRecordLink> strange;
     strange.Attach(new CRecordLink(0, nullptr));
-    const CheckReport fromFirst = ReportOf(0), stale = {{12, 34, 56}, strange.Get()};
     struct Case {
         const char* name;
         UINT index;
-        const CheckReport* report;
+        int sender;
+        int taker;
     };
-    const Case dropped[] = {
-        {"torn-down index", 0xFFFF, &fromFirst},      {"index of the count", 3, &fromFirst},
-        {"index past the count", 40, &fromFirst},     {"empty slot", 2, &fromFirst},
-        {"another thread's link", 0, &stale},         {"first's report at second's index", 1, &fromFirst},
+    const Case cases[] = {
+        {"at its own index", 1, 1, 1},
+        {"moved: at the other's index", 1, 0, 0},
+        {"moved: at an index past the count", 40, 0, 0},
+        {"moved: at the index of the count", 3, 1, 1},
+        {"moved: at an empty slot", 2, 0, 0},
+        {"torn-down index", 0xFFFF, 0, -1},
+        {"a thread no record holds", 0, 9, -1},
+        {"handed over by nobody", 0, -1, -1},
     };
-    for (const Case& c : dropped) {
-        EXPECT_EQ(Deliver(c.index, MON_UP, c.report), 0) << c.name;
-        EXPECT_TRUE(Untouched(0) && Untouched(1)) << c.name;
+    for (const Case& c : cases) {
+        Untouch(0);
+        Untouch(1);
+        CRecordLink* sender = c.sender == 9 ? strange.Get() : c.sender >= 0 ? LinkOf(c.sender) : nullptr;
+        EXPECT_EQ(SendFrom(sender, c.index, MON_DOWN), 0) << c.name;
+        for (int i = 0; i < 2; ++i) {
+            if (i == c.taker) {
+                EXPECT_EQ(Record(i).m_nStatus, MON_DOWN) << c.name;
+                EXPECT_EQ(Record(i).m_dwTimeMs + Record(i).m_dwError + Record(i).m_dwIpStatus, 12u + 34 + 56)
+                    << c.name;
+            } else {
+                EXPECT_TRUE(Untouched(i)) << c.name << ", record " << i;
+            }
+        }
     }
-    const CheckReport fromSecond = ReportOf(1);
-    Deliver(1, MON_DOWN, &fromSecond);
-    EXPECT_EQ(Record(1).m_nStatus, MON_DOWN);
-    EXPECT_EQ(Record(1).m_dwTimeMs + Record(1).m_dwError + Record(1).m_dwIpStatus, 12u + 34 + 56);
+}
+
+TEST_F(OnCheckResultTest, WhatARecordShows) {
     // A disabled record shows Disabled, without codes, whatever is reported.
     Record(1).Disabled = 1;
-    Deliver(1, MON_UP, &fromSecond);
+    SendFrom(LinkOf(1), 1, MON_UP);
     EXPECT_EQ(Record(1).m_nStatus, MON_DISABLED);
     EXPECT_EQ(Record(1).m_dwError + Record(1).m_dwIpStatus, 0u);
-    // The window's own calls carry no result.
+    // The window's own calls carry no result, and name the slot by index.
     Deliver(0, MON_CHECKING, nullptr);
     EXPECT_EQ(Record(0).m_nStatus, MON_CHECKING);
     EXPECT_EQ(Record(0).m_dwTimeMs, kNoTime);
-    // A stopped thread's last report finds its record without a link.
+    Untouch(1);
+    for (UINT index : {0xFFFFu, 2u, 3u, 40u}) EXPECT_EQ(Deliver(index, MON_CHECKING, nullptr), 0) << index;
+    EXPECT_TRUE(Untouched(1));
+    // A stopped (or deleted) monitor's last report finds no record.
     Untouch(0);
+    fw::CComPtr<CRecordLink> link(LinkOf(0));
     Record(0).StopThread();
-    Deliver(0, MON_UP, &fromFirst);
+    SendFrom(link.Get(), 0, MON_UP);
     EXPECT_TRUE(Untouched(0));
 }
 

@@ -38,8 +38,7 @@ struct Monitor {
         link.Attach(new CRecordLink(record.m_nIndex, record.m_hOwner));
         thread->Prepare(record, link.Get());
         EXPECT_TRUE(thread->CreateThread(CREATE_SUSPENDED));
-        DuplicateHandle(GetCurrentProcess(), thread->m_hThread, GetCurrentProcess(), handle.Receive(), 0, FALSE,
-                        DUPLICATE_SAME_ACCESS);
+        handle = fw::DuplicateOwnHandle(thread->m_hThread);
         thread->m_bAutoDelete = true;
         CTestThread* started = thread;
         thread->ResumeThread();
@@ -103,7 +102,7 @@ TEST(NetThread, StopsWithoutAReportWhenAskedDuringTheCheckTheWaitOrWithoutWindow
         receiver.m_bAnswerHandshake = c.answerHandshake;
         Monitor monitor(receiver, 0, L"*Closed*");
         monitor.record.CheckInterval = c.interval;
-        fw::CHandle release(CreateEventW(nullptr, TRUE, FALSE, nullptr));
+        fw::CHandle release = fw::NewEvent(true, false);
         if (c.holdCheck) monitor.thread->m_hRelease = release;
         monitor.Start();
         receiver.PumpUntil([&] { return receiver.m_reports.size() >= c.reports && receiver.m_nHandshakes; }, kBound);

@@ -7,7 +7,7 @@ namespace icontest {
 
 HICON MakeColorIcon(int width, int height, const std::vector<uint32_t>& pixels,
                     const std::vector<bool>& maskBits) {
-    BITMAPINFO bmi = TopDown32BitInfo(width, height);
+    BITMAPINFO bmi = fw::TopDown32BitInfo(width, height);
     void* bits = nullptr;
     HBITMAP color = CreateDIBSection(nullptr, &bmi, DIB_RGB_COLORS, &bits, nullptr, 0);
     auto* p = static_cast<uint32_t*>(bits);
@@ -43,7 +43,7 @@ std::vector<uint32_t> ReadColorPixels(HICON icon, int& width, int& height) {
     if (info.hbmColor && GetObjectW(info.hbmColor, sizeof(bm), &bm)) {
         width = bm.bmWidth;
         height = bm.bmHeight;
-        BITMAPINFO bmi = TopDown32BitInfo(width, height);
+        BITMAPINFO bmi = fw::TopDown32BitInfo(width, height);
         pixels.resize(size_t(width) * height);
         fw::CMemoryDC dc(nullptr);
         GetDIBits(dc, info.hbmColor, 0, height, pixels.data(), &bmi, DIB_RGB_COLORS);

@@ -154,8 +154,8 @@ TEST(AppendLogLine, AppendsAnsiBytesAlsoBesideAReaderAndDropsWhatHasNoFolder) {
     CTempFolder folder;
     const std::wstring file = folder.File(L"a.txt");
     ASSERT_TRUE(AppendLogLine(file, L"one | 1\r\n"));
-    fw::CFileHandle reader(CreateFileW(file.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                       OPEN_EXISTING, 0, nullptr));
+    fw::CFileHandle reader =
+        fw::OpenFileHandle(file, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, OPEN_EXISTING, 0);
     ASSERT_TRUE(reader.Valid());
     EXPECT_TRUE(AppendLogLine(file, L"caf\u00e9 | 2\r\n"));
     EXPECT_EQ(ReadBytes(file), fw::ToNarrow(L"one | 1\r\ncaf\u00e9 | 2\r\n", CP_THREAD_ACP));

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "app/DotFrame.h"
+#include "framework/GdiHandles.h"
 #include "model/IconFile.h"
 
 namespace {
@@ -16,7 +17,7 @@ constexpr int kSize = 8;
 class Canvas {
 public:
     Canvas() {
-        BITMAPINFO info = TopDown32BitInfo(kSize, kSize);
+        BITMAPINFO info = fw::TopDown32BitInfo(kSize, kSize);
         m_dc = CreateCompatibleDC(nullptr);
         m_bitmap = CreateDIBSection(m_dc, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&m_bits), nullptr, 0);
         m_old = SelectObject(m_dc, m_bitmap);
