@@ -46,8 +46,8 @@ bool IsSameFile(const std::wstring& a, const std::wstring& b) {
     BY_HANDLE_FILE_INFORMATION info[2] = {};
     const std::wstring* paths[2] = {&a, &b};
     for (int i = 0; i < 2; ++i) {
-        fw::CFileHandle file(CreateFileW(paths[i]->c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                         nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+        fw::CFileHandle file = fw::OpenFileHandle(*paths[i], 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                                  OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS);
         if (!file.Valid() || !GetFileInformationByHandle(file.Get(), &info[i])) return false;
     }
     return info[0].dwVolumeSerialNumber == info[1].dwVolumeSerialNumber &&
