@@ -4,7 +4,7 @@
 #include <htmlhelp.h>
 #include <winsock2.h>
 
-#include "app/Instances.h"
+#include "ui/Instances.h"
 #include "app/MainDlg.h"
 #include "framework/AppMessage.h"
 #include "framework/StringUtil.h"

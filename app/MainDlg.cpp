@@ -4,7 +4,7 @@
 #include <shlwapi.h>
 #include <windowsx.h>
 
-#include "app/DataFolders.h"
+#include "ui/DataFolders.h"
 #include "engine/EchoCall.h"
 #include "framework/AppMessage.h"
 #include "model/IconFile.h"
@@ -28,6 +28,7 @@ HICON LoadOwnedIcon(UINT id, int width = 0, int height = 0) {
 
 CMainDlg::CMainDlg(HWND parent, int instance) : fw::CDialog(IDD_MAIN_DIALOG, parent) {
     fw::CDialog::RegisterDialogClass(L"OrvalenStrip");
+    fw::SetSettingsDialogLook(IDR_MAINFRAME, L"" SETTINGS_DIALOG_CLASS);
     m_nInstance = instance;
     CSharedSettings::Get().RunningOnWine = IsRunningOnWine() ? 1 : 0;
     m_bModalBusy = 0;

@@ -9,7 +9,7 @@
 #include <string>
 #include <windows.h>
 
-#include "app/BoxLayout.h"
+#include "ui/BoxLayout.h"
 #include "app/SystemTray.h"
 #include "dialogs/AboutDlg.h"
 #include "dialogs/CustomMenu.h"

@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <cwctype>
 
-#include "app/BoxLayout.h"
-#include "app/BoxText.h"
+#include "ui/BoxLayout.h"
+#include "ui/BoxText.h"
 #include "app/DotFrame.h"
 #include "app/MainDlg.h"
 #include "app/StripGeometry.h"

@@ -4,7 +4,7 @@
 #include <mmsystem.h>
 #include <shobjidl.h>
 
-#include "app/Instances.h"
+#include "ui/Instances.h"
 #include "app/MainDlg.h"
 #include "app/MenuImages.h"
 #include "app/StripGeometry.h"

@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "app/DataFolders.h"
+#include "ui/DataFolders.h"
 #include "dialogs/MonitorDialogRules.h"
 #include "dialogs/PictureRules.h"
 #include "framework/AppMessage.h"

@@ -4,14 +4,14 @@
 #include <algorithm>
 #include <cwctype>
 
-#include "app/BoxLayout.h"
-#include "app/BoxText.h"
+#include "ui/BoxLayout.h"
+#include "ui/BoxText.h"
 #include "dialogs/ExecFileDlg.h"
 #include "dialogs/MonitorDialog.h"
 #include "dialogs/MsgBoxSettingsDlg.h"
 #include "dialogs/NotificationSettingsRules.h"
 #include "dialogs/PictureRules.h"
-#include "dialogs/PreviewLayout.h"
+#include "ui/PreviewLayout.h"
 #include "dialogs/SkinRules.h"
 #include "dialogs/SoundSettingsDlg.h"
 #include "engine/SoundThread.h"

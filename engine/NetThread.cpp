@@ -71,8 +71,8 @@ void CNetThread::InitInstance() {
         fw::AppMessageBox(L"Failed to Initialize Sockets", MB_ICONERROR);
 
     HWND owner = m_pLink->m_hOwner.load();
-    m_pMainDlg = owner ? reinterpret_cast<CMainDlg*>(SendMessageW(owner, UM_GET_MAIN_DLG, 0, 0)) : nullptr;
-    if (!m_pMainDlg) return;
+    // Only a window that answers the handshake takes results: else nothing is checked.
+    if (!owner || !SendMessageW(owner, UM_GET_MAIN_DLG, 0, 0)) return;
 
     for (;;) {
         m_Check.m_dwError = 0;

@@ -10,8 +10,6 @@
 #include "model/MonitorRecord.h"
 #include "model/RecordLink.h"
 
-class CMainDlg;
-
 class CNetThread : public fw::CWinThread {
 public:
     CNetThread();
@@ -32,7 +30,6 @@ public:
     // works from its copy and its link, never from the owner record.
     const CMonitorRecord* m_pRecord = nullptr;
     CMonitorRecord m_Record;
-    CMainDlg* m_pMainDlg = nullptr;
     int m_nPrevStatus = 0;
     DWORD m_dwPrevError = 0;
     DWORD m_dwPrevIpStatus = 0;

@@ -4,22 +4,27 @@
 #include <commctrl.h>
 
 #include "framework/StringUtil.h"
-#include "resource.h"
 
 namespace fw {
 
+namespace {
+HICON g_programIcon = nullptr;  // shared, never destroyed
+}  // namespace
+
+void SetSettingsDialogLook(UINT iconId, const wchar_t* className) {
+    g_programIcon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(iconId));
+    CDialog::RegisterDialogClass(className, g_programIcon);
+}
+
 CSettingsDialog::CSettingsDialog(UINT templateId, HWND parent, EnablesMainWindow enables)
     : CDialog(templateId, parent), m_enables(enables) {
-    // Up-down, trackbar and list-view classes, and the class of templates that want
-    // WM_CREATE, must be registered before a template that names them is created.
+    // Up-down, trackbar and list-view classes must be registered before a template that
+    // names them is created.
     static const bool registered = [] {
         INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
-        InitCommonControlsEx(&icc);
-        return RegisterDialogClass(kSettingsDialogClass,
-                                   LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME)));
+        return InitCommonControlsEx(&icc) != FALSE;
     }();
     (void)registered;
-    m_hIcon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME));
 }
 
 bool CSettingsDialog::UpdateData(bool save) {
@@ -130,6 +135,7 @@ BOOL CSettingsDialog::OnInitDialog() {
     HWND parent = m_hParent ? m_hParent : GetParent(m_hWnd);
     if (m_enables == EnablesMainWindow::ParentsParent && parent) parent = GetParent(parent);
     if (m_enables != EnablesMainWindow::None && parent) EnableWindow(parent, TRUE);
+    m_hIcon = g_programIcon;
     SendMessageW(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
     SendMessageW(m_hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
     return TRUE;

@@ -30,12 +30,13 @@ protected:
     HWND m_hWnd = nullptr;
 };
 
+// The program's icon (a resource id), shown by every settings dialog, and the window
+// class that settings dialog templates name (CLASS statement) when their object needs
+// WM_CREATE (OnCreate). The program sets them once at start, before its first dialog.
+void SetSettingsDialogLook(UINT iconId, const wchar_t* className);
+
 // Which window a settings dialog enables again when it opens: its parent (the main
 // window), the parent of its parent (a sub-dialog of a settings dialog), or none.
-// Window class for settings dialog templates (CLASS statement) whose object needs
-// WM_CREATE (OnCreate).
-constexpr wchar_t kSettingsDialogClass[] = L"OrvalenSettings";
-
 enum class EnablesMainWindow { Parent, ParentsParent, None };
 
 class CSettingsDialog : public CDialog {
@@ -63,7 +64,7 @@ public:
     void CenterOnParent();
     void RedrawAll();
 
-    HICON m_hIcon = nullptr;  // the program icon 128, shared
+    HICON m_hIcon = nullptr;  // the program icon, shared; set when the dialog opens
 
 protected:
     virtual void DoDataExchange(CDataExchange& dx) {}

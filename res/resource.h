@@ -7,6 +7,9 @@
 #define IDR_BOX_MENU             132
 #define IDR_TRAY_MENU            134
 
+// The window class named by settings dialog templates whose objects need WM_CREATE.
+#define SETTINGS_DIALOG_CLASS    "OrvalenSettings"
+
 // Tray icon of each instance.
 #define IDI_INSTANCE_0           166
 #define IDI_INSTANCE_1           220

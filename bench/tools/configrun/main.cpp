@@ -17,7 +17,7 @@
 #include <vector>
 
 #include "app/StripGeometry.h"
-#include "tests/support/TempFiles.h"
+#include "support/TempFiles.h"
 
 namespace {
 

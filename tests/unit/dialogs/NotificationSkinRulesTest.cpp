@@ -1,9 +1,9 @@
 // The pure rules of the notification settings, the skins and the preview, as tables.
 #include <gtest/gtest.h>
 
-#include "app/BoxLayout.h"
+#include "ui/BoxLayout.h"
 #include "dialogs/NotificationSettingsRules.h"
-#include "dialogs/PreviewLayout.h"
+#include "ui/PreviewLayout.h"
 #include "dialogs/SkinRules.h"
 #include "model/MonitorTypes.h"
 #include "support/RectText.h"

@@ -5,7 +5,7 @@
 #include <string>
 #include <windows.h>
 
-#include "app/DataFolders.h"
+#include "ui/DataFolders.h"
 #include "app/MainDlg.h"
 #include "support/TempFiles.h"
 

@@ -6,7 +6,7 @@
 #include <functional>
 #include <vector>
 
-#include "app/Instances.h"
+#include "ui/Instances.h"
 #include "app/MainApp.h"
 #include "framework/Dialog.h"
 #include "resource.h"

@@ -2,7 +2,7 @@
 // and which marker a box shows.
 #include <gtest/gtest.h>
 
-#include "app/BoxLayout.h"
+#include "ui/BoxLayout.h"
 #include "model/MonitorTypes.h"
 #include "support/RectText.h"
 

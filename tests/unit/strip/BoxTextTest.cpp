@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/BoxText.h"
+#include "ui/BoxText.h"
 #include "model/MonitorTypes.h"
 
 namespace {

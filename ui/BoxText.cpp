@@ -1,4 +1,4 @@
-#include "app/BoxText.h"
+#include "ui/BoxText.h"
 
 #include "framework/StringUtil.h"
 #include "model/MonitorTypes.h"

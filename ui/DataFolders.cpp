@@ -1,4 +1,4 @@
-#include "app/DataFolders.h"
+#include "ui/DataFolders.h"
 
 #include <algorithm>
 #include <shlwapi.h>

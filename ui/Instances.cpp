@@ -1,4 +1,4 @@
-#include "app/Instances.h"
+#include "ui/Instances.h"
 
 namespace {
 const wchar_t* const kSwitches[kInstanceCount] = {L"", L"/secondary", L"/tertiary", L"/quaternary", L"/quinary"};

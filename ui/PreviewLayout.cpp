@@ -1,4 +1,4 @@
-#include "dialogs/PreviewLayout.h"
+#include "ui/PreviewLayout.h"
 
 #include "framework/StringUtil.h"
 #include "model/MonitorTypes.h"

@@ -1,4 +1,4 @@
-#include "app/BoxLayout.h"
+#include "ui/BoxLayout.h"
 
 #include <algorithm>
 
