@@ -60,7 +60,6 @@ CMainDlg::CMainDlg(HWND parent, int instance) : fw::CDialog(IDD_MAIN_DIALOG, par
     CreateDataFolderTree(folders);
 
     WriteDefaultPictures();
-    CreateBoxFonts();
     LoadStatusIcons();
     m_iniMenu.SetPath(m_strMenuIniPath);
     m_iniDefaultSkin.SetPath(m_strDefaultSkinPath);
@@ -72,27 +71,6 @@ CMainDlg::CMainDlg(HWND parent, int instance) : fw::CDialog(IDD_MAIN_DIALOG, par
 CMainDlg::~CMainDlg() = default;
 
 void CMainDlg::WriteDefaultPictures() { WriteMissingDefaultPictures(m_strPicturesFolder); }
-
-void CMainDlg::CreateBoxFonts() {
-    NONCLIENTMETRICSW metrics = {};
-    // Before Vista the structure ends before its last field.
-    metrics.cbSize = IsVistaOrLater() ? sizeof(metrics) : sizeof(metrics) - sizeof(metrics.iPaddedBorderWidth);
-    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0);
-    // Each font changes the one before it, so face, character set and quality stay the
-    // message font's, and the info fonts keep its width.
-    LOGFONTW font = metrics.lfMessageFont;
-    font.lfHeight = 12;
-    font.lfWeight = FW_NORMAL;
-    m_fontInfoSmall.Reset(CreateFontIndirectW(&font));
-    font.lfHeight = 14;
-    m_fontInfoLarge.Reset(CreateFontIndirectW(&font));
-    font.lfWidth = 6;
-    font.lfWeight = FW_SEMIBOLD;
-    m_fontNameSmall.Reset(CreateFontIndirectW(&font));
-    font.lfHeight = 17;
-    font.lfWidth = 7;
-    m_fontNameLarge.Reset(CreateFontIndirectW(&font));
-}
 
 void CMainDlg::LoadStatusIcons() {
     const int cx = GetSystemMetrics(SM_CXICON);
@@ -175,6 +153,9 @@ INT_PTR CMainDlg::DialogProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_PAINT:
         OnPaint();
+        return TRUE;
+    case WM_PRINTCLIENT:
+        PaintStrip(reinterpret_cast<HDC>(wParam));
         return TRUE;
     case WM_QUERYDRAGICON:
         SetMsgResult(reinterpret_cast<LRESULT>(m_hIcon));

@@ -9,7 +9,7 @@
 #include <string>
 #include <windows.h>
 
-#include "ui/BoxLayout.h"
+#include "ui/BoxPainter.h"
 #include "app/SystemTray.h"
 #include "dialogs/AboutDlg.h"
 #include "dialogs/CustomMenu.h"
@@ -136,7 +136,7 @@ public:
     CBoxPropertiesDlg m_dlgMonitor;
     CCustomMenu m_dlgCustomMenu;
     CSendNetMsgDlg m_dlgNetMsg;
-    fw::CFont m_fontNameSmall, m_fontInfoSmall, m_fontNameLarge, m_fontInfoLarge;
+    CBoxFontSet m_boxFonts;
     int m_nCustomRows = 0;
 
     // Data folder tree and file paths.
@@ -179,7 +179,6 @@ protected:
 private:
     void BuildDataFolders();
     void WriteDefaultPictures();
-    void CreateBoxFonts();
     void LoadStatusIcons();
     void LoadMenuImages();
     void SetTrayMenuImages();
@@ -213,14 +212,13 @@ private:
 
     // Painting.
     void OnPaint();
-    struct BoxContent;
-    BoxContent ContentOf(int nBox);
-    void DrawBox(const BoxContent& box, HDC dc);
-    void DrawBoxPicture(HDC dc, HICON icon, SIZE nominal, const RECT& area);
-    void DrawBoxText(HDC dc, const std::wstring& text, RECT rect);
+    // The whole strip into a device context: the screen's, or the one WM_PRINTCLIENT gives.
+    void PaintStrip(HDC dc);
+    struct StripBox;
+    StripBox ContentOf(int nBox);
     void DrawBoxMarkers(BoxMarker marker, HDC dc);
-    void DrawBoxToScreen(int nBox, const BoxContent& box, HDC screen, HDC memory);
-    // What each box showed when last drawn (BoxContent::Signature).
+    void DrawBoxToScreen(int nBox, const StripBox& box, HDC screen, HDC memory);
+    // What each box showed when last drawn (StripBox::Signature).
     std::array<std::wstring, kMaxMonitors> m_drawnBoxes;
 
     bool m_bHasDataFolder = false;

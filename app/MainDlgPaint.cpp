@@ -1,11 +1,8 @@
 // Painting of the strip: the grip strip, every box through one off-screen bitmap, the
 // separators and the frame; one box at a time after a check result, and only when what
 // it shows changed.
-#include <algorithm>
-#include <cwctype>
-
-#include "ui/BoxLayout.h"
-#include "ui/BoxText.h"
+#include "ui/BoxPainter.h"
+#include "ui/BoxPicture.h"
 #include "app/DotFrame.h"
 #include "app/MainDlg.h"
 #include "app/StripGeometry.h"
@@ -24,18 +21,6 @@ StripShape ShapeOf(const CMainDlg& dlg) { return {dlg.NumBox, dlg.WinPos != 0, d
 void DrawLine(HDC dc, const StripLine& line) {
     MoveToEx(dc, line.from.x, line.from.y, nullptr);
     LineTo(dc, line.to.x, line.to.y);
-}
-
-bool IsIconFileName(const std::wstring& path) {
-    std::wstring type = RightThree(path);
-    std::transform(type.begin(), type.end(), type.begin(), [](wchar_t c) { return std::towlower(c); });
-    return type == L"ico";
-}
-
-// A picture file's icon at 64 x 64, owned (and destroyed) by the record: not shared.
-HICON LoadPictureFile(const std::wstring& path) {
-    return static_cast<HICON>(
-        LoadImageW(nullptr, path.c_str(), IMAGE_ICON, 64, 64, LR_LOADFROMFILE | LR_CREATEDIBSECTION));
 }
 
 // The record's description of a monochrome icon is its mask's, which holds two images
@@ -57,79 +42,59 @@ void CMainDlg::FitWindowToBoxes() {
 }
 
 // Everything one box shows, worked out from its record and the window settings before
-// anything is drawn.
-struct CMainDlg::BoxContent {
-    bool present = false;  // a record in the slot; else the box is white
-    BoxLayout layout = {};
-    BoxColours colours = {};
-    HICON picture = nullptr;
-    SIZE pictureSize = {};
-    RECT pictureArea = {};
-    std::wstring name;
-    std::wstring caption;  // empty: none
-    std::vector<std::wstring> lines;  // the lines drawn
+// anything is drawn: what the painter draws, and the box menu's marker over it.
+struct CMainDlg::StripBox {
+    BoxContent content;
+    bool large = false;  // the large layout's fonts
     BoxMarker marker = BoxMarker::None;
 
-    // What tells two contents apart on the screen of a strip of this shape.
+    // What tells two boxes apart on the screen of a strip of this shape.
     std::wstring Signature(const StripShape& shape) const {
-        if (!present) return L"white";
-        std::wstring text = fw::Format(L"%d %d %d %lu %lu %p %ld %ld %ld %ld %ld %ld %d", shape.xBox, shape.yBox,
-                                       shape.row, colours.background, colours.text, static_cast<void*>(picture),
-                                       pictureSize.cx, pictureSize.cy, pictureArea.left, pictureArea.top,
-                                       pictureArea.right, pictureArea.bottom, static_cast<int>(marker));
-        for (const std::wstring* t : {&name, &caption}) text += L'\x1f' + *t;
-        for (const std::wstring& line : lines) text += L'\x1f' + line;
+        const BoxImage& image = content.image;
+        std::wstring text = fw::Format(L"%d %d %d %lu %p %ld %ld %ld %ld %ld %ld %d", shape.xBox, shape.yBox,
+                                       shape.row, content.background, static_cast<void*>(image.icon),
+                                       image.size.cx, image.size.cy, image.area.left, image.area.top,
+                                       image.area.right, image.area.bottom, static_cast<int>(marker));
+        for (const BoxTextItem& item : content.texts)
+            text += fw::Format(L"\x1f%lu %ld %d ", item.colour, item.rect.top, static_cast<int>(item.font)) + item.text;
         return text;
     }
 };
 
-CMainDlg::BoxContent CMainDlg::ContentOf(int nBox) {
-    BoxContent box;
+CMainDlg::StripBox CMainDlg::ContentOf(int nBox) {
+    StripBox box;
     CMonitorRecord* record = (nBox >= 1 && nBox <= kMaxMonitors) ? m_apRecords[nBox - 1].get() : nullptr;
-    if (!record) return box;
+    if (!record) {
+        box.content = EmptyBoxContent(XBox, YBox);
+        return box;
+    }
     CMonitorRecord& r = *record;
     const int s = r.m_nStatus;
     const BoxLineSwitches on = {ShowIPAddress != 0, ShowMethod != 0, ShowStatus != 0, ShowReplyTime != 0};
-    box.present = true;
-    box.layout = MakeBoxLayout(XBox, YBox, on.Count());
-    box.colours = BoxColoursFor(s, r.BoxColorUp, r.BoxColorDown, r.TextColorUp, r.TextColorDown);
+    const BoxLayout layout = MakeBoxLayout(XBox, YBox, on.Count());
+    BoxImage image;
     switch (BoxPictureFor(s, r.PicTypeUp, r.PicTypeDown)) {
-    case BoxPicture::Up:
-        box.picture = r.m_hIconUp;
-        box.pictureSize = {r.m_bmUp.bmWidth, r.m_bmUp.bmHeight};
-        box.pictureArea = box.layout.pictureRect;
-        break;
+    case BoxPicture::Up: image = {r.m_hIconUp, {r.m_bmUp.bmWidth, r.m_bmUp.bmHeight}, layout.pictureRect}; break;
     case BoxPicture::Down:
-        box.picture = r.m_hIconDown;
-        box.pictureSize = {r.m_bmDown.bmWidth, r.m_bmDown.bmHeight};
-        box.pictureArea = box.layout.pictureRect;
+        image = {r.m_hIconDown, {r.m_bmDown.bmWidth, r.m_bmDown.bmHeight}, layout.pictureRect};
         break;
-    case BoxPicture::Error:
-        box.picture = m_hErrorIcon;
-        box.pictureSize = m_sizeErrorIcon;
-        box.pictureArea = box.layout.statusPictureRect;
-        break;
-    case BoxPicture::Checking:
-        box.picture = m_hCheckingIcon;
-        box.pictureSize = m_sizeStateIcon;
-        box.pictureArea = box.layout.statusPictureRect;
-        break;
-    case BoxPicture::Disabled:
-        box.picture = m_hDisabledIcon;
-        box.pictureSize = m_sizeStateIcon;
-        box.pictureArea = box.layout.statusPictureRect;
-        break;
+    case BoxPicture::Error: image = {m_hErrorIcon, m_sizeErrorIcon, layout.statusPictureRect}; break;
+    case BoxPicture::Checking: image = {m_hCheckingIcon, m_sizeStateIcon, layout.statusPictureRect}; break;
+    case BoxPicture::Disabled: image = {m_hDisabledIcon, m_sizeStateIcon, layout.statusPictureRect}; break;
     case BoxPicture::None: break;
     }
-    box.name = r.Name;
+    std::wstring caption;
     if (IsCaptionStatus(s)) {
         r.m_strStatusCaption = BoxCaption(s, r.CheckMethod);
-        box.caption = r.m_strStatusCaption;
+        caption = r.m_strStatusCaption;
     }
     const BoxTextInput input = {s, r.CheckMethod, r.IPv, r.Port, r.IPorURLAddress,
                                 r.m_dwTimeMs, r.m_dwError, r.m_dwIpStatus};
-    box.lines = InfoLines(input, on);
-    box.lines.resize(InfoLinesDrawn(box.lines.size(), s));
+    std::vector<std::wstring> lines = InfoLines(input, on);
+    lines.resize(InfoLinesDrawn(lines.size(), s));
+    const BoxColours colours = BoxColoursFor(s, r.BoxColorUp, r.BoxColorDown, r.TextColorUp, r.TextColorDown);
+    box.content = StripBoxContent(layout, XBox, YBox, colours, image, r.Name, caption, lines);
+    box.large = layout.large;
     box.marker = BoxMarkerFor(nBox, m_bInsertMark, m_bBoxMenuOpen, m_nMenuBox);
     return box;
 }
@@ -137,6 +102,11 @@ CMainDlg::BoxContent CMainDlg::ContentOf(int nBox) {
 void CMainDlg::OnPaint() {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(m_hWnd, &ps);
+    PaintStrip(dc);
+    EndPaint(m_hWnd, &ps);
+}
+
+void CMainDlg::PaintStrip(HDC dc) {
     const StripShape shape = ShapeOf(*this);
     DrawIconEx(dc, 1, 1, shape.row ? m_hGripIconRow : m_hGripIconColumn, 0, 0, 0, nullptr, DI_NORMAL);
 
@@ -160,12 +130,11 @@ void CMainDlg::OnPaint() {
         fw::CSelectObject selectPen(dc, blackPen);
         DrawLine(dc, StripGripSeparator(shape));
     }
-    EndPaint(m_hWnd, &ps);
 }
 
 void CMainDlg::RedrawBox(int nBox, bool onlyIfChanged) {
     if (nBox <= 0 || nBox > NumBox || !m_hWnd) return;
-    const BoxContent box = ContentOf(nBox);
+    const StripBox box = ContentOf(nBox);
     // A check result that changes nothing on the box draws nothing: at 70 monitors a
     // second most results look as the one before.
     if (onlyIfChanged && box.Signature(ShapeOf(*this)) == m_drawnBoxes[nBox - 1]) return;
@@ -176,54 +145,13 @@ void CMainDlg::RedrawBox(int nBox, bool onlyIfChanged) {
     DrawBoxToScreen(nBox, box, dc, memory);
 }
 
-void CMainDlg::DrawBoxToScreen(int nBox, const BoxContent& box, HDC screen, HDC memory) {
-    DrawBox(box, memory);
+void CMainDlg::DrawBoxToScreen(int nBox, const StripBox& box, HDC screen, HDC memory) {
+    PaintBox(memory, box.content, m_boxFonts.For(box.large));
+    DrawBoxMarkers(box.marker, memory);
     const StripShape shape = ShapeOf(*this);
     RECT r = StripBoxRect(shape, nBox);
     BitBlt(screen, r.left, r.top, r.right - r.left, r.bottom - r.top, memory, 0, 0, SRCCOPY);
     m_drawnBoxes[nBox - 1] = box.Signature(shape);
-}
-
-void CMainDlg::DrawBox(const BoxContent& box, HDC dc) {
-    SetBkMode(dc, TRANSPARENT);
-    const RECT whole = {0, 0, XBox, YBox};
-    if (!box.present) {
-        FillRect(dc, &whole, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-        return;
-    }
-    const BoxLayout& layout = box.layout;
-    {
-        fw::CBrush background(CreateSolidBrush(box.colours.background));
-        FillRect(dc, &whole, background);
-    }
-    DrawBoxPicture(dc, box.picture, box.pictureSize, box.pictureArea);
-    {
-        fw::CSelectObject selectFont(dc, layout.large ? m_fontNameLarge : m_fontNameSmall);
-        SetTextColor(dc, box.colours.text);
-        DrawBoxText(dc, box.name, layout.nameRect);
-        if (!box.caption.empty()) {
-            SetTextColor(dc, kBlack);
-            DrawBoxText(dc, box.caption, layout.captionRect);
-        }
-    }
-    {
-        fw::CSelectObject selectFont(dc, layout.large ? m_fontInfoLarge : m_fontInfoSmall);
-        for (size_t i = 0; i < box.lines.size(); ++i) DrawBoxText(dc, box.lines[i], layout.lineRects[i]);
-    }
-    DrawBoxMarkers(box.marker, dc);
-}
-
-void CMainDlg::DrawBoxPicture(HDC dc, HICON icon, SIZE nominal, const RECT& area) {
-    if (!icon) return;
-    RECT at = FitPicture(nominal.cx, nominal.cy, area);
-    if (at.right <= at.left || at.bottom <= at.top) return;
-    DrawIconEx(dc, at.left, at.top, icon, at.right - at.left, at.bottom - at.top, 0, nullptr, DI_NORMAL);
-}
-
-void CMainDlg::DrawBoxText(HDC dc, const std::wstring& text, RECT rect) {
-    SIZE extent = {};
-    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
-    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect, TextPlacementFlags(extent.cx, XBox));
 }
 
 void CMainDlg::DrawBoxMarkers(BoxMarker marker, HDC dc) {
@@ -255,13 +183,13 @@ void CMainDlg::LoadBoxPictures(int nIndex) {
     r.m_hIconUp.Reset();
     r.m_hIconDown.Reset();
     r.PicTypeUp = r.PicTypeDown = 1;
-    if (IsIconFileName(r.m_strPicPathUp)) {
-        r.m_hIconUp.Reset(LoadPictureFile(r.m_strPicPathUp));
+    if (IsBoxPictureFile(r.m_strPicPathUp)) {
+        r.m_hIconUp.Reset(LoadBoxPicture(r.m_strPicPathUp));
         r.MeasureUpIcon();
         UseRealPictureSize(r.m_hIconUp, r.m_bmUp);
     }
-    if (IsIconFileName(r.m_strPicPathDown)) {
-        r.m_hIconDown.Reset(LoadPictureFile(r.m_strPicPathDown));
+    if (IsBoxPictureFile(r.m_strPicPathDown)) {
+        r.m_hIconDown.Reset(LoadBoxPicture(r.m_strPicPathDown));
         r.MeasureDownIcon();
         UseRealPictureSize(r.m_hIconDown, r.m_bmDown);
     }

@@ -43,7 +43,7 @@ UINT LeadingNumber(const std::wstring& text) {
 }
 }  // namespace
 
-CBoxPropertiesDlg::CBoxPropertiesDlg(HWND parent) : CSettingsDialog(IDD_MONITOR_DIALOG, parent) { MakePreviewFonts(); }
+CBoxPropertiesDlg::CBoxPropertiesDlg(HWND parent) : CSettingsDialog(IDD_MONITOR_DIALOG, parent) {}
 
 void CBoxPropertiesDlg::LoadSettings(const MonitorSettings& from) {
     CopySettingKeys(MonitorKeys(), from, static_cast<MonitorSettings&>(*this), kMonitorDialogKeys);

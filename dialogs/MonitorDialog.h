@@ -10,6 +10,7 @@
 #include "framework/Handle.h"
 #include "framework/SettingsDialog.h"
 #include "model/IniFile.h"
+#include "ui/BoxPainter.h"
 #include "model/MonitorSettings.h"
 
 class CBoxPropertiesDlg : public fw::CSettingsDialog, public MonitorSettings {
@@ -64,7 +65,6 @@ private:
     // settings (MonitorDlgPictures.cpp); skins (MonitorDlgSkins.cpp). TRUE when handled.
     BOOL OnPictureCommand(WORD id, WORD code);
     BOOL OnSkinCommand(WORD id, WORD code);
-    void MakePreviewFonts();
     void ChoosePicture(bool up);
     void EmptyPicture(bool up);
     void OnGrayscale();
@@ -110,6 +110,6 @@ private:
     // The loaded 64x64 pictures and their working sizes (the preview keeps them fitted).
     fw::CIcon m_hIconUp, m_hIconDown;
     SIZE m_bmUp = {}, m_bmDown = {};
-    fw::CFont m_fontSmall, m_fontName;
+    CBoxFontSet m_boxFonts;  // the preview uses the small layout's
     CIniFile m_SkinIni;
 };

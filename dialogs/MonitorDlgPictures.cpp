@@ -1,16 +1,12 @@
 // The monitor dialog's pictures (choose, empty, grey copy), its live preview of the box
 // in both states, the notification check boxes and their masks, the sound and
 // message-box tests, and the three notification settings dialogs.
-#include <algorithm>
-#include <cwctype>
-
-#include "ui/BoxLayout.h"
-#include "ui/BoxText.h"
 #include "dialogs/ExecFileDlg.h"
 #include "dialogs/MonitorDialog.h"
 #include "dialogs/MsgBoxSettingsDlg.h"
 #include "dialogs/NotificationSettingsRules.h"
 #include "dialogs/PictureRules.h"
+#include "ui/BoxPicture.h"
 #include "ui/PreviewLayout.h"
 #include "dialogs/SkinRules.h"
 #include "dialogs/SoundSettingsDlg.h"
@@ -26,18 +22,9 @@
 
 namespace {
 
-std::wstring Lower(std::wstring text) {
-    for (wchar_t& c : text) c = static_cast<wchar_t>(std::towlower(c));
-    return text;
-}
-
 std::wstring FileNameOf(const std::wstring& path) {
     const size_t slash = path.find_last_of(L"\\/");
     return slash == std::wstring::npos ? path : path.substr(slash + 1);
-}
-
-HICON LoadPictureFile(const std::wstring& path) {
-    return static_cast<HICON>(LoadImageW(nullptr, path.c_str(), IMAGE_ICON, 64, 64, LR_LOADFROMFILE | LR_CREATEDIBSECTION));
 }
 
 // Both names lead to one file (the same file's identity on the same volume), whatever the
@@ -60,29 +47,7 @@ SIZE Measure(HICON icon) {
     return {w, h};
 }
 
-// One line of the preview: centred when it fits the box, else left-aligned and cut.
-void DrawPreviewText(HDC dc, const std::wstring& text, RECT rect, LONG boxWidth) {
-    SIZE extent = {};
-    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
-    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect, TextPlacementFlags(extent.cx, boxWidth));
-}
-
 }  // namespace
-
-void CBoxPropertiesDlg::MakePreviewFonts() {
-    NONCLIENTMETRICSW metrics = {};
-    metrics.cbSize = sizeof(metrics);
-    if (!IsVistaOrLater()) metrics.cbSize -= sizeof(metrics.iPaddedBorderWidth);
-    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0);
-    LOGFONTW font = metrics.lfMessageFont;
-    font.lfHeight = 12;
-    font.lfWeight = FW_NORMAL;
-    m_fontSmall.Reset(CreateFontIndirectW(&font));
-    font.lfHeight = 14;
-    font.lfWidth = 6;
-    font.lfWeight = 600;
-    m_fontName.Reset(CreateFontIndirectW(&font));
-}
 
 void CBoxPropertiesDlg::MeasureUpIcon() { m_bmUp = Measure(m_hIconUp.Get()); }
 void CBoxPropertiesDlg::MeasureDownIcon() { m_bmDown = Measure(m_hIconDown.Get()); }
@@ -91,9 +56,9 @@ void CBoxPropertiesDlg::LoadBoxIcons() {
     m_hIconUp.Reset();
     m_hIconDown.Reset();
     PicTypeUp = PicTypeDown = 1;
-    if (Lower(RightThree(m_strPicPathUp)) == L"ico") m_hIconUp.Reset(LoadPictureFile(m_strPicPathUp));
+    m_hIconUp.Reset(LoadBoxPicture(m_strPicPathUp));
     MeasureUpIcon();
-    if (Lower(RightThree(m_strPicPathDown)) == L"ico") m_hIconDown.Reset(LoadPictureFile(m_strPicPathDown));
+    m_hIconDown.Reset(LoadBoxPicture(m_strPicPathDown));
     MeasureDownIcon();
     RedrawPreview();
 }
@@ -117,8 +82,8 @@ void CBoxPropertiesDlg::ChoosePicture(bool up) {
     file = FileNameOf(chosen);
     path = m_strDataFolder + L"\\Pictures\\" + file;
     // The chosen file itself is judged; the pictures folder is written only once it passed.
-    const bool ico = Lower(RightThree(chosen)) == L"ico";
-    if (ico) icon.Reset(LoadPictureFile(chosen));
+    const bool ico = IsBoxPictureFile(chosen);
+    if (ico) icon.Reset(LoadBoxPicture(chosen));
     size = Measure(icon.Get());
     bool taken = false;
     switch (DecidePictureChoice(ico, icon.Valid(), size.cx, size.cy, IsSameFile(chosen, path))) {
@@ -178,17 +143,12 @@ void CBoxPropertiesDlg::RedrawPreview() {
 }
 
 void CBoxPropertiesDlg::DrawPreview(HDC dc) {
-    SetBkMode(dc, TRANSPARENT);
-    fw::CSelectObject nameFont(dc, m_fontName.Get());
     HBRUSH black = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
     for (bool down : {false, true}) {
         const PreviewBox box = PreviewBoxLayout(down, m_nPreviewWidth, m_nPreviewHeight);
         RECT frame = box.frame;
         DrawEdge(dc, &frame, BDR_SUNKENOUTER, BF_RECT);
         FrameRect(dc, &box.outline, black);
-        const fw::CColorButton& background = down ? m_btnBoxColorDown : m_btnBoxColorUp;
-        fw::CBrush fill(CreateSolidBrush(background.GetColor()));
-        FillRect(dc, &box.inner, fill.Get());
 
         const HICON picture = (down ? m_hIconDown : m_hIconUp).Get();
         SIZE& size = down ? m_bmDown : m_bmUp;
@@ -196,17 +156,12 @@ void CBoxPropertiesDlg::DrawPreview(HDC dc) {
             // The fitted size is kept until the picture is measured again.
             const RECT at = FitPicture(size.cx, size.cy, box.picture);
             size = {at.right - at.left, at.bottom - at.top};
-            if (size.cx > 0 && size.cy > 0)
-                DrawIconEx(dc, at.left, at.top, picture, size.cx, size.cy, 0, nullptr, DI_NORMAL);
         }
-
-        const LONG boxWidth = box.inner.right - box.inner.left;
-        SetTextColor(dc, (down ? m_btnTextColorDown : m_btnTextColorUp).GetColor());
-        SelectObject(dc, m_fontName.Get());
-        DrawPreviewText(dc, Name, box.name, boxWidth);
-        SelectObject(dc, m_fontSmall.Get());
-        DrawPreviewText(dc, IPorURLAddress, box.address, boxWidth);
-        DrawPreviewText(dc, PreviewMethodLine(CheckMethod, Port), box.method, boxWidth);
+        const BoxColours colours = {(down ? m_btnBoxColorDown : m_btnBoxColorUp).GetColor(),
+                                    (down ? m_btnTextColorDown : m_btnTextColorUp).GetColor()};
+        PaintBox(dc, PreviewBoxContent(box, colours, picture, size, Name, IPorURLAddress,
+                                       PreviewMethodLine(CheckMethod, Port)),
+                 m_boxFonts.For(false));
     }
 }
 
