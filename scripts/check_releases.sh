@@ -4,7 +4,7 @@
 # Usage: check_releases.sh [folder...]  (default: the program's folders above framework/)
 set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-if [ "$#" -eq 0 ]; then set -- "$ROOT/app" "$ROOT/dialogs" "$ROOT/engine" "$ROOT/model"; fi
+if [ "$#" -eq 0 ]; then set -- "$ROOT/app" "$ROOT/dialogs" "$ROOT/ui" "$ROOT/engine" "$ROOT/model"; fi
 RELEASES='CloseHandle|ReleaseDC|DeleteObject|RegCloseKey|FindClose|DestroyIcon'
 # Calls, not mentions: a whole-line comment may name them.
 hits="$(grep -rnE --include='*.cpp' --include='*.h' "\\b($RELEASES)[[:space:]]*\\(" "$@" |
