@@ -160,18 +160,18 @@ expect_numbox 5 "after deleting box 6"
 # View Log without a log, with today's log of box 1 (as the log writer names it) but no
 # program for ".txt", then with one; and Status Info of the Down box.
 menu 1 Down Down Down Down Down Return
-answer_box "Log file not found. If you want Logging, you need enable it and wait for status change." 1
+answer_box "Log file not found. If you want Logging, you need enable it and wait for status change." $IDOK
 log="$(data_folder "$appdata")/Logs/$(date +%-m-%-d-%Y)/127.0.0.1_Ping_IPv4.txt"
 mkdir -p "$(dirname "$log")"
 : >"$log"
 menu 1 Down Down Down Down Down Return
-answer_box "There is no application associated with the given file name extension *.txt." 1
+answer_box "There is no application associated with the given file name extension *.txt." $IDOK
 wine reg add 'HKLM\Software\Classes\.txt' /ve /d txtfile /f >/dev/null 2>&1
 menu 1 Down Down Down Down Down Return
 wait_until 10 output_is 5 launches opener
 assert_eq "$(tr -d '\r' <"$BIN/opener.exe.log" | tail -1)" "\"$(winpath "$log")\"" "the log file opened"
 menu 3 Down Down Down Down Down Down Return
-answer_box "$(printf 'Name: *Down*\nStatus: Down\n%s\nWin Sys Error Code = 0' "$(drv errtext 0 | sed 's/^\[//; s/ *\]$//')")" 1
+answer_box "$(printf 'Name: *Down*\nStatus: Down\n%s\nWin Sys Error Code = 0' "$(drv errtext 0 | sed 's/^\[//; s/ *\]$//')")" $IDOK
 
 # On the grip strip only "Add Mon." can be chosen: Status Info and Ping do nothing.
 menu 0 Down Down Down Down Down Down Return
@@ -185,10 +185,10 @@ assert_eq "$(recorded cmd | grep -c ping)" "2" "pings after the grip strip's Pin
 
 # Delete asks: No keeps box 5, Yes removes it and leaves its section in the file.
 menu 5 "${DELETE[@]}"
-answer_box "Are you sure that you want to delete this Monitor?" 7
+answer_box "Are you sure that you want to delete this Monitor?" $IDNO
 expect_numbox 5 "after No"
 menu 5 "${DELETE[@]}"
-answer_box "Are you sure that you want to delete this Monitor?" 6
+answer_box "Are you sure that you want to delete this Monitor?" $IDYES
 expect_numbox 4 "after deleting box 5"
 assert_eq "$(drv rect "$TITLE" | cut -d' ' -f3)" "452" "width of four boxes"
 
@@ -207,9 +207,9 @@ expect_pixel "$shot" "$(box_x 4)" "$BOX_Y" "$WHITE" "the copy, still checking, a
 # Delete box 5, then box 2 of 4: three boxes remain, section 3 stays in the file; the
 # copy's result, due later, reaches it at its new place.
 menu 5 "${DELETE[@]}"
-answer_box "Are you sure that you want to delete this Monitor?" 6
+answer_box "Are you sure that you want to delete this Monitor?" $IDYES
 menu 2 "${DELETE[@]}"
-answer_box "Are you sure that you want to delete this Monitor?" 6
+answer_box "Are you sure that you want to delete this Monitor?" $IDYES
 expect_numbox 3 "after deleting box 2 of 4"
 expect_order "*Up*" "*Down*" "Slow page" "Slow page"
 shot="$(wait_pixel "$(box_x 3)" "$BOX_Y" "$BLUE" copy_answered)"

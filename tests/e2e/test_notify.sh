@@ -63,7 +63,7 @@ text="$(drv msgbox Orvalen 1000)" || fail "no message box"
 [[ "$text" == *"x&echo>"*"&rem is Closed"* ]] || fail "message box text: $text"
 (($(drv msgbox-exstyle Orvalen) & 0x8)) || fail "message box not topmost"
 assert_eq "$(drv count Orvalen)" "1" "message boxes for one change of status"
-drv msgbox-press Orvalen 1 >/dev/null
+drv msgbox-press Orvalen $IDOK >/dev/null
 drv wait-gone Orvalen 10000 >/dev/null || fail "message box still open"
 close_window "$TITLE" "$first"
 max_cycles=$(((SECONDS - started) / 2 + 2))
