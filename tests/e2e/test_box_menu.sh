@@ -154,7 +154,7 @@ assert_eq "$(recorded opener)" "$(printf '%s\n' '"ftp://db"' '"http://db:8080/"'
     "web, FTP and shares"
 DELETE=(Down Down Down Down Down Down Down Down Down Return)
 menu 6 "${DELETE[@]}"
-answer_box "Are you sure that you want to delete this Monitor?" 6
+answer_box "Are you sure that you want to delete this Monitor?" $IDYES
 expect_numbox 5 "after deleting box 6"
 
 # View Log without a log, with today's log of box 1 (as the log writer names it) but no
