@@ -48,7 +48,7 @@ INI
 note "Orvalen and the reference tools on the same targets for $SECONDS_RUN s"
 start_orvalen "$appdata"
 ping -n -i 1 -c "$SECONDS_RUN" 127.0.0.1 >"$OUT/ping.txt" 2>&1 &
-BENCH_UNIX_PIDS+=($!)
+UNIX_PIDS+=($!)
 ping_pid=$!
 : >"$OUT/curl.txt"
 : >"$OUT/curl-delayed.txt"

@@ -57,7 +57,7 @@ compare() {  # ping|url
     drv wait-window "Orvalen " 20000 >/dev/null
     "${kind}_reference" &
     reference=$!
-    BENCH_UNIX_PIDS+=($reference)
+    UNIX_PIDS+=($reference)
     note "$kind side by side: $COMPARE_S s after $WARM_S s (reference $reference)"
     sleep "$WARM_S"
     python3 "$BENCH_SRC/session_cpu.py" "$WINEPREFIX" "$DISPLAY" "$reference" >"$OUT/compare-$kind-start.txt"
@@ -90,13 +90,13 @@ targets=()
 for i in $(seq 1 70); do targets+=("127.0.0.$i"); done
 fping -l -q -p 1000 -t 500 "${targets[@]}" >/dev/null 2>&1 &
 fping_pid=$!
-BENCH_UNIX_PIDS+=($fping_pid)
+UNIX_PIDS+=($fping_pid)
 
 note "sampling for $MINUTES min (Orvalen $LAST_PID, Unix $orvalen; wineserver $server; fping $fping_pid)"
 wine "$BIN/orvdriver.exe" watch "$LAST_PID" "Orvalen " $((INTERVAL * 1000)) "$SECONDS_RUN" \
     </dev/null >"$OUT/watch.txt" 2>/dev/null &
 watch_pid=$!
-BENCH_UNIX_PIDS+=($watch_pid)
+UNIX_PIDS+=($watch_pid)
 ticks() { awk '{print $14 + $15}' "/proc/$1/stat" 2>/dev/null || echo -1; }
 rss() { awk '/^VmRSS/ {print $2}' "/proc/$1/status" 2>/dev/null || echo -1; }
 echo "clock_ticks=$(getconf CLK_TCK) interval_s=$INTERVAL" >"$OUT/proc.txt"
@@ -122,7 +122,7 @@ growers+=($!)
 wine "$BIN/checktimer.exe" url "http://127.0.0.1:$NETFIX_HTTP4/phrase" 0 3000 4000 orvalen-phrase \
     </dev/null >"$OUT/grow-url.txt" 2>/dev/null &
 growers+=($!)
-BENCH_UNIX_PIDS+=("${growers[@]}")
+UNIX_PIDS+=("${growers[@]}")
 for pid in "${growers[@]}"; do wait "$pid" || true; done
 
 python3 "$BENCH_SRC/figures.py" compare "$OUT"

@@ -7,75 +7,26 @@ set -euo pipefail
 : "${BENCH_DIR:?run through scripts/bench.sh}"
 BENCH_SRC="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 ROOT="$(cd "$BENCH_SRC/.." && pwd)"
+source "$ROOT/scripts/lib/helpers.sh"
 BIN="$BUILD_DIR/bin"
+ORVALEN_BIN="$BIN"
 OUT="${1:?output folder}"
+WORK_DIR="$OUT"
 mkdir -p "$OUT"
-BENCH_WIN_PIDS=()
-BENCH_UNIX_PIDS=()
 ICMP_CHANGED=""
 
 bench_cleanup() {
-    local pid
-    for pid in "${BENCH_WIN_PIDS[@]}"; do
-        wine "$BIN/orvdriver.exe" kill "$pid" >/dev/null 2>&1 || true
-    done
-    for pid in "${BENCH_UNIX_PIDS[@]}"; do
-        kill "$pid" >/dev/null 2>&1 || true
-        wait "$pid" 2>/dev/null || true
-    done
+    end_started
     [ -z "$ICMP_CHANGED" ] || icmp_restore
 }
 trap bench_cleanup EXIT
 
 note() { echo "[$(date +%T)] $*" >&2; }
 
-# The Windows path of a Unix path (Wine maps / to drive Z:).
-winpath() {
-    local p
-    p="$(realpath -m "$1")"
-    printf 'Z:%s' "${p//\//\\}"
-}
-
-drv() { wine "$BIN/orvdriver.exe" "$@" 2>/dev/null | tr -d '\r'; }
-
 # A fresh application-data folder; the program's data folder is <it>/Carrowmede/Orvalen.
 new_appdata() {
     rm -rf "$1"
-    mkdir -p "$1/Carrowmede/Orvalen"
-}
-
-# Writes the main configuration file of instance 0 from stdin, with CR LF line ends.
-write_main_ini() {
-    sed 's/$/\r/' >"$1/Carrowmede/Orvalen/MainConfAID1.ini"
-}
-
-# Starts Orvalen with this application-data folder; its Windows process id is left in
-# LAST_PID (call without $(...), so that the cleanup list stays in this shell).
-start_orvalen() {
-    local appdata="$1"
-    shift
-    wine "$BIN/orvdriver.exe" launch "$(winpath "$appdata")" "$(winpath "$BIN/Orvalen.exe")" "$@" \
-        >"$OUT/launch.out" 2>/dev/null </dev/null || true
-    LAST_PID="$(tr -d '\r\n' <"$OUT/launch.out")"
-    [ -n "$LAST_PID" ] || { echo "could not start Orvalen" >&2; exit 1; }
-    BENCH_WIN_PIDS+=("$LAST_PID")
-}
-
-# Starts a loopback fixture (prints NAME=VALUE lines, then READY, serves until SIGTERM),
-# exports its values and remembers its process id.
-start_fixture() {
-    local out="$OUT/fixture-${#BENCH_UNIX_PIDS[@]}.out" line
-    "$@" >"$out" 2>"$out.err" </dev/null &
-    BENCH_UNIX_PIDS+=($!)
-    for _ in $(seq 1 200); do
-        grep -qx READY "$out" && break
-        sleep 0.05
-    done
-    grep -qx READY "$out" || { echo "fixture did not start: $*" >&2; exit 1; }
-    while IFS= read -r line; do
-        [ "$line" = READY ] && break
-        export "${line?}"
-    done <"$out"
+    mkdir -p "$(data_folder "$1")"
 }
 
 # The namespace's ICMP settings: echoes ignored, and an unreachable route to 127.0.0.3
@@ -100,22 +51,6 @@ icmp_restore() {
     ICMP_CHANGED=""
 }
 
-# The Unix process id of the Wine process running this program of ours (matched by its
-# command line and by this session's prefix), or of this session's wineserver.
-unix_pid_of() {
-    local pattern="$1" p
-    for p in /proc/[0-9]*; do
-        [ -r "$p/cmdline" ] || continue
-        case "$(tr '\0' ' ' <"$p/cmdline" 2>/dev/null)" in
-            *"$pattern"*) ;;
-            *) continue ;;
-        esac
-        tr '\0' '\n' <"$p/environ" 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX" || continue
-        echo "${p#/proc/}"
-        return 0
-    done
-    return 1
-}
 orvalen_unix_pid() { unix_pid_of "$(winpath "$BIN/Orvalen.exe")"; }
 wineserver_unix_pid() { unix_pid_of "wineserver"; }
 

@@ -14,7 +14,7 @@ for run in $(seq 1 "$STARTS"); do
     wine "$BIN/startwatch.exe" "$(winpath "$appdata")" "$(winpath "$BIN/Orvalen.exe")" 70 60 60 \
         "$SEVENTY_UP_COLOUR" 60000 </dev/null 2>/dev/null | tr -d '\r' >"$OUT/start$run.txt" || true
     pid="$(sed -n 's/^pid=//p' "$OUT/start$run.txt")"
-    [ -n "$pid" ] && BENCH_WIN_PIDS+=("$pid")
+    [ -n "$pid" ] && WIN_PIDS+=("$pid")
     note "start $run: $(tail -n 1 "$OUT/start$run.txt")"
     drv close "Orvalen " >/dev/null || true
     [ -z "$pid" ] || drv wait-pid "$pid" 20000 >/dev/null || true

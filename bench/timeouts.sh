@@ -35,7 +35,7 @@ for timeout in 1500 3000; do
         wine "$BIN/checktimer.exe" "$method" "$target" "$port" "$timeout" "$SAMPLES" orvalen-phrase \
             </dev/null 2>/dev/null >>"$file" &
         pids+=($!)
-        BENCH_UNIX_PIDS+=($!)
+        UNIX_PIDS+=($!)
         n=$((n + 1))
     done
 done

@@ -11,7 +11,9 @@ ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 export BUILD_DIR="${BUILD_DIR:-$ROOT/build}"
 ALL_FIGURES=(timeouts accuracy startup cost soak badinput)
 
-if [ -z "${ORVALEN_IN_NETNS:-}" ]; then
+source "$ROOT/scripts/lib/helpers.sh"
+
+if outside_loopback_namespace; then
     bash "$ROOT/scripts/bootstrap.sh"
     # The reference tools the figures are compared with.
     missing=()
@@ -26,15 +28,8 @@ if [ -z "${ORVALEN_IN_NETNS:-}" ]; then
         $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
     fi
     bash "$ROOT/scripts/build.sh"
-    export ORVALEN_IN_NETNS=1
-    if [ "$(id -u)" -eq 0 ]; then
-        exec unshare -n -- bash "$0" "$@"
-    else
-        exec unshare -rn -- bash "$0" "$@"
-    fi
 fi
-
-ip link set lo up
+enter_loopback_namespace "$@"
 export BENCH_DIR="$BUILD_DIR/bench"
 mkdir -p "$BENCH_DIR"
 # A prefix of its own: its wineserver must live in this namespace, and the benchmark

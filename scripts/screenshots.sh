@@ -8,14 +8,10 @@ ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 export BUILD_DIR="${BUILD_DIR:-$ROOT/build}"
 OUT="${SCREENSHOT_DIR:-$ROOT/docs/screenshots}"
 
-if [ -z "${ORVALEN_IN_NETNS:-}" ]; then
-    bash "$ROOT/scripts/build.sh" Orvalen orvdriver
-    export ORVALEN_IN_NETNS=1
-    if [ "$(id -u)" -eq 0 ]; then exec unshare -n -- bash "$0" "$@"; fi
-    exec unshare -rn -- bash "$0" "$@"
-fi
+source "$ROOT/scripts/lib/helpers.sh"
 
-ip link set lo up
+outside_loopback_namespace && bash "$ROOT/scripts/build.sh" Orvalen orvdriver resource_ids
+enter_loopback_namespace "$@"
 # A prefix of its own: a test run may be using the tests' prefix meanwhile.
 export WINEPREFIX_OVERRIDE="${WINEPREFIX_OVERRIDE:-$BUILD_DIR/wineprefix-shots}"
 source "$ROOT/scripts/wine-session.sh"
@@ -23,7 +19,7 @@ start_xvfb
 start_wine
 export ORVALEN_BIN="$BUILD_DIR/bin" ORVALEN_BUILD="$BUILD_DIR" ORVALEN_SRC="$ROOT"
 source "$ROOT/tests/e2e/lib.sh"
-trap 'e2e_cleanup; session_cleanup' EXIT
+trap 'end_started; session_cleanup' EXIT
 mkdir -p "$OUT"
 
 # crop NAME X Y W H: the part of the screen as docs/screenshots/NAME.png.
@@ -63,7 +59,7 @@ dismiss_menu() {
 }
 # box_menu BOX KEYS...: a real right click on box BOX (1-based) of the row strip, then keys.
 box_menu() {
-    xdotool mousemove $((STRIP_X + 8 + ($1 - 1) * 111 + 55)) $((STRIP_Y + 45)) click 3
+    xdotool mousemove $(box_point "$1" 55 44) click 3
     drv wait-menu 10000 >/dev/null || fail "no box menu"
     shift
     [ $# -eq 0 ] || xdotool key --delay 120 "$@"
@@ -119,7 +115,7 @@ done
 
 # The monitor dialog: Add with each method, then Edit of a Ping, a URL and a TCP box.
 box_menu 1 Down Down Down Down Down Down Down Return
-for m in 1016:ping 1017:tcp 1189:url; do
+for m in $IDC_MON_PING:ping $IDC_MON_TCP:tcp $IDC_MON_URL:url; do
     wait_window "Add Monitor"
     drv ctl-click "Add Monitor" "${m%%:*}" >/dev/null
     shot "monitor-add-${m#*:}" "Add Monitor"
@@ -130,9 +126,9 @@ for b in 1:ping 5:url 6:tcp; do
     shot "monitor-edit-${b#*:}" "Edit Monitor"
     [ "${b#*:}" = ping ] || { close_dialog "Edit Monitor"; continue; }
     # Its sub-dialogs: the three notification settings and Add Skin.
-    for sub in "1112:sound-settings:Play Sound Notification Settings" \
-        "1186:msgbox-settings:Message Box Notification Settings " \
-        "1156:file-settings:File Notification Settings" "1076:add-skin:Add Skin"; do
+    for sub in "$IDC_MON_SOUND_SETTINGS:sound-settings:Play Sound Notification Settings" \
+        "$IDC_MON_MSGBOX_SETTINGS:msgbox-settings:Message Box Notification Settings " \
+        "$IDC_MON_EXEC_SETTINGS:file-settings:File Notification Settings" "$IDC_MON_ADD_SKIN:add-skin:Add Skin"; do
         IFS=: read -r id name title <<<"$sub"
         drv ctl-click "Edit Monitor" "$id" >/dev/null
         drv wait-window "$title" 3000 >/dev/null || continue
@@ -144,9 +140,9 @@ done
 
 # Send Net Message (Tools, 7th) and its settings.
 box_menu 1 Down Right Down Down Down Down Down Down Return
-drv ctl-set "Send Net Message" 1052 "The backup starts at 22:00." >/dev/null
+drv ctl-set "Send Net Message" $IDC_NETMSG_MESSAGE "The backup starts at 22:00." >/dev/null
 shot net-message "Send Net Message"
-drv ctl-click "Send Net Message" 1163 >/dev/null
+drv ctl-click "Send Net Message" $IDC_NETMSG_SETTINGS >/dev/null
 shot net-message-settings "Send Net Message Settings"
 close_dialog "Send Net Message Settings"
 close_dialog "Send Net Message"
@@ -154,9 +150,9 @@ close_dialog "Send Net Message"
 # The user menu editor (Custom, Customize after the three commands) and its item dialog.
 box_menu 1 Down Down Right Down Down Down Return
 shot user-menu "Customize Menu Items"
-drv ctl-focus "Customize Menu Items" 1203 >/dev/null
+drv ctl-focus "Customize Menu Items" $IDC_MENU_LIST >/dev/null
 xdotool key Home
-drv ctl-click "Customize Menu Items" 1010 >/dev/null
+drv ctl-click "Customize Menu Items" $IDC_MENU_EDIT >/dev/null
 shot user-menu-item "Add/Edit Menu Item"
 close_dialog "Add/Edit Menu Item"
 close_dialog "Customize Menu Items"
@@ -172,10 +168,10 @@ for _ in 1 2 3; do
 done
 
 # Options and About, as the tray menu opens them.
-drv command "$TITLE" "$(awk '$2 == "ID_TRAY_OPTIONS" {print $3}' "$ROOT/res/resource.h")" >/dev/null
+drv command "$TITLE" $ID_TRAY_OPTIONS >/dev/null
 shot options "Options"
 close_dialog "Options"
-drv command "$TITLE" "$(awk '$2 == "ID_TRAY_ABOUT" {print $3}' "$ROOT/res/resource.h")" >/dev/null
+drv command "$TITLE" $ID_TRAY_ABOUT >/dev/null
 shot about "About"
 close_dialog "About"
 close_window "$TITLE" "$LAST_PID"

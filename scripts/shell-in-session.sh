@@ -5,11 +5,8 @@
 set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 export BUILD_DIR="${BUILD_DIR:-$ROOT/build}"
-if [ -z "${ORVALEN_IN_NETNS:-}" ]; then
-    export ORVALEN_IN_NETNS=1
-    exec unshare -n -- bash "$0" "$@"
-fi
-ip link set lo up
+source "$ROOT/scripts/lib/helpers.sh"
+enter_loopback_namespace "$@"
 source "$ROOT/scripts/wine-session.sh"
 trap session_cleanup EXIT
 start_xvfb

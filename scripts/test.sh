@@ -5,18 +5,13 @@ set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 export BUILD_DIR="${BUILD_DIR:-$ROOT/build}"
 
-if [ -z "${ORVALEN_IN_NETNS:-}" ]; then
+source "$ROOT/scripts/lib/helpers.sh"
+
+if outside_loopback_namespace; then
     bash "$ROOT/scripts/bootstrap.sh"
     bash "$ROOT/scripts/build.sh"
-    export ORVALEN_IN_NETNS=1
-    if [ "$(id -u)" -eq 0 ]; then
-        exec unshare -n -- bash "$0" "$@"
-    else
-        exec unshare -rn -- bash "$0" "$@"
-    fi
 fi
-
-ip link set lo up
+enter_loopback_namespace "$@"
 source "$ROOT/scripts/wine-session.sh"
 trap session_cleanup EXIT
 start_xvfb

@@ -1,47 +1,26 @@
 # Sourced by every end-to-end test. It prepares a data folder, starts the real
 # Orvalen.exe under Wine (inside the session that scripts/test.sh set up: private
-# prefix, Xvfb display, loopback-only network) and drives it with orvdriver.exe.
-# Every process a test starts is ended by its id when the test ends.
+# prefix, Xvfb display, loopback-only network) and drives it with orvdriver.exe, by
+# the names of res/resource.h (build/tests/resource_ids.sh). The helpers it shares with
+# the benchmark are in scripts/lib/helpers.sh. Every process a test starts is ended by
+# its id when the test ends.
 set -euo pipefail
 
 : "${ORVALEN_BIN:?run through ctest (scripts/test.sh)}"
+source "$ORVALEN_SRC/scripts/lib/helpers.sh"
+source "$ORVALEN_BUILD/tests/resource_ids.sh"
 E2E_NAME="$(basename "${BASH_SOURCE[1]:-$0}" .sh)"
 E2E_DIR="${ORVALEN_BUILD}/e2e/${E2E_NAME}"
+WORK_DIR="$E2E_DIR"
 rm -rf "$E2E_DIR"
 mkdir -p "$E2E_DIR"
-E2E_WIN_PIDS=()    # Windows process ids of programs started with launch
-E2E_UNIX_PIDS=()   # Unix process ids of helpers (fixtures)
 TITLE="Orvalen "   # the strip window of instance 0
+IDOK=1 IDCANCEL=2 IDYES=6 IDNO=7   # the buttons of dialogs and message boxes
+FILE_NAME_BOX=1148                 # the name box of the system's file dialogs
+trap end_started EXIT
 
-e2e_cleanup() {
-    local pid
-    for pid in "${E2E_WIN_PIDS[@]}"; do wine "$ORVALEN_BIN/orvdriver.exe" kill "$pid" >/dev/null 2>&1 || true; done
-    for pid in "${E2E_UNIX_PIDS[@]}"; do
-        kill "$pid" >/dev/null 2>&1 || true
-        wait "$pid" 2>/dev/null || true
-    done
-}
-trap e2e_cleanup EXIT
-
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
 pass() { echo "PASS: $E2E_NAME"; }
 assert_eq() { [ "$1" == "$2" ] || fail "${3:-value}: expected '$2', got '$1'"; }
-
-# The Windows path of a Unix path (Wine maps / to drive Z:).
-winpath() {
-    local p
-    p="$(realpath -m "$1")"
-    printf 'Z:%s' "${p//\//\\}"
-}
-
-# orvdriver.exe COMMAND ARGS... (see its usage), its answer without CRs.
-drv() { wine "$ORVALEN_BIN/orvdriver.exe" "$@" 2>/dev/null | tr -d '\r'; }
-
-# A loopback TCP port that nothing listens on.
-free_port() { python3 -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])'; }
 
 # A fresh application-data folder for this test; prints its Unix path.
 # The program's data folder is then "$APPDATA_DIR/Carrowmede/Orvalen".
@@ -51,36 +30,12 @@ new_appdata() {
     mkdir -p "$dir"
     echo "$dir"
 }
-data_folder() { echo "$1/Carrowmede/Orvalen"; }
-
-# Writes a main configuration file from stdin (Unix line ends become CR LF); the file
-# of instance 0 unless named (MainConfBID1.ini is instance 1's, and so on).
-write_main_ini() {
-    local appdata="$1" name="${2:-MainConfAID1.ini}"
-    mkdir -p "$(data_folder "$appdata")"
-    sed 's/$/\r/' > "$(data_folder "$appdata")/$name"
-}
 
 # Prints an INI section: ini_section NAME KEY=VALUE... (e.g. ini_section "Box 0" Name=x).
 ini_section() {
     printf '[%s]\n' "$1"
     shift
     [ $# -eq 0 ] || printf '%s\n' "$@"
-}
-
-# Starts Orvalen (ORVALEN_EXE, by default the built one) with the given application-data
-# folder and arguments ("": an empty APPDATA); its Windows process id is left in LAST_PID
-# and remembered for cleanup (call it without $(...), so that the list stays in this shell).
-start_orvalen() {
-    local appdata="$1"
-    shift
-    [ -z "$appdata" ] || appdata="$(winpath "$appdata")"
-    # Output goes to a file: a pipe would stay open as long as Wine keeps the child.
-    wine "$ORVALEN_BIN/orvdriver.exe" launch "$appdata" "$(winpath "${ORVALEN_EXE:-$ORVALEN_BIN/Orvalen.exe}")" "$@" \
-        >"$E2E_DIR/launch.out" 2>/dev/null </dev/null || true
-    LAST_PID="$(tr -d '\r\n' <"$E2E_DIR/launch.out")"
-    [ -n "$LAST_PID" ] || fail "could not start Orvalen"
-    E2E_WIN_PIDS+=("$LAST_PID")
 }
 
 # Starts Orvalen (arguments as start_orvalen) and waits for its window, titled
@@ -90,6 +45,20 @@ start_strip() {
     start_orvalen "$@"
     wait_window "${STRIP_TITLE:-$TITLE}"
     read -r STRIP_X STRIP_Y STRIP_W STRIP_H <<<"$(drv rect "${STRIP_TITLE:-$TITLE}")"
+}
+
+# box_point N [DX DY]: the screen point (DX, DY) from the top left corner of box N (from 1)
+# of the strip at STRIP_X STRIP_Y, laid out as the program does: a 1-pixel frame, the grip
+# strip of 7 pixels and its separator, then boxes of BOX_W x BOX_H (110 x 90 unless set),
+# each followed by a 1-pixel separator, in a row (STRIP_ROW=1, the default) or a column
+# (STRIP_ROW=0).
+box_point() {
+    local n="$1" dx="${2:-0}" dy="${3:-0}"
+    if [ "${STRIP_ROW:-1}" = 1 ]; then
+        echo "$((STRIP_X + 8 + (n - 1) * (${BOX_W:-110} + 1) + dx)) $((STRIP_Y + 1 + dy))"
+    else
+        echo "$((STRIP_X + 1 + dx)) $((STRIP_Y + 8 + (n - 1) * (${BOX_H:-90} + 1) + dy))"
+    fi
 }
 
 # Closes the window with this title and waits until process PID has ended with exit code 0.
@@ -114,43 +83,16 @@ strip_menu() {
     [ -z "${MENU_DEBUG:-}" ] || screenshot "menu-$(date +%s%N)" >/dev/null
     xdotool key "${@: -1}"
     drv wait-menu 10000 closed || fail "the menu at $x,$y stayed open"
-    sleep 0.5  # the command runs after the menu has gone; a click meanwhile is lost
+    wait_handled  # the chosen command has run (a click meanwhile is lost)
 }
 
-# The value of KEY in [SECTION] of an INI file (ANSI or UTF-16, names in any case), or
-# "<none>".
-ini_get() {
-    python3 - "$@" <<'PY'
-import configparser, sys
-raw = open(sys.argv[1], "rb").read()
-p = configparser.RawConfigParser(strict=False, interpolation=None)
-p.read_string(raw.decode("utf-16") if raw[:2] == b"\xff\xfe" else raw.decode("latin-1"))
-print(p.get(sys.argv[2], sys.argv[3], fallback="<none>"))
-PY
-}
-
-# Starts a loopback fixture (a command that prints NAME=VALUE lines, then READY, and
-# serves until SIGTERM), exports its values and remembers its process id for cleanup.
-start_fixture() {
-    local out="$E2E_DIR/fixture-${#E2E_UNIX_PIDS[@]}.out" line
-    "$@" >"$out" 2>"$out.err" </dev/null &
-    E2E_UNIX_PIDS+=($!)
-    for _ in $(seq 1 200); do
-        grep -qx READY "$out" && break
-        sleep 0.05
-    done
-    grep -qx READY "$out" || fail "fixture did not start: $*"
-    while IFS= read -r line; do
-        [ "$line" = READY ] && break
-        export "${line?}"
-    done <"$out"
-}
+# Waits until the window (the strip unless named) has handled what it was given before (a
+# click, a chosen command): it answers WM_NULL only then, or from a dialog or message box
+# that opened meanwhile. A window that has gone meanwhile has nothing left to handle.
+wait_handled() { drv send "${1:-$TITLE}" 0 0 0 >/dev/null || true; }
 
 # Waits until a window with exactly this title exists.
 wait_window() { drv wait-window "$1" "${2:-20000}" >/dev/null || fail "no window titled '$1'"; }
-
-# wait_exit PID [MS [WHAT]]: waits until the Windows process ends; fails after the time-out.
-wait_exit() { drv wait-pid "$1" "${2:-20000}" >/dev/null || fail "process $1 (${3:-Orvalen}) did not end"; }
 
 # Saves a screenshot of the whole Xvfb screen; prints its path.
 screenshot() {

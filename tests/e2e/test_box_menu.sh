@@ -27,7 +27,7 @@ restore_handlers() {
     done
     rmdir "$UNC_HOST" 2>/dev/null || true
 }
-trap 'restore_handlers; e2e_cleanup' EXIT
+trap 'restore_handlers; end_started' EXIT
 for i in "${!HANDLER_KEYS[@]}"; do
     wine reg export "${HANDLER_KEYS[$i]}" "$(winpath "$E2E_DIR/handler$i.reg")" >/dev/null 2>&1 || true
     [ "$i" != 4 ] || { wine reg delete "${HANDLER_KEYS[$i]}" /f >/dev/null 2>&1 || true; continue; }
@@ -64,11 +64,12 @@ wine "$ORVALEN_BIN/orvdriver.exe" launch "$(winpath "$appdata")" "$(winpath "$BI
     >"$E2E_DIR/launch.out" 2>/dev/null </dev/null || true
 pid="$(tr -d '\r\n' <"$E2E_DIR/launch.out")"
 [ -n "$pid" ] || fail "could not start Orvalen"
-E2E_WIN_PIDS+=("$pid")
+WIN_PIDS+=("$pid")
 wait_window "$TITLE"
-read -r x y _ _ <<<"$(drv rect "$TITLE")"
+read -r STRIP_X STRIP_Y _ _ <<<"$(drv rect "$TITLE")"
+x=$STRIP_X y=$STRIP_Y
 
-box_x() { echo $((x + ($1 - 1) * 111 + 8 + 4)); }
+box_x() { box_point "$1" 4 | cut -d' ' -f1; }
 BOX_Y=$((y + 31))
 GREEN="0 200 0"; GREY="128 128 128"; BLUE="0 0 200"; WHITE="255 255 255"
 
@@ -81,14 +82,14 @@ menu() {
 }
 ini_value() { tr -d '\r' <"$ini" | awk -F= -v s="[$1]" -v k="$2" '/^\[/{in_s=($0==s)} in_s && $1==k{print substr($0, length(k)+2)}'; }
 expect_numbox() {  # the count written after a command (waited for up to 10 s)
-    for _ in $(seq 1 40); do [ "$(ini_value main NumBox)" = "$1" ] && break; sleep 0.25; done
+    wait_until 10 output_is "$1" ini_value main NumBox
     assert_eq "$(ini_value main NumBox)" "$1" "NumBox $2"
 }
 names() { for i in $(seq 0 $(($1 - 1))); do ini_value "Box $i" Name; done; }
 expect_order() {  # the Name of each section, in order (written after the window is drawn)
     local want
     want="$(printf '%s\n' "$@")"
-    for _ in $(seq 1 40); do [ "$(names $#)" = "$want" ] && break; sleep 0.25; done
+    wait_until 10 output_is "$want" names $#
     assert_eq "$(names $#)" "$want" "the sections' names"
 }
 answer_box() {  # answer_box TEXT BUTTON: the message box shows TEXT and is answered
@@ -102,14 +103,14 @@ no_box() { ! drv msgbox Orvalen 1500 >/dev/null || fail "$1 showed a message box
 shot="$(wait_pixel "$(box_x 2)" "$BOX_Y" "$GREY" started)"
 # Right opens a submenu with its first item selected.
 MENU_SHOT=menu_open menu 3 Down Down Down Right Return
-expect_pixel "$E2E_DIR/menu_open.png" $((x + 2 * 111 + 8)) $((y + 1)) "154 1 39" "dotted frame of box 3"
+expect_pixel "$E2E_DIR/menu_open.png" $(box_point 3) "154 1 39" "dotted frame of box 3"
 shot="$(wait_pixel "$(box_x 3)" "$BOX_Y" "$GREY" moved)"
 expect_pixel "$shot" "$(box_x 2)" "$BOX_Y" "$WHITE" "the slow page, still checking, at 2"
 expect_order "*Up*" "Slow page" "*Down*"
 # Its result, and the Down box's, reach the boxes where they are now.
 shot="$(wait_pixel "$(box_x 2)" "$BOX_Y" "$BLUE" answered)"
 expect_pixel "$shot" "$(box_x 2)" "$BOX_Y" "$BLUE" "the slow page's result at 2"
-sleep 1.5
+sleep 1.5  # time for more checks (every second): their results too reach the moved boxes
 shot="$(screenshot later)"
 for i in 1 2 3; do
     want=("" "$GREEN" "$BLUE" "$GREY")
@@ -126,7 +127,7 @@ refused() {  # a message box names the refused host and is answered
     local text
     text="$(drv msgbox Orvalen 5000)" || fail "no message for the refused host ($1)"
     [[ "$text" == *"127.0.0.1&echo"* ]] || fail "the message for $1 does not name the host: $text"
-    drv msgbox-press Orvalen 1 >/dev/null
+    drv msgbox-press Orvalen $IDOK >/dev/null
     drv wait-gone Orvalen 5000 >/dev/null || true
 }
 for box in 4 5; do
@@ -143,7 +144,8 @@ for keys in "${TOOLS[0]}" "${TOOLS[1]}" "${TOOLS[5]}"; do
     menu 6 $keys Return
 done
 recorded() { tr -d '\r' <"$BIN/$1.exe.log" | sort; }
-for _ in $(seq 1 40); do [ "$(recorded cmd | wc -l)$(recorded opener | wc -l)" = 74 ] && break; sleep 0.25; done
+launches() { local name; for name; do recorded "$name" 2>/dev/null | wc -l; done | xargs; }  # runs of each recorder
+wait_until 10 output_is "7 4" launches cmd opener
 assert_eq "$(recorded cmd)" "$(printf '%s\n' '/C "ping db -n 10 && PAUSE"' '/C "tracert db && PAUSE"' \
     '/C "ping db -n 10 && PAUSE"' '/C echo db My-Server 8080' '/C echo 127.0.0.1_echo x_echo N/A' \
     '/C echo double My-Server' '/C echo double x_echo' | sort)" "console and user command lines"
@@ -152,24 +154,24 @@ assert_eq "$(recorded opener)" "$(printf '%s\n' '"ftp://db"' '"http://db:8080/"'
     "web, FTP and shares"
 DELETE=(Down Down Down Down Down Down Down Down Down Return)
 menu 6 "${DELETE[@]}"
-answer_box "Are you sure that you want to delete this Monitor?" 6
+answer_box "Are you sure that you want to delete this Monitor?" $IDYES
 expect_numbox 5 "after deleting box 6"
 
 # View Log without a log, with today's log of box 1 (as the log writer names it) but no
 # program for ".txt", then with one; and Status Info of the Down box.
 menu 1 Down Down Down Down Down Return
-answer_box "Log file not found. If you want Logging, you need enable it and wait for status change." 1
+answer_box "Log file not found. If you want Logging, you need enable it and wait for status change." $IDOK
 log="$(data_folder "$appdata")/Logs/$(date +%-m-%-d-%Y)/127.0.0.1_Ping_IPv4.txt"
 mkdir -p "$(dirname "$log")"
 : >"$log"
 menu 1 Down Down Down Down Down Return
-answer_box "There is no application associated with the given file name extension *.txt." 1
+answer_box "There is no application associated with the given file name extension *.txt." $IDOK
 wine reg add 'HKLM\Software\Classes\.txt' /ve /d txtfile /f >/dev/null 2>&1
 menu 1 Down Down Down Down Down Return
-for _ in $(seq 1 40); do [ "$(recorded opener | wc -l)" = 5 ] && break; sleep 0.25; done
+wait_until 10 output_is 5 launches opener
 assert_eq "$(tr -d '\r' <"$BIN/opener.exe.log" | tail -1)" "\"$(winpath "$log")\"" "the log file opened"
 menu 3 Down Down Down Down Down Down Return
-answer_box "$(printf 'Name: *Down*\nStatus: Down\n%s\nWin Sys Error Code = 0' "$(drv errtext 0 | sed 's/^\[//; s/ *\]$//')")" 1
+answer_box "$(printf 'Name: *Down*\nStatus: Down\n%s\nWin Sys Error Code = 0' "$(drv errtext 0 | sed 's/^\[//; s/ *\]$//')")" $IDOK
 
 # On the grip strip only "Add Mon." can be chosen: Status Info and Ping do nothing.
 menu 0 Down Down Down Down Down Down Return
@@ -183,10 +185,10 @@ assert_eq "$(recorded cmd | grep -c ping)" "2" "pings after the grip strip's Pin
 
 # Delete asks: No keeps box 5, Yes removes it and leaves its section in the file.
 menu 5 "${DELETE[@]}"
-answer_box "Are you sure that you want to delete this Monitor?" 7
+answer_box "Are you sure that you want to delete this Monitor?" $IDNO
 expect_numbox 5 "after No"
 menu 5 "${DELETE[@]}"
-answer_box "Are you sure that you want to delete this Monitor?" 6
+answer_box "Are you sure that you want to delete this Monitor?" $IDYES
 expect_numbox 4 "after deleting box 5"
 assert_eq "$(drv rect "$TITLE" | cut -d' ' -f3)" "452" "width of four boxes"
 
@@ -205,9 +207,9 @@ expect_pixel "$shot" "$(box_x 4)" "$BOX_Y" "$WHITE" "the copy, still checking, a
 # Delete box 5, then box 2 of 4: three boxes remain, section 3 stays in the file; the
 # copy's result, due later, reaches it at its new place.
 menu 5 "${DELETE[@]}"
-answer_box "Are you sure that you want to delete this Monitor?" 6
+answer_box "Are you sure that you want to delete this Monitor?" $IDYES
 menu 2 "${DELETE[@]}"
-answer_box "Are you sure that you want to delete this Monitor?" 6
+answer_box "Are you sure that you want to delete this Monitor?" $IDYES
 expect_numbox 3 "after deleting box 2 of 4"
 expect_order "*Up*" "*Down*" "Slow page" "Slow page"
 shot="$(wait_pixel "$(box_x 3)" "$BOX_Y" "$BLUE" copy_answered)"
@@ -226,9 +228,8 @@ ini="$(data_folder "$appdata")/MainConfAID1.ini"
 } | write_main_ini "$appdata"
 start_strip "$appdata"
 x=$STRIP_X y=$STRIP_Y width=$STRIP_W
-box_x() { echo $((x + ($1 - 1) * 61 + 8 + 4)); }
+BOX_W=60
 menu 1 Down Down Down Right Down Down Return
-sleep 1
 assert_eq "$(ini_value main NumBox)" "70" "NumBox of a full strip"
 assert_eq "$(ini_value "Box 1" Name)" "m1" "section 1 of a full strip"
 assert_eq "$(drv rect "$TITLE" | cut -d' ' -f3)" "$width" "width of a full strip"

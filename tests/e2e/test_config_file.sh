@@ -5,6 +5,7 @@
 # shown; Reset after Yes leaves one default monitor and a new file. The tray stays
 # silent while a dialog is up. "Disable Notif." > "All" writes its three keys everywhere.
 source "$(dirname "$0")/lib.sh"
+UM_TRAY_NOTIFY=0x401 WM_RBUTTONUP=517
 
 appdata="$(new_appdata)"
 ini="$(data_folder "$appdata")/MainConfAID1.ini"
@@ -33,28 +34,27 @@ wait_window "$TITLE"
 # Fills in the file dialog titled $1 with the path $2 and presses its OK button.
 choose_file() {
     wait_window "$1"
-    drv ctl-set "$1" 1148 "$(winpath "$2")" >/dev/null || fail "no file name box in '$1'"
-    drv ctl-click "$1" 1 >/dev/null
+    drv ctl-set "$1" $FILE_NAME_BOX "$(winpath "$2")" >/dev/null || fail "no file name box in '$1'"
+    drv ctl-click "$1" $IDOK >/dev/null
     drv wait-gone "$1" 10000 >/dev/null || fail "'$1' still open"
 }
 
 # --- "All" clears the three switches in every section, in this one start ---------------
-drv command "$TITLE" 32876 >/dev/null
+drv command "$TITLE" $ID_TRAY_DISABLE_ALL_NOTIF >/dev/null
 wait_ini "$ini" "Box 1" ExecFileCheck 0
 for key in Sound MsgBox ExecFileCheck; do
     assert_eq "$(ini_boxes "$ini" "$key" 2)" "0 0" "$key after Disable Notif. > All"
 done
 
 # --- Backup: a name without extension gets ".ini"; the copy acts as a first start -------
-drv command "$TITLE" 32814 >/dev/null
+drv command "$TITLE" $ID_TRAY_CONFIG_BACKUP >/dev/null
 wait_window "Save As"
 # While a configuration-file dialog is up, the tray opens no menu.
-assert_eq "$(drv send "$TITLE" 0x401 $(( (32 << 16) | 12 )) 517)" "0" "tray answer while Save As is up"
+assert_eq "$(drv send "$TITLE" $UM_TRAY_NOTIFY $(( (32 << 16) | 12 )) $WM_RBUTTONUP)" "0" "tray answer while Save As is up"
 choose_file "Save As" "$E2E_DIR/backup"
 backup="$E2E_DIR/backup.ini"
-for _ in $(seq 1 40); do [ -f "$backup" ] && break; sleep 0.25; done
+wait_handled  # the backup is written once its file is chosen
 [ -f "$backup" ] || fail "no backup written"
-sleep 0.5
 assert_eq "$(ini_get "$backup" main LogDir)" "<none>" "LogDir in the backup"
 assert_eq "$(ini_get "$backup" main FirstStart)" "1" "FirstStart in the backup"
 assert_eq "$(ini_get "$backup" main App)" "Orvalen ID1" "App in the backup"
@@ -65,10 +65,10 @@ assert_eq "$(ini_get "$ini" main FirstStart)" "0" "FirstStart of the main file"
 # --- Restore of a file of another identity: refused, nothing changed --------------------
 before="$(md5sum <"$ini")"
 printf '[main]\r\nApp=orvalen id1\r\nNumBox=1\r\n' >"$E2E_DIR/foreign.ini"
-drv command "$TITLE" 32815 >/dev/null
+drv command "$TITLE" $ID_TRAY_CONFIG_RESTORE >/dev/null
 choose_file "Open" "$E2E_DIR/foreign.ini"
 assert_eq "$(drv msgbox Orvalen 10000)" "Restored Config File is not valid." "refusal message"
-drv msgbox-press Orvalen 1 >/dev/null
+drv msgbox-press Orvalen $IDOK >/dev/null
 drv wait-gone Orvalen 10000 >/dev/null
 assert_eq "$(md5sum <"$ini")" "$before" "main file after a refused restore"
 
@@ -77,7 +77,7 @@ printf '%s\r\n' '[main]' 'App=Bramblecast' 'FirstStart=0' 'PosX=100' 'PosY=200' 
     '[Box 0]' 'Text=*Up*' 'BoxColorUp=0x0000C000' \
     '[Box 1]' 'Text=Router' 'VerifyMetod=2' 'IPAdress=127.0.0.9' 'Port=1' \
     '[Box 2]' 'VerifyMetod=1' >"$E2E_DIR/old.ini"
-drv command "$TITLE" 32815 >/dev/null
+drv command "$TITLE" $ID_TRAY_CONFIG_RESTORE >/dev/null
 choose_file "Open" "$E2E_DIR/old.ini"
 wait_ini "$ini" main App "Orvalen ID1"
 assert_eq "$(ini_boxes "$ini" Name 3)" "*Up* Router LOCAL" "names converted"
@@ -91,19 +91,20 @@ shot="$(wait_pixel $((x + 11)) $((y + 61)) "0 192 0" restored)"
 expect_pixel "$shot" $((x + 11)) $((y + 61)) "0 192 0" "restored box 1 up"
 
 # --- Reset: after Yes, one default monitor and a new file ---------------------------------
-drv command "$TITLE" 32821 >/dev/null
+drv command "$TITLE" $ID_TRAY_CONFIG_RESET >/dev/null
 assert_eq "$(drv msgbox Orvalen 10000)" "Do you want to Reset Config File?" "reset question"
-drv msgbox-press Orvalen 7 >/dev/null
-sleep 1
+drv msgbox-press Orvalen $IDNO >/dev/null
+drv wait-gone Orvalen 10000 >/dev/null
+wait_handled
 assert_eq "$(ini_get "$ini" main NumBox)" "3" "NumBox after answering No"
-drv command "$TITLE" 32821 >/dev/null
+drv command "$TITLE" $ID_TRAY_CONFIG_RESET >/dev/null
 drv msgbox Orvalen 10000 >/dev/null
-drv msgbox-press Orvalen 6 >/dev/null
+drv msgbox-press Orvalen $IDYES >/dev/null
 wait_ini "$ini" main App "Orvalen ID1"
-for _ in $(seq 1 20); do [ "$(drv rect "$TITLE" | cut -d' ' -f3-)" == "119 92" ] && break; sleep 0.25; done
+wait_until 5 output_like "* 119 92" drv rect "$TITLE"
 assert_eq "$(drv rect "$TITLE" | cut -d' ' -f3-)" "119 92" "strip of one default monitor after Reset"
 assert_eq "$(ini_get "$ini" "Box 0" Name)" "<none>" "no monitor section left from before"
 
-drv command "$TITLE" 32795 >/dev/null
+drv command "$TITLE" $ID_TRAY_QUIT >/dev/null
 wait_exit "$pid"
 pass

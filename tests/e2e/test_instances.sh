@@ -12,7 +12,7 @@ for value in "" "$E2E_DIR/$(printf 'a%.0s' $(seq 1 240))"; do
     start_orvalen "$value"
     text="$(drv msgbox Orvalen 20000)" || fail "no message for APPDATA '$value'"
     [[ "$text" == *APPDATA* && "$text" == *"will close"* ]] || fail "unclear message: $text"
-    drv msgbox-press Orvalen 1 >/dev/null
+    drv msgbox-press Orvalen $IDOK >/dev/null
     wait_exit "$LAST_PID" 20000 "APPDATA '$value'"
     assert_eq "$(drv count "$TITLE")" "0" "strip windows without APPDATA"
 done
@@ -23,7 +23,7 @@ done
 hold_guard() { start_fixture wine "$ORVALEN_BIN/orvdriver.exe" hold "$1" "$GUARD_A" 120000; }
 release_guard() {
     drv release >/dev/null || true
-    wait "${E2E_UNIX_PIDS[-1]}" 2>/dev/null || true
+    wait "${UNIX_PIDS[-1]}" 2>/dev/null || true
 }
 expect_untouched() { [ -z "$(ls -A "$1")" ] || fail "$2 created: $(ls -A "$1")"; }
 
@@ -95,7 +95,7 @@ assert_eq "$(drv mutex-exists "$GUARD_A")" "1" "guard of the running instance"
 
 # F1 on the strip opens the help file that the build puts beside the program.
 xdotool mousemove $((STRIP_X + STRIP_W / 2)) $((STRIP_Y + STRIP_H / 2)) click 1
-sleep 0.5
+wait_until 5 output_like "*foreground=1" drv state "$TITLE"
 xdotool key F1
 wait_window "Orvalen Help"
 drv close "Orvalen Help" >/dev/null
@@ -104,13 +104,13 @@ drv wait-gone "Orvalen Help" 10000 >/dev/null || fail "help window did not close
 # Minimised, then started again: the second process ends without a window or a data
 # folder, and the first comes back to the front.
 drv minimize "$TITLE" >/dev/null
-sleep 1
+wait_until 5 output_like "*iconic=1*" drv state "$TITLE"
 [[ "$(drv state "$TITLE")" == *"iconic=1"* ]] || fail "window did not minimise"
 elsewhere="$(new_appdata second)"
 start_orvalen "$elsewhere"
 wait_exit "$LAST_PID" 20000 "second start"
 expect_untouched "$elsewhere" "a second start"
-sleep 1
+wait_until 5 output_like "*iconic=0 visible=1 foreground=1*" drv state "$TITLE"
 state="$(drv state "$TITLE")"
 [[ "$state" == *"iconic=0 visible=1 foreground=1"* ]] || fail "first window not restored to the front: $state"
 assert_eq "$(drv count "$TITLE")" "1" "windows of instance 0"
@@ -131,7 +131,7 @@ done
 [[ "$(drv state "$TITLE")" == *"foreground=0"* ]] || fail "instance 0 still in front"
 start_orvalen "$appdata" /SECONDARY
 wait_exit "$LAST_PID" 20000 "/SECONDARY"
-sleep 1
+wait_until 5 output_like "*foreground=1*" drv state "$TITLE"
 [[ "$(drv state "$TITLE")" == *"foreground=1"* ]] || fail "instance 0 not brought to the front"
 
 # Closing each window ends its process cleanly, and instance 0's guard goes with it.

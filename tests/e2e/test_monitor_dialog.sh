@@ -7,6 +7,7 @@
 # the system colour dialog (its section alone rewritten, the box repainted, a balloon on
 # a count).
 source "$(dirname "$0")/lib.sh"
+COLOR_RED=706 COLOR_GREEN=707 COLOR_BLUE=708   # the edits of the system colour dialog
 
 start_fixture python3 -c '
 import socket, sys, time
@@ -30,7 +31,7 @@ key() { section "$1" | sed -n "s/^$2=//p"; }
 
 start_strip "$appdata"
 pid="$LAST_PID"
-box_x() { echo $((STRIP_X + 8 + ($1 - 1) * 111 + 55)); }
+box_x() { box_point "$1" 55 | cut -d' ' -f1; }
 # box_menu BOX ITEM: right click on the box, then the ITEM-th item of the box menu
 # (separators skipped: 7 "Add Mon.", 8 "Edit Mon.").
 box_menu() {
@@ -40,13 +41,15 @@ box_menu() {
     drv wait-menu 10000 closed || fail "the menu on box $1 stayed open"
 }
 dlg() { drv "ctl-$1" "$DLG" "${@:2}"; }
-click() { dlg click "$1"; sleep 0.4; }
+# box_mostly BOX COLOUR SHOT: most of the box is of that colour on a screenshot taken now.
+box_mostly() { (($(count_colour "$(screenshot "$3")" $(box_point "$1") 110 90 "$2") > 3000)); }
+click() { dlg click "$1"; wait_handled "$DLG"; }
 # expect_message TEXT WHAT: the program's message box shows TEXT; answered with OK.
 expect_message() {
     local texts
     texts="$(drv msgbox Orvalen 5000)" || fail "no message box: $2"
-    drv msgbox-press Orvalen 1 >/dev/null
-    sleep 0.3
+    drv msgbox-press Orvalen $IDOK >/dev/null
+    drv wait-gone Orvalen 5000 >/dev/null || fail "the message box stayed: $2"
     grep -Fxq -- "$1" <<<"$texts" || fail "$2: message box shows '$texts'"
 }
 
@@ -54,89 +57,77 @@ box_menu 1 7
 DLG="Add Monitor"
 wait_window "$DLG"
 # Each method as the user sees it; the chosen method clicked again resets the interval.
-for m in 1016:ping:3 1017:tcp:10 1189:url:30; do
+for m in $IDC_MON_PING:ping:3 $IDC_MON_TCP:tcp:10 $IDC_MON_URL:url:30; do
     IFS=: read -r id name interval <<<"$m"
-    dlg set 1062 99
+    dlg set $IDC_MON_INTERVAL 99
     click "$id"
-    assert_eq "$(dlg get 1062)" "$interval" "interval after clicking $name"
+    assert_eq "$(dlg get $IDC_MON_INTERVAL)" "$interval" "interval after clicking $name"
     screenshot "add-$name" >/dev/null
 done
-dlg set 1062 99
-click 1189
-assert_eq "$(dlg get 1062)" 30 "interval after clicking URL again"
-assert_eq "$(dlg get 1190)" "URL (http://IPv4)" "address label of URL"
+dlg set $IDC_MON_INTERVAL 99
+click $IDC_MON_URL
+assert_eq "$(dlg get $IDC_MON_INTERVAL)" 30 "interval after clicking URL again"
+assert_eq "$(dlg get $IDC_MON_ADDRESS_LABEL)" "URL (http://IPv4)" "address label of URL"
 
-click 1017                                    # TCP
-assert_eq "$(dlg state 1018)" "enabled=1 checked=0 visible=1" "port edit of TCP"
-read -r sx sy sw _ <<<"$(dlg rect 1191)"      # the interval's up arrow, clicked
+click $IDC_MON_TCP
+assert_eq "$(dlg state $IDC_MON_PORT)" "enabled=1 checked=0 visible=1" "port edit of TCP"
+read -r sx sy sw _ <<<"$(dlg rect $IDC_MON_INTERVAL_SPIN)"  # the interval's up arrow, clicked
 xdotool mousemove $((sx + sw / 2)) $((sy + 3)) click 1
-sleep 0.5
-assert_eq "$(dlg get 1062)" 11 "interval one step up from TCP's 10"
+wait_until 5 output_is 11 dlg get $IDC_MON_INTERVAL
+assert_eq "$(dlg get $IDC_MON_INTERVAL)" 11 "interval one step up from TCP's 10"
 assert_eq "$(drv tips "$DLG")" "Be careful, low Check Interval is many log records on monitored TCP Service. \
 Please use this method for monitoring only your own TCP Service." "balloon at the TCP interval"
-click 1                                       # OK with no name
+click $IDOK  # with no name
 expect_message "Name is missing." "OK without a name"
-dlg set 1025 "web check"
-dlg set 1015 "bad host"
-click 1
+dlg set $IDC_MON_NAME "web check"
+dlg set $IDC_MON_ADDRESS "bad host"
+click $IDOK
 expect_message "The IP Address Edit Box does not contain a valid IPv4 Address or Host." "a blank in the address"
-dlg set 1015 999.1.1.1
-dlg set 1018 70000
-click 1009                                    # Apply: added, and the dialog now edits it
+dlg set $IDC_MON_ADDRESS 999.1.1.1
+dlg set $IDC_MON_PORT 70000
+click $IDC_APPLY  # added, and the dialog now edits it
 DLG="Edit Monitor"
 wait_window "$DLG" 5000
 assert_eq "$(key main NumBox)" 3 "NumBox after Apply"
 assert_eq "$(key 'Box 1' Port)" 65535 "port 70000 as saved"
 assert_eq "$(key 'Box 1' IPorURLAddress)" 999.1.1.1 "a host name as the address test defines it"
 assert_eq "$(key 'Box 2' Name)" Second "the clicked box's follower moved up a slot"
-dlg set 1015 127.0.0.1
-dlg set 1018 "$OPEN_PORT"
-click 1                                       # OK edits the monitor Apply added
+dlg set $IDC_MON_ADDRESS 127.0.0.1
+dlg set $IDC_MON_PORT "$OPEN_PORT"
+click $IDOK  # edits the monitor Apply added
 drv wait-gone "$DLG" 5000 || fail "the dialog stayed open after OK"
 assert_eq "$(key main NumBox)" 3 "NumBox after Apply and OK"
 assert_eq "$(key 'Box 1' Name)/$(key 'Box 1' CheckMethod)/$(key 'Box 1' Port)" "web check/2/$OPEN_PORT" "the new monitor"
 assert_eq "$(key 'Box 2' Disabled)" 1 "the moved monitor"
 # The new box 2 turns Open: the default skin's Up colour fills most of it.
-for _ in $(seq 1 40); do
-    shot="$(screenshot open)"
-    [ "$(count_colour "$shot" $((STRIP_X + 8 + 111)) $((STRIP_Y + 1)) 110 90 "0 100 200")" -gt 3000 ] && break
-    sleep 0.25
-done
-[ "$(count_colour "$shot" $((STRIP_X + 8 + 111)) $((STRIP_Y + 1)) 110 90 "0 100 200")" -gt 3000 ] ||
-    fail "box 2 did not turn Open"
+wait_until 10 box_mostly 2 "0 100 200" open
 
 # Edit box 1: only its section is written again.
 before="$(section 'Box 1'; section 'Box 2'; section main)"
 box_menu 1 8
 wait_window "$DLG"
-assert_eq "$(dlg get 1025)" "*Up*" "name shown for editing"
-dlg set 1062 400
-dlg set 1181 10
+assert_eq "$(dlg get $IDC_MON_NAME)" "*Up*" "name shown for editing"
+dlg set $IDC_MON_INTERVAL 400
+dlg set $IDC_MON_MSGBOX_COUNT 10
 assert_eq "$(drv tips "$DLG")" "Show Message Box if IP change Status for 10 Checks = 1 hr 6 min 40 sec." "balloon of the typed count"
-dlg set 1025 " "
-assert_eq "$(dlg get 1025)" "" "a lone blank as name"
-dlg set 1025 renamed
-dlg set 1015 127.0.0.2
+dlg set $IDC_MON_NAME " "
+assert_eq "$(dlg get $IDC_MON_NAME)" "" "a lone blank as name"
+dlg set $IDC_MON_NAME renamed
+dlg set $IDC_MON_ADDRESS 127.0.0.2
 # The Up background colour from the system colour dialog, typed in as red, green, blue.
-click 1031
+click $IDC_MON_BOX_UP_COLOR
 wait_window Color 5000
-for rgb in 706:0 707:128 708:0; do drv ctl-set Color "${rgb%%:*}" "${rgb#*:}"; done
-drv ctl-click Color 1
+for rgb in $COLOR_RED:0 $COLOR_GREEN:128 $COLOR_BLUE:0; do drv ctl-set Color "${rgb%%:*}" "${rgb#*:}"; done
+drv ctl-click Color $IDOK
 drv wait-gone Color 5000 || fail "the colour dialog stayed open"
-click 1
+click $IDOK
 drv wait-gone "$DLG" 5000 || fail "the edit dialog stayed open"
 assert_eq "$(key 'Box 0' Name)/$(key 'Box 0' IPorURLAddress)/$(key 'Box 0' nMSGB)/$(key 'Box 0' CheckInterval)" \
     "renamed/127.0.0.2/10/400" "the edited section"
 assert_eq "$(key 'Box 0' BoxColorUp)" 32768 "the colour chosen in the colour dialog"
 assert_eq "$(section 'Box 1'; section 'Box 2'; section main)" "$before" "the other sections"
 # Box 1 restarted on its new address and shows its new Up colour.
-for _ in $(seq 1 40); do
-    shot="$(screenshot edited)"
-    [ "$(count_colour "$shot" $((STRIP_X + 8)) $((STRIP_Y + 1)) 110 90 "0 128 0")" -gt 3000 ] && break
-    sleep 0.25
-done
-[ "$(count_colour "$shot" $((STRIP_X + 8)) $((STRIP_Y + 1)) 110 90 "0 128 0")" -gt 3000 ] ||
-    fail "box 1 did not show its new colour"
+wait_until 10 box_mostly 1 "0 128 0" edited
 
 close_window "$TITLE" "$pid"
 pass

@@ -35,8 +35,8 @@ printf '[skin]\r\nPicFileUp=..\\..\\evil.ico\r\nBoxColorUp=51200\r\nBoxColorDown
 start_strip "$appdata"
 
 # Edit Mon. on the box.
-xdotool mousemove $((STRIP_X + 12)) $((STRIP_Y + 31)) click 3
-sleep 0.7
+xdotool mousemove $(box_point 1 4 30) click 3
+drv wait-menu 10000 >/dev/null || fail "no box menu"
 xdotool key --delay 120 Down Down Down Down Down Down Down Down Return
 wait_window "$DLG"
 read -r wx wy ww wh <<<"$(drv rect "$DLG")"
@@ -46,17 +46,17 @@ ox=$((wx + border)) oy=$((wy + wh - ch - border))   # the client area's origin o
 
 # choose_up_picture PATH: the Up picture's button, then PATH in the file dialog.
 choose_up_picture() {
-    drv ctl-click "$DLG" 1027 >/dev/null
+    drv ctl-click "$DLG" $IDC_MON_ICON_UP >/dev/null
     wait_window Open
-    drv ctl-set Open 1148 "$(winpath "$1")" >/dev/null
-    drv ctl-click Open 1 >/dev/null
+    drv ctl-set Open $FILE_NAME_BOX "$(winpath "$1")" >/dev/null
+    drv ctl-click Open $IDOK >/dev/null
     drv wait-gone Open 5000 >/dev/null || fail "the file dialog stayed open"
 }
 # no_message WHAT: no message box of the program shows up within a second.
 no_message() {
     local texts
     if texts="$(drv msgbox Orvalen 1000)"; then
-        drv msgbox-press Orvalen 1 >/dev/null
+        drv msgbox-press Orvalen $IDOK >/dev/null
         fail "$1: a message box shows '$texts'"
     fi
 }
@@ -71,20 +71,20 @@ cmp -s "$default_pic" "$appdata/default.before" || fail "a refused file replaced
 
 # The skin "Aaa" (first in the list) names "..\..\evil.ico": only evil.ico in Pictures
 # counts, which is missing, so no picture shows and "-Gs->" writes nothing anywhere.
-drv ctl-key "$DLG" 1026 0x73 >/dev/null   # F4 drops the list down (it is read afresh)
-drv ctl-key "$DLG" 1026 0x28 >/dev/null   # Down: the first skin
-drv ctl-key "$DLG" 1026 0x0D >/dev/null   # Return closes the list on it
-assert_eq "$(drv ctl-get "$DLG" 1026)" "Aaa" "skin chosen from the list"
-drv ctl-press "$DLG" 1083 >/dev/null      # -Gs->, handled when it returns
+drv ctl-key "$DLG" $IDC_MON_SKIN 0x73 >/dev/null   # F4 drops the list down (it is read afresh)
+drv ctl-key "$DLG" $IDC_MON_SKIN 0x28 >/dev/null   # Down: the first skin
+drv ctl-key "$DLG" $IDC_MON_SKIN 0x0D >/dev/null   # Return closes the list on it
+assert_eq "$(drv ctl-get "$DLG" $IDC_MON_SKIN)" "Aaa" "skin chosen from the list"
+drv ctl-press "$DLG" $IDC_MON_GRAY_COPY >/dev/null  # -Gs->, handled when it returns
 shot="$(screenshot climbing-skin)"
 expect_pixel "$shot" $((ox + 59)) $((oy + 67)) "0 200 0" "Up box of a skin whose picture is outside Pictures"
 assert_eq "$(cd "$appdata" && find . -name '*_GSC.ico')" "" "grey copies written by -Gs-> of that skin"
 
 # The Up picture: the chosen file is copied and drawn in the middle of the Up box.
 choose_up_picture "$appdata/abc.ico"
-sleep 0.5
+wait_handled "$DLG"
 [ -s "$data/Pictures/abc.ico" ] || fail "the chosen icon was not copied into Pictures"
-assert_eq "$(drv ctl-get "$DLG" 1026)" "Custom" "skin after choosing a picture"
+assert_eq "$(drv ctl-get "$DLG" $IDC_MON_SKIN)" "Custom" "skin after choosing a picture"
 shot="$(screenshot picture)"
 expect_pixel "$shot" $((ox + 59)) $((oy + 67)) "224 16 16" "Up picture"
 expect_pixel "$shot" $((ox + 44)) $((oy + 67)) "0 200 0" "Up box beside the picture"
@@ -96,68 +96,68 @@ cmp -s "$data/Pictures/abc.ico" "$appdata/abc.ico" || fail "the picture in Pictu
 expect_pixel "$(screenshot picture-again)" $((ox + 59)) $((oy + 67)) "224 16 16" "Up picture taken from Pictures"
 
 # -Gs->: the grey copy is written and shown as the Down picture.
-drv ctl-click "$DLG" 1083 >/dev/null
-sleep 0.5
+drv ctl-click "$DLG" $IDC_MON_GRAY_COPY >/dev/null
+wait_handled "$DLG"
 [ -s "$data/Pictures/abc_GSC.ico" ] || fail "-Gs-> wrote no abc_GSC.ico"
 shot="$(screenshot grey)"
 read -r r g b <<<"$(pixel "$shot" $((ox + 149)) $((oy + 67)))"
 [ "$r" = "$g" ] && [ "$g" = "$b" ] && [ "$r" -gt 0 ] || fail "Down picture not grey: $r $g $b"
 
 # Add Skin "Night": the six keys in their order.
-drv ctl-click "$DLG" 1076 >/dev/null
+drv ctl-click "$DLG" $IDC_MON_ADD_SKIN >/dev/null
 wait_window "Add Skin"
-drv ctl-set "Add Skin" 1052 "Night" >/dev/null
-drv ctl-click "Add Skin" 1 >/dev/null
+drv ctl-set "Add Skin" $IDC_SKIN_NAME "Night" >/dev/null
+drv ctl-click "Add Skin" $IDOK >/dev/null
 drv wait-gone "Add Skin" 5000 >/dev/null || fail "Add Skin stayed open"
-sleep 0.3
+wait_handled "$DLG"
 assert_eq "$(tr -d '\0\r\377\376' <"$data/Skins/Night.ini" | tr '\n' ' ')" \
     "[skin] PicFileUp=abc.ico PicFileDown=abc_GSC.ico BoxColorUp=51200 BoxColorDown=13107200 TextColorUp=0 TextColorDown=16777215 " \
     "Night.ini"
-assert_eq "$(drv ctl-get "$DLG" 1026)" "Night" "skin after Add Skin"
+assert_eq "$(drv ctl-get "$DLG" $IDC_MON_SKIN)" "Night" "skin after Add Skin"
 
 # Add Skin where the skins folder cannot be written (a file stands in its place).
 mv "$data/Skins" "$data/Skins.kept"
 : >"$data/Skins"
-drv ctl-click "$DLG" 1076 >/dev/null
+drv ctl-click "$DLG" $IDC_MON_ADD_SKIN >/dev/null
 wait_window "Add Skin"
-drv ctl-set "Add Skin" 1052 "Locked" >/dev/null
-drv ctl-click "Add Skin" 1 >/dev/null
+drv ctl-set "Add Skin" $IDC_SKIN_NAME "Locked" >/dev/null
+drv ctl-click "Add Skin" $IDOK >/dev/null
 drv wait-gone "Add Skin" 5000 >/dev/null || fail "Add Skin stayed open"
 texts="$(drv msgbox Orvalen 5000)" || fail "no message after Add Skin into an unwritable folder"
-drv msgbox-press Orvalen 1 >/dev/null
+drv msgbox-press Orvalen $IDOK >/dev/null
 [ -n "$texts" ] || fail "the failed Add Skin shows an empty message"
-assert_eq "$(drv ctl-get "$DLG" 1026)" "Night" "skin shown after a failed Add Skin"
+assert_eq "$(drv ctl-get "$DLG" $IDC_MON_SKIN)" "Night" "skin shown after a failed Add Skin"
 rm "$data/Skins"
 mv "$data/Skins.kept" "$data/Skins"
 
 # Delete of a skin file that cannot be deleted (read-only): reported, the skin stays.
 chmod a-w "$data/Skins/Night.ini"
-drv ctl-click "$DLG" 1077 >/dev/null
+drv ctl-click "$DLG" $IDC_MON_DELETE_SKIN >/dev/null
 drv msgbox Orvalen 5000 >/dev/null || fail "no question before Delete"
-drv msgbox-press Orvalen 6 >/dev/null     # Yes
+drv msgbox-press Orvalen $IDYES >/dev/null
 texts="$(drv msgbox Orvalen 5000)" || fail "no message after a failed Delete"
-drv msgbox-press Orvalen 1 >/dev/null
+drv msgbox-press Orvalen $IDOK >/dev/null
 [ -n "$texts" ] && [ "${texts#Do you want}" == "$texts" ] || fail "the failed Delete shows '$texts'"
 [ -f "$data/Skins/Night.ini" ] || fail "Night.ini went although Delete reported a failure"
-assert_eq "$(drv ctl-get "$DLG" 1026)" "Night" "skin shown after a failed Delete"
+assert_eq "$(drv ctl-get "$DLG" $IDC_MON_SKIN)" "Night" "skin shown after a failed Delete"
 chmod u+w "$data/Skins/Night.ini"
 
 # Sound settings of a TCP monitor.
 SND="Play Sound Notification Settings"
-drv ctl-click "$DLG" 1112 >/dev/null
+drv ctl-click "$DLG" $IDC_MON_SOUND_SETTINGS >/dev/null
 wait_window "$SND"
-for id in 1113 1135 1167 1132; do
+for id in $IDC_SND_UP_CUSTOM $IDC_SND_DOWN_SPEAK $IDC_SND_SNF_CUSTOM $IDC_SND_UP_TEXT; do
     assert_eq "$(drv ctl-state "$SND" $id | cut -d' ' -f1)" "enabled=0" "Ping/URL/S.n.F. control $id"
 done
-assert_eq "$(drv ctl-state "$SND" 1120)" "enabled=1 checked=0 visible=1" "Open Custom Sound"
-assert_eq "$(drv ctl-state "$SND" 1140)" "enabled=1 checked=1 visible=1" "Open Text To Speech"
-drv ctl-click "$SND" 1 >/dev/null
+assert_eq "$(drv ctl-state "$SND" $IDC_SND_OPEN_CUSTOM)" "enabled=1 checked=0 visible=1" "Open Custom Sound"
+assert_eq "$(drv ctl-state "$SND" $IDC_SND_OPEN_SPEAK)" "enabled=1 checked=1 visible=1" "Open Text To Speech"
+drv ctl-click "$SND" $IDOK >/dev/null
 drv wait-gone "$SND" 5000 >/dev/null || fail "sound settings stayed open"
 
 # OK saves the monitor with its pictures and the slot's speech switch only.
-drv ctl-click "$DLG" 1 >/dev/null
+drv ctl-click "$DLG" $IDOK >/dev/null
 drv wait-gone "$DLG" 5000 >/dev/null || fail "the monitor dialog stayed open"
-sleep 0.5
+wait_handled
 section="$(tr -d '\0\r\377\376' <"$ini" | awk '/^\[/{s=($0=="[Box 0]")} s')"
 for pair in PicFileUp=abc.ico PicFileDown=abc_GSC.ico CustomSoundCheck=0 TextSpeechCheck=4; do
     grep -qx "$pair" <<<"$section" || fail "Box 0 lacks $pair"

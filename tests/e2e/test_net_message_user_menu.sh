@@ -32,58 +32,59 @@ write_menu() {
 write_menu 9 7 app >"$menu"
 ORVALEN_EXE="$prog/Orvalen.exe" start_strip "$appdata"
 
-box1_menu() { strip_menu $((STRIP_X + 63)) $((STRIP_Y + 45)) "$@"; }
+box1_menu() { strip_menu $(box_point 1 55 44) "$@"; }
 get() { drv ctl-get "$1" "$2"; }
 put() { drv ctl-set "$1" "$2" "$3" >/dev/null; }
 press() { drv ctl-press "$1" "$2" >/dev/null || fail "$1: no button $2"; }
 open_by() { drv ctl-click "$1" "$2" >/dev/null; wait_window "$3"; }
 closed() { drv wait-gone "$1" 10000 >/dev/null || fail "'$1' still open"; }
 enabled() { for id in "${@:2}"; do drv ctl-state "$1" "$id" | sed -n 's/^enabled=\([01]\).*/\1/p'; done | tr -d '\n'; }
-lines() { for _ in $(seq 1 40); do [ "$(wc -l <"$1" 2>/dev/null)" = "$2" ] && break; sleep 0.25; done; tr -d '\r' <"$1"; }
+line_count() { wc -l <"$1" 2>/dev/null || echo 0; }
+lines() { wait_until 10 output_is "$2" line_count "$1"; tr -d '\r' <"$1"; }
 
 # --- Send Net Message (Tools, 7th item) -------------------------------------------------
 box1_menu Down Right Down Down Down Down Down Down Return
 wait_window "$SEND"
-assert_eq "$(get "$SEND" 1069)|$(get "$SEND" 1062)|$(enabled "$SEND" 1)" "To IP: 127.0.0.1|console|0" "at opening"
+assert_eq "$(get "$SEND" $IDC_NETMSG_TO)|$(get "$SEND" $IDC_NETMSG_USER)|$(enabled "$SEND" $IDOK)" "To IP: 127.0.0.1|console|0" "at opening"
 # The user name as typed key by key: the caret stays at the end.
-put "$SEND" 1062 ""
-drv ctl-focus "$SEND" 1062 >/dev/null
+put "$SEND" $IDC_NETMSG_USER ""
+drv ctl-focus "$SEND" $IDC_NETMSG_USER >/dev/null
 xdotool type --delay 80 'j.doe!x'
-sleep 0.5
-assert_eq "$(get "$SEND" 1062)" "jdoex" "typed user name"
+wait_until 5 output_is jdoex get "$SEND" $IDC_NETMSG_USER
+assert_eq "$(get "$SEND" $IDC_NETMSG_USER)" "jdoex" "typed user name"
 # One blank is cleared, two are a message.
-put "$SEND" 1052 " "
-assert_eq "$(get "$SEND" 1052)|$(enabled "$SEND" 1)" "|0" "one blank"
-put "$SEND" 1052 "  "
-assert_eq "$(enabled "$SEND" 1)" "1" "two blanks"
+put "$SEND" $IDC_NETMSG_MESSAGE " "
+assert_eq "$(get "$SEND" $IDC_NETMSG_MESSAGE)|$(enabled "$SEND" $IDOK)" "|0" "one blank"
+put "$SEND" $IDC_NETMSG_MESSAGE "  "
+assert_eq "$(enabled "$SEND" $IDOK)" "1" "two blanks"
 # The default template with the three values, the message cleared after each Send; a
 # message with "&" is one command line with the text made inert; "%" and "!" arrive as
 # typed, a typed placeholder too.
-put "$SEND" 1062 "bob"
+put "$SEND" $IDC_NETMSG_USER "bob"
 for message in "Hello" "a & b" "Done! 50% %ip"; do
-    put "$SEND" 1052 "$message"
-    press "$SEND" 1
+    put "$SEND" $IDC_NETMSG_MESSAGE "$message"
+    press "$SEND" $IDOK
 done
-assert_eq "$(get "$SEND" 1052)|$(enabled "$SEND" 1)" "|0" "after Send"
+assert_eq "$(get "$SEND" $IDC_NETMSG_MESSAGE)|$(enabled "$SEND" $IDOK)" "|0" "after Send"
 assert_eq "$(lines "$prog/cmd.exe.log" 3)" "$(printf '%s\n' '/K "msg /V /SERVER:127.0.0.1 bob Hello"' \
     '/K "msg /V /SERVER:127.0.0.1 bob a _ b"' '/K "msg /V /SERVER:127.0.0.1 bob Done! 50% %ip"')" "command lines"
 # "S" with no name stores and shows "console".
-put "$SEND" 1062 ""
-press "$SEND" 1219
-assert_eq "$(ini_get "$ini" "Box 0" NetUserName)|$(get "$SEND" 1062)" "console|console" "S with no name"
+put "$SEND" $IDC_NETMSG_USER ""
+press "$SEND" $IDC_NETMSG_SAVE_USER
+assert_eq "$(ini_get "$ini" "Box 0" NetUserName)|$(get "$SEND" $IDC_NETMSG_USER)" "console|console" "S with no name"
 # Settings writes both keys; with a batch program as the command a command in the
 # message does not run.
-open_by "$SEND" 1163 "$SETTINGS"
-put "$SETTINGS" 1052 "$(winpath "$E2E_DIR/send.bat")"
-press "$SETTINGS" 1
+open_by "$SEND" $IDC_NETMSG_SETTINGS "$SETTINGS"
+put "$SETTINGS" $IDC_NETMSG_COMMAND "$(winpath "$E2E_DIR/send.bat")"
+press "$SETTINGS" $IDOK
 closed "$SETTINGS"
 assert_eq "$(ini_get "$ini" main SendNetMsgComm)|$(ini_get "$ini" main SendNetMsgParam)" \
     "$(winpath "$E2E_DIR/send.bat")|/K \"msg /V /SERVER:%ip %user %message\"" "settings written"
-put "$SEND" 1052 "x & echo>$injected"
-press "$SEND" 1
+put "$SEND" $IDC_NETMSG_MESSAGE "x & echo>$injected"
+press "$SEND" $IDOK
 assert_eq "$(lines "$E2E_DIR/bat.log" 1)" "/K \"msg /V /SERVER:127.0.0.1 console x _ echo_$injected\"" "batch parameters"
 [ ! -e "$E2E_DIR/injected.txt" ] || fail "a command in the message ran"
-press "$SEND" 2
+press "$SEND" $IDCANCEL
 closed "$SEND"
 
 # --- The user menu editor (Custom, after the user commands) -----------------------------
@@ -91,25 +92,25 @@ open_editor() {
     box1_menu Down Down Right $(printf 'Down %.0s' $(seq 1 "$1")) Return
     wait_window "$EDITOR"
 }
-row() { drv ctl-rows "$EDITOR" 1203 | sed -n "${1}p"; }
+row() { drv ctl-rows "$EDITOR" $IDC_MENU_LIST | sed -n "${1}p"; }
 before="$(md5sum <"$menu")"
 open_editor 7
-assert_eq "$(drv ctl-rows "$EDITOR" 1203 | cut -d'|' -f1 | tr '\n' ' ')" "*c0 c1 c2 c3 c4 c5 c6 " "rows of nrows 9"
-assert_eq "$(enabled "$EDITOR" 1204 1083)" "00" "Add and Move Up at opening"
+assert_eq "$(drv ctl-rows "$EDITOR" $IDC_MENU_LIST | cut -d'|' -f1 | tr '\n' ' ')" "*c0 c1 c2 c3 c4 c5 c6 " "rows of nrows 9"
+assert_eq "$(enabled "$EDITOR" $IDC_MENU_ADD $IDC_MENU_MOVE_UP)" "00" "Add and Move Up at opening"
 # The second-to-last row moved down is last, whole, and stays selected.
-drv ctl-focus "$EDITOR" 1203 >/dev/null
+drv ctl-focus "$EDITOR" $IDC_MENU_LIST >/dev/null
 xdotool key End Up
-press "$EDITOR" 1205
-assert_eq "$(row 6)$(row 7)|$(enabled "$EDITOR" 1205 1083)" "c6|app|p6 %ip*c5|app|p5 %ip|01" "moved down"
+press "$EDITOR" $IDC_MENU_MOVE_DOWN
+assert_eq "$(row 6)$(row 7)|$(enabled "$EDITOR" $IDC_MENU_MOVE_DOWN $IDC_MENU_MOVE_UP)" "c6|app|p6 %ip*c5|app|p5 %ip|01" "moved down"
 # Deleting enables Add; the item dialog adds a row, selected, and Add is disabled again.
-press "$EDITOR" 1011
-assert_eq "$(enabled "$EDITOR" 1204)" "1" "Add after a delete"
-open_by "$EDITOR" 1204 "$ITEM"
-put "$ITEM" 1052 "new"
-press "$ITEM" 1
+press "$EDITOR" $IDC_MENU_DELETE
+assert_eq "$(enabled "$EDITOR" $IDC_MENU_ADD)" "1" "Add after a delete"
+open_by "$EDITOR" $IDC_MENU_ADD "$ITEM"
+put "$ITEM" $IDC_MENU_CAPTION "new"
+press "$ITEM" $IDOK
 closed "$ITEM"
-assert_eq "$(row 7)|$(enabled "$EDITOR" 1204)" "*new|||0" "added row"
-press "$EDITOR" 2
+assert_eq "$(row 7)|$(enabled "$EDITOR" $IDC_MENU_ADD)" "*new|||0" "added row"
+press "$EDITOR" $IDCANCEL
 closed "$EDITOR"
 assert_eq "$(md5sum <"$menu")" "$before" "file after Cancel"
 
@@ -117,14 +118,14 @@ assert_eq "$(md5sum <"$menu")" "$before" "file after Cancel"
 # the sections of rows 3 and 4; the box menu's first command is then the edited row.
 write_menu 5 5 "$(winpath "$E2E_DIR/rec.exe")" >"$menu"
 open_editor 5
-press "$EDITOR" 1011
-press "$EDITOR" 1011
-open_by "$EDITOR" 1010 "$ITEM"
-assert_eq "$(get "$ITEM" 1052)" "c2" "caption to edit"
-put "$ITEM" 1052 "First"
-press "$ITEM" 1
+press "$EDITOR" $IDC_MENU_DELETE
+press "$EDITOR" $IDC_MENU_DELETE
+open_by "$EDITOR" $IDC_MENU_EDIT "$ITEM"
+assert_eq "$(get "$ITEM" $IDC_MENU_CAPTION)" "c2" "caption to edit"
+put "$ITEM" $IDC_MENU_CAPTION "First"
+press "$ITEM" $IDOK
 closed "$ITEM"
-press "$EDITOR" 1
+press "$EDITOR" $IDOK
 closed "$EDITOR"
 assert_eq "$(for k in "Main nrows" "Row 0 Caption" "Row 2 Caption" "Row 3 Caption" "Row 4 Caption"; do
     ini_get "$menu" "${k% *}" "${k##* }"; done | tr '\n' ' ')" "3 First c4 c3 c4 " "rows written"

@@ -63,12 +63,13 @@ text="$(drv msgbox Orvalen 1000)" || fail "no message box"
 [[ "$text" == *"x&echo>"*"&rem is Closed"* ]] || fail "message box text: $text"
 (($(drv msgbox-exstyle Orvalen) & 0x8)) || fail "message box not topmost"
 assert_eq "$(drv count Orvalen)" "1" "message boxes for one change of status"
-drv msgbox-press Orvalen 1 >/dev/null
+drv msgbox-press Orvalen $IDOK >/dev/null
 drv wait-gone Orvalen 10000 >/dev/null || fail "message box still open"
 close_window "$TITLE" "$first"
 max_cycles=$(((SECONDS - started) / 2 + 2))
 close_window "Orvalen II" "$LAST_PID"
-sleep 2  # the last recording programs finish
+recorder_gone() { ! unix_pid_of "$(winpath "$recorder")" >/dev/null; }
+wait_until 10 recorder_gone  # the last recording programs finish
 
 grep -q "ended=1" "$E2E_DIR/watch.txt" && fail "the program ended during the run"
 python3 - "$E2E_DIR/watch.txt" <<'PY' || fail "window answers or counts"

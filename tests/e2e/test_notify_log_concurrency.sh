@@ -6,7 +6,7 @@ source "$(dirname "$0")/lib.sh"
 
 per_instance=35
 start_fixture python3 "$ORVALEN_SRC/tests/fixtures/log_count_server.py" "$E2E_DIR/served.txt"
-server_pid="${E2E_UNIX_PIDS[-1]}"
+server_pid="${UNIX_PIDS[-1]}"
 appdata="$(new_appdata)"
 
 # One instance's file: monitors named <prefix>01.. fetching /page?<name>, logging every check.
@@ -23,17 +23,17 @@ config a | write_main_ini "$appdata" MainConfAID1.ini
 config b | write_main_ini "$appdata" MainConfBID1.ini
 start_strip "$appdata"
 STRIP_TITLE="Orvalen II" start_strip "$appdata" /secondary
-sleep 25
+log_lines() { cat "$(data_folder "$appdata")"/Logs/*/"127.0.0.1_URL_${PORT}_IPv4.txt" 2>/dev/null | wc -l; }
+enough_to_tell() { (($(log_lines) >= 15 * 2 * per_instance)); }  # more than the ten a monitor asked below
+wait_until 120 enough_to_tell
 
 # From now on the server answers nobody, so the checks hang (the time-out is long):
 # the pages it gave are final, and so are the lines they bring.
 kill -USR1 "$server_pid"
-for _ in $(seq 1 100); do
-    grep -qx END "$E2E_DIR/served.txt" 2>/dev/null && break
-    sleep 0.1
-done
-grep -qx END "$E2E_DIR/served.txt" || fail "server gave no counts"
-sleep 4
+wait_until 10 grep -qx END "$E2E_DIR/served.txt"
+# The lines of the last pages may still be on their way.
+served_pages() { awk '$1 != "END" { n += $2 } END { print n + 0 }' "$E2E_DIR/served.txt"; }
+wait_until 10 output_is "$(served_pages)" log_lines
 
 logs=("$(data_folder "$appdata")"/Logs/*/"127.0.0.1_URL_${PORT}_IPv4.txt")
 [ "${#logs[@]}" -eq 1 ] && [ -f "${logs[0]}" ] || fail "no single log file: ${logs[*]}"

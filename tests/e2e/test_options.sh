@@ -11,14 +11,13 @@ STRIP_TITLE="Orvalen III"
 OPTIONS="Options"
 RUN_KEY='HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
 EXE="$(winpath "$ORVALEN_BIN/Orvalen.exe")"
-ID_TRAY_OPTIONS=32801
-ID_TRAY_ABOUT=32798
-APPLY=1001 DEFAULT=1033 WIDTH=1004 HEIGHT=1005 TIMEOUT=1042 STARTUP=1044 MUTE=1167 VOLUME=1168 VERSION=1220
+APPLY=$IDC_OPT_APPLY DEFAULT=$IDC_DEFAULT WIDTH=$IDC_OPT_WIDTH HEIGHT=$IDC_OPT_HEIGHT TIMEOUT=$IDC_OPT_TIMEOUT
+STARTUP=$IDC_OPT_RUN_AT_STARTUP MUTE=$IDC_OPT_MUTE VOLUME=$IDC_OPT_VOLUME VERSION=$IDC_ABOUT_VERSION
 VK_UP=0x26 VK_HOME=0x24
 
 # Wine starts whatever the Run key lists: the value never outlives the test.
 run_value() { wine reg query "$RUN_KEY" /v "$STRIP_TITLE" 2>/dev/null | tr -d '\r' | sed -n "s/^ *$STRIP_TITLE *//p"; }
-trap 'wine reg delete "$RUN_KEY" /v "$STRIP_TITLE" /f >/dev/null 2>&1 || true; e2e_cleanup' EXIT
+trap 'wine reg delete "$RUN_KEY" /v "$STRIP_TITLE" /f >/dev/null 2>&1 || true; end_started' EXIT
 state() { drv ctl-state "$OPTIONS" "$1"; }
 text() { drv ctl-get "$1" "$2"; }
 main_keys() { sed -n '/^\[main\]/,/^\[/p' "$ini" | tr -d '\r' | sed -n 's/=.*//p'; }
@@ -77,17 +76,15 @@ assert_eq "$(text "$OPTIONS" $WIDTH)" "110" "width after Default"
 drv ctl-key "$OPTIONS" $VOLUME $VK_HOME
 assert_eq "$(text "$OPTIONS" $MUTE)" "UnMute" "Mute button at volume 0"
 screenshot options >/dev/null
-drv ctl-click "$OPTIONS" 2
+drv ctl-click "$OPTIONS" $IDCANCEL
 drv wait-gone "$OPTIONS" 5000 || fail "Options still open after Cancel"
 assert_eq "$(md5sum <"$ini")" "$saved" "main file after Cancel"
 assert_eq "$(run_value)" "" "Run value after Cancel"
 
 # The check that began after Apply waited the new time-out on the silent listener
 # (those before it gave up after 3 s).
-for _ in $(seq 1 60); do
-    awk -v t="$applied_at" '$1 == "HELD" && $2 > t' "$E2E_DIR/fixture-0.out" | grep -q . && break
-    sleep 0.5
-done
+held_after_apply() { awk -v t="$applied_at" '$1 == "HELD" && $2 > t' "$E2E_DIR/fixture-0.out" | grep -q .; }
+wait_until 30 held_after_apply
 read -r _ accepted closed <<<"$(awk -v t="$applied_at" '$1 == "HELD" && $2 > t' "$E2E_DIR/fixture-0.out" | head -1)"
 [ -n "${closed:-}" ] || fail "no check after Apply reached the listener"
 awk -v a="$accepted" -v c="$closed" 'BEGIN { exit !(c - a >= 6.5) }' || fail "check after Apply held $accepted..$closed"
@@ -99,7 +96,7 @@ wait_window "About"
 version="$(sed -n 's/^ *FILEVERSION *\([0-9]*\),\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1.\2.\3.\4/p' "$ORVALEN_SRC/res/Orvalen.rc")"
 assert_eq "$(text About $VERSION)" "Version $version" "About box version line"
 screenshot about >/dev/null
-drv ctl-click About 1
+drv ctl-click About $IDOK
 drv wait-gone About 5000 || fail "About still open after OK"
 close_window "$STRIP_TITLE" "$pid"
 pass

@@ -70,10 +70,10 @@ assert_eq "${WIN[2]}" "20 400 119 91" "one box of 110 x 89"
 
 # at INSTANCE BOX DX DY: the screen point (DX, DY) of a box (from 1) of the strip.
 at() {
-    local x y w h
-    read -r x y w h <<<"${WIN[$1]}"
-    if [ "$1" == 1 ]; then echo "$((x + 1 + $3)) $((y + ($2 - 1) * 91 + 8 + $4))"; else
-        echo "$((x + ($2 - 1) * 111 + 8 + $3)) $((y + 1 + $4))"; fi
+    local STRIP_X STRIP_Y STRIP_ROW=1
+    read -r STRIP_X STRIP_Y _ _ <<<"${WIN[$1]}"
+    [ "$1" != 1 ] || STRIP_ROW=0  # instance 1 is the column
+    box_point "$2" "$3" "$4"
 }
 px() { pixel "$shot" $(at "$@"); }
 colour_in() {  # INSTANCE BOX DX DY W H COLOUR: how many pixels of the colour in that part of the box
@@ -174,8 +174,8 @@ ROWS
 
 # Enter and Esc (and the commands they give) leave the window open.
 for key in 13 27; do drv key "$TITLE" $key >/dev/null; done
-for id in 1 2; do drv command "$TITLE" $id >/dev/null; done
-sleep 1
+for id in $IDOK $IDCANCEL; do drv command "$TITLE" $id >/dev/null; done
+wait_handled
 [[ "$(drv state "$TITLE")" == "iconic=0 visible=1"* ]] || fail "window hidden after Enter and Esc"
 for n in 0 1 2 3 4; do close_window "${TITLES[$n]}" "${PID[$n]}"; done
 pass

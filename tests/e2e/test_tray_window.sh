@@ -48,7 +48,7 @@ wait_window "$TITLE"
 read -r x y w h <<<"$(drv rect "$TITLE")"
 assert_eq "$x $y $w $h" "200 300 452 92" "strip at start"
 # A point of box n (from 1) below its text lines.
-box_pixel_x() { echo $((x + ($1 - 1) * 111 + 8 + 3)); }
+box_pixel_x() { STRIP_X=$x STRIP_Y=$y box_point "$1" 3 | cut -d' ' -f1; }
 
 # --- The tray menu: the current mode marked, an item chosen -----------------------------
 # The icon is the first one in Wine's tray window at the top left of the screen. The
@@ -56,12 +56,14 @@ box_pixel_x() { echo $((x + ($1 - 1) * 111 + 8 + 3)); }
 # mode items are the 3rd to 5th rows (Always Top, Normal, Always Bottom).
 # The desktop is black where the menu is not. A click that comes while the icon's tip
 # is being shown can be lost: it is tried again.
+menu_drawn() { [ "$(pixel "$(screenshot menu_probe)" 60 97)" != "0 0 0" ]; }
 open_tray_menu() {
     local i
     for i in 1 2 3; do
         xdotool mousemove 12 32 sleep 0.3 click 3
-        sleep 1
-        [ "$(pixel "$(screenshot menu_probe)" 60 97)" != "0 0 0" ] && return 0
+        drv wait-menu 2000 >/dev/null || continue
+        wait_until 5 menu_drawn
+        return 0
     done
     fail "the tray menu did not open"
 }
@@ -93,14 +95,14 @@ expect_marked_mode "$shot" 0
 xdotool key Escape
 
 # --- Tray commands as the menu posts them, and the key each writes -----------------------
-for row in "32791 2" "32803 0" "32799 1"; do
+for row in "$ID_TRAY_ALWAYS_BOTTOM 2" "$ID_TRAY_ALWAYS_TOP 0" "$ID_TRAY_NORMAL 1"; do
     read -r command mode <<<"$row"
     drv command "$TITLE" "$command" >/dev/null
     wait_ini "$ini" main WinBeh "$mode"
 done
 # Reset Position: the middle of the desktop.
 read -r screen_w screen_h <<<"$(xdotool getdisplaygeometry)"
-drv command "$TITLE" 32842 >/dev/null
+drv command "$TITLE" $ID_TRAY_RESET_POSITION >/dev/null
 wait_ini "$ini" main PosX $((screen_w / 2))
 assert_eq "$(ini_get "$ini" main PosY)" $((screen_h / 2)) "PosY after Reset Position"
 read -r x y w h <<<"$(drv rect "$TITLE")"
@@ -109,29 +111,28 @@ assert_eq "$x $y" "$((screen_w / 2)) $((screen_h / 2))" "strip after Reset Posit
 # --- The notification switches reach the running monitor and every section -----------
 # The "*RAND*" monitor runs the recorder at each change of status; after "Files" it
 # runs it no more.
-for _ in $(seq 1 40); do
-    [ "$(cat "$E2E_DIR/rec.exe.log" 2>/dev/null | wc -l)" -ge 2 ] && break
-    sleep 0.5
-done
+runs_at_least() { (($(cat "$E2E_DIR/rec.exe.log" 2>/dev/null | wc -l) >= $1)); }
+wait_until 20 runs_at_least 2
 [ "$(cat "$E2E_DIR/rec.exe.log" 2>/dev/null | wc -l)" -ge 2 ] || fail "the execute-file monitor ran nothing"
-for row in "32870 ExecFileCheck" "32866 Sound" "32867 MsgBox"; do
+for row in "$ID_TRAY_DISABLE_FILES ExecFileCheck" "$ID_TRAY_DISABLE_SOUNDS Sound" "$ID_TRAY_DISABLE_MSGBOXES MsgBox"; do
     read -r command key <<<"$row"
     drv command "$TITLE" "$command" >/dev/null
     wait_ini "$ini" "Box 3" "$key" 0
     assert_eq "$(ini_boxes "$ini" "$key" 4)" "0 0 0 0" "$key in every section"
 done
-sleep 2
+recorder_gone() { ! unix_pid_of "$(winpath "$E2E_DIR/rec.exe")" >/dev/null; }
+wait_until 10 recorder_gone  # a run started before the switch has ended
 runs="$(wc -l <"$E2E_DIR/rec.exe.log")"
-sleep 5
+sleep 5  # time itself: no run in the next checks (every second)
 assert_eq "$(wc -l <"$E2E_DIR/rec.exe.log")" "$runs" "programs run after Disable Notif. > Files"
 
 # --- All monitors disabled and enabled: only Disabled 0, and only 1, change --------------
-drv command "$TITLE" 32863 >/dev/null
+drv command "$TITLE" $ID_TRAY_DISABLE_ALL_MON >/dev/null
 wait_ini "$ini" "Box 0" Disabled 1
 assert_eq "$(ini_boxes "$ini" Disabled 4)" "1 1 2 1" "Disabled after Disable all Mon."
 shot="$(wait_pixel "$(box_pixel_x 1)" $((y + 61)) "255 255 255" disabled_all)"
 expect_pixel "$shot" "$(box_pixel_x 1)" $((y + 61)) "255 255 255" "box 1 disabled"
-drv command "$TITLE" 32864 >/dev/null
+drv command "$TITLE" $ID_TRAY_ENABLE_ALL_MON >/dev/null
 wait_ini "$ini" "Box 0" Disabled 0
 assert_eq "$(ini_boxes "$ini" Disabled 4)" "0 0 2 0" "Disabled after Enable all Mon."
 shot="$(wait_pixel "$(box_pixel_x 2)" $((y + 61)) "0 192 0" enabled_all)"
@@ -142,7 +143,7 @@ expect_pixel "$shot" "$(box_pixel_x 3)" $((y + 61)) "255 255 255" "box 3 (Disabl
 # --- The grip strip ----------------------------------------------------------------------
 click_at() {
     xdotool mousemove "$1" "$2" click 1
-    sleep 0.7
+    wait_handled
 }
 # Row: (3, 12) and (3, 6) are in no zone; (3, 15) turns the strip into a column.
 click_at $((x + 3)) $((y + 12))
@@ -150,20 +151,23 @@ click_at $((x + 3)) $((y + 6))
 read -r _ _ w h <<<"$(drv rect "$TITLE")"
 assert_eq "$w x $h" "452 x 92" "row after clicks outside the zones"
 click_at $((x + 3)) $((y + 15))
+wait_until 5 output_like "* 112 372" drv rect "$TITLE"
 read -r _ _ w h <<<"$(drv rect "$TITLE")"
 assert_eq "$w x $h" "112 x 372" "column after the turn"
 assert_eq "$(ini_get "$ini" main WinPos)" "0" "WinPos after the turn"
 # Column: (18, 3) is in no zone; (15, 3) turns it back into a row.
 click_at $((x + 18)) $((y + 3))
 click_at $((x + 15)) $((y + 3))
+wait_until 5 output_like "* 452 92" drv rect "$TITLE"
 read -r _ _ w h <<<"$(drv rect "$TITLE")"
 assert_eq "$w x $h" "452 x 92" "row after the column's turn"
 assert_eq "$(ini_get "$ini" main WinPos)" "1" "WinPos after the column's turn"
 # Background: minimised; "Show" brings it back.
 click_at $((x + 3)) $((y + 9))
+wait_until 5 output_like "iconic=1 visible=1*" drv state "$TITLE"
 [[ "$(drv state "$TITLE")" == "iconic=1 visible=1"* ]] || fail "not in the background: $(drv state "$TITLE")"
-drv command "$TITLE" 32793 >/dev/null
-sleep 0.5
+drv command "$TITLE" $ID_TRAY_SHOW >/dev/null
+wait_until 5 output_like "iconic=0 visible=1*" drv state "$TITLE"
 [[ "$(drv state "$TITLE")" == "iconic=0 visible=1"* ]] || fail "not shown again: $(drv state "$TITLE")"
 
 # --- A drag towards the work area's right edge ends flush with it --------------------------
@@ -174,19 +178,20 @@ dy=$((work_top + 200 - y))
 xdotool mousemove $((x + 3)) $((y + 40)) mousedown 1
 for step in 1 2 3 4; do
     xdotool mousemove $((x + 3 + dx * step / 4)) $((y + 40 + dy * step / 4))
-    sleep 0.2
+    sleep 0.2  # a drag as a hand makes it: moves apart in time
 done
 xdotool mouseup 1
-sleep 1
+wait_until 5 output_like "$((work_right - w)) $((work_top + 200)) *" drv rect "$TITLE"
 read -r x y _ _ <<<"$(drv rect "$TITLE")"
 assert_eq "$x $y" "$((work_right - w)) $((work_top + 200))" "strip dropped 6 pixels from the right edge"
+wait_ini "$ini" main PosX "$x"
 assert_eq "$(ini_get "$ini" main PosX) $(ini_get "$ini" main PosY)" "$x $y" "PosX PosY after the drag"
 
 # --- Quit while minimised writes the restored corner and ends the program ---------------
-drv command "$TITLE" 32842 >/dev/null
-sleep 0.5
+drv command "$TITLE" $ID_TRAY_RESET_POSITION >/dev/null
+wait_until 5 output_like "$((screen_w / 2)) $((screen_h / 2)) *" drv rect "$TITLE"
 drv minimize "$TITLE" >/dev/null
-drv command "$TITLE" 32795 >/dev/null
+drv command "$TITLE" $ID_TRAY_QUIT >/dev/null
 wait_exit "$pid"
 assert_eq "$(ini_get "$ini" main PosX) $(ini_get "$ini" main PosY)" "$((screen_w / 2)) $((screen_h / 2))" \
     "PosX PosY after Quit while minimised"
@@ -216,7 +221,7 @@ wait_window "Orvalen II"
 start_orvalen "$appdata"
 pid=$LAST_PID
 wait_window "$TITLE"
-sleep 1
+wait_handled  # started, and had its chance to take the focus
 [[ "$(drv state "$TITLE")" == *"foreground=0" ]] || fail "the bottom strip took the focus at start"
 (( $(drv zorder "$TITLE") > $(drv zorder "Orvalen II") )) || fail "the bottom strip started above another window"
 
