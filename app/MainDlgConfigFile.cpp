@@ -44,13 +44,6 @@ std::wstring ChooseFile(HWND owner, bool save) {
     return chosen ? std::wstring(name.data()) : std::wstring();
 }
 
-// The system's text of a failed copy, with the application's message box.
-void ShowCopyError(DWORD code) {
-    std::wstring text = fw::SystemErrorText(code);
-    if (text.empty()) text = fw::Format(L"Error %lu", static_cast<unsigned long>(code));
-    fw::AppMessageBox(text, MB_OK);
-}
-
 bool IsExistingFile(const std::wstring& path) {
     const DWORD attributes = GetFileAttributesW(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
@@ -65,7 +58,7 @@ void CMainDlg::OnConfigBackup() {
     if (m_iniMain.ReadString(kMainSection, L"App", L"") != kAppIdentity)
         m_iniMain.WriteString(kMainSection, L"App", kAppIdentity);
     if (!CopyFileW(m_strMainIniPath.c_str(), target.c_str(), FALSE)) {
-        ShowCopyError(GetLastError());
+        fw::ShowSystemError(GetLastError());
         return;
     }
     EditBackupCopy(target);
@@ -85,7 +78,7 @@ void CMainDlg::OnConfigRestore() {
     }
     if (!CopyFileW(source.c_str(), m_strMainIniPath.c_str(), FALSE)) {
         // The monitors are rebuilt from the unchanged file all the same.
-        ShowCopyError(GetLastError());
+        fw::ShowSystemError(GetLastError());
     } else if (kind == RestoredFileKind::OldFormat) {
         ConvertOldFormatKeys(m_iniMain);
     }

@@ -52,6 +52,12 @@ std::wstring MessageTableText(DWORD code, HMODULE module, bool oneLine) {
 
 std::wstring SystemErrorText(DWORD code) { return MessageTableText(code); }
 
+void ShowSystemError(DWORD code) {
+    std::wstring text = SystemErrorText(code);
+    if (text.empty()) text = Format(L"Error %lu", static_cast<unsigned long>(code));
+    AppMessageBox(text, MB_OK);
+}
+
 std::wstring LoadStringResource(UINT id) {
     const wchar_t* text = nullptr;
     int n = LoadStringW(GetModuleHandleW(nullptr), id, reinterpret_cast<LPWSTR>(&text), 0);

@@ -25,6 +25,9 @@ UINT WithDefaultIcon(UINT type);
 std::wstring MessageTableText(DWORD code, HMODULE module = nullptr, bool oneLine = false);
 // The system's text of an error code (MessageTableText).
 std::wstring SystemErrorText(DWORD code);
+// A failed system call told to the user: the system's text of its code, or the code
+// itself where the system has no text.
+void ShowSystemError(DWORD code);
 
 // A string resource of this program.
 std::wstring LoadStringResource(UINT id);
