@@ -73,6 +73,11 @@ assert_eq "$(ini_get "$ini" "Box 0" NetUserName)|$(get "$SEND" 1062)" "console|c
 # Settings writes both keys; with a batch program as the command a command in the
 # message does not run.
 open_by "$SEND" 1163 "$SETTINGS"
+put "$SETTINGS" 1164 ""
+drv ctl-type "$SETTINGS" 1164 "$(printf 'p%.0s' $(seq 1 300))"
+assert_eq "$(get "$SETTINGS" 1164 | tr -d '\n' | wc -c)" 255 "net message parameters typed 300 characters long"
+press "$SETTINGS" 1010
+assert_eq "$(get "$SETTINGS" 1052)|$(get "$SETTINGS" 1164)" "cmd|/K \"msg /V /SERVER:%ip %user %message\"" "Default"
 put "$SETTINGS" 1052 "$(winpath "$E2E_DIR/send.bat")"
 press "$SETTINGS" 1
 closed "$SETTINGS"
@@ -105,9 +110,10 @@ press "$EDITOR" 1011
 assert_eq "$(enabled "$EDITOR" 1204)" "1" "Add after a delete"
 open_by "$EDITOR" 1204 "$ITEM"
 put "$ITEM" 1052 "new"
+drv ctl-type "$ITEM" 1062 "$(printf 'a%.0s' $(seq 1 300))"
 press "$ITEM" 1
 closed "$ITEM"
-assert_eq "$(row 7)|$(enabled "$EDITOR" 1204)" "*new|||0" "added row"
+assert_eq "$(row 7)|$(enabled "$EDITOR" 1204)" "*new|$(printf 'a%.0s' $(seq 1 255))||0" "added row, its application typed 300 characters long"
 press "$EDITOR" 2
 closed "$EDITOR"
 assert_eq "$(md5sum <"$menu")" "$before" "file after Cancel"
