@@ -6,8 +6,8 @@
 #include "dialogs/FileFilters.h"
 #include "framework/FileDialog.h"
 #include "framework/TimeText.h"
-#include "model/MonitorTypes.h"
 #include "model/IniFile.h"
+#include "model/MonitorTypes.h"
 #include "resource.h"
 
 namespace {

@@ -5,10 +5,10 @@
 #include "app/DataFolders.h"
 #include "dialogs/MonitorDialogRules.h"
 #include "framework/AppMessage.h"
+#include "model/IniFile.h"
 #include "model/Messages.h"
 #include "model/MonitorTypes.h"
 #include "model/SettingKeys.h"
-#include "model/IniFile.h"
 #include "resource.h"
 
 namespace {

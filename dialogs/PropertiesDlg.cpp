@@ -11,8 +11,8 @@
 #include "framework/FileDialog.h"
 #include "framework/FolderDialog.h"
 #include "framework/StringUtil.h"
-#include "model/Messages.h"
 #include "model/IniFile.h"
+#include "model/Messages.h"
 #include "resource.h"
 
 namespace {

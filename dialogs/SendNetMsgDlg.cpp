@@ -6,8 +6,8 @@
 #include "dialogs/ProgramDialog.h"
 #include "framework/AppMessage.h"
 #include "framework/StringUtil.h"
-#include "model/MainConfig.h"
 #include "model/IniFile.h"
+#include "model/MainConfig.h"
 #include "resource.h"
 
 namespace {
