@@ -10,14 +10,17 @@ namespace {
 
 // Opened from the editor: the main window, the editor's parent, stays usable.
 const ProgramDialogLayout kMenuItem = {
-    IDD_MENU_ITEM, L"Add/Edit Menu Item", IDC_MENU_CAPTION, IDC_MENU_APPLICATION, IDC_MENU_BROWSE,
-    IDC_MENU_PARAMETERS, 0, nullptr, nullptr, false, fw::EnablesMainWindow::ParentsParent};
+    IDD_MENU_ITEM, L"Add/Edit Menu Item",
+    IDC_MENU_CAPTION, IDC_MENU_APPLICATION, IDC_MENU_BROWSE, IDC_MENU_PARAMETERS,
+    0, nullptr, nullptr,  // no Default button
+    false, fw::EnablesMainWindow::ParentsParent};
 
 // Opened from the message dialog, which keeps the main window disabled.
 const ProgramDialogLayout kNetMessageSettings = {
-    IDD_NET_MESSAGE_SETTINGS, L"Send Net Message Settings", 0, IDC_NETMSG_COMMAND, IDC_NETMSG_BROWSE,
-    IDC_NETMSG_PARAMETERS, IDC_NETMSG_DEFAULT, kDefaultNetMsgCommand, kDefaultNetMsgParameters, true,
-    fw::EnablesMainWindow::None};
+    IDD_NET_MESSAGE_SETTINGS, L"Send Net Message Settings",
+    0, IDC_NETMSG_COMMAND, IDC_NETMSG_BROWSE, IDC_NETMSG_PARAMETERS,  // no caption
+    IDC_NETMSG_DEFAULT, kDefaultNetMsgCommand, kDefaultNetMsgParameters,
+    true, fw::EnablesMainWindow::None};
 
 }  // namespace
 
