@@ -158,8 +158,7 @@ INT_PTR CMainDlg::DialogProc(UINT message, WPARAM wParam, LPARAM lParam) {
         PaintStrip(reinterpret_cast<HDC>(wParam));
         return TRUE;
     case WM_QUERYDRAGICON:
-        SetMsgResult(reinterpret_cast<LRESULT>(m_hIcon));
-        return TRUE;
+        return DlgMsgResult(message, reinterpret_cast<LRESULT>(m_hIcon));
     case WM_SETTINGCHANGE:
         // The default processing (after this returns) draws nothing, so the order of the
         // two does not show.
@@ -187,26 +186,19 @@ INT_PTR CMainDlg::DialogProc(UINT message, WPARAM wParam, LPARAM lParam) {
         OnSize(static_cast<UINT>(wParam), LOWORD(lParam), HIWORD(lParam));
         return FALSE;
     case WM_DISPLAYCHANGE:
-        SetMsgResult(OnDisplayChange(wParam, lParam));
-        return TRUE;
+        return DlgMsgResult(message, OnDisplayChange(wParam, lParam));
     case UM_TRAY_NOTIFY:
-        SetMsgResult(OnTrayNotify(wParam, lParam));
-        return TRUE;
+        return DlgMsgResult(message, OnTrayNotify(wParam, lParam));
     case UM_CHECK_RESULT:
-        SetMsgResult(OnCheckResult(wParam, lParam));
-        return TRUE;
+        return DlgMsgResult(message, OnCheckResult(wParam, lParam));
     case UM_MONITOR_APPLIED:
-        SetMsgResult(OnApplyMonitorProperties(wParam, lParam));
-        return TRUE;
+        return DlgMsgResult(message, OnApplyMonitorProperties(wParam, lParam));
     case UM_OPTIONS_APPLIED:  // the Options dialog's Apply
-        SetMsgResult(OnOptionsApplied(m_dlgOptions.Settings(), m_dlgOptions.GetSafeHwnd()));
-        return TRUE;
+        return DlgMsgResult(message, OnOptionsApplied(m_dlgOptions.Settings(), m_dlgOptions.GetSafeHwnd()));
     case UM_GET_MAIN_DLG:
-        SetMsgResult(OnGetMainDlg(wParam, lParam));
-        return TRUE;
+        return DlgMsgResult(message, OnGetMainDlg(wParam, lParam));
     case UM_ACTIVATE_INSTANCE:
-        SetMsgResult(OnActivateInstance(wParam, lParam));
-        return TRUE;
+        return DlgMsgResult(message, OnActivateInstance(wParam, lParam));
     default:
         return fw::CDialog::DialogProc(message, wParam, lParam);
     }

@@ -1,12 +1,10 @@
 // The tray menu's "Config File" commands: back up, restore and reset the instance's main
 // configuration file, and the rebuild of every monitor from the file afterwards.
 #include <windows.h>
-#include <commdlg.h>
-
-#include <vector>
 
 #include "app/MainDlg.h"
 #include "framework/AppMessage.h"
+#include "framework/FileDialog.h"
 #include "framework/StringUtil.h"
 #include "model/ConfigFileRules.h"
 #include "model/MainConfig.h"
@@ -25,23 +23,16 @@ private:
     int& m_flag;
 };
 
-const wchar_t kIniFilter[] = L"INI File (*.ini)\0*.ini\0";
+const wchar_t kIniFilter[] = L"INI File (*.ini)|*.ini|";
 
-// The platform's Save As (save) or Open dialog; empty when cancelled. Only the question
-// before replacing a file is asked for, so that Open also takes a typed name.
-std::wstring ChooseFile(HWND owner, bool save) {
-    std::vector<wchar_t> name(32768, L'\0');
-    OPENFILENAMEW ofn = {};
-    ofn.lStructSize = sizeof(ofn);
-    ofn.hwndOwner = owner;
-    ofn.lpstrFilter = kIniFilter;
-    ofn.nFilterIndex = 1;
-    ofn.lpstrFile = name.data();
-    ofn.nMaxFile = static_cast<DWORD>(name.size());
-    ofn.lpstrDefExt = save ? L"ini" : nullptr;
-    ofn.Flags = OFN_OVERWRITEPROMPT;
-    const BOOL chosen = save ? GetSaveFileNameW(&ofn) : GetOpenFileNameW(&ofn);
-    return chosen ? std::wstring(name.data()) : std::wstring();
+// The platform's Save As (save) or Open dialog; empty when cancelled. Open also takes a
+// typed name: a name of no file then changes nothing.
+std::wstring ChooseConfigFile(HWND owner, bool save) {
+    std::wstring path;
+    if (!fw::ChooseFile(owner, save ? fw::FileChoice::Save : fw::FileChoice::AnyName, kIniFilter, path,
+                       save ? L"ini" : nullptr))
+        return std::wstring();
+    return path;
 }
 
 bool IsExistingFile(const std::wstring& path) {
@@ -53,7 +44,7 @@ bool IsExistingFile(const std::wstring& path) {
 
 void CMainDlg::OnConfigBackup() {
     ModalBusy busy(m_bModalBusy);
-    const std::wstring target = ChooseFile(m_hWnd, true);
+    const std::wstring target = ChooseConfigFile(m_hWnd, true);
     if (target.empty()) return;
     if (m_iniMain.ReadString(kMainSection, L"App", L"") != kAppIdentity)
         m_iniMain.WriteString(kMainSection, L"App", kAppIdentity);
@@ -66,7 +57,7 @@ void CMainDlg::OnConfigBackup() {
 
 void CMainDlg::OnConfigRestore() {
     ModalBusy busy(m_bModalBusy);
-    const std::wstring source = ChooseFile(m_hWnd, false);
+    const std::wstring source = ChooseConfigFile(m_hWnd, false);
     if (source.empty() || !IsExistingFile(source)) return;
     CIniFile restored;
     restored.SetPath(source);

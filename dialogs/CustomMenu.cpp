@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "dialogs/AEApp.h"
+#include "dialogs/ProgramDialog.h"
 #include "framework/AppMessage.h"
 #include "model/UserMenuFile.h"
 #include "resource.h"
@@ -107,7 +107,7 @@ void CCustomMenu::OnBnClickedAdd() {
     CAEApp item(m_hWnd);
     if (item.DoModal() != IDOK) return;
     const int rows = m_List.GetItemCount();
-    SetRow(rows, item.m_strCaption, item.m_strApplication, item.m_strParameters);
+    SetRow(rows, item.m_strCaption, item.m_strProgram, item.m_strParameters);
     if (rows >= kCustomMenuItems - 1) EnableItem(IDC_MENU_ADD, false);
     if (rows > 0) EnableItem(IDC_MENU_MOVE_UP, true);
     EnableItem(IDC_MENU_EDIT, true);
@@ -120,10 +120,10 @@ void CCustomMenu::OnBnClickedEdit() {
     if (row < 0) return;
     CAEApp item(m_hWnd);
     item.m_strCaption = m_List.GetItemText(row, kCaption);
-    item.m_strApplication = m_List.GetItemText(row, kApplication);
+    item.m_strProgram = m_List.GetItemText(row, kApplication);
     item.m_strParameters = m_List.GetItemText(row, kParameters);
     if (item.DoModal() != IDOK) return;
-    SetRow(row, item.m_strCaption, item.m_strApplication, item.m_strParameters);
+    SetRow(row, item.m_strCaption, item.m_strProgram, item.m_strParameters);
 }
 
 void CCustomMenu::OnBnClickedDelete() {

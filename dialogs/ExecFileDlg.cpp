@@ -3,8 +3,10 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include "dialogs/FileFilters.h"
 #include "framework/FileDialog.h"
 #include "framework/TimeText.h"
+#include "model/IniFile.h"
 #include "model/MonitorTypes.h"
 #include "resource.h"
 
@@ -27,8 +29,8 @@ CExecFile::CExecFile(HWND monitorDialog)
     : CSettingsDialog(IDD_EXEC_FILE, monitorDialog, fw::EnablesMainWindow::ParentsParent) {}
 
 void CExecFile::DoDataExchange(fw::CDataExchange& dx) {
-    dx.Text(IDC_EXEC_PROGRAM, m_strProgram);
-    dx.Text(IDC_EXEC_PARAMETERS, m_strParameters);
+    dx.Text(IDC_EXEC_PROGRAM, m_strProgram, CIniFile::kValueChars);
+    dx.Text(IDC_EXEC_PARAMETERS, m_strParameters, CIniFile::kValueChars);
     for (int i = 0; i < kExecSwitchCount; ++i) dx.Check(kStatusChecks[i], m_bStatus[i]);
     dx.Text(IDC_EXEC_COUNT, m_strCount);
 }
@@ -88,7 +90,7 @@ BOOL CExecFile::OnCommand(WORD id, WORD code, HWND control) {
         case IDC_EXEC_BROWSE: {
             UpdateData(true);
             std::wstring path;
-            if (fw::ChooseFileToOpen(m_hWnd, L"EXE, BAT File (*.exe, *.bat)|*.exe;*.bat|", path)) m_strProgram = path;
+            if (fw::ChooseFileToOpen(m_hWnd, kProgramFileFilter, path)) m_strProgram = path;
             UpdateData(false);
             return TRUE;
         }

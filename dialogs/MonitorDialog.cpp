@@ -6,6 +6,7 @@
 #include "dialogs/MonitorDialogRules.h"
 #include "dialogs/PictureRules.h"
 #include "framework/AppMessage.h"
+#include "model/IniFile.h"
 #include "model/Messages.h"
 #include "model/MonitorTypes.h"
 #include "model/SettingKeys.h"
@@ -64,7 +65,7 @@ void CBoxPropertiesDlg::StoreSettings(MonitorSettings& to) const {
 
 void CBoxPropertiesDlg::DoDataExchange(fw::CDataExchange& dx) {
     dx.Text(IDC_MON_ADDRESS, IPorURLAddress);
-    dx.Text(IDC_MON_NAME, Name);
+    dx.Text(IDC_MON_NAME, Name, CIniFile::kValueChars);
     dx.Control(IDC_MON_BOX_UP_COLOR, m_btnBoxColorUp);
     dx.Control(IDC_MON_BOX_DOWN_COLOR, m_btnBoxColorDown);
     dx.Control(IDC_MON_TEXT_UP_COLOR, m_btnTextColorUp);
@@ -82,7 +83,7 @@ void CBoxPropertiesDlg::DoDataExchange(fw::CDataExchange& dx) {
     dx.Check(IDC_MON_LOGGING, Logging);
     dx.Text(IDC_MON_MSGBOX_COUNT, m_strMsgBoxCount);
     dx.Text(IDC_MON_SOUND_COUNT, m_strSoundCount);
-    dx.Text(IDC_MON_PHRASE, Phrase);
+    dx.Text(IDC_MON_PHRASE, Phrase, CIniFile::kValueChars);
     dx.Unsigned(IDC_MON_INTERVAL, CheckInterval);
     dx.Check(IDC_MON_MSGBOX_ERROR, m_bMsgBoxError);
     dx.Check(IDC_MON_SOUND_ERROR, m_bSoundError);
@@ -116,15 +117,16 @@ BOOL CBoxPropertiesDlg::OnInitDialog() {
     m_nPreviewWidth = 80;
     m_nPreviewHeight = 60;
 
+    // A version the program does not know (a hand-edited file) is shown, and saved, as
+    // IPv4: with no radio checked, OK could only fail without a word.
+    if (IPv != IPVER_4 && IPv != IPVER_6) IPv = IPVER_4;
     if (const MethodLook* look = MethodLookFor(CheckMethod)) {
         for (const auto& radio : kMethodRadios) CheckDlgButton(m_hWnd, radio.id, radio.method == CheckMethod);
         ApplyMethodLook(CheckMethod);
         SetSpinRange(IDC_MON_INTERVAL_SPIN, static_cast<int>(look->intervalMin), kIntervalMax);
     }
-    if (IPv == IPVER_4 || IPv == IPVER_6) {
-        CheckDlgButton(m_hWnd, IDC_MON_IPV4, IPv == IPVER_4);
-        CheckDlgButton(m_hWnd, IDC_MON_IPV6, IPv == IPVER_6);
-    }
+    CheckDlgButton(m_hWnd, IDC_MON_IPV4, IPv == IPVER_4);
+    CheckDlgButton(m_hWnd, IDC_MON_IPV6, IPv == IPVER_6);
     if (CheckMethod == METHOD_URL) {
         EnableItem(IDC_MON_IPV4, true);
         EnableItem(IDC_MON_IPV6, true);
@@ -325,7 +327,9 @@ bool CBoxPropertiesDlg::ValidateAddress(BOOL bFromOkOrApply) {
 }
 
 void CBoxPropertiesDlg::OnOkOrApply(bool ok) {
-    UpdateData(true);
+    // A number that cannot be read (an emptied port) has been reported: the user
+    // corrects it before anything is kept.
+    if (!UpdateData(true)) return;
     if (Name.empty()) {
         fw::AppMessageBox(L"Name is missing.", MB_OK);
         return;

@@ -3,12 +3,13 @@
 #include "dialogs/NotificationSettingsRules.h"
 #include "framework/AppMessage.h"
 #include "framework/TimeText.h"
+#include "model/IniFile.h"
 #include "resource.h"
 
 CMsgBoxSettings::CMsgBoxSettings(HWND monitorDialog)
     : CSettingsDialog(IDD_MSGBOX_SETTINGS, monitorDialog, fw::EnablesMainWindow::ParentsParent) {}
 
-void CMsgBoxSettings::DoDataExchange(fw::CDataExchange& dx) { dx.Text(IDC_MSGS_DESCRIPTION, m_strDescription); }
+void CMsgBoxSettings::DoDataExchange(fw::CDataExchange& dx) { dx.Text(IDC_MSGS_DESCRIPTION, m_strDescription, CIniFile::kValueChars); }
 
 BOOL CMsgBoxSettings::OnInitDialog() {
     CSettingsDialog::OnInitDialog();

@@ -4,11 +4,14 @@
 #include <mmsystem.h>
 #include <shlobj.h>
 
+#include "dialogs/FileFilters.h"
 #include "dialogs/StartWithWindows.h"
 #include "engine/SoundThread.h"
+#include "framework/AppMessage.h"
 #include "framework/FileDialog.h"
 #include "framework/FolderDialog.h"
 #include "framework/StringUtil.h"
+#include "model/IniFile.h"
 #include "model/Messages.h"
 #include "resource.h"
 
@@ -17,8 +20,6 @@ namespace {
 // The log-mode choices, in the order of LogEveryCheck.
 const wchar_t* const kLogModes[] = {L"Every Status Change", L"Every Check"};
 
-const wchar_t kProgramFilter[] = L"EXE, BAT File (*.exe, *.bat)|*.exe;*.bat|";
-const wchar_t kWaveFilter[] = L"WAV File (*.wav)|*.wav|";
 
 // Both channels of the wave-out volume at once.
 void SetDeviceVolume(UINT volume) { waveOutSetVolume(nullptr, volume * 0x10001u); }
@@ -64,19 +65,19 @@ void CPropertiesDlg::DoDataExchange(fw::CDataExchange& dx) {
     ExchangeUnsigned(dx, IDC_OPT_TIMEOUT, TimeOut);
     dx.Check(IDC_OPT_RUN_AT_STARTUP, m_bRunAtStartup);
     dx.Check(IDC_OPT_DBLCLICK, DCOBEFE);
-    dx.Text(IDC_OPT_DBLCLICK_PATH, DCOBEFPath);
-    dx.Text(IDC_OPT_DBLCLICK_PARAMS, DCOBEFParameters);
+    dx.Text(IDC_OPT_DBLCLICK_PATH, DCOBEFPath, CIniFile::kValueChars);
+    dx.Text(IDC_OPT_DBLCLICK_PARAMS, DCOBEFParameters, CIniFile::kValueChars);
     dx.Check(IDC_OPT_CUSTOM_SOUND, CustomSoundError);
-    dx.Text(IDC_OPT_CUSTOM_SOUND_PATH, CustomSoundPathError);
+    dx.Text(IDC_OPT_CUSTOM_SOUND_PATH, CustomSoundPathError, CIniFile::kValueChars);
     dx.Check(IDC_OPT_HIDE_TASKBAR, HideTaskBarButton);
     dx.Check(IDC_OPT_LOG_ALL, EnableLog);
     dx.Check(IDC_OPT_SHOW_TIME, ShowReplyTime);
     ExchangeCheck(dx, IDC_OPT_SHOW_METHOD, ShowMethod);
     ExchangeCheck(dx, IDC_OPT_SHOW_STATUS, ShowStatus);
     dx.Check(IDC_OPT_SPEECH, TextSpeechSoundError);
-    dx.Text(IDC_OPT_SPEECH_TEXT, TextSpeechTextError);
+    dx.Text(IDC_OPT_SPEECH_TEXT, TextSpeechTextError, CIniFile::kValueChars);
     dx.Radio(IDC_OPT_LOG_TXT, LogFileType);
-    dx.Text(IDC_OPT_LOG_DIR, LogDir);
+    dx.Text(IDC_OPT_LOG_DIR, LogDir, CIniFile::kValueChars);
     ExchangeCheck(dx, IDC_OPT_SHOW_ADDRESS, ShowIPAddress);
 }
 
@@ -135,7 +136,8 @@ BOOL CPropertiesDlg::OnInitDialog() {
 
 bool CPropertiesDlg::SaveSettings() {
     if (!TakeFields()) return false;
-    WriteStartWithWindows(m_nInstance, m_bRunAtStartup != 0, fw::ProgramPath());
+    const DWORD runError = WriteStartWithWindows(m_nInstance, m_bRunAtStartup != 0, fw::ProgramPath());
+    if (runError != ERROR_SUCCESS) fw::SystemErrorBox(runError);
     YBox = static_cast<int>(ClampToRange(static_cast<UINT>(YBox), kBoxHeightRange));
     XBox = static_cast<int>(ClampToRange(static_cast<UINT>(XBox), kBoxWidthRange));
     GiveFields();
@@ -311,7 +313,7 @@ BOOL CPropertiesDlg::OnCommand(WORD id, WORD code, HWND control) {
         EnableDoubleClickControls();
         return TRUE;
     case IDC_OPT_DBLCLICK_BROWSE:
-        ChooseFileInto(IDC_OPT_DBLCLICK_PATH, kProgramFilter);
+        ChooseFileInto(IDC_OPT_DBLCLICK_PATH, kProgramFileFilter);
         return TRUE;
     case IDC_OPT_CUSTOM_SOUND:
         OnCustomSoundSwitch();
@@ -320,7 +322,7 @@ BOOL CPropertiesDlg::OnCommand(WORD id, WORD code, HWND control) {
         OnSpeechSwitch();
         return TRUE;
     case IDC_OPT_CUSTOM_SOUND_BROWSE:
-        ChooseFileInto(IDC_OPT_CUSTOM_SOUND_PATH, kWaveFilter);
+        ChooseFileInto(IDC_OPT_CUSTOM_SOUND_PATH, kWaveFileFilter);
         return TRUE;
     case IDC_OPT_TEST_CUSTOM_SOUND: {
         SoundRequest request;

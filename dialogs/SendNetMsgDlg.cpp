@@ -3,9 +3,10 @@
 #include <shellapi.h>
 
 #include "dialogs/NetMessageRules.h"
-#include "dialogs/SendNetMsgSetting.h"
+#include "dialogs/ProgramDialog.h"
 #include "framework/AppMessage.h"
 #include "framework/StringUtil.h"
+#include "model/IniFile.h"
 #include "model/MainConfig.h"
 #include "resource.h"
 
@@ -23,7 +24,7 @@ std::wstring CSendNetMsgDlg::BoxSection() const { return fw::Format(L"Box %d", m
 
 void CSendNetMsgDlg::DoDataExchange(fw::CDataExchange& dx) {
     dx.Text(IDC_NETMSG_MESSAGE, m_strMessage);
-    dx.Text(IDC_NETMSG_USER, m_strUserName);
+    dx.Text(IDC_NETMSG_USER, m_strUserName, CIniFile::kValueChars);
 }
 
 BOOL CSendNetMsgDlg::OnInitDialog() {
@@ -101,10 +102,10 @@ void CSendNetMsgDlg::OnOK() {
 
 void CSendNetMsgDlg::OnSettings() {
     CSendNetMsgSetting settings(m_hWnd);
-    settings.m_strCommand = m_strCommand;
+    settings.m_strProgram = m_strCommand;
     settings.m_strParameters = m_strParameters;
     if (settings.DoModal() != IDOK) return;
-    m_strCommand = settings.m_strCommand;
+    m_strCommand = settings.m_strProgram;
     m_strParameters = settings.m_strParameters;
     m_ini.WriteString(kMainSection, kCommandKey, m_strCommand);
     m_ini.WriteString(kMainSection, kParametersKey, m_strParameters);

@@ -1,7 +1,9 @@
 #include "dialogs/SoundSettingsDlg.h"
 
+#include "dialogs/FileFilters.h"
 #include "engine/SoundThread.h"
 #include "framework/FileDialog.h"
+#include "model/IniFile.h"
 #include "resource.h"
 
 namespace {
@@ -34,9 +36,9 @@ CPlaySoundSettings::CPlaySoundSettings(HWND monitorDialog)
 void CPlaySoundSettings::DoDataExchange(fw::CDataExchange& dx) {
     for (int i = 0; i < kSoundSlotCount; ++i) {
         dx.Check(kSlots[i].custom, m_bCustomWav[i]);
-        dx.Text(kSlots[i].wav, m_strWavPath[i]);
+        dx.Text(kSlots[i].wav, m_strWavPath[i], CIniFile::kValueChars);
         dx.Check(kSlots[i].speak, m_bSpeak[i]);
-        dx.Text(kSlots[i].text, m_strSpeech[i]);
+        dx.Text(kSlots[i].text, m_strSpeech[i], CIniFile::kValueChars);
     }
 }
 
@@ -82,7 +84,7 @@ void CPlaySoundSettings::OnSpeakClicked(int slot) {
 
 void CPlaySoundSettings::OnBrowse(int slot) {
     std::wstring path;
-    if (fw::ChooseFileToOpen(m_hWnd, L"WAV File (*.wav)|*.wav|", path)) SetItemText(kSlots[slot].wav, path);
+    if (fw::ChooseFileToOpen(m_hWnd, kWaveFileFilter, path)) SetItemText(kSlots[slot].wav, path);
 }
 
 void CPlaySoundSettings::OnDefault() {

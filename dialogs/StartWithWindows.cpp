@@ -35,14 +35,20 @@ std::optional<bool> ReadStartWithWindows(int instance, const std::wstring& progr
     return stored && RunDataMatches(*stored, expected.data);
 }
 
-void WriteStartWithWindows(int instance, bool on, const std::wstring& programPath, const wchar_t* keyPath) {
+DWORD WriteStartWithWindows(int instance, bool on, const std::wstring& programPath, const wchar_t* keyPath) {
     const fw::CRegKey key = fw::OpenRegKey(HKEY_CURRENT_USER, keyPath, KEY_WRITE);
     RunValue value;
-    if (!key.Get() || !MakeRunValue(instance, programPath, value)) return;
-    if (on) {
-        RegSetValueExW(key.Get(), value.name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.data.c_str()),
-                       static_cast<DWORD>((value.data.size() + 1) * sizeof(wchar_t)));
-    } else {
-        RegDeleteValueW(key.Get(), value.name.c_str());
+    if (!MakeRunValue(instance, programPath, value)) return ERROR_SUCCESS;
+    if (!key.Get()) {
+        // With no Run key there is no value to delete; a value to write is lost.
+        const DWORD error = GetLastError();
+        return on || error != ERROR_FILE_NOT_FOUND ? error : ERROR_SUCCESS;
     }
+    if (on)
+        return static_cast<DWORD>(RegSetValueExW(key.Get(), value.name.c_str(), 0, REG_SZ,
+                                                 reinterpret_cast<const BYTE*>(value.data.c_str()),
+                                                 static_cast<DWORD>((value.data.size() + 1) * sizeof(wchar_t))));
+    const LSTATUS deleted = RegDeleteValueW(key.Get(), value.name.c_str());
+    // A value that is not there is already off.
+    return deleted == ERROR_FILE_NOT_FOUND ? ERROR_SUCCESS : static_cast<DWORD>(deleted);
 }

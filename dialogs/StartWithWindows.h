@@ -1,8 +1,9 @@
 #pragma once
 // The start-with-Windows value of an instance in the current user's Run key (the
-// value's name and data: OptionsRules.h). Every registry failure is passed over.
+// value's name and data: OptionsRules.h).
 #include <optional>
 #include <string>
+#include <windows.h>
 
 extern const wchar_t kRunKeyPath[];  // "Software\Microsoft\Windows\CurrentVersion\Run"
 
@@ -13,6 +14,8 @@ extern const wchar_t kRunKeyPath[];  // "Software\Microsoft\Windows\CurrentVersi
 std::optional<bool> ReadStartWithWindows(int instance, const std::wstring& programPath,
                                          const wchar_t* keyPath = kRunKeyPath);
 
-// Writes the instance's value (REG_SZ) when `on`, deletes it otherwise.
-void WriteStartWithWindows(int instance, bool on, const std::wstring& programPath,
+// Writes the instance's value (REG_SZ) when `on`, deletes it otherwise. The error of
+// the write or delete, ERROR_SUCCESS when done (or when the key does not open, as the
+// check box then kept its state too).
+DWORD WriteStartWithWindows(int instance, bool on, const std::wstring& programPath,
                            const wchar_t* keyPath = kRunKeyPath);

@@ -25,7 +25,6 @@ UINT WithDefaultIcon(UINT type);
 std::wstring MessageTableText(DWORD code, HMODULE module = nullptr, bool oneLine = false);
 // The system's text of an error code (MessageTableText).
 std::wstring SystemErrorText(DWORD code);
-
 // A message box with the system's text of a failed call (its number when the system has
 // no text for it), so that a failure is never passed over in silence.
 int SystemErrorBox(DWORD code);

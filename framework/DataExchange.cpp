@@ -39,13 +39,16 @@ void SetTextIfChanged(HWND control, const std::wstring& text) {
 }
 }  // namespace
 
-void CDataExchange::Text(int id, std::wstring& value) {
+void CDataExchange::Text(int id, std::wstring& value, size_t limit) {
     HWND control = Item(id);
     if (!control) return;
-    if (m_bSave)
+    if (limit > 0) SendMessageW(control, EM_LIMITTEXT, limit, 0);
+    if (m_bSave) {
         value = GetWindowTextString(control);
-    else
-        SetTextIfChanged(control, value);
+        if (limit > 0 && value.size() > limit) value.resize(limit);
+    } else {
+        SetTextIfChanged(control, limit > 0 && value.size() > limit ? value.substr(0, limit) : value);
+    }
 }
 
 void CDataExchange::Unsigned(int id, UINT& value) {

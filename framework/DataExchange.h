@@ -21,8 +21,10 @@ public:
 
     const bool m_bSave;
 
-    // Edit or static text.
-    void Text(int id, std::wstring& value);
+    // Edit or static text. With a limit, the edit takes at most that many characters
+    // as the user types or pastes, and a longer text (set by a program) is taken cut:
+    // for values whose store keeps no more, so that what is shown is what is kept.
+    void Text(int id, std::wstring& value, size_t limit = 0);
     // An unsigned number in an edit. A text that is no number shows
     // "Enter a positive integer.", keeps the field as it was and marks the pass failed.
     void Unsigned(int id, UINT& value);

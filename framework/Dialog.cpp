@@ -37,8 +37,30 @@ void CDialog::EndDialog(INT_PTR result) {
     if (m_hWnd) ::EndDialog(m_hWnd, result);
 }
 
-void CDialog::SetMsgResult(LRESULT result) {
+bool ResultIsReturnValue(UINT message) {
+    switch (message) {
+    case WM_CTLCOLORMSGBOX:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_CTLCOLORSTATIC:
+    case WM_COMPAREITEM:
+    case WM_VKEYTOITEM:
+    case WM_CHARTOITEM:
+    case WM_QUERYDRAGICON:
+    case WM_INITDIALOG:
+        return true;
+    default:
+        return false;
+    }
+}
+
+INT_PTR CDialog::DlgMsgResult(UINT message, LRESULT result) {
+    if (ResultIsReturnValue(message)) return static_cast<INT_PTR>(result);
     if (m_hWnd) SetWindowLongPtrW(m_hWnd, DWLP_MSGRESULT, result);
+    return TRUE;
 }
 
 void CDialog::Bind(HWND hwnd) {
@@ -84,8 +106,7 @@ BOOL CDialog::OnHelpInfo() {
     if ((GetWindowLongW(m_hWnd, GWL_STYLE) & WS_CHILD) || !main) return FALSE;
     if (GetKeyState(VK_SHIFT) < 0 || GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0) return FALSE;
     SendMessageW(main, WM_COMMAND, ID_HELP, 0);
-    SetMsgResult(TRUE);
-    return TRUE;
+    return DlgMsgResult(WM_HELP, TRUE);
 }
 
 INT_PTR CALLBACK CDialog::StaticDialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {

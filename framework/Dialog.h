@@ -7,6 +7,11 @@
 
 namespace fw {
 
+// The messages whose result is the dialog procedure's return value itself (a brush,
+// an icon, an index); every other message's result goes through DWLP_MSGRESULT and the
+// procedure returns TRUE.
+bool ResultIsReturnValue(UINT message);
+
 class CDialog {
 public:
     CDialog(UINT templateId, HWND parent = nullptr);
@@ -32,8 +37,8 @@ public:
     HWND m_hParent;
 
 protected:
-    // Every message after the object is bound. Return TRUE when handled; the result
-    // of messages that carry one is set with SetMsgResult.
+    // Every message after the object is bound. Return TRUE when handled; a handler
+    // whose message carries a result returns DlgMsgResult(message, result).
     virtual INT_PTR DialogProc(UINT message, WPARAM wParam, LPARAM lParam);
 
     // Dispatch targets of the default DialogProc.
@@ -44,7 +49,9 @@ protected:
     virtual void OnCancel() { EndDialog(IDCANCEL); }
     virtual BOOL OnHelpInfo();
 
-    void SetMsgResult(LRESULT result);
+    // Hands a handled message's result to the system and gives what the dialog
+    // procedure returns: see ResultIsReturnValue.
+    INT_PTR DlgMsgResult(UINT message, LRESULT result);
 
 private:
     static INT_PTR CALLBACK StaticDialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);

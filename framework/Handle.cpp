@@ -50,7 +50,11 @@ CFileSearch StartFileSearch(const std::wstring& pattern, WIN32_FIND_DATAW& found
 
 CRegKey OpenRegKey(HKEY root, const wchar_t* path, REGSAM access) {
     HKEY key = nullptr;
-    if (RegOpenKeyExW(root, path, 0, access, &key) != ERROR_SUCCESS) key = nullptr;
+    const LSTATUS status = RegOpenKeyExW(root, path, 0, access, &key);
+    if (status != ERROR_SUCCESS) {
+        SetLastError(static_cast<DWORD>(status));
+        key = nullptr;
+    }
     return CRegKey(key);
 }
 

@@ -166,7 +166,8 @@ CFileHandle OpenFileHandle(const std::wstring& path, DWORD access, DWORD share, 
                            DWORD flags = FILE_ATTRIBUTE_NORMAL);
 // The first match of `pattern` goes to `found`; FindNextFileW gives the others.
 CFileSearch StartFileSearch(const std::wstring& pattern, WIN32_FIND_DATAW& found);
-// A key under `root`; none when it cannot be opened with that access.
+// A key under `root`; none when it cannot be opened with that access (the reason is then
+// in GetLastError).
 CRegKey OpenRegKey(HKEY root, const wchar_t* path, REGSAM access);
 
 }  // namespace fw

@@ -64,10 +64,7 @@ INT_PTR CSettingsDialog::Reflect(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
     CControl* control = ControlOf(hwnd);
     LRESULT result = 0;
     if (!control || !control->OnReflect(message, wParam, lParam, result)) return FALSE;
-    // WM_CTLCOLOR* answer with the brush itself; the others through the message result.
-    if (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC) return static_cast<INT_PTR>(result);
-    SetMsgResult(result);
-    return TRUE;
+    return DlgMsgResult(message, result);
 }
 
 void CSettingsDialog::SetItemText(int id, const std::wstring& text) { SetDlgItemTextW(m_hWnd, id, text.c_str()); }
@@ -165,10 +162,7 @@ INT_PTR CSettingsDialog::DialogProc(UINT message, WPARAM wParam, LPARAM lParam) 
         auto* header = reinterpret_cast<NMHDR*>(lParam);
         if (Reflect(header->hwndFrom, message, wParam, lParam)) return TRUE;
         LRESULT result = 0;
-        if (OnNotify(static_cast<int>(header->idFrom), header, result)) {
-            SetMsgResult(result);
-            return TRUE;
-        }
+        if (OnNotify(static_cast<int>(header->idFrom), header, result)) return DlgMsgResult(message, result);
         return FALSE;
     }
     case WM_DRAWITEM:
@@ -180,8 +174,7 @@ INT_PTR CSettingsDialog::DialogProc(UINT message, WPARAM wParam, LPARAM lParam) 
     case WM_PAINT:
         return PaintIconic();
     case WM_QUERYDRAGICON:
-        SetMsgResult(reinterpret_cast<LRESULT>(m_hIcon));
-        return TRUE;
+        return DlgMsgResult(message, reinterpret_cast<LRESULT>(m_hIcon));
     case WM_SETTINGCHANGE:
         RedrawAll();
         return FALSE;

@@ -5,10 +5,9 @@
 #include "model/NumberText.h"
 
 namespace {
-// Values are cut to 255 characters, as the profile calls' classic 256-character buffer
-// gives them. The platform is read with more room, so that a value it stored with our
-// protective quotes (two characters more) arrives whole before the cut.
-constexpr size_t kValueChars = 255;
+// Values are cut to kValueChars (255), as the profile calls' classic 256-character
+// buffer gives them. The platform is read with more room, so that a value it stored with
+// our protective quotes (two characters more) arrives whole before the cut.
 constexpr DWORD kReadChars = 4096;
 }
 

@@ -9,6 +9,9 @@ public:
     CIniFile();
     virtual ~CIniFile();
 
+    // The longest value that reads back whole: longer ones arrive cut to this.
+    static constexpr size_t kValueChars = 255;
+
     void SetPath(std::wstring path);
     const std::wstring& GetPath() const { return m_strPath; }
 

@@ -2,10 +2,12 @@
 # The monitor dialog driven like a user, in one program start: "Add Mon." after box 1
 # of 2 (each method looked at on screen, the interval reset by its method, its spin and
 # balloon, "Name is missing.", the IPv4 address message, "999.1.1.1" taken as a host,
-# port 70000 saved as 65535, Apply then OK adding exactly one monitor that turns Open on
-# a loopback port), then "Edit Mon." giving box 1 a new name, address and a colour from
-# the system colour dialog (its section alone rewritten, the box repainted, a balloon on
-# a count).
+# an emptied port stopping Apply and OK, port 70000 saved as 65535, Apply then OK adding
+# exactly one monitor that turns Open on a loopback port), then "Edit Mon." giving box 1
+# (an unknown IP version in the file: shown and saved as IPv4) a name typed past 255
+# characters and cut there, a new name, address and a colour from the system colour
+# dialog (its section alone rewritten, the box repainted, a balloon on a count, the
+# strip answering within 100 ms of OK), and an unchanged OK on box 2 answered as fast.
 source "$(dirname "$0")/lib.sh"
 COLOR_RED=706 COLOR_GREEN=707 COLOR_BLUE=708   # the edits of the system colour dialog
 
@@ -19,7 +21,7 @@ appdata="$(new_appdata)"
 ini="$(data_folder "$appdata")/MainConfAID1.ini"
 {
     ini_section main FirstStart=0 WinBeh=1 NumBox=2 PosX=20 PosY=650 WinPos=1 XBox=110 YBox=90
-    ini_section "Box 0" "Name=*Up*" CheckInterval=3600 BoxColorUp=0x0000C800
+    ini_section "Box 0" "Name=*Up*" CheckInterval=3600 BoxColorUp=0x0000C800 IPv=7
     ini_section "Box 1" Name=Second IPorURLAddress=10.0.0.9 Disabled=1
 } | write_main_ini "$appdata"
 # A new monitor takes its look from the default skin.
@@ -84,6 +86,16 @@ dlg set $IDC_MON_ADDRESS "bad host"
 click $IDOK
 expect_message "The IP Address Edit Box does not contain a valid IPv4 Address or Host." "a blank in the address"
 dlg set $IDC_MON_ADDRESS 999.1.1.1
+# An emptied port is reported as it is typed, and again by Apply and OK, which then
+# keep the dialog open: nothing is added.
+dlg set $IDC_MON_PORT ""
+expect_message "Enter a positive integer." "the port emptied"
+for button in $IDC_APPLY $IDOK; do
+    click "$button"
+    expect_message "Enter a positive integer." "button $button with no port"
+    drv wait-window "$DLG" 0 >/dev/null || fail "button $button closed the dialog with no port"
+done
+assert_eq "$(key main NumBox)" 2 "NumBox after Apply and OK with no port"
 dlg set $IDC_MON_PORT 70000
 click $IDC_APPLY  # added, and the dialog now edits it
 DLG="Edit Monitor"
@@ -107,6 +119,11 @@ before="$(section 'Box 1'; section 'Box 2'; section main)"
 box_menu 1 8
 wait_window "$DLG"
 assert_eq "$(dlg get $IDC_MON_NAME)" "*Up*" "name shown for editing"
+assert_eq "$(dlg state $IDC_MON_IPV4)" "enabled=1 checked=1 visible=1" "IPv4 chosen for an unknown IP version"
+# A name typed past what the file keeps stops at 255 characters.
+dlg set $IDC_MON_NAME ""
+dlg type $IDC_MON_NAME "$(printf 'n%.0s' $(seq 1 300))"
+assert_eq "$(dlg get $IDC_MON_NAME | tr -d '\n' | wc -c)" 255 "length of a name typed 300 characters long"
 dlg set $IDC_MON_INTERVAL 400
 dlg set $IDC_MON_MSGBOX_COUNT 10
 assert_eq "$(drv tips "$DLG")" "Show Message Box if IP change Status for 10 Checks = 1 hr 6 min 40 sec." "balloon of the typed count"
@@ -120,14 +137,22 @@ wait_window Color 5000
 for rgb in $COLOR_RED:0 $COLOR_GREEN:128 $COLOR_BLUE:0; do drv ctl-set Color "${rgb%%:*}" "${rgb#*:}"; done
 drv ctl-click Color $IDOK
 drv wait-gone Color 5000 || fail "the colour dialog stayed open"
-click $IDOK
+# The strip answers at once after OK, though the box's check restarts.
+answer_ms="$(dlg press-answer $IDOK "$TITLE")" || fail "no answer from the strip after OK"
+[ "$answer_ms" -lt 100 ] || fail "the strip answered ${answer_ms} ms after the monitor dialog's OK"
 drv wait-gone "$DLG" 5000 || fail "the edit dialog stayed open"
-assert_eq "$(key 'Box 0' Name)/$(key 'Box 0' IPorURLAddress)/$(key 'Box 0' nMSGB)/$(key 'Box 0' CheckInterval)" \
-    "renamed/127.0.0.2/10/400" "the edited section"
+assert_eq "$(key 'Box 0' Name)/$(key 'Box 0' IPorURLAddress)/$(key 'Box 0' nMSGB)/$(key 'Box 0' CheckInterval)/$(key 'Box 0' IPv)" \
+    "renamed/127.0.0.2/10/400/0" "the edited section"
 assert_eq "$(key 'Box 0' BoxColorUp)" 32768 "the colour chosen in the colour dialog"
 assert_eq "$(section 'Box 1'; section 'Box 2'; section main)" "$before" "the other sections"
 # Box 1 restarted on its new address and shows its new Up colour.
 wait_until 10 box_mostly 1 "0 128 0" edited
 
+# OK with nothing changed: the strip answers at once as well.
+box_menu 2 8
+wait_window "$DLG"
+answer_ms="$(dlg press-answer 1 "$TITLE")" || fail "no answer from the strip after an unchanged OK"
+[ "$answer_ms" -lt 100 ] || fail "the strip answered ${answer_ms} ms after an unchanged OK"
+drv wait-gone "$DLG" 5000 || fail "the dialog stayed open after an unchanged OK"
 close_window "$TITLE" "$pid"
 pass

@@ -75,6 +75,11 @@ assert_eq "$(ini_get "$ini" "Box 0" NetUserName)|$(get "$SEND" $IDC_NETMSG_USER)
 # Settings writes both keys; with a batch program as the command a command in the
 # message does not run.
 open_by "$SEND" $IDC_NETMSG_SETTINGS "$SETTINGS"
+put "$SETTINGS" $IDC_NETMSG_PARAMETERS ""
+drv ctl-type "$SETTINGS" $IDC_NETMSG_PARAMETERS "$(printf 'p%.0s' $(seq 1 300))"
+assert_eq "$(get "$SETTINGS" $IDC_NETMSG_PARAMETERS | tr -d '\n' | wc -c)" 255 "net message parameters typed 300 characters long"
+press "$SETTINGS" $IDC_NETMSG_DEFAULT
+assert_eq "$(get "$SETTINGS" $IDC_NETMSG_COMMAND)|$(get "$SETTINGS" $IDC_NETMSG_PARAMETERS)" "cmd|/K \"msg /V /SERVER:%ip %user %message\"" "Default"
 put "$SETTINGS" $IDC_NETMSG_COMMAND "$(winpath "$E2E_DIR/send.bat")"
 press "$SETTINGS" $IDOK
 closed "$SETTINGS"
@@ -107,9 +112,10 @@ press "$EDITOR" $IDC_MENU_DELETE
 assert_eq "$(enabled "$EDITOR" $IDC_MENU_ADD)" "1" "Add after a delete"
 open_by "$EDITOR" $IDC_MENU_ADD "$ITEM"
 put "$ITEM" $IDC_MENU_CAPTION "new"
+drv ctl-type "$ITEM" $IDC_MENU_APPLICATION "$(printf 'a%.0s' $(seq 1 300))"
 press "$ITEM" $IDOK
 closed "$ITEM"
-assert_eq "$(row 7)|$(enabled "$EDITOR" $IDC_MENU_ADD)" "*new|||0" "added row"
+assert_eq "$(row 7)|$(enabled "$EDITOR" $IDC_MENU_ADD)" "*new|$(printf 'a%.0s' $(seq 1 255))||0" "added row, its application typed 300 characters long"
 press "$EDITOR" $IDCANCEL
 closed "$EDITOR"
 assert_eq "$(md5sum <"$menu")" "$before" "file after Cancel"

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The Options dialog and the About box of instance 2, opened from the tray commands:
 # the start-up box follows the Run value (letter case aside) and writes or deletes it;
-# the width balloon and clamp; a 150 x 100 box size and a longer time-out applied
-# resize the strip, write the 20 option keys in their order and govern the next check
+# the width balloon and clamp; the parameters typed no longer than the file keeps; a
+# 150 x 100 box size and a longer time-out applied resize the strip (answering at once), write the 20 option keys in their order and govern the next check
 # of a running monitor; Default, the volume and Cancel write nothing; the About box
 # shows the program file's version.
 source "$(dirname "$0")/lib.sh"
@@ -11,8 +11,8 @@ STRIP_TITLE="Orvalen III"
 OPTIONS="Options"
 RUN_KEY='HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
 EXE="$(winpath "$ORVALEN_BIN/Orvalen.exe")"
-APPLY=$IDC_OPT_APPLY DEFAULT=$IDC_DEFAULT WIDTH=$IDC_OPT_WIDTH HEIGHT=$IDC_OPT_HEIGHT TIMEOUT=$IDC_OPT_TIMEOUT
-STARTUP=$IDC_OPT_RUN_AT_STARTUP MUTE=$IDC_OPT_MUTE VOLUME=$IDC_OPT_VOLUME VERSION=$IDC_ABOUT_VERSION
+APPLY=$IDC_OPT_APPLY DEFAULT=$IDC_DEFAULT DBLCLICK_PARAMS=$IDC_OPT_DBLCLICK_PARAMS WIDTH=$IDC_OPT_WIDTH HEIGHT=$IDC_OPT_HEIGHT
+TIMEOUT=$IDC_OPT_TIMEOUT STARTUP=$IDC_OPT_RUN_AT_STARTUP MUTE=$IDC_OPT_MUTE VOLUME=$IDC_OPT_VOLUME VERSION=$IDC_ABOUT_VERSION
 VK_UP=0x26 VK_HOME=0x24
 
 # Wine starts whatever the Run key lists: the value never outlives the test.
@@ -53,8 +53,15 @@ drv ctl-set "$OPTIONS" $WIDTH 150
 drv ctl-set "$OPTIONS" $HEIGHT 100
 for _ in 1 2 3 4 5 6 7 8; do drv ctl-key "$OPTIONS" $TIMEOUT $VK_UP; done
 assert_eq "$(text "$OPTIONS" $TIMEOUT)" "7000" "time-out after eight steps up"
-drv ctl-press "$OPTIONS" $APPLY || fail "Apply"
+# The double-click command's parameters typed past what the file keeps stop at 255.
+drv ctl-set "$OPTIONS" $DBLCLICK_PARAMS "" >/dev/null
+drv ctl-type "$OPTIONS" $DBLCLICK_PARAMS "$(printf 'p%.0s' $(seq 1 300))"
+assert_eq "$(text "$OPTIONS" $DBLCLICK_PARAMS | tr -d '\n' | wc -c)" 255 "parameters typed 300 characters long"
+# The strip answers at once after Apply.
+answer_ms="$(drv ctl-press-answer "$OPTIONS" $APPLY "$STRIP_TITLE")" || fail "Apply"
 applied_at="$(date +%s.%N)"  # once handled: a check started before it may connect later
+[ "$answer_ms" -lt 100 ] || fail "the strip answered ${answer_ms} ms after Apply"
+assert_eq "$(ini_get "$ini" main DCOBEFParameters | tr -d '\n' | wc -c)" 255 "length of the parameters saved"
 assert_eq "$(run_value)" "REG_SZ    \"$EXE\" /tertiary" "Run value written by Apply"
 read -r width1 height1 <<<"$(drv client "$STRIP_TITLE")"
 assert_eq "$((width1 - width0)) $((height1 - height0))" "40 10" "strip growth for one box of 150 x 100"

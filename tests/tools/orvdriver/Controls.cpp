@@ -1,5 +1,6 @@
 // The controls of another process's dialog, as a user meets them: type a text, read a
-// text, click, read the enabled and checked states and where a control sits on the
+// text (or type it key by key), click (and time the answer of a window right after),
+// read the enabled and checked states and where a control sits on the
 // screen, move the focus into and out of a control, press a key in it, read a list
 // view's rows, and read the tooltips and balloons that the process shows.
 #include <windows.h>
@@ -122,6 +123,19 @@ int RunControlCommand(int argc, wchar_t** argv) {
         // A click that has been handled when the command returns.
         DWORD_PTR result = 0;
         if (!SendMessageTimeoutW(control, BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, 10000, &result)) return 1;
+    } else if (cmd == L"ctl-press-answer" && argc >= 5) {
+        // The click, then at once a message to window argv[4]: prints the milliseconds it
+        // took that window to answer (the time a user waits after the click).
+        HWND other = FindWindowW(nullptr, argv[4]);
+        DWORD_PTR result = 0;
+        if (!other || !SendMessageTimeoutW(control, BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, 10000, &result)) return 1;
+        const DWORD start = GetTickCount();
+        if (!SendMessageTimeoutW(other, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &result)) return 1;
+        wprintf(L"%lu\n", static_cast<unsigned long>(GetTickCount() - start));
+    } else if (cmd == L"ctl-type" && argc >= 5) {
+        // Each character as the keyboard gives it, at the caret: the edit's own limits hold.
+        for (const wchar_t* c = argv[4]; *c; ++c)
+            SendMessageTimeoutW(control, WM_CHAR, *c, 1, SMTO_ABORTIFHUNG, 3000, nullptr);
     } else if (cmd == L"ctl-focus" || cmd == L"ctl-leave") {
         // Into the control; for ctl-leave then on to the next control, as Tab would.
         HWND dialog = GetParent(control);

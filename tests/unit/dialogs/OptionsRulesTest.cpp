@@ -122,7 +122,7 @@ TEST_F(StartWithWindowsTest, StoredValueShowsTheCheckBox) {
 
 TEST_F(StartWithWindowsTest, WrittenAsAStringAndDeleted) {
     StoreText(L"Orvalen IV", REG_EXPAND_SZ, L"\"C:\\Old\\Orvalen.exe\" /quaternary");
-    WriteStartWithWindows(3, true, m_path, kKey);
+    EXPECT_EQ(WriteStartWithWindows(3, true, m_path, kKey), static_cast<DWORD>(ERROR_SUCCESS));
     wchar_t stored[300] = {};
     DWORD type = 0, bytes = sizeof(stored);
     ASSERT_EQ(RegQueryValueExW(m_key, L"Orvalen IV", nullptr, &type, reinterpret_cast<BYTE*>(stored), &bytes),
@@ -130,6 +130,8 @@ TEST_F(StartWithWindowsTest, WrittenAsAStringAndDeleted) {
     EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
     EXPECT_STREQ(stored, L"\"C:\\Apps\\Orvalen.exe\" /quaternary");
     EXPECT_EQ(bytes, (wcslen(stored) + 1) * sizeof(wchar_t));
-    WriteStartWithWindows(3, false, m_path, kKey);
+    EXPECT_EQ(WriteStartWithWindows(3, false, m_path, kKey), static_cast<DWORD>(ERROR_SUCCESS));
     EXPECT_EQ(RegQueryValueExW(m_key, L"Orvalen IV", nullptr, nullptr, nullptr, nullptr), ERROR_FILE_NOT_FOUND);
+    // Off when it is off already is no failure.
+    EXPECT_EQ(WriteStartWithWindows(3, false, m_path, kKey), static_cast<DWORD>(ERROR_SUCCESS));
 }
