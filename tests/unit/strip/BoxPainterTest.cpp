@@ -5,50 +5,14 @@
 #include <string>
 #include <windows.h>
 
-#include "framework/GdiHandles.h"
 #include "model/MonitorTypes.h"
 #include "ui/BoxPainter.h"
+#include "support/Canvas.h"
 
 namespace {
 
 constexpr int kWidth = 120, kHeight = 100;
 constexpr COLORREF kCanvas = RGB(1, 2, 3);
-
-// A canvas of kCanvas pixels in a memory DC, read back pixel by pixel.
-class Canvas {
-public:
-    Canvas() {
-        BITMAPINFO info = fw::TopDown32BitInfo(kWidth, kHeight);
-        m_dc = CreateCompatibleDC(nullptr);
-        m_bitmap = CreateDIBSection(m_dc, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&m_bits), nullptr, 0);
-        m_old = SelectObject(m_dc, m_bitmap);
-        for (int i = 0; i < kWidth * kHeight; ++i) m_bits[i] = 0x00010203;
-    }
-    ~Canvas() {
-        SelectObject(m_dc, m_old);
-        DeleteObject(m_bitmap);
-        DeleteDC(m_dc);
-    }
-    HDC dc() const { return m_dc; }
-    COLORREF At(int x, int y) const {
-        GdiFlush();
-        DWORD p = m_bits[y * kWidth + x];
-        return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
-    }
-    // Pixels of the rows [top, bottom) inside the box's columns that are not `colour`.
-    int OtherThan(COLORREF colour, int left, int right, int top, int bottom) const {
-        int count = 0;
-        for (int y = top; y < bottom; ++y)
-            for (int x = left; x < right; ++x) count += At(x, y) != colour;
-        return count;
-    }
-
-private:
-    HDC m_dc = nullptr;
-    HBITMAP m_bitmap = nullptr;
-    HGDIOBJ m_old = nullptr;
-    DWORD* m_bits = nullptr;
-};
 
 constexpr COLORREF kBoxUp = RGB(0, 128, 0), kBoxDown = RGB(200, 0, 0);
 constexpr COLORREF kTextUp = RGB(255, 255, 0), kTextDown = RGB(0, 0, 255);
@@ -79,7 +43,7 @@ TEST(PaintBox, StripBoxBackgroundAndTextsByStatus) {
         const BoxLayout layout = MakeBoxLayout(100, 60, 2);
         const BoxColours colours = BoxColoursFor(c.status, kBoxUp, kBoxDown, kTextUp, kTextDown);
         const std::vector<std::wstring> lines = {L"10.0.0.1", L"Method: Ping IPv4"};
-        Canvas canvas;
+        CTestCanvas canvas(kWidth, kHeight, kCanvas);
         PaintBox(canvas.dc(),
                  StripBoxContent(layout, 100, 60, colours, {}, c.name, BoxCaption(c.status, METHOD_PING), lines),
                  fonts.For(layout.large));
@@ -97,7 +61,7 @@ TEST(PaintBox, StripBoxBackgroundAndTextsByStatus) {
 // given and places the texts by that box.
 TEST(PaintBox, PreviewBoxStaysInItsPlace) {
     const CBoxFontSet fonts;
-    Canvas canvas;
+    CTestCanvas canvas(kWidth, kHeight, kCanvas);
     PreviewBox box = {};
     box.inner = {20, 10, 100, 70};
     box.address = {20, 9, 100, 24};

@@ -5,41 +5,13 @@
 #include <windows.h>
 
 #include "app/DotFrame.h"
-#include "framework/GdiHandles.h"
 #include "model/IconFile.h"
+#include "support/Canvas.h"
 
 namespace {
 
 constexpr COLORREF kMarker = RGB(154, 1, 39);
 constexpr int kSize = 8;
-
-// An 8 x 8 white canvas in a memory DC, read back pixel by pixel.
-class Canvas {
-public:
-    Canvas() {
-        BITMAPINFO info = fw::TopDown32BitInfo(kSize, kSize);
-        m_dc = CreateCompatibleDC(nullptr);
-        m_bitmap = CreateDIBSection(m_dc, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&m_bits), nullptr, 0);
-        m_old = SelectObject(m_dc, m_bitmap);
-        for (int i = 0; i < kSize * kSize; ++i) m_bits[i] = 0x00FFFFFF;
-    }
-    ~Canvas() {
-        SelectObject(m_dc, m_old);
-        DeleteObject(m_bitmap);
-        DeleteDC(m_dc);
-    }
-    HDC dc() const { return m_dc; }
-    COLORREF At(int x, int y) const {
-        GdiFlush();
-        DWORD p = m_bits[y * kSize + x];
-        return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
-    }
-private:
-    HDC m_dc = nullptr;
-    HBITMAP m_bitmap = nullptr;
-    HGDIOBJ m_old = nullptr;
-    DWORD* m_bits = nullptr;
-};
 
 // Each line with the pixels it may touch; both ends (and every corner of a frame) are
 // drawn whatever the dot pattern. Three pixels long, so that both ends can be seen.
@@ -62,7 +34,7 @@ TEST(DotFrame, LinesLandOnTheirPixelsEndsIncluded) {
          [](int x, int y) { return ((x == 1 || x == 6) && y >= 1 && y <= 6) || ((y == 1 || y == 6) && x >= 1 && x <= 6); }},
     };
     for (const auto& c : cases) {
-        Canvas canvas;
+        CTestCanvas canvas(kSize, kSize, RGB(255, 255, 255));
         (CDotFrame().*c.draw)(canvas.dc(), &c.r, kMarker);
         for (POINT end : c.ends) EXPECT_EQ(canvas.At(end.x, end.y), kMarker) << c.what << " at " << end.x << "," << end.y;
         int marked = 0;
