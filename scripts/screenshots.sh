@@ -57,7 +57,7 @@ dismiss_menu() {
     drv wait-menu 5000 closed >/dev/null || true
     sleep 0.3
 }
-# box_menu BOX KEYS...: a real right click on box BOX (1-based) of the row strip, then keys.
+# box_menu BOX KEYS...: a real right click on box BOX (1-based) of the strip, then keys.
 box_menu() {
     xdotool mousemove $(box_point "$1" 55 44) click 3
     drv wait-menu 10000 >/dev/null || fail "no box menu"
@@ -184,5 +184,10 @@ close_window "$TITLE" "$LAST_PID"
 start_strip "$appdata"
 sleep 3
 crop strip-column "$STRIP_X" "$STRIP_Y" "$STRIP_W" "$STRIP_H"
+# The column's box menu offers Move Up and Move Down (third item, on the second box).
+STRIP_ROW=0
+box_menu 2 Down Down Down Right
+menu_shot box-menu-move-column
+dismiss_menu
 close_window "$TITLE" "$LAST_PID"
 echo "pictures in $OUT"
