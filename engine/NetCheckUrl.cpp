@@ -76,16 +76,11 @@ int CNetCheck::CheckUrl(const std::string& url, std::wstring phrase) {
     m_abandonedFetches.erase(std::remove_if(m_abandonedFetches.begin(), m_abandonedFetches.end(), ended),
                              m_abandonedFetches.end());
     if (m_abandonedFetches.size() >= kMaxAbandonedFetches) return SetOutcome({MON_DOWN, ERROR_INTERNET_TIMEOUT, 0});
-    // The worker lets go of the last fetch just after the fetch ends; one that does not
-    // is left to it.
-    if (m_fetchWorker && !m_fetchWorker->WaitEnded(kPollMs)) {
-        m_fetchWorker->Retire();
-        m_fetchWorker.reset();
-    }
+    // A kept worker is idle: the last fetch was waited for to its end (which is its
+    // worker's), or abandoned together with its worker.
     if (!m_fetchWorker && !(m_fetchWorker = CCallWorker::Start(CUrlFetch::kWorkerStack)))
         return SetOutcome({MON_ERROR, GetLastError(), 0});
-    std::shared_ptr<CUrlFetch> fetch = CUrlFetch::Start(*m_fetchWorker, target, timeOut);
-    if (!fetch) return SetOutcome({MON_ERROR, GetLastError(), 0});
+    std::shared_ptr<CUrlFetch> fetch = CUrlFetch::Start(m_fetchWorker, target, timeOut);
     if (!WaitForFetch(*fetch)) {
         // The abandoned fetch keeps its worker, which ends with it; the next check
         // fetches on another.

@@ -12,22 +12,16 @@ const DWORD kTimeOutOptions[] = {INTERNET_OPTION_CONNECT_TIMEOUT, INTERNET_OPTIO
 constexpr DWORD kOpenFlags = INTERNET_FLAG_RELOAD | INTERNET_FLAG_DONT_CACHE | INTERNET_FLAG_TRANSFER_ASCII;
 }  // namespace
 
-CUrlFetch::CUrlFetch(const FetchTarget& target, DWORD timeOutMs)
-    : m_target(target), m_dwTimeOut(timeOutMs), m_step(FetchStepLimitMs(timeOutMs)), m_ended(fw::NewEvent(true, false)) {}
+CUrlFetch::CUrlFetch(const std::shared_ptr<CCallWorker>& worker, const FetchTarget& target, DWORD timeOutMs)
+    : m_target(target), m_dwTimeOut(timeOutMs), m_step(FetchStepLimitMs(timeOutMs)), m_worker(worker) {}
 
-std::shared_ptr<CUrlFetch> CUrlFetch::Start(CCallWorker& worker, const FetchTarget& target, DWORD timeOutMs) {
-    std::shared_ptr<CUrlFetch> fetch(new CUrlFetch(target, timeOutMs));
-    if (!fetch->m_ended.Valid()) return nullptr;
-    // The call holds its own reference, so the fetch outlives an abandoning check.
-    worker.Begin([fetch] {
-        fetch->Fetch();
-        SetEvent(fetch->m_ended.Get());
-    });
+std::shared_ptr<CUrlFetch> CUrlFetch::Start(const std::shared_ptr<CCallWorker>& worker, const FetchTarget& target,
+                                            DWORD timeOutMs) {
+    std::shared_ptr<CUrlFetch> fetch(new CUrlFetch(worker, target, timeOutMs));
+    // The call holds its own reference, so the fetch outlives an abandoning check (the
+    // worker lets go of it once the call has run).
+    worker->Begin([fetch] { fetch->Fetch(); });
     return fetch;
-}
-
-bool CUrlFetch::WaitEnded(DWORD milliseconds) const {
-    return WaitForSingleObject(m_ended.Get(), milliseconds) == WAIT_OBJECT_0;
 }
 
 void CALLBACK CUrlFetch::OnStatus(HINTERNET, DWORD_PTR context, DWORD status, void*, DWORD) {

@@ -46,12 +46,12 @@ public:
     static constexpr UINT kWorkerStack = 256 * 1024;
 
     // Starts fetching the target on the idle `worker` with WinINet's time-outs set to
-    // `timeOutMs`. Returns nullptr, with the reason in GetLastError, when the fetch
-    // cannot be made.
-    static std::shared_ptr<CUrlFetch> Start(CCallWorker& worker, const FetchTarget& target, DWORD timeOutMs);
+    // `timeOutMs`.
+    static std::shared_ptr<CUrlFetch> Start(const std::shared_ptr<CCallWorker>& worker, const FetchTarget& target,
+                                            DWORD timeOutMs);
 
     // True once the fetch has ended, waiting at most `milliseconds` for it.
-    bool WaitEnded(DWORD milliseconds) const;
+    bool WaitEnded(DWORD milliseconds) const { return m_worker->WaitEnded(milliseconds); }
 
     // How long the current step (resolving, connecting, sending, one read) may still
     // last; 0 once it has gone on too long without progress.
@@ -68,7 +68,7 @@ public:
     std::string m_body;
 
 private:
-    CUrlFetch(const FetchTarget& target, DWORD timeOutMs);
+    CUrlFetch(const std::shared_ptr<CCallWorker>& worker, const FetchTarget& target, DWORD timeOutMs);
     static void CALLBACK OnStatus(HINTERNET, DWORD_PTR context, DWORD status, void*, DWORD);
     void MarkStep() { m_step.Progress(m_clock.ElapsedMs()); }
     static void OnReceived(void* context) { static_cast<CUrlFetch*>(context)->MarkStep(); }
@@ -85,6 +85,8 @@ private:
     const DWORD m_dwTimeOut;
     const CElapsedTimer m_clock;
     CStepTimer m_step;
-    fw::CHandle m_ended;          // set when the fetch has ended
+    // Its worker, whose end of call is the fetch's end: a worker with a fetch that
+    // ran over is retired, so no later call can reset that.
+    const std::shared_ptr<CCallWorker> m_worker;
     std::atomic<bool> m_bAbandoned{false};
 };
