@@ -1,10 +1,9 @@
 #pragma once
 // A thin layer over WinINet: a session and the files it opens (an http request, or
-// whatever InternetOpenUrl opens). Failures come back
-// as the error code that the framework's internet exception would carry (0 for
-// success), never as exceptions. Options set on the session are set again on every
-// connection and request it opens, since some WinINet implementations heed a time-out
-// only on the handle that blocks.
+// whatever InternetOpenUrl opens). Failures come back as the error code that the
+// framework's internet exception would carry (0 for success), never as exceptions.
+// Options set on the session are set again on every connection and request it opens,
+// since some WinINet implementations heed a time-out only on the handle that blocks.
 #include <string>
 #include <utility>
 #include <vector>
