@@ -55,9 +55,9 @@ private:
     // Runs one echo call under the guard, opening the handle with `create` when none is
     // held. The call when it returned; else nullptr with the error outcome set.
     std::shared_ptr<CEchoCall> GuardedEcho(EchoTarget target, HANDLE(WINAPI* create)());
-    // Waits until the fetch ends; false when one of its steps outlasts `stepLimitMs`,
-    // the whole outlasts the overall limit, or a stop is requested.
-    bool WaitForFetch(const CUrlFetch& fetch, DWORD stepLimitMs) const;
+    // Waits until the fetch ends; false when one of its steps goes on too long without
+    // progress, the whole outlasts the overall limit, or a stop is requested.
+    bool WaitForFetch(const CUrlFetch& fetch) const;
 
     const std::atomic<bool>* m_pStop = nullptr;
     // Page fetches that outlived their checks and still run (a connect WinINet does not

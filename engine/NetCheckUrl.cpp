@@ -1,29 +1,24 @@
 // The URL check: fetch a page and look for the phrase in it.
 #include <algorithm>
+#include <shlwapi.h>
 
 #include "engine/CheckCodes.h"
 #include "engine/ElapsedTimer.h"
 #include "engine/NetCheck.h"
+#include "engine/StepTimer.h"
 #include "engine/UrlFetch.h"
 #include "framework/StringUtil.h"
 #include "model/GlobalSettings.h"
 #include "model/UrlParser.h"
 
 namespace {
-// How long after its time-out one step of a URL check (connecting, sending, one read)
-// ends at the latest.
-constexpr DWORD kStepBoundMs = 500;
-// Kept free inside that bound for what follows the wait: a wake-up that comes late and
-// the abandoning of the fetch. Waiting the whole bound ended checks 1-2 ms beyond it,
-// and on a busy machine a margin of 20 ms was once 1 ms short.
-constexpr DWORD kEndMarginMs = 50;
 // How often a waiting check looks at the fetch's progress and the thread's stop flag.
 constexpr DWORD kPollMs = 50;
 // Fetches of one monitor left stuck in a connect: beyond these, a check reports the
 // server as not answering without starting yet another (each holds a thread).
 constexpr size_t kMaxAbandonedFetches = 4;
 
-fw::HttpTarget TargetOf(const HttpUrl& url) {
+fw::HttpTarget HttpTargetOf(const HttpUrl& url) {
     fw::HttpTarget target;
     target.host = url.host;
     target.port = static_cast<INTERNET_PORT>(url.port);
@@ -33,29 +28,47 @@ fw::HttpTarget TargetOf(const HttpUrl& url) {
     target.password = url.password;
     return target;
 }
+
+// What a URL opens: http and https pages through our own parser (never the platform's
+// URL cracker), file: URLs as local files, any other scheme as WinINet opens it. Returns
+// 0, or the error of an address that opens nothing.
+DWORD FetchTargetOf(const std::wstring& address, FetchTarget& target) {
+    const std::wstring scheme = UrlSchemeOf(address);
+    if (scheme == L"http" || scheme == L"https") {
+        HttpUrl parsed;
+        if (!ParseHttpUrl(address, parsed)) return ERROR_INTERNET_INVALID_URL;
+        target.kind = FetchTarget::Kind::Http;
+        target.http = HttpTargetOf(parsed);
+    } else if (scheme == L"file") {
+        wchar_t path[MAX_PATH] = {};
+        DWORD length = MAX_PATH;
+        if (FAILED(PathCreateFromUrlW(address.c_str(), path, &length, 0))) return ERROR_INTERNET_INVALID_URL;
+        target.kind = FetchTarget::Kind::LocalFile;
+        target.location = path;
+    } else {
+        target.kind = FetchTarget::Kind::OtherUrl;
+        target.location = address;
+    }
+    return 0;
+}
 }  // namespace
 
-bool CNetCheck::WaitForFetch(const CUrlFetch& fetch, DWORD stepLimitMs) const {
+bool CNetCheck::WaitForFetch(const CUrlFetch& fetch) const {
     CElapsedTimer started;
     for (;;) {
-        DWORD step = fetch.StepMs();
-        DWORD left = step < stepLimitMs ? stepLimitMs - step : 0;
-        if (fetch.WaitEnded(left < kPollMs ? left : kPollMs)) return true;
+        if (fetch.WaitEnded(std::min(fetch.StepMsLeft(), kPollMs))) return true;
         if (StopRequested() || started.ElapsedMs() >= m_dwUrlOverallLimitMs) return false;
-        if (left == 0 && fetch.StepMs() >= stepLimitMs) return false;
+        if (fetch.StepMsLeft() == 0) return false;
     }
 }
 
 int CNetCheck::CheckUrl(const std::string& url, std::wstring phrase) {
     m_dwError = 0;
     m_dwIpStatus = 0;
-    std::wstring address = fw::ToWide(url);
-    // Only web pages are fetched; any other scheme has nothing to open.
-    if (!HasHttpScheme(address)) return MON_ERROR;
-    HttpUrl parsed;
-    if (!ParseHttpUrl(address, parsed)) {
-        m_dwError = ERROR_INTERNET_INVALID_URL;
-        return MON_ADDR_ERROR;
+    FetchTarget target;
+    if (DWORD error = FetchTargetOf(fw::ToWide(url), target)) {
+        m_dwError = error;
+        return MapUrlOpenError(error);
     }
 
     DWORD timeOut = g_dwTimeOut.load();
@@ -63,17 +76,12 @@ int CNetCheck::CheckUrl(const std::string& url, std::wstring phrase) {
     m_abandonedFetches.erase(std::remove_if(m_abandonedFetches.begin(), m_abandonedFetches.end(), ended),
                              m_abandonedFetches.end());
     if (m_abandonedFetches.size() >= kMaxAbandonedFetches) return SetOutcome({MON_DOWN, ERROR_INTERNET_TIMEOUT, 0});
-    // The worker lets go of the last fetch just after the fetch ends; one that does not
-    // is left to it.
-    if (m_fetchWorker && !m_fetchWorker->WaitEnded(kPollMs)) {
-        m_fetchWorker->Retire();
-        m_fetchWorker.reset();
-    }
+    // A kept worker is idle: the last fetch was waited for to its end (which is its
+    // worker's), or abandoned together with its worker.
     if (!m_fetchWorker && !(m_fetchWorker = CCallWorker::Start(CUrlFetch::kWorkerStack)))
         return SetOutcome({MON_ERROR, GetLastError(), 0});
-    std::shared_ptr<CUrlFetch> fetch = CUrlFetch::Start(*m_fetchWorker, TargetOf(parsed), timeOut);
-    if (!fetch) return SetOutcome({MON_ERROR, GetLastError(), 0});
-    if (!WaitForFetch(*fetch, timeOut + kStepBoundMs - kEndMarginMs)) {
+    std::shared_ptr<CUrlFetch> fetch = CUrlFetch::Start(m_fetchWorker, target, timeOut);
+    if (!WaitForFetch(*fetch)) {
         // The abandoned fetch keeps its worker, which ends with it; the next check
         // fetches on another.
         fetch->Abandon();

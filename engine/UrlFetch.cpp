@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "framework/WinInetReceiveWatch.h"
 
 namespace {
 // The WinINet time-outs of a check, all set to the check's time-out.
@@ -11,22 +12,16 @@ const DWORD kTimeOutOptions[] = {INTERNET_OPTION_CONNECT_TIMEOUT, INTERNET_OPTIO
 constexpr DWORD kOpenFlags = INTERNET_FLAG_RELOAD | INTERNET_FLAG_DONT_CACHE | INTERNET_FLAG_TRANSFER_ASCII;
 }  // namespace
 
-CUrlFetch::CUrlFetch(const fw::HttpTarget& target, DWORD timeOutMs)
-    : m_target(target), m_dwTimeOut(timeOutMs), m_ended(fw::NewEvent(true, false)) {}
+CUrlFetch::CUrlFetch(const std::shared_ptr<CCallWorker>& worker, const FetchTarget& target, DWORD timeOutMs)
+    : m_target(target), m_dwTimeOut(timeOutMs), m_step(FetchStepLimitMs(timeOutMs)), m_worker(worker) {}
 
-std::shared_ptr<CUrlFetch> CUrlFetch::Start(CCallWorker& worker, const fw::HttpTarget& target, DWORD timeOutMs) {
-    std::shared_ptr<CUrlFetch> fetch(new CUrlFetch(target, timeOutMs));
-    if (!fetch->m_ended.Valid()) return nullptr;
-    // The call holds its own reference, so the fetch outlives an abandoning check.
-    worker.Begin([fetch] {
-        fetch->Fetch();
-        SetEvent(fetch->m_ended.Get());
-    });
+std::shared_ptr<CUrlFetch> CUrlFetch::Start(const std::shared_ptr<CCallWorker>& worker, const FetchTarget& target,
+                                            DWORD timeOutMs) {
+    std::shared_ptr<CUrlFetch> fetch(new CUrlFetch(worker, target, timeOutMs));
+    // The call holds its own reference, so the fetch outlives an abandoning check (the
+    // worker lets go of it once the call has run).
+    worker->Begin([fetch] { fetch->Fetch(); });
     return fetch;
-}
-
-bool CUrlFetch::WaitEnded(DWORD milliseconds) const {
-    return WaitForSingleObject(m_ended.Get(), milliseconds) == WAIT_OBJECT_0;
 }
 
 void CALLBACK CUrlFetch::OnStatus(HINTERNET, DWORD_PTR context, DWORD status, void*, DWORD) {
@@ -48,6 +43,10 @@ void CALLBACK CUrlFetch::OnStatus(HINTERNET, DWORD_PTR context, DWORD status, vo
 
 void CUrlFetch::Fetch() {
     MarkStep();
+    if (m_target.kind == FetchTarget::Kind::LocalFile) {
+        FetchLocalFile();
+        return;
+    }
     fw::CInternetSession session;
     m_dwError = session.Open(L"", INTERNET_OPEN_TYPE_PRECONFIG, 0);
     if (m_dwError) {
@@ -55,17 +54,23 @@ void CUrlFetch::Fetch() {
         return;
     }
     for (DWORD option : kTimeOutOptions) session.SetOption(option, m_dwTimeOut);
-    // Each step WinINet reports starts a new bound for the check that waits.
+    // Each step WinINet reports, and each receive that brings bytes, starts a new bound
+    // for the check that waits.
     session.SetStatusCallback(&CUrlFetch::OnStatus);
+    fw::CWinInetReceiveWatch receiving(&CUrlFetch::OnReceived, this);
     CElapsedTimer timer;
-    fw::CHttpFile file;
+    fw::CInternetFile file;
     MarkStep();
-    m_dwError = session.OpenHttp(m_target, kOpenFlags, reinterpret_cast<DWORD_PTR>(this), file);
+    const auto context = reinterpret_cast<DWORD_PTR>(this);
+    m_dwError = m_target.kind == FetchTarget::Kind::Http
+                    ? session.OpenHttp(m_target.http, kOpenFlags, context, file)
+                    : session.OpenUrl(m_target.location, kOpenFlags, context, file);
+    MarkStep();
     if (m_dwError) {
         m_stage = Stage::OpenFailed;
         return;
     }
-    m_dwError = ReadBody(file);
+    m_dwError = ReadInternetFile(file);
     if (m_dwError) {
         m_stage = Stage::ReadFailed;
         return;
@@ -74,25 +79,60 @@ void CUrlFetch::Fetch() {
     m_stage = Stage::Read;
 }
 
-DWORD CUrlFetch::ReadBody(fw::CHttpFile& file) {
+void CUrlFetch::FetchLocalFile() {
+    CElapsedTimer timer;
+    fw::CFileHandle file = fw::OpenFileHandle(m_target.location, GENERIC_READ,
+                                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, OPEN_EXISTING,
+                                              FILE_FLAG_SEQUENTIAL_SCAN);
+    if (!file.Valid()) {
+        m_dwError = GetLastError();
+        m_stage = Stage::OpenFailed;
+        return;
+    }
+    m_dwError = ReadLocalFile(file.Get());
+    if (m_dwError) {
+        m_stage = Stage::ReadFailed;
+        return;
+    }
+    m_dwTimeMs = timer.ElapsedMs();
+    m_stage = Stage::Read;
+}
+
+template <class Measure, class Reader>
+DWORD CUrlFetch::ReadContent(Measure measure, Reader read) {
     m_body.clear();
     while (m_body.size() < kPageCap && !m_bAbandoned) {
-        // Waits for what arrives next, then takes all of it: a read never waits for a
-        // whole chunk that a slow server fills a byte at a time.
         MarkStep();
-        DWORD available = 0;
-        if (DWORD error = file.QueryAvailable(available)) return error;
+        DWORD ready = 0;
+        if (DWORD error = measure(ready)) return error;
         MarkStep();
         size_t filled = m_body.size();
-        // Nothing available is the end of the body, which a one-byte read confirms.
-        DWORD wanted = static_cast<DWORD>(
-            std::min<size_t>({std::max<DWORD>(available, 1), kReadChunk, kPageCap - filled}));
+        // Nothing ready is the end, which a one-byte read confirms.
+        DWORD wanted = static_cast<DWORD>(std::min<size_t>({std::max<DWORD>(ready, 1), kReadChunk, kPageCap - filled}));
         m_body.resize(filled + wanted);
-        DWORD read = 0;
-        DWORD error = file.Read(&m_body[filled], wanted, read);
-        m_body.resize(filled + read);
+        DWORD got = 0;
+        DWORD error = read(&m_body[filled], wanted, got);
+        m_body.resize(filled + got);
         if (error) return error;
-        if (read == 0) break;
+        if (got == 0) break;
     }
     return 0;
+}
+
+DWORD CUrlFetch::ReadInternetFile(fw::CInternetFile& file) {
+    // Waits for what arrives next, then takes all of it: a read never waits for a whole
+    // chunk that a slow server fills a byte at a time.
+    return ReadContent([&file](DWORD& ready) { return file.QueryAvailable(ready); },
+                       [&file](char* buffer, DWORD wanted, DWORD& read) { return file.Read(buffer, wanted, read); });
+}
+
+DWORD CUrlFetch::ReadLocalFile(HANDLE file) {
+    return ReadContent(
+        [](DWORD& ready) {
+            ready = kReadChunk;
+            return DWORD{0};
+        },
+        [file](char* buffer, DWORD wanted, DWORD& read) {
+            return ReadFile(file, buffer, wanted, &read, nullptr) ? DWORD{0} : GetLastError();
+        });
 }

@@ -1,9 +1,10 @@
 #pragma once
-// One page fetch of a URL check, run on the monitor's call worker (CallWorker.h) so that
-// the check can stop waiting for it: WinINet does not always heed its time-outs (a connect may
-// block for minutes), and a call blocked inside it cannot be cancelled. The check and
-// the worker share the object; the worker writes only into it, and marks each step it
-// makes, so the check can tell a fetch that moves on from one that is stuck.
+// One page fetch of a URL check (an http page, a local file, or what WinINet opens), run
+// on the monitor's call worker (CallWorker.h) so that the check can stop waiting for it:
+// WinINet does not always heed its time-outs (a connect may block for minutes), and a
+// call blocked inside it cannot be cancelled. The check and the worker share the object;
+// the worker writes only into it, and marks each sign of progress, so the check can tell
+// a fetch that moves on from one that is stuck.
 #include <atomic>
 #include <memory>
 #include <string>
@@ -11,17 +12,30 @@
 
 #include "engine/CallWorker.h"
 #include "engine/ElapsedTimer.h"
+#include "engine/StepTimer.h"
 #include "framework/Handle.h"
 #include "framework/InternetSession.h"
 #include "model/MonitorTypes.h"
+
+// What one fetch opens.
+struct FetchTarget {
+    enum class Kind {
+        Http,       // an http or https page, through our own parser's parts
+        LocalFile,  // a file: URL, read as a local file
+        OtherUrl,   // any other scheme, left to WinINet (ftp; what it does not open fails)
+    };
+    Kind kind = Kind::Http;
+    fw::HttpTarget http;    // Kind::Http
+    std::wstring location;  // Kind::LocalFile: the file's path; Kind::OtherUrl: the URL
+};
 
 class CUrlFetch {
 public:
     enum class Stage {
         SessionFailed,  // no WinINet session
-        OpenFailed,     // connecting or sending the request failed
-        ReadFailed,     // reading the body failed
-        Read,           // the body (up to kPageCap bytes) was read
+        OpenFailed,     // connecting, sending the request or opening the file failed
+        ReadFailed,     // reading the content failed
+        Read,           // the content (up to kPageCap bytes) was read
     };
 
     // The most of one page that is read; the rest is never fetched.
@@ -32,19 +46,16 @@ public:
     static constexpr UINT kWorkerStack = 256 * 1024;
 
     // Starts fetching the target on the idle `worker` with WinINet's time-outs set to
-    // `timeOutMs`. Returns nullptr, with the reason in GetLastError, when the fetch
-    // cannot be made.
-    static std::shared_ptr<CUrlFetch> Start(CCallWorker& worker, const fw::HttpTarget& target, DWORD timeOutMs);
+    // `timeOutMs`.
+    static std::shared_ptr<CUrlFetch> Start(const std::shared_ptr<CCallWorker>& worker, const FetchTarget& target,
+                                            DWORD timeOutMs);
 
     // True once the fetch has ended, waiting at most `milliseconds` for it.
-    bool WaitEnded(DWORD milliseconds) const;
+    bool WaitEnded(DWORD milliseconds) const { return m_worker->WaitEnded(milliseconds); }
 
-    // How long the current step (resolving, connecting, sending, one read) has lasted.
-    DWORD StepMs() const {
-        const DWORD start = m_stepStartMs.load();  // before the clock: never after it
-        const DWORD now = m_clock.ElapsedMs();
-        return now > start ? now - start : 0;
-    }
+    // How long the current step (resolving, connecting, sending, one read) may still
+    // last; 0 once it has gone on too long without progress.
+    DWORD StepMsLeft() const { return m_step.MsLeft(m_clock.ElapsedMs()); }
 
     // Nobody waits for the result any more: the worker stops after its current step
     // and closes the connection.
@@ -57,16 +68,25 @@ public:
     std::string m_body;
 
 private:
-    CUrlFetch(const fw::HttpTarget& target, DWORD timeOutMs);
+    CUrlFetch(const std::shared_ptr<CCallWorker>& worker, const FetchTarget& target, DWORD timeOutMs);
     static void CALLBACK OnStatus(HINTERNET, DWORD_PTR context, DWORD status, void*, DWORD);
-    void MarkStep() { m_stepStartMs = m_clock.ElapsedMs(); }
+    void MarkStep() { m_step.Progress(m_clock.ElapsedMs()); }
+    static void OnReceived(void* context) { static_cast<CUrlFetch*>(context)->MarkStep(); }
     void Fetch();
-    DWORD ReadBody(fw::CHttpFile& file);
+    void FetchLocalFile();
+    // Reads the content into m_body until its end, the cap or the abandoning: `measure`
+    // waits until some bytes are ready and tells how many, `read` reads up to that many
+    // (0 read is the end). Each of them is a step. Returns 0 or the error.
+    template <class Measure, class Reader> DWORD ReadContent(Measure measure, Reader read);
+    DWORD ReadInternetFile(fw::CInternetFile& file);
+    DWORD ReadLocalFile(HANDLE file);
 
-    const fw::HttpTarget m_target;
+    const FetchTarget m_target;
     const DWORD m_dwTimeOut;
     const CElapsedTimer m_clock;
-    std::atomic<DWORD> m_stepStartMs{0};
-    fw::CHandle m_ended;  // set when the fetch has ended
+    CStepTimer m_step;
+    // Its worker, whose end of call is the fetch's end: a worker with a fetch that
+    // ran over is retired, so no later call can reset that.
+    const std::shared_ptr<CCallWorker> m_worker;
     std::atomic<bool> m_bAbandoned{false};
 };

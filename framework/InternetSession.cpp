@@ -28,30 +28,37 @@ void CInternetSession::ApplyOptions(HINTERNET handle) const {
     for (const auto& option : m_options) SetDwordOption(handle, option.first, option.second);
 }
 
-DWORD CInternetSession::OpenHttp(const HttpTarget& target, DWORD flags, DWORD_PTR context, CHttpFile& file) {
+DWORD CInternetSession::OpenHttp(const HttpTarget& target, DWORD flags, DWORD_PTR context, CInternetFile& file) {
     file.m_connection.Reset(InternetConnectW(m_session.Get(), target.host.c_str(), target.port,
                                              NullIfEmpty(target.user), NullIfEmpty(target.password),
                                              INTERNET_SERVICE_HTTP, 0, context));
     if (!file.m_connection.Get()) return GetLastError();
     ApplyOptions(file.m_connection.Get());
     if (target.secure) flags |= INTERNET_FLAG_SECURE;
-    file.m_request.Reset(HttpOpenRequestW(file.m_connection.Get(), L"GET", target.object.c_str(), nullptr,
-                                          nullptr, nullptr, flags, context));
-    if (!file.m_request.Get()) return GetLastError();
-    ApplyOptions(file.m_request.Get());
-    if (!HttpSendRequestW(file.m_request.Get(), nullptr, 0, nullptr, 0)) return GetLastError();
+    file.m_file.Reset(HttpOpenRequestW(file.m_connection.Get(), L"GET", target.object.c_str(), nullptr, nullptr,
+                                       nullptr, flags, context));
+    if (!file.m_file.Get()) return GetLastError();
+    ApplyOptions(file.m_file.Get());
+    if (!HttpSendRequestW(file.m_file.Get(), nullptr, 0, nullptr, 0)) return GetLastError();
     return 0;
 }
 
-DWORD CHttpFile::QueryAvailable(DWORD& available) {
+DWORD CInternetSession::OpenUrl(const std::wstring& url, DWORD flags, DWORD_PTR context, CInternetFile& file) {
+    file.m_file.Reset(InternetOpenUrlW(m_session.Get(), url.c_str(), nullptr, 0, flags, context));
+    if (!file.m_file.Get()) return GetLastError();
+    ApplyOptions(file.m_file.Get());
+    return 0;
+}
+
+DWORD CInternetFile::QueryAvailable(DWORD& available) {
     available = 0;
-    if (!InternetQueryDataAvailable(m_request.Get(), &available, 0, 0)) return GetLastError();
+    if (!InternetQueryDataAvailable(m_file.Get(), &available, 0, 0)) return GetLastError();
     return 0;
 }
 
-DWORD CHttpFile::Read(void* buffer, DWORD size, DWORD& read) {
+DWORD CInternetFile::Read(void* buffer, DWORD size, DWORD& read) {
     read = 0;
-    if (!InternetReadFile(m_request.Get(), buffer, size, &read)) return GetLastError();
+    if (!InternetReadFile(m_file.Get(), buffer, size, &read)) return GetLastError();
     return 0;
 }
 

@@ -57,6 +57,18 @@ bool HasHttpScheme(const std::wstring& text) {
     return StartsWithNoCase(text, L"http://") || StartsWithNoCase(text, L"https://");
 }
 
+std::wstring UrlSchemeOf(const std::wstring& text) {
+    std::wstring scheme;
+    for (wchar_t c : text) {
+        if (c == L':') return scheme;
+        const bool letter = (c >= L'a' && c <= L'z') || (c >= L'A' && c <= L'Z');
+        const bool other = (c >= L'0' && c <= L'9') || c == L'+' || c == L'-' || c == L'.';
+        if (!letter && (scheme.empty() || !other)) return L"";
+        scheme += static_cast<wchar_t>(std::towlower(c));
+    }
+    return L"";
+}
+
 bool ParseHttpUrl(const std::wstring& text, HttpUrl& url) {
     HttpUrl parsed;
     size_t pos = 0;

@@ -29,6 +29,10 @@ BOOL ParseIPv6Url(const std::string& url, std::string& host, UINT& port);
 // True when the text starts with "http://" or "https://" in any letter case.
 bool HasHttpScheme(const std::wstring& text);
 
+// The scheme of a URL in lower case ("http", "file", "ftp"...): the letter, digits, "+",
+// "-" and "." before the first colon, starting with a letter. Empty when there is none.
+std::wstring UrlSchemeOf(const std::wstring& text);
+
 // Parses "http://host[:port][/path...]" with the scheme in any letter case ("https://"
 // too, see HttpUrl::https). Accepted: a non-empty host; an optional "user[:password]@"
 // before it; an optional port of 1..65535 (an empty one takes the

@@ -4,6 +4,7 @@
 
 #include "Fixtures.h"
 #include "engine/NetCheck.h"
+#include "support/TempFiles.h"
 #include "framework/StringUtil.h"
 #include "model/GlobalSettings.h"
 
@@ -12,6 +13,12 @@ const wchar_t kPhrase[] = L"orvalen-phrase";
 
 std::string Url(const char* host, const char* fixture, const char* path) {
     return fw::FormatA("http://%s:%u%s", host, FixturePort(fixture), path);
+}
+
+std::string FileUrl(const std::wstring& path) {
+    std::string url = "file:///" + fw::ToNarrow(path);
+    for (char& c : url) c = c == '\\' ? '/' : c;
+    return url;
 }
 
 // What a check does with the time an earlier cycle left.
@@ -58,6 +65,9 @@ void ExpectCase(CNetCheck& check, const UrlCase& c) {
 
 TEST(CheckUrl, PagesAreSearchedForThePhraseAndFailuresMapped) {
     NEED_FIXTURE(http, "HTTP4");
+    CTempFolder folder;
+    ASSERT_TRUE(WriteBytes(folder.File(L"with.txt"), "a local orvalen-phrase"));
+    ASSERT_TRUE(WriteBytes(folder.File(L"without.txt"), "a local page"));
     const UrlCase cases[] = {
         {"phrase", Url("127.0.0.1", "HTTP4", "/phrase"), kPhrase, MON_UP, 0, TimeRule::Measured},
         {"no phrase", Url("127.0.0.1", "HTTP4", "/nophrase"), kPhrase, MON_CLOSED, 0, TimeRule::Measured},
@@ -71,8 +81,21 @@ TEST(CheckUrl, PagesAreSearchedForThePhraseAndFailuresMapped) {
         {"refused IPv6", Url("[::1]", "CLOSED6", "/"), kPhrase, MON_DOWN, 12029, TimeRule::Kept},
         {"unresolvable", "http://no-such-host.invalid/", kPhrase, MON_ADDR_ERROR, 12007, TimeRule::Kept},
         {"not a URL to fetch", "http://127.0.0.1:99999/", kPhrase, MON_ADDR_ERROR, 12005, TimeRule::Kept},
-        {"another scheme", fw::FormatA("ftp://127.0.0.1:%u/", http), kPhrase, MON_ERROR, 0, TimeRule::Kept},
-        {"no scheme", "127.0.0.1", kPhrase, MON_ERROR, 0, TimeRule::Kept},
+        {"local file", FileUrl(folder.File(L"with.txt")), kPhrase, MON_UP, 0, TimeRule::Measured},
+        {"local file, no phrase", FileUrl(folder.File(L"without.txt")), kPhrase, MON_CLOSED, 0, TimeRule::Measured},
+        {"local file, other case", "FILE:///" + fw::ToNarrow(folder.File(L"with.txt")), kPhrase, MON_UP, 0,
+         TimeRule::Measured},
+        {"local file missing", FileUrl(folder.File(L"none.txt")), kPhrase, MON_ERROR, ERROR_FILE_NOT_FOUND,
+         TimeRule::Kept},
+        {"ftp page", fw::FormatA("ftp://127.0.0.1:%u/page.txt", FixturePort("FTP4")), kPhrase, MON_UP, 0,
+         TimeRule::Measured},
+        {"ftp page, no phrase", fw::FormatA("ftp://127.0.0.1:%u/nophrase.txt", FixturePort("FTP4")), kPhrase,
+         MON_CLOSED, 0, TimeRule::Measured},
+        {"ftp, nobody listening", fw::FormatA("ftp://127.0.0.1:%u/page.txt", FixturePort("CLOSED4")), kPhrase, MON_DOWN,
+         12029, TimeRule::Kept},
+        {"a scheme nothing opens", fw::FormatA("orvalen://127.0.0.1:%u/", http), kPhrase, MON_ADDR_ERROR, 12006,
+         TimeRule::Kept},
+        {"no scheme", "127.0.0.1", kPhrase, MON_ADDR_ERROR, 12006, TimeRule::Kept},
     };
     CNetCheck check;
     for (const UrlCase& c : cases) ExpectCase(check, c);
@@ -98,6 +121,8 @@ TEST(CheckUrl, EachStepEndsWithinItsTimeOut) {
         {"silent", Url("127.0.0.1", "SILENT4", "/"), MON_DOWN, 12002, MON_ERROR, 12030, kEarlierTime},
         {"silent IPv6", Url("[::1]", "SILENT6", "/"), MON_DOWN, 12002, MON_ERROR, 12030, kEarlierTime},
         {"stall after the headers", Url("127.0.0.1", "HTTP4", "/stall"), MON_DOWN, 12002, MON_DOWN, 10060, kNoTime},
+        {"stall within the headers", Url("127.0.0.1", "HTTP4", "/headerstall"), MON_DOWN, 12002, MON_DOWN, 12002,
+         kEarlierTime},
     };
     for (const StallCase& c : cases) {
         CNetCheck check;
@@ -115,18 +140,21 @@ TEST(CheckUrl, EachStepEndsWithinItsTimeOut) {
     }
 }
 
-// A page that keeps arriving is read to its end however long it takes; only an endless
-// trickle meets the overall limit, and its abandoned fetch closes its connection.
+// A page that keeps arriving, headers or body, is read to its end however long it takes;
+// only an endless trickle meets the overall limit, and its abandoned fetch closes its
+// connection.
 TEST(CheckUrl, PagesThatKeepArrivingAreReadToTheirEnd) {
     NEED_FIXTURE(http, "HTTP4");
     CNetCheck check;
-    DWORD start = NowMs();
-    EXPECT_EQ(check.CheckUrl(Url("127.0.0.1", "HTTP4", "/pauses"), kPhrase), MON_UP);
-    EXPECT_GT(NowMs() - start, kTestTimeOut + 500);
-    EXPECT_EQ(check.m_dwError, 0u);
+    for (const char* path : {"/pauses", "/headertrickle"}) {
+        DWORD start = NowMs();
+        EXPECT_EQ(check.CheckUrl(Url("127.0.0.1", "HTTP4", path), kPhrase), MON_UP) << path;
+        EXPECT_GT(NowMs() - start, kTestTimeOut + 500) << path;
+        EXPECT_EQ(check.m_dwError, 0u) << path;
+    }
 
     check.m_dwUrlOverallLimitMs = 1500;
-    start = NowMs();
+    DWORD start = NowMs();
     EXPECT_EQ(check.CheckUrl(Url("127.0.0.1", "HTTP4", "/trickle?cut"), kPhrase), MON_DOWN);
     EXPECT_EQ(check.m_dwError, 12002u);
     EXPECT_LE(NowMs() - start, check.m_dwUrlOverallLimitMs + 500);
@@ -137,6 +165,18 @@ TEST(CheckUrl, PagesThatKeepArrivingAreReadToTheirEnd) {
         closed = counter.CheckUrl(Url("127.0.0.1", "HTTP4", "/closed/trickle?cut"), L"closed=1");
     }
     EXPECT_EQ(closed, MON_UP) << "the abandoned fetch kept its connection";
+}
+
+// A time-out loaded as 4294967295 (the file said -1) is the longest wait, not one that
+// wrapped round to a few hundred milliseconds.
+TEST(CheckUrl, LargestTimeOutWaitsForALatePage) {
+    NEED_FIXTURE(http, "HTTP4");
+    g_dwTimeOut = MAXDWORD;
+    CNetCheck check;
+    EXPECT_EQ(check.CheckUrl(Url("127.0.0.1", "HTTP4", "/late"), kPhrase), MON_UP);
+    EXPECT_EQ(check.m_dwError, 0u);
+    EXPECT_GE(check.m_dwTimeMs, 900u);
+    g_dwTimeOut = kTestTimeOut;
 }
 
 TEST(CheckUrl, EndlessPageIsReadUpToTheCap) {

@@ -89,3 +89,15 @@ TEST(UrlParsing, EveryParserOnEveryAddress) {
     for (const wchar_t* web : {L"http://", L"HTTPS://x", L"hTtP://x"}) EXPECT_TRUE(HasHttpScheme(web)) << web;
     for (const wchar_t* other : {L"ftp://x", L"http:/x", L"httpx://x", L""}) EXPECT_FALSE(HasHttpScheme(other)) << other;
 }
+
+// The scheme decides how a URL check opens an address.
+TEST(UrlSchemeOf, LettersBeforeTheFirstColon) {
+    const std::pair<const wchar_t*, const wchar_t*> cases[] = {
+        {L"http://x", L"http"},      {L"HTTPS://x", L"https"},        {L"File:///C:/a.txt", L"file"},
+        {L"ftp://h/a", L"ftp"},       {L"a+b-c.d9:x", L"a+b-c.d9"},     {L"mailto:someone", L"mailto"},
+        {L"C:\\a.txt", L"c"},         {L"127.0.0.1", L""},              {L"127.0.0.1:80", L""},
+        {L"9p://x", L""},             {L"ab c://x", L""},               {L":x", L""},
+        {L"nocolon", L""},            {L"", L""},                       {L" http://x", L""},
+    };
+    for (const auto& c : cases) EXPECT_EQ(UrlSchemeOf(c.first), c.second) << c.first;
+}
