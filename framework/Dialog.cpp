@@ -7,15 +7,28 @@ namespace fw {
 namespace {
 // The object whose dialog this thread is creating, until its window is bound.
 thread_local CDialog* t_creating = nullptr;
-const wchar_t kObjectProp[] = L"fw.CDialog";
 }  // namespace
+
+// The object is kept in the dialog's own user slot, read in this process without asking
+// the window server (a window property costs a server round trip per message under Wine,
+// and the strip handles a check result per monitor every second).
+void CDialog::Bind(HWND hwnd) {
+    m_hWnd = hwnd;
+    SetWindowLongPtrW(hwnd, DWLP_USER, reinterpret_cast<LONG_PTR>(this));
+}
+
+void CDialog::Unbind(HWND hwnd) { SetWindowLongPtrW(hwnd, DWLP_USER, 0); }
+
+CDialog* CDialog::FromHandle(HWND hwnd) {
+    return reinterpret_cast<CDialog*>(GetWindowLongPtrW(hwnd, DWLP_USER));
+}
 
 CDialog::CDialog(UINT templateId, HWND parent) : m_nTemplateId(templateId), m_hParent(parent) {}
 
 CDialog::~CDialog() {
     // Unbind first, so that no message reaches a half-destroyed object.
     if (m_hWnd && IsWindow(m_hWnd)) {
-        RemovePropW(m_hWnd, kObjectProp);
+        Unbind(m_hWnd);
         HWND hwnd = m_hWnd;
         m_hWnd = nullptr;
         DestroyWindow(hwnd);
@@ -61,15 +74,6 @@ INT_PTR CDialog::DlgMsgResult(UINT message, LRESULT result) {
     if (ResultIsReturnValue(message)) return static_cast<INT_PTR>(result);
     if (m_hWnd) SetWindowLongPtrW(m_hWnd, DWLP_MSGRESULT, result);
     return TRUE;
-}
-
-void CDialog::Bind(HWND hwnd) {
-    m_hWnd = hwnd;
-    SetPropW(hwnd, kObjectProp, this);
-}
-
-CDialog* CDialog::FromHandle(HWND hwnd) {
-    return static_cast<CDialog*>(GetPropW(hwnd, kObjectProp));
 }
 
 BOOL CDialog::OnCommand(WORD id, WORD code, HWND control) {
@@ -119,7 +123,7 @@ INT_PTR CALLBACK CDialog::StaticDialogProc(HWND hwnd, UINT message, WPARAM wPara
     if (!self) return FALSE;
     INT_PTR handled = self->DialogProc(message, wParam, lParam);
     if (message == WM_NCDESTROY) {
-        RemovePropW(hwnd, kObjectProp);
+        Unbind(hwnd);
         self->m_hWnd = nullptr;
     }
     return handled;

@@ -58,6 +58,7 @@ private:
     static LRESULT CALLBACK ClassWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     static CDialog* FromHandle(HWND hwnd);
     void Bind(HWND hwnd);
+    static void Unbind(HWND hwnd);
 };
 
 }  // namespace fw
