@@ -78,7 +78,6 @@ void CMainDlg::LoadStatusIcons() {
     m_hErrorIcon.Reset(LoadOwnedIcon(IDI_STATUS_ERROR, cx, cy));
     m_hCheckingIcon.Reset(LoadOwnedIcon(IDI_STATUS_CHECKING, cx, cy));
     m_hDisabledIcon.Reset(LoadOwnedIcon(IDI_STATUS_DISABLED, cx, cy));
-    m_sizeErrorIcon = {cx, cy};
     m_sizeStateIcon = {cx, cy};
 }
 

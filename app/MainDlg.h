@@ -130,8 +130,7 @@ public:
     fw::CIcon m_hGripIconRow, m_hGripIconColumn;
     fw::CIcon m_hInstanceIcon;
     fw::CIcon m_hErrorIcon, m_hCheckingIcon, m_hDisabledIcon;
-    SIZE m_sizeErrorIcon = {};
-    SIZE m_sizeStateIcon = {};
+    SIZE m_sizeStateIcon = {};  // the error, checking and disabled icons are drawn at this size
     fw::CMenu m_menuTray;
     CBoxPropertiesDlg m_dlgMonitor;
     CCustomMenu m_dlgCustomMenu;
@@ -149,8 +148,6 @@ public:
     int m_bModalBusy = 0;
     std::wstring m_strLogsFolder;  // with a trailing backslash; the default of LogDir
     int m_nMenuBox = 0;
-    int m_nDblClickBox = 0;
-    int m_nCustomItem = 0;
     CustomMenuItem m_CustomItems[kCustomMenuItems];
     std::unique_ptr<CMonitorRecord> m_apRecords[kMaxMonitors];
     int m_bInsertMark = 0;

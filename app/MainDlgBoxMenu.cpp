@@ -160,7 +160,6 @@ void CMainDlg::RunBoxMenuCommand(UINT command) {
     const int userCommand = UserCommandIndex(command);
     if (userCommand >= 0) {
         if (userCommand >= m_nCustomRows) return;
-        m_nCustomItem = userCommand;
         const CustomMenuItem& item = m_CustomItems[userCommand];
         StartCommand(item.Application, item.Parameters, SubjectOf(*record));
         return;
@@ -348,7 +347,6 @@ BOOL CMainDlg::OnLButtonDblClk(UINT, POINT point) {
     if (!DCOBEFE) return TRUE;
     const int box = StripBoxAtPoint({NumBox, WinPos != 0, XBox, YBox}, point);
     if (box == 0 || !m_apRecords[box - 1]) return TRUE;
-    m_nDblClickBox = box - 1;
     StartCommand(DCOBEFPath, DCOBEFParameters, SubjectOf(*m_apRecords[box - 1]));
     return FALSE;
 }

@@ -78,7 +78,7 @@ CMainDlg::StripBox CMainDlg::ContentOf(int nBox) {
     case BoxPicture::Down:
         image = {r.m_hIconDown, {r.m_bmDown.bmWidth, r.m_bmDown.bmHeight}, layout.pictureRect};
         break;
-    case BoxPicture::Error: image = {m_hErrorIcon, m_sizeErrorIcon, layout.statusPictureRect}; break;
+    case BoxPicture::Error: image = {m_hErrorIcon, m_sizeStateIcon, layout.statusPictureRect}; break;
     case BoxPicture::Checking: image = {m_hCheckingIcon, m_sizeStateIcon, layout.statusPictureRect}; break;
     case BoxPicture::Disabled: image = {m_hDisabledIcon, m_sizeStateIcon, layout.statusPictureRect}; break;
     case BoxPicture::None: break;

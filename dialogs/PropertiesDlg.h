@@ -13,6 +13,7 @@
 #include "framework/SettingsDialog.h"
 #include "model/MainSettings.h"
 
+// Properties by name, this is the Options dialog (tray menu "Options...").
 class CPropertiesDlg : public fw::CSettingsDialog, public MainSettings {
 public:
     explicit CPropertiesDlg(HWND parent = nullptr);

@@ -15,7 +15,6 @@ CNetThread::~CNetThread() {
 }
 
 void CNetThread::Prepare(const CMonitorRecord& owner, CRecordLink* link) {
-    m_pRecord = &owner;
     m_Record = owner;
     m_pLink = fw::CComPtr<CRecordLink>(link);
     link->SetRunningCopy(&m_Record);

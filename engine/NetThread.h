@@ -26,9 +26,6 @@ public:
 
     bool StopRequested() const;
 
-    // The owner record in the window's array. Set for reference only: the thread
-    // works from its copy and its link, never from the owner record.
-    const CMonitorRecord* m_pRecord = nullptr;
     CMonitorRecord m_Record;
     int m_nPrevStatus = 0;
     DWORD m_dwPrevError = 0;

@@ -17,7 +17,7 @@ struct MainSettings {
     int WinPos = 1;
     int WinBeh = 1;
     DWORD TimeOut = 3000;
-    int DCOBEFE = 0;
+    int DCOBEFE = 0;  // on: a double-click on a box runs DCOBEFPath with DCOBEFParameters
     std::wstring DCOBEFPath;
     std::wstring DCOBEFParameters;
     int CustomSoundError = 0;

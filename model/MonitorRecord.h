@@ -31,6 +31,7 @@ public:
     // Starts the monitoring thread (defined with the engine, engine/RecordThread.cpp).
     void StartThread();
     void StopThread();
+    // Kills nothing: the thread is left to end at its next stop test, reporting to nobody.
     void KillThread();
 
     // A thread is tied to the record: started and not stopped (it may have ended by itself).
