@@ -31,7 +31,6 @@ CMainDlg::CMainDlg(HWND parent, int instance) : fw::CDialog(IDD_MAIN_DIALOG, par
     fw::SetSettingsDialogLook(IDR_MAINFRAME, L"" SETTINGS_DIALOG_CLASS);
     m_nInstance = instance;
     CSharedSettings::Get().RunningOnWine = IsRunningOnWine() ? 1 : 0;
-    m_bModalBusy = 0;
     NumBox = 0;  // no monitor until the file is loaded
     HideTaskBarButton = 0;
     ShowReplyTime = 0;

@@ -145,7 +145,7 @@ public:
 
     int m_nMenuCommand = 0;
     int m_bBoxMenuOpen = 0;
-    int m_bModalBusy = 0;
+    bool m_bModalBusy = false;  // the tray opens no menu (ModalBusy sets it)
     std::wstring m_strLogsFolder;  // with a trailing backslash; the default of LogDir
     int m_nMenuBox = 0;
     CustomMenuItem m_CustomItems[kCustomMenuItems];

@@ -8,6 +8,7 @@
 
 #include "app/BoxMenuRules.h"
 #include "app/MainDlg.h"
+#include "app/ModalBusy.h"
 #include "app/StripGeometry.h"
 #include "app/Tools.h"
 #include "engine/LogFormat.h"
@@ -261,7 +262,7 @@ void CMainDlg::ToggleBoxDisabled(int box) {
 }
 
 void CMainDlg::DeleteBox(int box) {
-    m_bModalBusy = 1;
+    ModalBusy busy(m_bModalBusy);
     const int answer = fw::AppMessageBox(L"Are you sure that you want to delete this Monitor?", MB_YESNO);
     if (answer == IDYES && box > 0 && NumBox > 1) {
         // The record's end tells its thread to stop; a result it still sends is dropped.
@@ -279,7 +280,6 @@ void CMainDlg::DeleteBox(int box) {
         for (int j = box - 1; j < NumBox; ++j) SaveMonitor(j);
         SaveNumBox();
     }
-    m_bModalBusy = 0;
 }
 
 void CMainDlg::SaveNumBox() { m_iniMain.WriteInt(kMainSection, L"NumBox", NumBox); }
@@ -302,13 +302,12 @@ void CMainDlg::ViewBoxLog(int box) {
             problem = L"Could not open log file.";
     }
     if (problem.empty()) return;
-    m_bModalBusy = 1;
+    ModalBusy busy(m_bModalBusy);
     fw::AppMessageBox(problem, MB_OK);
-    m_bModalBusy = 0;
 }
 
 void CMainDlg::ShowStatusInfo(int box) {
-    m_bModalBusy = 1;
+    ModalBusy busy(m_bModalBusy);
     CMonitorRecord& r = *m_apRecords[box - 1];
     const bool onWine = CSharedSettings::Get().RunningOnWine != 0;
     const std::wstring word = r.m_nStatus == MON_CLOSED && r.CheckMethod == METHOD_URL
@@ -340,7 +339,6 @@ void CMainDlg::ShowStatusInfo(int box) {
                           StatusInfoErrorText(r.m_dwError).c_str(), static_cast<unsigned long>(r.m_dwError));
     }
     MessageBoxW(m_hWnd, text.c_str(), fw::AppTitle().c_str(), MB_OK | MB_ICONINFORMATION);
-    m_bModalBusy = 0;
 }
 
 BOOL CMainDlg::OnLButtonDblClk(UINT, POINT point) {

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "app/MainDlg.h"
+#include "app/ModalBusy.h"
 #include "framework/AppMessage.h"
 #include "framework/FileDialog.h"
 #include "framework/StringUtil.h"
@@ -11,17 +12,6 @@
 
 namespace {
 
-// The tray stays silent (no menu) from the start to the end of a command.
-class ModalBusy {
-public:
-    explicit ModalBusy(int& flag) : m_flag(flag) { m_flag = 1; }
-    ~ModalBusy() { m_flag = 0; }
-    ModalBusy(const ModalBusy&) = delete;
-    ModalBusy& operator=(const ModalBusy&) = delete;
-
-private:
-    int& m_flag;
-};
 
 const wchar_t kIniFilter[] = L"INI File (*.ini)|*.ini|";
 
