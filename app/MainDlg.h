@@ -22,6 +22,7 @@
 #include "model/IniFile.h"
 #include "model/MainConfig.h"
 #include "model/MonitorRecord.h"
+#include "model/SettingKeys.h"
 #include "model/UserMenuFile.h"
 #include "resource.h"
 
@@ -189,8 +190,20 @@ private:
     void RaiseAfterCancel();
     BOOL OnTrayCommand(WORD id);
     void ApplyZOrderMode();
+    void SavePosition(int x, int y);
     void MarkZOrderMode();
-    void SetNotificationSwitchOff(AtomicU32 CMonitorRecord::*field, const wchar_t* key);
+    void SetNotificationSwitchOff(AtomicU32 MonitorSettings::*field);
+    // One key of section "main", or of the section of the monitor at position k, written
+    // from its field through the key table.
+    template <class F>
+    void SaveMainKey(F MainSettings::*field) {
+        WriteSettingField(m_iniMain, kMainSection, MainKeys(), Settings(), field);
+    }
+    template <class F>
+    void SaveMonitorKey(int k, F MonitorSettings::*field) {
+        WriteSettingField(m_iniMain, MonitorSectionName(static_cast<UINT>(k)), MonitorKeys(),
+                          m_apRecords[k]->Settings(), field);
+    }
     void WriteDisabledKeys();
     void RebuildMonitors();
 

@@ -5,7 +5,7 @@
 
 void CMainDlg::WriteDisabledKeys() {
     for (int i = 0; i < NumBox; ++i)
-        if (m_apRecords[i]) m_iniMain.WriteInt(MonitorSectionName(static_cast<UINT>(i)), L"Disabled", static_cast<int>(m_apRecords[i]->Disabled));
+        if (m_apRecords[i]) SaveMonitorKey(i, &MonitorSettings::Disabled);
 }
 
 // Only monitors with Disabled 0 are disabled; other values are left as they are.
@@ -32,7 +32,7 @@ void CMainDlg::OnEnableAllMonitors() {
     WriteDisabledKeys();
 }
 
-void CMainDlg::SetNotificationSwitchOff(AtomicU32 CMonitorRecord::*field, const wchar_t* key) {
+void CMainDlg::SetNotificationSwitchOff(AtomicU32 MonitorSettings::*field) {
     for (int i = 0; i < NumBox; ++i) {
         CMonitorRecord* record = m_apRecords[i].get();
         if (!record) continue;
@@ -42,12 +42,12 @@ void CMainDlg::SetNotificationSwitchOff(AtomicU32 CMonitorRecord::*field, const 
         if (record->Disabled == 0) record->WithRunningCopy([field](CMonitorRecord& copy) { copy.*field = 0; });
     }
     for (int i = 0; i < NumBox; ++i)
-        if (m_apRecords[i]) m_iniMain.WriteULong(MonitorSectionName(static_cast<UINT>(i)), key, (*m_apRecords[i]).*field);
+        if (m_apRecords[i]) SaveMonitorKey(i, field);
 }
 
-void CMainDlg::OnDisableSounds() { SetNotificationSwitchOff(&CMonitorRecord::Sound, L"Sound"); }
-void CMainDlg::OnDisableMsgBoxes() { SetNotificationSwitchOff(&CMonitorRecord::MsgBox, L"MsgBox"); }
-void CMainDlg::OnDisableFiles() { SetNotificationSwitchOff(&CMonitorRecord::ExecFileCheck, L"ExecFileCheck"); }
+void CMainDlg::OnDisableSounds() { SetNotificationSwitchOff(&MonitorSettings::Sound); }
+void CMainDlg::OnDisableMsgBoxes() { SetNotificationSwitchOff(&MonitorSettings::MsgBox); }
+void CMainDlg::OnDisableFiles() { SetNotificationSwitchOff(&MonitorSettings::ExecFileCheck); }
 
 void CMainDlg::OnDisableAllNotifications() {
     OnDisableSounds();

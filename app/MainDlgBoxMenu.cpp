@@ -282,7 +282,7 @@ void CMainDlg::DeleteBox(int box) {
     }
 }
 
-void CMainDlg::SaveNumBox() { m_iniMain.WriteInt(kMainSection, L"NumBox", NumBox); }
+void CMainDlg::SaveNumBox() { SaveMainKey(&MainSettings::NumBox); }
 
 void CMainDlg::ViewBoxLog(int box) {
     const int logFileType = g_nLogFileType.load();

@@ -138,7 +138,7 @@ LRESULT CMainDlg::OnApplyMonitorProperties(WPARAM, LPARAM) {
     if (adding) {
         FitWindowToBoxes();
         for (int i = k; i < NumBox; ++i) SaveMonitor(i);
-        m_iniMain.WriteInt(kMainSection, L"NumBox", NumBox);
+        SaveNumBox();
     } else {
         RedrawWholeWindow();
         SaveMonitor(k);

@@ -121,8 +121,7 @@ void CMainDlg::OnResetPosition() {
     const int x = (desktop.right - desktop.left) / 2;
     const int y = (desktop.bottom - desktop.top) / 2;
     SetWindowPos(m_hWnd, HWND_TOP, x, y, 0, 0, SWP_NOSIZE);
-    m_iniMain.WriteInt(kMainSection, L"PosX", x);
-    m_iniMain.WriteInt(kMainSection, L"PosY", y);
+    SavePosition(x, y);
 }
 
 void CMainDlg::OnShow() {
@@ -155,7 +154,6 @@ void CMainDlg::OnQuit() {
                            monitor.rcWork.top - monitor.rcMonitor.top);
         }
     }
-    m_iniMain.WriteInt(kMainSection, L"PosX", rect.left);
-    m_iniMain.WriteInt(kMainSection, L"PosY", rect.top);
+    SavePosition(rect.left, rect.top);
     DestroyWindow(m_hWnd);
 }

@@ -42,7 +42,7 @@ BOOL CMainDlg::OnLButtonDown(UINT, POINT point) {
         case GripZone::Turn:
             WinPos = WinPos == 0 ? 1 : 0;
             FitWindowToBoxes();
-            m_iniMain.WriteInt(kMainSection, L"WinPos", WinPos);
+            SaveMainKey(&MainSettings::WinPos);
             break;
         case GripZone::Drag: {
             // The system's move loop, as if the caption were dragged; it returns when the
@@ -50,8 +50,7 @@ BOOL CMainDlg::OnLButtonDown(UINT, POINT point) {
             SendMessageW(m_hWnd, WM_SYSCOMMAND, SC_MOVE | HTCAPTION, 0);
             RECT rect = {};
             GetWindowRect(m_hWnd, &rect);
-            m_iniMain.WriteInt(kMainSection, L"PosX", rect.left);
-            m_iniMain.WriteInt(kMainSection, L"PosY", rect.top);
+            SavePosition(rect.left, rect.top);
             break;
         }
         case GripZone::None:
@@ -59,6 +58,14 @@ BOOL CMainDlg::OnLButtonDown(UINT, POINT point) {
         }
     }
     return FALSE;
+}
+
+// The place the next start puts the window at.
+void CMainDlg::SavePosition(int x, int y) {
+    PosX = x;
+    PosY = y;
+    SaveMainKey(&MainSettings::PosX);
+    SaveMainKey(&MainSettings::PosY);
 }
 
 void CMainDlg::OnWindowPosChanging(WINDOWPOS* pos) {

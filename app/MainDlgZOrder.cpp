@@ -7,19 +7,19 @@ void CMainDlg::OnAlwaysTop() {
     WinBeh = 0;
     BringWindowToTop(m_hWnd);
     SetWindowPos(m_hWnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
-    m_iniMain.WriteInt(kMainSection, L"WinBeh", 0);
+    SaveMainKey(&MainSettings::WinBeh);
 }
 
 void CMainDlg::OnNormal() {
     WinBeh = 1;
     BringWindowToTop(m_hWnd);
     SetWindowPos(m_hWnd, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
-    m_iniMain.WriteInt(kMainSection, L"WinBeh", 1);
+    SaveMainKey(&MainSettings::WinBeh);
 }
 
 void CMainDlg::OnAlwaysBottom() {
     WinBeh = 2;
     // Without SWP_NOACTIVATE the system activates and raises the window first.
     SetWindowPos(m_hWnd, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
-    m_iniMain.WriteInt(kMainSection, L"WinBeh", 2);
+    SaveMainKey(&MainSettings::WinBeh);
 }

@@ -64,6 +64,17 @@ const std::vector<SettingKey<MainSettings>>& MainKeys();
 template <class S>
 const SettingKey<S>* FindSettingKey(const std::vector<SettingKey<S>>& table, const std::wstring& key);
 
+// The row of a settings field, or nullptr: a single key is named by its field, so no
+// key name is written out beside the table.
+template <class S, class F>
+const SettingKey<S>* FindSettingKey(const std::vector<SettingKey<S>>& table, F S::*field) {
+    for (const auto& row : table) {
+        const auto* member = std::get_if<F S::*>(&row.field);
+        if (member && *member == field) return &row;
+    }
+    return nullptr;
+}
+
 // One key: read with its default and limit into the field; written in its form; copied;
 // compared.
 template <class S>
@@ -77,6 +88,14 @@ bool SettingKeyEqual(const SettingKey<S>& row, const S& a, const S& b);
 // The field as the text its key holds in the file (the written form).
 template <class S>
 std::wstring SettingKeyText(const SettingKey<S>& row, const S& settings);
+
+// The key of one field, written in its row's form; FALSE when no row carries the field.
+template <class S, class F>
+BOOL WriteSettingField(CIniFile& ini, const std::wstring& section, const std::vector<SettingKey<S>>& table,
+                       const S& settings, F S::*field) {
+    const SettingKey<S>* row = FindSettingKey(table, field);
+    return row ? WriteSettingKey(ini, section, *row, settings) : FALSE;
+}
 
 // Every row of a group, in table order.
 template <class S>

@@ -252,6 +252,33 @@ TEST(SaveMonitor, WritesTheWholeSectionInOrderAndFormAndEveryKeyRoundTrips) {
 }
 
 namespace {
+template <class S>
+void ExpectEveryFieldFindsItsRow(const std::vector<SettingKey<S>>& table) {
+    for (const auto& row : table)
+        std::visit([&](auto field) { EXPECT_EQ(FindSettingKey(table, field), &row) << row.key; }, row.field);
+}
+}  // namespace
+
+// A single key is written by naming its field: each field has exactly its own row, and
+// the write touches that key alone, in the row's form.
+TEST(SettingKeys, ASingleKeyIsWrittenByItsField) {
+    ExpectEveryFieldFindsItsRow(MonitorKeys());
+    ExpectEveryFieldFindsItsRow(MainKeys());
+
+    CTempFolder folder;
+    CIniFile ini;
+    ini.SetPath(folder.File(L"MainConfAID1.ini"));
+    MonitorSettings monitor;
+    monitor.Sound = 0xFFFFFFFF;  // unsigned form
+    MainSettings main;
+    main.PosX = -7;  // signed form
+    EXPECT_TRUE(WriteSettingField(ini, L"Box 3", MonitorKeys(), monitor, &MonitorSettings::Sound));
+    EXPECT_TRUE(WriteSettingField(ini, kMainSection, MainKeys(), main, &MainSettings::PosX));
+    EXPECT_EQ(SectionLines(ini.GetPath(), L"Box 3"), std::vector<std::wstring>{L"Sound=4294967295"});
+    EXPECT_EQ(SectionLines(ini.GetPath(), L"main"), std::vector<std::wstring>{L"PosX=-7"});
+}
+
+namespace {
 
 // A window object on a plain window of its own, with its own application-data folder.
 class OptionsWindow : public CMainDlg {
