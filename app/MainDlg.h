@@ -120,12 +120,6 @@ public:
     void OnCustomize();
     void OnSendNetMessage(int box);
 
-    // The windows of the settings dialogs, none while a dialog is not open.
-    struct SettingsDialogWindows {
-        HWND monitor, options, about, netMsg, customMenu;
-    };
-    SettingsDialogWindows OpenDialogWindows() const;
-
     CSystemTray m_tray;
     HICON m_hIcon = nullptr;  // shared application icon, never destroyed
     fw::CIcon m_hGripIconRow, m_hGripIconColumn;
@@ -175,6 +169,17 @@ protected:
     void OnClose();
 
 private:
+    // The windows of the settings dialogs the strip owns, none while a dialog is not open:
+    // the one list the tray, the box menu and the grip strip choose from.
+    struct SettingsDialogWindows {
+        HWND monitor, options, about, netMsg, customMenu;
+        static bool IsShown(HWND window) { return window && IsWindowVisible(window); }
+        // One that keeps the box menu and the grip's background zone away is shown (every
+        // one but the net-message dialog).
+        bool BlockingShown() const;
+    };
+    SettingsDialogWindows OpenDialogWindows() const;
+
     void BuildDataFolders();
     void WriteDefaultPictures();
     void LoadStatusIcons();
@@ -208,7 +213,6 @@ private:
     void RebuildMonitors();
 
     // The box menu: its building and its commands (box counted from 1).
-    bool SettingsDialogOpen() const;
     void ReadUserCommands();
     void PrepareBoxMenu(HMENU popup);
     void RunBoxMenuCommand(UINT command);

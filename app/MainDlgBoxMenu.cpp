@@ -85,15 +85,9 @@ std::wstring StatusInfoErrorText(DWORD error) {
 
 }  // namespace
 
-// While a settings dialog is up the strip stays usable, but opens no box menu.
-bool CMainDlg::SettingsDialogOpen() const {
-    for (HWND dialog : {m_dlgMonitor.m_hWnd, m_dlgOptions.m_hWnd, m_dlgCustomMenu.m_hWnd, m_dlgAbout.m_hWnd})
-        if (dialog && IsWindowVisible(dialog)) return true;
-    return false;
-}
-
 BOOL CMainDlg::OnRButtonDown(UINT, POINT point) {
-    if (SettingsDialogOpen()) return TRUE;
+    // While a settings dialog is up the strip stays usable, but opens no box menu.
+    if (OpenDialogWindows().BlockingShown()) return TRUE;
     RECT window = {};
     GetWindowRect(m_hWnd, &window);
     const POINT at = {window.left + point.x, window.top + point.y};

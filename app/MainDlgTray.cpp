@@ -11,19 +11,12 @@
 
 namespace {
 
-bool IsShown(HWND window) { return window && IsWindowVisible(window); }
-
 void Raise(HWND window) {
     ShowWindow(window, SW_RESTORE);
     SetForegroundWindow(window);
 }
 
 }  // namespace
-
-CMainDlg::SettingsDialogWindows CMainDlg::OpenDialogWindows() const {
-    return {m_dlgMonitor.GetSafeHwnd(), m_dlgOptions.GetSafeHwnd(), m_dlgAbout.GetSafeHwnd(),
-            m_dlgNetMsg.GetSafeHwnd(), m_dlgCustomMenu.GetSafeHwnd()};
-}
 
 BOOL CMainDlg::OnTrayCommand(WORD id) {
     switch (id) {
@@ -59,7 +52,7 @@ LRESULT CMainDlg::OnTrayNotify(WPARAM wParam, LPARAM lParam) {
         ShowWindow(m_hWnd, SW_RESTORE);
         // Every open dialog but the user menu editor comes up, the last one on top.
         for (HWND dialog : {dialogs.monitor, dialogs.options, dialogs.about, dialogs.netMsg})
-            if (IsShown(dialog)) Raise(dialog);
+            if (SettingsDialogWindows::IsShown(dialog)) Raise(dialog);
         return 1;
     case WM_LBUTTONUP:
         ShowWindow(m_hWnd, SW_RESTORE);
@@ -74,7 +67,7 @@ LRESULT CMainDlg::OnTrayNotify(WPARAM wParam, LPARAM lParam) {
         // An open dialog comes to the front instead of the menu: only the first one.
         for (HWND dialog :
              {dialogs.monitor, dialogs.options, dialogs.about, dialogs.netMsg, dialogs.customMenu}) {
-            if (IsShown(dialog)) {
+            if (SettingsDialogWindows::IsShown(dialog)) {
                 Raise(dialog);
                 return 0;
             }

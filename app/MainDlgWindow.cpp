@@ -8,12 +8,6 @@
 #include "app/MainDlg.h"
 #include "model/MainConfig.h"
 
-namespace {
-
-bool IsShown(HWND window) { return window && IsWindowVisible(window); }
-
-}  // namespace
-
 // TRUE: the click is fully handled (the background zone with a dialog open, or the
 // window is gone); FALSE lets the default processing follow.
 BOOL CMainDlg::OnLButtonDown(UINT, POINT point) {
@@ -29,10 +23,7 @@ BOOL CMainDlg::OnLButtonDown(UINT, POINT point) {
             DestroyWindow(m_hWnd);
             return TRUE;
         case GripZone::Background: {
-            SettingsDialogWindows dialogs = OpenDialogWindows();
-            if (IsShown(dialogs.monitor) || IsShown(dialogs.options) || IsShown(dialogs.customMenu) ||
-                IsShown(dialogs.about))
-                return TRUE;
+            if (OpenDialogWindows().BlockingShown()) return TRUE;
             ShowWindow(m_hWnd, SW_MINIMIZE);
             // Without a taskbar button only the tray icon brings the window back.
             if (HideTaskBarButton) ShowWindow(m_hWnd, SW_HIDE);
@@ -104,7 +95,8 @@ void CMainDlg::OnWindowPosChanged(WINDOWPOS*) {
     ApplyZOrderMode();
     SettingsDialogWindows dialogs = OpenDialogWindows();
     for (HWND dialog : {dialogs.monitor, dialogs.options, dialogs.about})
-        if (IsShown(dialog)) SetWindowPos(dialog, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
+        if (SettingsDialogWindows::IsShown(dialog))
+            SetWindowPos(dialog, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
     m_bApplyingZOrder = false;
 }
 
