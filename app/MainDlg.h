@@ -138,7 +138,11 @@ public:
         m_strDefaultSkinPath;
     CIniFile m_iniMain, m_iniMenu, m_iniDefaultSkin;
 
-    int m_nMenuCommand = 0;
+    int m_nMenuCommand = 0;  // the box menu's last command, 0 when it was dismissed
+    // What the monitor dialog's OK or Apply does: add a monitor after box m_nMenuBox, or
+    // edit box m_nMenuBox. The first Apply of an Add turns it into Edit of the new box.
+    enum class MonitorDialogMode { Add, Edit };
+    MonitorDialogMode m_monitorDialogMode = MonitorDialogMode::Edit;
     int m_bBoxMenuOpen = 0;
     bool m_bModalBusy = false;  // the tray opens no menu (ModalBusy sets it)
     std::wstring m_strLogsFolder;  // with a trailing backslash; the default of LogDir

@@ -70,6 +70,7 @@ void CMainDlg::AddMonitor() {
     m_dlgMonitor.m_strUrlHost.clear();
     m_dlgMonitor.m_nUrlPort = 80;
     PrepareMonitorDialog(true);
+    m_monitorDialogMode = MonitorDialogMode::Add;
     const INT_PTR result = m_dlgMonitor.DoModal();
     if (result == IDOK) {
         OnApplyMonitorProperties(0, 0);
@@ -87,6 +88,7 @@ void CMainDlg::EditMonitor(int box) {
     // The dialog carries the low byte of the message-box mask.
     m_dlgMonitor.MsgBox = record.MsgBox & 0xFF;
     PrepareMonitorDialog(false);
+    m_monitorDialogMode = MonitorDialogMode::Edit;
     const INT_PTR result = m_dlgMonitor.DoModal();
     if (result == IDOK)
         OnApplyMonitorProperties(0, 0);
@@ -95,7 +97,7 @@ void CMainDlg::EditMonitor(int box) {
 }
 
 LRESULT CMainDlg::OnApplyMonitorProperties(WPARAM, LPARAM) {
-    const bool adding = m_nMenuCommand == ID_BOX_ADD_MONITOR;
+    const bool adding = m_monitorDialogMode == MonitorDialogMode::Add;
     if (adding) {
         if (NumBox >= kMaxMonitors || m_nMenuBox < 0 || m_nMenuBox > NumBox) return 0;
         // The boxes after the clicked one move up a slot; each thread is held still only
@@ -111,7 +113,7 @@ LRESULT CMainDlg::OnApplyMonitorProperties(WPARAM, LPARAM) {
         ++m_nMenuBox;
         ++NumBox;
         // A further Apply, or the OK that follows, edits the new monitor.
-        m_nMenuCommand = ID_BOX_EDIT_MONITOR;
+        m_monitorDialogMode = MonitorDialogMode::Edit;
         m_apRecords[m_nMenuBox - 1]->NetUserName = L"console";
         m_bInsertMark = 0;
     }
