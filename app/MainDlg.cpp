@@ -133,7 +133,7 @@ void CMainDlg::OnDestroy() {
     for (int i = 0; i < NumBox && i < kMaxMonitors; ++i) {
         if (!m_apRecords[i]) continue;
         m_apRecords[i]->KillThread();
-        m_apRecords[i].reset();
+        m_apRecords.Clear(i);
     }
     NumBox = 0;
     // Echo requests cut off by the process's end were seen to leave Wine's ICMP service

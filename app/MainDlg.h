@@ -22,6 +22,7 @@
 #include "model/IniFile.h"
 #include "model/MainConfig.h"
 #include "model/MonitorRecord.h"
+#include "model/MonitorSlots.h"
 #include "model/SettingKeys.h"
 #include "model/UserMenuFile.h"
 #include "resource.h"
@@ -148,7 +149,7 @@ public:
     std::wstring m_strLogsFolder;  // with a trailing backslash; the default of LogDir
     int m_nMenuBox = 0;
     CustomMenuItem m_CustomItems[kCustomMenuItems];
-    std::unique_ptr<CMonitorRecord> m_apRecords[kMaxMonitors];
+    CMonitorSlots m_apRecords;  // the monitors, NumBox of them in use
     int m_bInsertMark = 0;
     int m_nInstance = 0;
     fw::CBitmap m_bmpResetConfig, m_bmpNoMark, m_bmpDisableFiles, m_bmpBoxMenu;

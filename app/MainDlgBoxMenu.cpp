@@ -192,20 +192,9 @@ void CMainDlg::RunBoxMenuCommand(UINT command) {
     }
 }
 
-// Boxes exchange their monitors. A running thread reads its index each time it reports,
-// so it is held still while the index changes; nothing in between allocates or locks,
-// since a held thread may own the heap or any other lock.
+// Boxes exchange their monitors.
 void CMainDlg::MoveBox(int box, int other) {
-    CMonitorRecord& a = *m_apRecords[box - 1];
-    CMonitorRecord& b = *m_apRecords[other - 1];
-    a.SuspendThread();
-    b.SuspendThread();
-    const UINT index = a.m_nIndex;
-    a.SetIndex(b.m_nIndex);
-    b.SetIndex(index);
-    m_apRecords[box - 1].swap(m_apRecords[other - 1]);
-    b.ResumeThread();
-    a.ResumeThread();
+    m_apRecords.Exchange(box - 1, other - 1);
 
     m_bBoxMenuOpen = 0;
     RedrawWholeWindow();
@@ -214,17 +203,9 @@ void CMainDlg::MoveBox(int box, int other) {
 }
 
 void CMainDlg::DuplicateBox(int box) {
-    // The copy is made first: the shifting below must not allocate.
     auto copy = std::make_unique<CMonitorRecord>(m_hWnd, static_cast<UINT>(box));
     copy->DuplicateFrom(*m_apRecords[box - 1]);
-    for (int j = NumBox; j >= box + 1; --j) {
-        CMonitorRecord& moved = *m_apRecords[j - 1];
-        moved.SuspendThread();
-        m_apRecords[j] = std::move(m_apRecords[j - 1]);
-        moved.SetIndex(static_cast<UINT>(j));
-        moved.ResumeThread();
-    }
-    m_apRecords[box] = std::move(copy);
+    if (!m_apRecords.Insert(box, NumBox, std::move(copy))) return;
     CMonitorRecord& added = *m_apRecords[box];
     LoadBoxPictures(box);
     // The new box counts before its first status is shown.
@@ -259,15 +240,7 @@ void CMainDlg::DeleteBox(int box) {
     ModalBusy busy(m_bModalBusy);
     const int answer = fw::AppMessageBox(L"Are you sure that you want to delete this Monitor?", MB_YESNO);
     if (answer == IDYES && box > 0 && NumBox > 1) {
-        // The record's end tells its thread to stop; a result it still sends is dropped.
-        m_apRecords[box - 1].reset();
-        for (int j = box - 1; j <= NumBox - 2; ++j) {
-            CMonitorRecord& moved = *m_apRecords[j + 1];
-            moved.SuspendThread();
-            m_apRecords[j] = std::move(m_apRecords[j + 1]);
-            moved.SetIndex(static_cast<UINT>(j));
-            moved.ResumeThread();
-        }
+        m_apRecords.Remove(box - 1, NumBox);
         --NumBox;
         m_bBoxMenuOpen = 0;
         FitWindowToBoxes();

@@ -9,7 +9,7 @@ void CMainDlg::LoadConfig() {
     auto records = LoadMainConfig(m_iniMain, ConfigFolders{m_strPicturesFolder, m_strLogsFolder}, Settings());
     PublishThreadSettings(Settings());
 
-    for (int i = 0; i < NumBox; ++i) m_apRecords[i] = std::move(records[static_cast<size_t>(i)]);
+    for (int i = 0; i < NumBox; ++i) m_apRecords.Put(i, std::move(records[static_cast<size_t>(i)]));
     // Pictures only once every record exists.
     for (int i = 0; i < NumBox; ++i) LoadBoxPictures(i);
 }

@@ -81,7 +81,7 @@ void CMainDlg::OnConfigReset() {
 // torn-down index, or a link no record holds, and lands on no box), the file loaded
 // again, and the strip laid out and started as at start-up.
 void CMainDlg::RebuildMonitors() {
-    for (int i = 0; i < NumBox && i < kMaxMonitors; ++i) m_apRecords[i].reset();
+    m_apRecords.ClearAll();
     NumBox = 0;
     LoadConfig();
     ApplyLayoutAndStart();

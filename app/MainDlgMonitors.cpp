@@ -99,17 +99,9 @@ void CMainDlg::EditMonitor(int box) {
 LRESULT CMainDlg::OnApplyMonitorProperties(WPARAM, LPARAM) {
     const bool adding = m_monitorDialogMode == MonitorDialogMode::Add;
     if (adding) {
-        if (NumBox >= kMaxMonitors || m_nMenuBox < 0 || m_nMenuBox > NumBox) return 0;
-        // The boxes after the clicked one move up a slot; each thread is held still only
-        // while its own index changes (nothing in between allocates or locks).
-        for (int i = NumBox; i >= m_nMenuBox + 1; --i) {
-            CMonitorRecord* moved = m_apRecords[i - 1].get();
-            moved->SuspendThread();
-            m_apRecords[i] = std::move(m_apRecords[i - 1]);
-            moved->SetIndex(static_cast<UINT>(i));
-            moved->ResumeThread();
-        }
-        m_apRecords[m_nMenuBox] = std::make_unique<CMonitorRecord>(m_hWnd, static_cast<UINT>(m_nMenuBox));
+        // The new monitor goes after the clicked box; the boxes after it move up a slot.
+        if (!m_apRecords.Insert(m_nMenuBox, NumBox, std::make_unique<CMonitorRecord>(m_hWnd, static_cast<UINT>(m_nMenuBox))))
+            return 0;
         ++m_nMenuBox;
         ++NumBox;
         // A further Apply, or the OK that follows, edits the new monitor.

@@ -20,11 +20,11 @@ protected:
         folder.pop_back();
         SetEnvironmentVariableW(L"APPDATA", folder.c_str());
         m_dlg.reset(new CMainDlg(nullptr, 0));
-        for (auto& record : m_dlg->m_apRecords) record.reset();
+        m_dlg->m_apRecords.ClearAll();
         // Two records with thread ties of their own (their threads find no window and
         // end at once, but the links stay); slot 2 is empty.
         for (int i = 0; i < 2; ++i) {
-            m_dlg->m_apRecords[i].reset(new CMonitorRecord(nullptr, static_cast<UINT>(i)));
+            m_dlg->m_apRecords.Put(i, std::make_unique<CMonitorRecord>(nullptr, static_cast<UINT>(i)));
             m_dlg->m_apRecords[i]->Name = L"*Up*";
             m_dlg->m_apRecords[i]->StartThread();
             Untouch(i);

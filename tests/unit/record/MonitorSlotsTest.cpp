@@ -1,0 +1,78 @@
+// Records changing slots: every record ends in its slot with the slot as its index, and
+// its thread's link follows; a removed record's thread reports to nobody.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "framework/ComPtr.h"
+#include "model/MonitorSlots.h"
+#include "model/RecordLink.h"
+
+namespace {
+
+enum Op { Exchange, Insert, Remove };
+
+// Four records A..D in slots 0..3, each with a thread tie (the threads find no window
+// and end at once; their links stay).
+void Fill(CMonitorSlots& slots) {
+    for (int i = 0; i < 4; ++i) {
+        auto record = std::make_unique<CMonitorRecord>(nullptr, static_cast<UINT>(i));
+        record->Name = std::wstring(1, static_cast<wchar_t>(L'A' + i));
+        record->StartThread();
+        slots.Put(i, std::move(record));
+    }
+}
+
+}  // namespace
+
+TEST(MonitorSlots, RecordsKeepSlotIndexAndThreadTogether) {
+    const struct {
+        const char* name;
+        Op op;
+        int a, b;
+        const wchar_t* after;  // the names by slot; '.' an empty slot
+    } cases[] = {
+        {"move right", Exchange, 1, 2, L"ACBD."},
+        {"move left of the first", Exchange, 1, 0, L"BACD."},
+        {"add before all", Insert, 0, 0, L"NABCD"},
+        {"add in the middle", Insert, 2, 0, L"ABNCD"},
+        {"add after the last", Insert, 4, 0, L"ABCDN"},
+        {"delete the first", Remove, 0, 0, L"BCD.."},
+        {"delete in the middle", Remove, 2, 0, L"ABD.."},
+        {"delete the last", Remove, 3, 0, L"ABC.."},
+    };
+    for (const auto& c : cases) {
+        CMonitorSlots slots;
+        Fill(slots);
+        fw::CComPtr<CRecordLink> removed(c.op == Remove ? const_cast<CRecordLink*>(slots[c.a]->Link()) : nullptr);
+        if (c.op == Exchange) slots.Exchange(c.a, c.b);
+        if (c.op == Insert) {
+            auto added = std::make_unique<CMonitorRecord>(nullptr, 0u);
+            added->Name = L"N";
+            EXPECT_TRUE(slots.Insert(c.a, 4, std::move(added))) << c.name;
+        }
+        if (c.op == Remove) slots.Remove(c.a, 4);
+
+        std::wstring names;
+        for (int slot = 0; slot < 5; ++slot) {
+            const CMonitorRecord* r = slots[slot].get();
+            names += r ? r->Name : L".";
+            if (!r) continue;
+            EXPECT_EQ(r->m_nIndex, static_cast<UINT>(slot)) << c.name << ", slot " << slot;
+            if (r->Link()) EXPECT_EQ(r->Link()->m_nIndex.load(), static_cast<UINT>(slot)) << c.name;
+        }
+        EXPECT_EQ(names, c.after) << c.name;
+        if (removed) EXPECT_TRUE(removed->m_bStop.load()) << c.name;
+    }
+}
+
+TEST(MonitorSlots, AnInsertWithoutRoomChangesNothing) {
+    CMonitorSlots slots;
+    Fill(slots);
+    for (const auto& c : {std::pair<int, int>{5, 4}, {-1, 4}, {0, kMaxMonitors}}) {
+        EXPECT_FALSE(slots.Insert(c.first, c.second, std::make_unique<CMonitorRecord>()));
+        EXPECT_EQ(slots[0]->Name + slots[3]->Name, L"AD");
+        EXPECT_EQ(slots[4], nullptr);
+    }
+}
