@@ -38,10 +38,16 @@ constexpr std::array<UINT, 31> kMenuIconIds = {
     IDI_MENU_TRACE_ROUTE,    IDI_MENU_WEB,          IDI_MENU_REMOTE_DESKTOP, IDI_MENU_SHARES,
     IDI_MENU_FTP,            IDI_SEND_MESSAGE,      IDI_MENU_MODE_MARK};
 
-class CMainDlg : public fw::CDialog, public MainSettings {
+class CMainDlg : public fw::CDialog, private MainSettings {
 public:
     CMainDlg(HWND parent, int instance);
     ~CMainDlg() override;
+
+    // The settings of section "main" in force; the monitors in their slots; the main
+    // configuration file.
+    using MainSettings::Settings;
+    CMonitorSlots& Records() { return m_apRecords; }
+    const std::wstring& MainIniPath() const { return m_strMainIniPath; }
 
     // False when "APPDATA" gives no data folder: the user has been told, nothing was
     // created or loaded, and the window must not run.
@@ -121,6 +127,7 @@ public:
     void OnCustomize();
     void OnSendNetMessage(int box);
 
+private:
     CSystemTray m_tray;
     HICON m_hIcon = nullptr;  // shared application icon, never destroyed
     fw::CIcon m_hGripIconRow, m_hGripIconColumn;

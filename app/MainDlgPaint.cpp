@@ -16,7 +16,7 @@ constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr COLORREF kMarkerColour = RGB(154, 1, 39);
 
 // The strip's shape from the window settings.
-StripShape ShapeOf(const CMainDlg& dlg) { return {dlg.NumBox, dlg.WinPos != 0, dlg.XBox, dlg.YBox}; }
+StripShape ShapeOf(const MainSettings& s) { return {s.NumBox, s.WinPos != 0, s.XBox, s.YBox}; }
 
 void DrawLine(HDC dc, const StripLine& line) {
     MoveToEx(dc, line.from.x, line.from.y, nullptr);

@@ -329,11 +329,13 @@ TEST(OnOptionsApplied, TakesTheValuesIntoForceAndWritesThem) {
     // Every option value is written (their order and the window's new size: the Options
     // end-to-end test).
     MainSettings written;
-    ReadMainSettings(strip.m_iniMain, L"", written);
+    CIniFile file;
+    file.SetPath(strip.MainIniPath());
+    ReadMainSettings(file, L"", written);
     for (const auto& row : MainKeys())
         if (row.In(kOptionKeys)) EXPECT_TRUE(SettingKeyEqual(row, values, written)) << row.key;
     // In force for the window and for the running threads.
-    EXPECT_EQ(strip.XBox, values.XBox);
+    EXPECT_EQ(strip.Settings().XBox, values.XBox);
     EXPECT_EQ(g_dwTimeOut.load(), values.TimeOut);
     EXPECT_EQ(g_nLogFileType.load(), 1);
     const CSharedSettings& shared = CSharedSettings::Get();
@@ -348,7 +350,7 @@ TEST(OnOptionsApplied, TakesTheValuesIntoForceAndWritesThem) {
     EXPECT_EQ(OptionsWindow::s_shows, 2);
     EXPECT_TRUE(IsWindowVisible(strip.m_hWnd));
     EXPECT_TRUE(GetWindowLongW(strip.m_hWnd, GWL_EXSTYLE) & WS_EX_APPWINDOW);
-    EXPECT_EQ(strip.HideTaskBarButton, 0);
+    EXPECT_EQ(strip.Settings().HideTaskBarButton, 0);
     EXPECT_EQ(GetFocus(), dialog);
 
     // The same switch again: the window is neither hidden nor shown; a hidden dialog

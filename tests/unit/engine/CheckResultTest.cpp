@@ -20,19 +20,19 @@ protected:
         folder.pop_back();
         SetEnvironmentVariableW(L"APPDATA", folder.c_str());
         m_dlg.reset(new CMainDlg(nullptr, 0));
-        m_dlg->m_apRecords.ClearAll();
+        m_dlg->Records().ClearAll();
         // Two records with thread ties of their own (their threads find no window and
         // end at once, but the links stay); slot 2 is empty.
         for (int i = 0; i < 2; ++i) {
-            m_dlg->m_apRecords.Put(i, std::make_unique<CMonitorRecord>(nullptr, static_cast<UINT>(i)));
-            m_dlg->m_apRecords[i]->Name = L"*Up*";
-            m_dlg->m_apRecords[i]->StartThread();
+            m_dlg->Records().Put(i, std::make_unique<CMonitorRecord>(nullptr, static_cast<UINT>(i)));
+            m_dlg->Records()[i]->Name = L"*Up*";
+            m_dlg->Records()[i]->StartThread();
             Untouch(i);
         }
-        m_dlg->NumBox = 3;
+        m_dlg->Settings().NumBox = 3;
     }
 
-    CMonitorRecord& Record(int i) { return *m_dlg->m_apRecords[i]; }
+    CMonitorRecord& Record(int i) { return *m_dlg->Records()[i]; }
     void Untouch(int i) {
         Record(i).m_nStatus = kUntouched;
         Record(i).m_dwTimeMs = Record(i).m_dwError = Record(i).m_dwIpStatus = 1;
@@ -123,7 +123,7 @@ TEST_F(OnCheckResultTest, DroppedReportsAreNeverRead) {
     void* page = VirtualAlloc(nullptr, 4096, MEM_COMMIT | MEM_RESERVE, PAGE_NOACCESS);
     ASSERT_NE(page, nullptr);
     for (UINT index : {0xFFFFu, 2u, 69u, 3u}) EXPECT_EQ(Deliver(index, MON_UP, page), 0) << index;
-    m_dlg->NumBox = 0;
+    m_dlg->Settings().NumBox = 0;
     EXPECT_EQ(Deliver(0, MON_UP, page), 0);
     EXPECT_TRUE(Untouched(0) && Untouched(1));
     VirtualFree(page, 0, MEM_RELEASE);

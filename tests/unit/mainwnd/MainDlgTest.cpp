@@ -31,7 +31,7 @@ protected:
 TEST_F(MainDlgTest, FirstStartWritesBothDefaultPicturesAsColourIcons) {
     TestMainDlg dlg;
     ASSERT_TRUE(dlg.HasDataFolder());
-    EXPECT_EQ(dlg.m_strMainIniPath, Base + L"\\MainConfAID1.ini");
+    EXPECT_EQ(dlg.MainIniPath(), Base + L"\\MainConfAID1.ini");
     for (const wchar_t* name : {L"1274607096_Desktop.ico", L"1274607096_Desktop_bw.ico"}) {
         std::wstring path = Pictures + name;
         ASSERT_TRUE(FileExists(path)) << name;
@@ -55,16 +55,16 @@ TEST_F(MainDlgTest, BoxPicturesAreOwnedAndOnlyIcoFilesLoad) {
                              L"[Box 1]\r\nPicFileUp=picture.png\r\nPicFileDown=missing.ico\r\n";
     WriteBytes(Base + L"\\MainConfAID1.ini", std::string(reinterpret_cast<const char*>(ini.data()), ini.size() * 2));
     TestMainDlg dlg;
-    ASSERT_EQ(dlg.NumBox, 2);
+    ASSERT_EQ(dlg.Settings().NumBox, 2);
 
     // The same file for Up and Down gives two icons of the record's own.
-    CMonitorRecord& same = *dlg.m_apRecords[0];
+    CMonitorRecord& same = *dlg.Records()[0];
     ASSERT_NE(same.m_hIconUp, nullptr);
     EXPECT_NE(same.m_hIconUp, same.m_hIconDown);
     EXPECT_EQ(same.m_bmUp.bmWidth, 64);
     EXPECT_EQ(same.m_bmUp.bmHeight, 64);
-    EXPECT_EQ(dlg.m_apRecords[1]->m_hIconUp, nullptr);    // not ".ico"
-    EXPECT_EQ(dlg.m_apRecords[1]->m_hIconDown, nullptr);  // no such file
+    EXPECT_EQ(dlg.Records()[1]->m_hIconUp, nullptr);    // not ".ico"
+    EXPECT_EQ(dlg.Records()[1]->m_hIconDown, nullptr);  // no such file
 
     // Reloading replaces the pictures and destroys the old ones.
     HICON oldUp = same.m_hIconUp;
