@@ -192,7 +192,6 @@ private:
     };
     SettingsDialogWindows OpenDialogWindows() const;
 
-    void BuildDataFolders();
     void WriteDefaultPictures();
     void LoadStatusIcons();
     void LoadMenuImages();
