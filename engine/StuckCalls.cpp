@@ -5,9 +5,11 @@
 unsigned CStuckCalls::Reserve(const void* monitor) {
     std::lock_guard<std::mutex> hold(m_lock);
     DropEnded();
-    auto ofMonitor = [monitor](const Entry& e) { return e.monitor == monitor; };
-    if (m_entries.size() >= m_maxInProcess ||
-        static_cast<size_t>(std::count_if(m_entries.begin(), m_entries.end(), ofMonitor)) >= m_maxPerMonitor)
+    // Only stuck calls count: calls still in flight are the checks' own, one a monitor.
+    auto stuck = [](const Entry& e) { return static_cast<bool>(e.ended); };
+    auto stuckOfMonitor = [monitor](const Entry& e) { return e.ended && e.monitor == monitor; };
+    if (static_cast<size_t>(std::count_if(m_entries.begin(), m_entries.end(), stuck)) >= m_maxInProcess ||
+        static_cast<size_t>(std::count_if(m_entries.begin(), m_entries.end(), stuckOfMonitor)) >= m_maxPerMonitor)
         return 0;
     unsigned ticket = m_nextTicket++;
     if (m_nextTicket == 0) m_nextTicket = 1;  // 0 says "no room"

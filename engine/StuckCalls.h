@@ -16,7 +16,9 @@ public:
         : m_maxPerMonitor(maxPerMonitor), m_maxInProcess(maxInProcess) {}
 
     // Takes room for one call of `monitor` that may get stuck: a ticket, or 0 when the
-    // monitor or the process already has all the stuck calls it may have.
+    // monitor or the process already has all the stuck calls it may have. Calls in
+    // flight take no room (checks run side by side), so the process's bound can be
+    // passed by the calls in flight when it was reached, one per running monitor.
     unsigned Reserve(const void* monitor);
     // The call ended in time: its room is free again.
     void Release(unsigned ticket);

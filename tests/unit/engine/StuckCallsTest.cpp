@@ -43,6 +43,17 @@ TEST(StuckCalls, BoundPerMonitorAndProcessUntilCallsReturn) {
     *returned[0] = true;
     CStuckCallRoom again(monitorA, calls);
     EXPECT_TRUE(again);
+    again.Keep([] { return false; });
     CStuckCallRoom none(monitorC, calls);
     EXPECT_FALSE(none);
+}
+
+TEST(StuckCalls, CallsInFlightTakeNoRoom) {
+    CStuckCalls calls(1, 1);
+    const char monitors[2] = {};
+    CStuckCallRoom first(&monitors[0], calls), again(&monitors[0], calls), other(&monitors[1], calls);
+    EXPECT_TRUE(first && again && other);
+    first.Keep([] { return false; });
+    CStuckCallRoom after(&monitors[1], calls);
+    EXPECT_FALSE(after);
 }
