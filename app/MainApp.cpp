@@ -25,7 +25,7 @@ BOOL CMainApp::InitInstance() {
 
     int instance = InstanceFromCommandLine(m_lpCmdLine);
 
-    fw::CHandle guard(CreateMutexW(nullptr, FALSE, InstanceMutexName(instance).c_str()));
+    fw::CHandle guard = fw::NewMutex(InstanceMutexName(instance).c_str());
     const DWORD taken = guard.Valid() ? WaitForSingleObject(guard.Get(), 0) : WAIT_FAILED;
     if (taken == WAIT_TIMEOUT) {
         HWND running = FindWindowW(nullptr, InstanceWindowTitle(instance).c_str());

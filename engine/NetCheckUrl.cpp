@@ -1,4 +1,5 @@
 // The URL check: fetch a page and look for the phrase in it.
+#include <algorithm>
 #include <shlwapi.h>
 
 #include "engine/CheckCodes.h"
