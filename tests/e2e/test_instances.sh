@@ -61,7 +61,7 @@ quit_data="$(new_appdata quit)"
     for i in 0 1 2; do ini_section "Box $i" "Name=silent$i" CheckMethod=1 IPv=0 "IPorURLAddress=127.0.0.$((20 + i))" CheckInterval=1; done
 } | write_main_ini "$quit_data" MainConfAID1.ini
 ignore_before="$(sysctl -n net.ipv4.icmp_echo_ignore_all)"
-trap 'sysctl -q -w net.ipv4.icmp_echo_ignore_all="$ignore_before"; e2e_cleanup' EXIT
+trap 'sysctl -q -w net.ipv4.icmp_echo_ignore_all="$ignore_before"; end_started' EXIT
 sysctl -q -w net.ipv4.icmp_echo_ignore_all=1
 start_strip "$quit_data"
 quitting=$LAST_PID
