@@ -6,8 +6,12 @@
 
 #include "ui/Instances.h"
 #include "app/MainDlg.h"
+#include "engine/CallBound.h"
+#include "engine/EchoCall.h"
+#include "framework/Handle.h"
 #include "framework/AppMessage.h"
 #include "framework/StringUtil.h"
+#include "model/GlobalSettings.h"
 #include "model/Messages.h"
 #include "resource.h"
 
@@ -21,8 +25,9 @@ BOOL CMainApp::InitInstance() {
 
     int instance = InstanceFromCommandLine(m_lpCmdLine);
 
-    HANDLE mutex = CreateMutexW(nullptr, FALSE, InstanceMutexName(instance).c_str());
-    if (mutex && WaitForSingleObject(mutex, 0) == WAIT_TIMEOUT) {
+    fw::CHandle guard = fw::NewMutex(InstanceMutexName(instance).c_str());
+    const DWORD taken = guard.Valid() ? WaitForSingleObject(guard.Get(), 0) : WAIT_FAILED;
+    if (taken == WAIT_TIMEOUT) {
         HWND running = FindWindowW(nullptr, InstanceWindowTitle(instance).c_str());
         if (running) {
             // A running instance that does not answer (hung) must not hang this start
@@ -34,7 +39,7 @@ BOOL CMainApp::InitInstance() {
         }
         return FALSE;
     }
-    // The mutex stays owned until the process ends.
+    // The guard stays owned while the window lives (RunStrip lets it go).
 
     m_pszHelpFilePath = HelpFilePathFor(fw::ProgramPath());
 
@@ -44,12 +49,22 @@ BOOL CMainApp::InitInstance() {
         return FALSE;
     }
 
+    RunStrip(instance);
+    if (taken == WAIT_OBJECT_0 || taken == WAIT_ABANDONED) ReleaseMutex(guard.Get());
+    guard.Reset();
+    // Echo requests cut off by the process's end were seen to leave Wine's ICMP service
+    // stuck for every later program: the pending ones end first, unseen (no window, no
+    // tray icon, no guard left), each within its own bound, and no new one starts.
+    CloseEchoesAndWait(CallBoundMs(g_dwTimeOut.load()));
+    return FALSE;
+}
+
+void CMainApp::RunStrip(int instance) {
     CMainDlg dialog(nullptr, instance);
     m_pMainWnd = &dialog;
     // Without a data folder the user has been told why, and the program ends.
     if (dialog.HasDataFolder()) dialog.DoModal();
     m_pMainWnd = nullptr;
-    return FALSE;
 }
 
 BOOL CMainApp::OnCommand(WORD id) {

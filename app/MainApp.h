@@ -9,6 +9,10 @@ public:
     BOOL InitInstance() override;
     BOOL OnCommand(WORD id) override;
     void OnHelp();
+
+private:
+    // Shows the strip of `instance` until its window is destroyed.
+    void RunStrip(int instance);
 };
 
 extern CMainApp theApp;

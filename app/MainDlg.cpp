@@ -5,7 +5,6 @@
 #include <windowsx.h>
 
 #include "ui/DataFolders.h"
-#include "engine/EchoCall.h"
 #include "framework/AppMessage.h"
 #include "model/IconFile.h"
 #include "model/GlobalSettings.h"
@@ -130,17 +129,16 @@ LRESULT CMainDlg::OnActivateInstance(WPARAM, LPARAM) {
 }
 
 void CMainDlg::OnDestroy() {
+    // The icon goes with the window, before anything else.
+    m_tray.RemoveIcon();
     for (int i = 0; i < NumBox && i < kMaxMonitors; ++i) {
         if (!m_apRecords[i]) continue;
         m_apRecords[i]->KillThread();
         m_apRecords.Clear(i);
     }
     NumBox = 0;
-    // Echo requests cut off by the process's end were seen to leave Wine's ICMP service
-    // stuck for every later program: let the pending ones end first (each within the
-    // time-out; a stuck one is not waited for beyond it).
-    WaitForPendingEchoes(g_dwTimeOut.load() + 500);
-    m_tray.RemoveIcon();
+    // Nothing waits here: the pending echoes are waited for once the window and the
+    // instance guard are gone (CMainApp), so a start right after Quit comes up.
 }
 
 void CMainDlg::RedrawWholeWindow() {

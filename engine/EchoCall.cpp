@@ -14,22 +14,27 @@ struct PendingEchoes {
     std::mutex lock;
     std::condition_variable none;
     int count = 0;
+    bool closed = false;  // the process's end waits for the pending ones: no new one
 };
 PendingEchoes& Pending() {
     static PendingEchoes* pending = new PendingEchoes();
     return *pending;
 }
-void CountEcho(int step) {
+bool CountEcho(int step) {
     PendingEchoes& p = Pending();
     std::lock_guard<std::mutex> hold(p.lock);
+    if (step > 0 && p.closed) return false;
     p.count += step;
     if (p.count == 0) p.none.notify_all();
+    return true;
 }
 }  // namespace
 
 std::shared_ptr<CEchoCall> CEchoCall::Start(CCallWorker& worker, const EchoTarget& target) {
+    // A monitoring thread still resolving a name when the program's end began must
+    // not leave an echo pending behind the end's wait.
+    if (!CountEcho(+1)) return nullptr;
     std::shared_ptr<CEchoCall> call(new CEchoCall(target));
-    CountEcho(+1);
     worker.Begin([call] {
         call->Call();
         call->m_target.icmp.reset();  // the ICMP handle may close here, before the count says so
@@ -55,8 +60,9 @@ void CEchoCall::Call() {
     if (m_dwReplies == 0) m_dwError = GetLastError();
 }
 
-bool WaitForPendingEchoes(DWORD milliseconds) {
+bool CloseEchoesAndWait(DWORD milliseconds) {
     PendingEchoes& p = Pending();
     std::unique_lock<std::mutex> hold(p.lock);
+    p.closed = true;
     return p.none.wait_for(hold, std::chrono::milliseconds(milliseconds), [&p] { return p.count == 0; });
 }

@@ -30,6 +30,7 @@ public:
     static constexpr UINT kWorkerStack = 64 * 1024;
 
     // Hands the call to the idle `worker`; its end is the worker's (WaitEnded).
+    // nullptr once the program's end has begun (CloseEchoesAndWait): no new echo then.
     static std::shared_ptr<CEchoCall> Start(CCallWorker& worker, const EchoTarget& target);
 
     // The call's result, to be read only once the worker's call has ended: the number
@@ -45,7 +46,7 @@ private:
     EchoTarget m_target;
 };
 
-// Waits at most `milliseconds` until no echo call of the process is pending. The
-// program's end waits for them: echo requests cut off by the end of the process were
-// seen to leave Wine's ICMP service stuck for every later process.
-bool WaitForPendingEchoes(DWORD milliseconds);
+// Refuses every later echo call of the process, then waits at most `milliseconds` until
+// none is pending. The program's end waits for them: echo requests cut off by the end
+// of the process were seen to leave Wine's ICMP service stuck for every later process.
+bool CloseEchoesAndWait(DWORD milliseconds);

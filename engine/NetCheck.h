@@ -36,6 +36,9 @@ public:
 
     // The thread's stop flag, which a URL check tests while it waits for its page.
     void SetStopFlag(const std::atomic<bool>* stop) { m_pStop = stop; }
+    // The monitor the checks are made for, the same for every restart of it: its calls
+    // that outlive their checks are bounded per monitor (StuckCalls.h), not per object.
+    void SetMonitorKey(const void* monitor) { m_pMonitorKey = monitor; }
 
     // What bounds a URL check whose page keeps arriving (each step has its time-out).
     static constexpr DWORD kUrlOverallLimitMs = 60000;
@@ -55,18 +58,17 @@ private:
     // Runs one echo call under the guard, opening the handle with `create` when none is
     // held. The call when it returned; else nullptr with the error outcome set.
     std::shared_ptr<CEchoCall> GuardedEcho(EchoTarget target, HANDLE(WINAPI* create)());
+    // Opens what the echo needs and hands it to the worker; nullptr with the error set.
+    std::shared_ptr<CEchoCall> StartEcho(EchoTarget target, HANDLE(WINAPI* create)());
     // Waits until the fetch ends; false when one of its steps goes on too long without
     // progress, the whole outlasts the overall limit, or a stop is requested.
     bool WaitForFetch(const CUrlFetch& fetch) const;
 
     const std::atomic<bool>* m_pStop = nullptr;
-    // Page fetches that outlived their checks and still run (a connect WinINet does not
-    // bound); no check waits for them.
-    std::vector<std::shared_ptr<CUrlFetch>> m_abandonedFetches;
+    // Whose calls these are, for the bound of stuck calls (StuckCalls.h).
+    const void* m_pMonitorKey = this;
     // The workers that make this monitor's echo calls and page fetches, started by the
     // first check that needs one, retired with the check (or when a call is stuck).
     std::shared_ptr<CCallWorker> m_echoWorker;
     std::shared_ptr<CCallWorker> m_fetchWorker;
-    // Workers whose echo call did not return in time; no check waits for them.
-    std::vector<std::shared_ptr<CCallWorker>> m_stuckEchoes;
 };

@@ -1,38 +1,50 @@
 // The ICMP echo checks. Each echo call runs guarded on the monitor's echo worker
 // (EchoCall.h, CallWorker.h): one that does not return within the time-out and 500 ms
-// is an error of that cycle, and its worker is left to it.
+// is an error of that cycle, and its worker is left to it (StuckCalls.h bounds those).
 #include <winsock2.h>
 #include <ws2tcpip.h>
 #include <iphlpapi.h>
 #include <icmpapi.h>
 
-#include <algorithm>
-
+#include "engine/CallBound.h"
 #include "engine/CallWorker.h"
 #include "engine/CheckCodes.h"
 #include "engine/EchoCall.h"
 #include "engine/EchoReply.h"
 #include "engine/NetCheck.h"
+#include "engine/StuckCalls.h"
 #include "framework/Resolver.h"
 #include "model/GlobalSettings.h"
 
 namespace {
-// How long after its time-out an echo call is given up, and the margin kept free in
-// it for what follows the wait.
-constexpr DWORD kEchoBoundMs = 500;
+// Kept free inside an echo call's bound for what follows the wait.
 constexpr DWORD kEndMarginMs = 50;
-// Echo calls of one monitor left stuck in the system: beyond these a check reports the
-// stuck service at once instead of leaving yet another thread in it.
-constexpr size_t kMaxStuckEchoes = 4;
 }  // namespace
 
 std::shared_ptr<CEchoCall> CNetCheck::GuardedEcho(EchoTarget target, HANDLE(WINAPI* create)()) {
-    auto returned = [](const std::shared_ptr<CCallWorker>& w) { return w->WaitEnded(0); };
-    m_stuckEchoes.erase(std::remove_if(m_stuckEchoes.begin(), m_stuckEchoes.end(), returned), m_stuckEchoes.end());
-    if (m_stuckEchoes.size() >= kMaxStuckEchoes) {
+    // Beyond its stuck calls a monitor reports the stuck service at once instead of
+    // leaving yet another thread in it.
+    CStuckCallRoom room(m_pMonitorKey);
+    if (!room) {
         SetOutcome({MON_ERROR, ERROR_TIMEOUT, 0});
         return nullptr;
     }
+    std::shared_ptr<CEchoCall> call = StartEcho(target, create);
+    if (!call) return nullptr;
+    if (!m_echoWorker->WaitEnded(SaturatingSub(CallBoundMs(g_dwTimeOut.load()), kEndMarginMs))) {
+        // The stuck call keeps its share of the handle and its worker, which ends once
+        // the call returns; the next cycle opens another handle on another worker.
+        m_hIcmp.reset();
+        m_echoWorker->Retire();
+        std::shared_ptr<CCallWorker> stuck = std::move(m_echoWorker);
+        room.Keep([stuck] { return stuck->WaitEnded(0); });
+        SetOutcome({MON_ERROR, ERROR_TIMEOUT, 0});
+        return nullptr;
+    }
+    return call;
+}
+
+std::shared_ptr<CEchoCall> CNetCheck::StartEcho(EchoTarget target, HANDLE(WINAPI* create)()) {
     if (!m_hIcmp || !m_hIcmp->Valid()) {
         m_hIcmp = std::make_shared<fw::CIcmpHandle>(create());
         if (!m_hIcmp->Valid()) {
@@ -46,18 +58,10 @@ std::shared_ptr<CEchoCall> CNetCheck::GuardedEcho(EchoTarget target, HANDLE(WINA
         return nullptr;
     }
     target.icmp = m_hIcmp;
-    const DWORD timeOut = g_dwTimeOut.load();
-    target.timeOutMs = timeOut + m_dwEchoCallExtraMs;
+    target.timeOutMs = SaturatingAdd(g_dwTimeOut.load(), m_dwEchoCallExtraMs);
     std::shared_ptr<CEchoCall> call = CEchoCall::Start(*m_echoWorker, target);
-    if (!m_echoWorker->WaitEnded(timeOut + kEchoBoundMs - kEndMarginMs)) {
-        // The stuck call keeps its share of the handle and its worker, which ends once
-        // the call returns; the next cycle opens another handle on another worker.
-        m_hIcmp.reset();
-        m_echoWorker->Retire();
-        m_stuckEchoes.push_back(std::move(m_echoWorker));
-        SetOutcome({MON_ERROR, ERROR_TIMEOUT, 0});
-        return nullptr;
-    }
+    // The program's end has begun: the echo is not made, and this cycle is not reported.
+    if (!call) SetOutcome({MON_ERROR, ERROR_TIMEOUT, 0});
     return call;
 }
 

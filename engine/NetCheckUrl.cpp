@@ -6,6 +6,7 @@
 #include "engine/ElapsedTimer.h"
 #include "engine/NetCheck.h"
 #include "engine/StepTimer.h"
+#include "engine/StuckCalls.h"
 #include "engine/UrlFetch.h"
 #include "framework/StringUtil.h"
 #include "model/GlobalSettings.h"
@@ -14,9 +15,6 @@
 namespace {
 // How often a waiting check looks at the fetch's progress and the thread's stop flag.
 constexpr DWORD kPollMs = 50;
-// Fetches of one monitor left stuck in a connect: beyond these, a check reports the
-// server as not answering without starting yet another (each holds a thread).
-constexpr size_t kMaxAbandonedFetches = 4;
 
 fw::HttpTarget HttpTargetOf(const HttpUrl& url) {
     fw::HttpTarget target;
@@ -72,10 +70,10 @@ int CNetCheck::CheckUrl(const std::string& url, std::wstring phrase) {
     }
 
     DWORD timeOut = g_dwTimeOut.load();
-    auto ended = [](const std::shared_ptr<CUrlFetch>& f) { return f->WaitEnded(0); };
-    m_abandonedFetches.erase(std::remove_if(m_abandonedFetches.begin(), m_abandonedFetches.end(), ended),
-                             m_abandonedFetches.end());
-    if (m_abandonedFetches.size() >= kMaxAbandonedFetches) return SetOutcome({MON_DOWN, ERROR_INTERNET_TIMEOUT, 0});
+    // Beyond its fetches left stuck in a connect, a monitor reports the server as not
+    // answering without starting yet another (each holds a thread).
+    CStuckCallRoom room(m_pMonitorKey);
+    if (!room) return SetOutcome({MON_DOWN, ERROR_INTERNET_TIMEOUT, 0});
     // A kept worker is idle: the last fetch was waited for to its end (which is its
     // worker's), or abandoned together with its worker.
     if (!m_fetchWorker && !(m_fetchWorker = CCallWorker::Start(CUrlFetch::kWorkerStack)))
@@ -87,7 +85,7 @@ int CNetCheck::CheckUrl(const std::string& url, std::wstring phrase) {
         fetch->Abandon();
         m_fetchWorker->Retire();
         m_fetchWorker.reset();
-        m_abandonedFetches.push_back(fetch);
+        room.Keep([fetch] { return fetch->WaitEnded(0); });
         return SetOutcome({MON_DOWN, ERROR_INTERNET_TIMEOUT, 0});
     }
 

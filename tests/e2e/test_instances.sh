@@ -3,7 +3,8 @@
 # states, the hand-over to the running window, and five instances at once, each on a main file that
 # no user would write (random bytes, numbers out of range, 300-character values, broken
 # lines, duplicate keys): each shows a strip within the limits and ends cleanly. F1 opens
-# the help.
+# the help. Quit with echoes pending, then a start right after: the new strip comes up.
+# (Ignored pings are a setting of the whole network namespace: this test runs alone.)
 source "$(dirname "$0")/lib.sh"
 GUARD_A="K3A92D7E1-5B40-4C8E-A613-2F0D9B7C4E58A"
 
@@ -50,6 +51,32 @@ cmp -s "$ORVALEN_SRC/res/icons/app.ico" "$data/Pictures/1274607096_Desktop_bw.ic
 assert_eq "$STRIP_W x $STRIP_H" "119 x 92" "first-start window"
 close_window "$TITLE" "$LAST_PID"
 release_guard
+
+# --- Quit while echoes are pending, and a start half a second later -------------------
+# Hosts that ignore pings, time-out 10 s: the closing process waits for its echoes
+# unseen, without its window, tray icon or guard, so the new start comes up at once.
+quit_data="$(new_appdata quit)"
+{
+    ini_section main FirstStart=0 NumBox=3 TimeOut=10000
+    for i in 0 1 2; do ini_section "Box $i" "Name=silent$i" CheckMethod=1 IPv=0 "IPorURLAddress=127.0.0.$((20 + i))" CheckInterval=1; done
+} | write_main_ini "$quit_data" MainConfAID1.ini
+ignore_before="$(sysctl -n net.ipv4.icmp_echo_ignore_all)"
+trap 'sysctl -q -w net.ipv4.icmp_echo_ignore_all="$ignore_before"; end_started' EXIT
+sysctl -q -w net.ipv4.icmp_echo_ignore_all=1
+start_strip "$quit_data"
+quitting=$LAST_PID
+sleep 2  # the first echoes are out, each for 10 s
+drv command "$TITLE" 32795 >/dev/null  # Quit, from the tray menu
+quit_at=$SECONDS
+sleep 0.5
+drv wait-pid "$quitting" 0 >/dev/null && fail "no echo was pending at Quit"
+assert_eq "$(drv mutex-exists "$GUARD_A")" "0" "guard of the instance that quit"
+start_strip "$quit_data"
+assert_eq "$(drv pid "$TITLE")" "$LAST_PID" "process of the strip started after Quit"
+((SECONDS - quit_at <= 5)) || fail "the strip after Quit took $((SECONDS - quit_at)) s"
+wait_exit "$quitting" $((12000 - (SECONDS - quit_at) * 1000)) "instance that quit, within its echoes' bound"
+close_window "$TITLE" "$LAST_PID"
+sysctl -q -w net.ipv4.icmp_echo_ignore_all="$ignore_before"
 
 # --- Five instances on bad main files -------------------------------------------------
 appdata="$(new_appdata)"

@@ -10,6 +10,8 @@
 #   send (an error with its code); two monitors of one target share its file.
 # - A batch program gets the values inert for its interpreter; a message box for the
 #   same monitor is topmost, names it, closes from outside and comes once.
+# - URL monitors whose connects hang, restarted every 5 s for a minute (Disable all /
+#   Enable all): the process's thread count stops growing.
 source "$(dirname "$0")/lib.sh"
 MONITORS=20
 WATCH_S=39  # the 20th check is at 38 s: at least 20 checks, and at most one per 2 s of the run
@@ -50,11 +52,30 @@ ROWS
     monitor 0 csv-ping 1 0 127.0.0.1 0
     monitor 1 csv-closed 2 0 127.0.0.1 "$NETFIX_CLOSED4"
 } | write_main_ini "$appdata" MainConfBID1.ini
+# Instance 2: URL checks whose connects hang (a listener whose queue is full drops the
+# connects), restarted every 5 s for a minute by Disable all / Enable all.
+{
+    ini_section main NumBox=4 TimeOut=1000 EnableLog=0 PosX=0 PosY=500
+    for i in 0 1 2 3; do monitor $i "hang$i" 3 0 "http://127.0.0.1:$NETFIX_FULL4/" 80; done
+} | write_main_ini "$appdata" MainConfCID1.ini
 
 started=$SECONDS
 start_strip "$appdata"
 first=$LAST_PID
 STRIP_TITLE="Orvalen II" start_strip "$appdata" /secondary
+second=$LAST_PID
+STRIP_TITLE="Orvalen III" start_strip "$appdata" /tertiary
+restarted=$LAST_PID
+wine "$ORVALEN_BIN/orvdriver.exe" watch "$restarted" "Orvalen III" 1000 62 </dev/null 2>/dev/null |
+    tr -d '\r' >"$E2E_DIR/watch-restarts.txt" &
+restarts_watch=$!
+(
+    for i in $(seq 1 6); do
+        sleep 5 && drv command "Orvalen III" 32863  # Disable all
+        sleep 5 && drv command "Orvalen III" 32864  # Enable all
+    done
+) >/dev/null &
+restarts=$!
 wine "$ORVALEN_BIN/orvdriver.exe" watch "$first" "$TITLE" 1000 "$WATCH_S" </dev/null 2>/dev/null |
     tr -d '\r' >"$E2E_DIR/watch.txt" || true
 
@@ -67,7 +88,9 @@ drv msgbox-press Orvalen $IDOK >/dev/null
 drv wait-gone Orvalen 10000 >/dev/null || fail "message box still open"
 close_window "$TITLE" "$first"
 max_cycles=$(((SECONDS - started) / 2 + 2))
-close_window "Orvalen II" "$LAST_PID"
+close_window "Orvalen II" "$second"
+wait "$restarts" "$restarts_watch"
+close_window "Orvalen III" "$restarted"
 recorder_gone() { ! unix_pid_of "$(winpath "$recorder")" >/dev/null; }
 wait_until 10 recorder_gone  # the last recording programs finish
 
@@ -85,6 +108,16 @@ half = len(rows) // 2
 for key, slack in (("threads", 5), ("handles", 10), ("gdi", 0)):
     first, second = (min(int(r[key]) for r in part) for part in (rows[2:half], rows[half:]))
     assert second <= first + slack, "%s from %d to %d" % (key, first, second)
+PY
+# The restarted monitors' threads: each keeps at most four fetches stuck in a connect
+# (one thread each) whatever the restarts, so the count stops growing once those are out.
+python3 - "$E2E_DIR/watch-restarts.txt" <<'PY' || fail "threads of restarted monitors with hanging connects"
+import sys
+counts = [int(dict(f.split("=", 1) for f in line.split())["threads"]) for line in open(sys.argv[1]) if "threads=" in line]
+assert len(counts) >= 50, "only %d samples" % len(counts)
+third = len(counts) // 3
+assert max(counts) <= counts[0] + 4 * (4 + 1) + 4, "from %d up to %d" % (counts[0], max(counts))
+assert max(counts[2 * third:]) <= max(counts[third:2 * third]) + 2, "still growing: %s" % counts
 PY
 logs="$(data_folder "$appdata")/Logs"
 python3 "$ORVALEN_SRC/tests/fixtures/rand_soak.py" verify "$logs" "$recorder.log" "$MONITORS" 20 "$max_cycles" ||

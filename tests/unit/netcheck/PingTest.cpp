@@ -84,9 +84,13 @@ TEST(IgnoredEchoSerial, DownInTimeAndAStuckCallIsAnErrorThatHoldsNothingUp) {
     // ...and the next cycle runs beside it.
     check.m_dwEchoCallExtraMs = 0;
     ExpectPing(check, {"next cycle", false, "127.0.0.1", MON_DOWN, false, 11010, kEarlierTime});
-    // The program's end can wait for the stuck call to return.
-    EXPECT_FALSE(WaitForPendingEchoes(0));
-    EXPECT_TRUE(WaitForPendingEchoes(4 * kTestTimeOut));
+    // The program's end can wait for the stuck call to return...
+    EXPECT_FALSE(CloseEchoesAndWait(0));
+    EXPECT_TRUE(CloseEchoesAndWait(4 * kTestTimeOut));
+    // ...and from then on no echo starts: a monitor still running when the end began
+    // makes none (the end's wait would not see it).
+    ExpectPing(check, {"after the end began", false, "127.0.0.1", MON_ERROR, true, 0, kEarlierTime});
+    EXPECT_TRUE(CloseEchoesAndWait(0));
 }
 
 TEST(UnreachableRouteSerial, PingIsDownWithUnreachableStatus) {

@@ -1,0 +1,40 @@
+#include "engine/StuckCalls.h"
+
+#include <algorithm>
+
+unsigned CStuckCalls::Reserve(const void* monitor) {
+    std::lock_guard<std::mutex> hold(m_lock);
+    DropEnded();
+    // Only stuck calls count: calls still in flight are the checks' own, one a monitor.
+    auto stuck = [](const Entry& e) { return static_cast<bool>(e.ended); };
+    auto stuckOfMonitor = [monitor](const Entry& e) { return e.ended && e.monitor == monitor; };
+    if (static_cast<size_t>(std::count_if(m_entries.begin(), m_entries.end(), stuck)) >= m_maxInProcess ||
+        static_cast<size_t>(std::count_if(m_entries.begin(), m_entries.end(), stuckOfMonitor)) >= m_maxPerMonitor)
+        return 0;
+    unsigned ticket = m_nextTicket++;
+    if (m_nextTicket == 0) m_nextTicket = 1;  // 0 says "no room"
+    m_entries.push_back({ticket, monitor, nullptr});
+    return ticket;
+}
+
+void CStuckCalls::Release(unsigned ticket) {
+    std::lock_guard<std::mutex> hold(m_lock);
+    auto ofTicket = [ticket](const Entry& e) { return e.ticket == ticket; };
+    m_entries.erase(std::remove_if(m_entries.begin(), m_entries.end(), ofTicket), m_entries.end());
+}
+
+void CStuckCalls::Keep(unsigned ticket, std::function<bool()> ended) {
+    std::lock_guard<std::mutex> hold(m_lock);
+    for (Entry& e : m_entries)
+        if (e.ticket == ticket) e.ended = std::move(ended);
+}
+
+void CStuckCalls::DropEnded() {
+    auto returned = [](const Entry& e) { return e.ended && e.ended(); };
+    m_entries.erase(std::remove_if(m_entries.begin(), m_entries.end(), returned), m_entries.end());
+}
+
+CStuckCalls& CStuckCalls::Process() {
+    static CStuckCalls* calls = new CStuckCalls();
+    return *calls;
+}

@@ -1,0 +1,68 @@
+#pragma once
+// Room for blocking calls that outlive their checks (an echo the system does not
+// complete, a connect WinINet does not bound). Each such call keeps a thread until it
+// returns, so their number is bounded per monitor, across the monitor's restarts (a
+// restart makes a new check object, not a new target), and for the whole process.
+#include <functional>
+#include <mutex>
+#include <vector>
+
+class CStuckCalls {
+public:
+    static constexpr size_t kMaxPerMonitor = 4;
+    static constexpr size_t kMaxInProcess = 16;
+
+    CStuckCalls(size_t maxPerMonitor = kMaxPerMonitor, size_t maxInProcess = kMaxInProcess)
+        : m_maxPerMonitor(maxPerMonitor), m_maxInProcess(maxInProcess) {}
+
+    // Takes room for one call of `monitor` that may get stuck: a ticket, or 0 when the
+    // monitor or the process already has all the stuck calls it may have. Calls in
+    // flight take no room (checks run side by side), so the process's bound can be
+    // passed by the calls in flight when it was reached, one per running monitor.
+    unsigned Reserve(const void* monitor);
+    // The call ended in time: its room is free again.
+    void Release(unsigned ticket);
+    // The call outlived its check: its room stays taken until `ended` says it returned.
+    void Keep(unsigned ticket, std::function<bool()> ended);
+
+    // The process's own, never destroyed (a stuck call may end after static objects).
+    static CStuckCalls& Process();
+
+private:
+    struct Entry {
+        unsigned ticket;
+        const void* monitor;
+        std::function<bool()> ended;  // empty while the call is still being waited for
+    };
+    void DropEnded();
+
+    std::mutex m_lock;
+    std::vector<Entry> m_entries;
+    unsigned m_nextTicket = 1;
+    const size_t m_maxPerMonitor;
+    const size_t m_maxInProcess;
+};
+
+// Room taken for one call, given back when it goes unless kept for the stuck call.
+class CStuckCallRoom {
+public:
+    explicit CStuckCallRoom(const void* monitor, CStuckCalls& calls = CStuckCalls::Process())
+        : m_calls(calls), m_ticket(calls.Reserve(monitor)) {}
+    ~CStuckCallRoom() {
+        if (m_ticket) m_calls.Release(m_ticket);
+    }
+    CStuckCallRoom(const CStuckCallRoom&) = delete;
+    CStuckCallRoom& operator=(const CStuckCallRoom&) = delete;
+
+    // False when the monitor or the process has no room left.
+    explicit operator bool() const { return m_ticket != 0; }
+    // The call outlived its check: the room stays taken until `ended` says it returned.
+    void Keep(std::function<bool()> ended) {
+        m_calls.Keep(m_ticket, std::move(ended));
+        m_ticket = 0;
+    }
+
+private:
+    CStuckCalls& m_calls;
+    unsigned m_ticket;
+};
