@@ -1,16 +1,27 @@
 #!/usr/bin/env bash
 # The tray menu and the strip window as a user drives them. One start: the tray icon's
 # menu with the z-order mode marked and an item chosen on it; each tray command posted
-# as the menu does and the key it writes; all monitors disabled and enabled at once;
-# the notification switches in every section and in a running monitor; the grip strip's
-# turn, background and empty places; a drag that snaps; Quit while minimised. Another
-# start: a strip that lives at the bottom starts there and inactive, a second start
+# as the menu does and the key it writes; Logs and Help and Support; the tray icon and
+# the background zone while settings dialogs are open; all monitors disabled and
+# enabled at once; the notification switches in every section and in a running monitor;
+# the grip strip's turn, background and empty places; a drag that snaps; Quit while
+# minimised. Another start: a strip that lives at the bottom starts there and inactive
+# and, without a taskbar button, leaves the screen in the background; a second start
 # whose running instance hangs ends by itself, the close zone ends without saving.
 source "$(dirname "$0")/lib.sh"
 
 appdata="$(new_appdata)"
 ini="$(data_folder "$appdata")/MainConfAID1.ini"
 cp "$ORVALEN_BIN/argrecorder.exe" "$E2E_DIR/rec.exe"
+cp "$ORVALEN_BIN/argrecorder.exe" "$E2E_DIR/opener.exe"
+mkdir -p "$E2E_DIR/logs"
+# Folders open in a recorder while this test runs.
+FOLDER_KEY='HKLM\Software\Classes\Folder\shell\open\command'
+wine reg export "$FOLDER_KEY" "$(winpath "$E2E_DIR/folder.reg")" >/dev/null 2>&1 || true
+trap 'wine reg delete "$FOLDER_KEY" /f >/dev/null 2>&1 || true
+[ ! -s "$E2E_DIR/folder.reg" ] || wine reg import "$(winpath "$E2E_DIR/folder.reg")" >/dev/null 2>&1 || true
+e2e_cleanup' EXIT
+wine reg add "$FOLDER_KEY" /ve /d "\"$(winpath "$E2E_DIR/opener.exe")\" \"%1\"" /f >/dev/null 2>&1
 write_main_ini "$appdata" <<INI
 [main]
 FirstStart=0
@@ -21,6 +32,7 @@ WinPos=1
 NumBox=4
 HideTaskBarButton=0
 EnableLog=0
+LogDir=$(winpath "$E2E_DIR/logs")\\
 [Box 0]
 Name=*Up*
 BoxColorUp=0x0000C000
@@ -67,6 +79,12 @@ open_tray_menu() {
     done
     fail "the tray menu did not open"
 }
+# Escape, or else a click on the empty desktop, closes the menu.
+close_tray_menu() {
+    xdotool key Escape
+    drv wait-menu 2000 closed >/dev/null || xdotool mousemove 700 10 click 1
+    drv wait-menu 5000 closed >/dev/null || fail "the tray menu stayed open"
+}
 # The mark of mode m (0 Always Top, 1 Normal, 2 Always Bottom) is drawn at (9, 89 + 17 m);
 # the menu's ground is the menu colour.
 expect_marked_mode() {
@@ -92,13 +110,14 @@ open_tray_menu
 shot="$(screenshot menu_top)"
 echo "screenshot: $shot"
 expect_marked_mode "$shot" 0
-xdotool key Escape
+close_tray_menu
 
 # --- Tray commands as the menu posts them, and the key each writes -----------------------
 for row in "$ID_TRAY_ALWAYS_BOTTOM 2" "$ID_TRAY_ALWAYS_TOP 0" "$ID_TRAY_NORMAL 1"; do
     read -r command mode <<<"$row"
     drv command "$TITLE" "$command" >/dev/null
     wait_ini "$ini" main WinBeh "$mode"
+    [ "$mode" != 2 ] || { open_tray_menu; expect_marked_mode "$(screenshot menu_bottom)" 2; close_tray_menu; }
 done
 # Reset Position: the middle of the desktop.
 read -r screen_w screen_h <<<"$(xdotool getdisplaygeometry)"
@@ -107,6 +126,46 @@ wait_ini "$ini" main PosX $((screen_w / 2))
 assert_eq "$(ini_get "$ini" main PosY)" $((screen_h / 2)) "PosY after Reset Position"
 read -r x y w h <<<"$(drv rect "$TITLE")"
 assert_eq "$x $y" "$((screen_w / 2)) $((screen_h / 2))" "strip after Reset Position"
+
+# --- Logs opens the log folder; Help and Support the help ---------------------------------
+drv command "$TITLE" 32837 >/dev/null
+for _ in $(seq 1 40); do [ -s "$E2E_DIR/opener.exe.log" ] && break; sleep 0.25; done
+assert_eq "$(tr -d '\r' <"$E2E_DIR/opener.exe.log")" "\"$(winpath "$E2E_DIR/logs")\\\"" "folder opened by Logs"
+drv command "$TITLE" 32788 >/dev/null
+wait_window "Orvalen Help"
+drv close "Orvalen Help" >/dev/null
+
+# --- Open dialogs: the tray icon raises them, the background zone does nothing ----------
+# (the icon's messages as the tray window sends them: 513 left button down, 517 right
+# button up with the cursor position).
+tray() { drv send "$TITLE" 0x401 "$1" "$2"; }
+foreground() { drv state "$1" | sed -n 's/.*foreground=//p'; }
+drv command "$TITLE" 32801 >/dev/null
+wait_window Options
+drv command "$TITLE" 32798 >/dev/null
+wait_window About
+drv minimize Options
+drv minimize About
+assert_eq "$(tray 134 513)" "1" "left click"
+(( $(drv zorder About) < $(drv zorder Options) )) || fail "About not above Options after a left click"
+assert_eq "$(drv state Options | cut -d' ' -f1)$(foreground About)" "iconic=01" "dialogs after a left click"
+drv ctl-click About 1 >/dev/null
+drv wait-gone About 5000 >/dev/null || fail "About still open"
+assert_eq "$(tray $(( (32 << 16) | 12 )) 517)$(foreground Options)" "01" "right click with Options open"
+drv menu-rects | grep -q . && fail "a menu opened with Options open"
+xdotool mousemove $((x + 3)) $((y + 9)) click 1
+sleep 0.7
+[[ "$(drv state "$TITLE")" == "iconic=0 visible=1"* ]] || fail "background with Options open: $(drv state "$TITLE")"
+drv ctl-click Options 2 >/dev/null
+drv wait-gone Options 5000 >/dev/null || fail "Options still open"
+# The user menu editor is raised by a right click only (Custom > Customize, on box 1).
+strip_menu "$(box_pixel_x 1)" $((y + 40)) Down Down Right Return
+wait_window "Customize Menu Items"
+tray 134 513 >/dev/null
+assert_eq "$(foreground "Customize Menu Items")$(foreground "$TITLE")" "01" "left click with the editor open"
+assert_eq "$(tray $(( (32 << 16) | 12 )) 517)$(foreground "Customize Menu Items")" "01" "right click with the editor open"
+drv ctl-click "Customize Menu Items" 2 >/dev/null
+drv wait-gone "Customize Menu Items" 5000 >/dev/null || fail "the editor still open"
 
 # --- The notification switches reach the running monitor and every section -----------
 # The "*RAND*" monitor runs the recorder at each change of status; after "Files" it
@@ -214,6 +273,7 @@ PosY=320
 WinBeh=2
 NumBox=1
 EnableLog=0
+HideTaskBarButton=1
 INI
 start_orvalen "$appdata" /secondary
 other=$LAST_PID
@@ -233,8 +293,16 @@ second=$LAST_PID
 wait_exit "$second" 15000
 drv resume "$pid" >/dev/null
 
-# The close zone ends the program without saving the position.
+# Without a taskbar button the background zone takes the window off the screen; a
+# left click on the tray icon brings it back.
 read -r x y _ _ <<<"$(drv rect "$TITLE")"
+xdotool mousemove $((x + 3)) $((y + 9)) click 1
+sleep 0.7
+[[ "$(drv state "$TITLE")" == "iconic=1 visible=0"* ]] || fail "not hidden in the background: $(drv state "$TITLE")"
+drv send "$TITLE" 0x401 134 513 >/dev/null
+[[ "$(drv state "$TITLE")" == "iconic=0 visible=1"* ]] || fail "not back after a left click: $(drv state "$TITLE")"
+
+# The close zone ends the program without saving the position.
 xdotool mousemove $((x + 3)) $((y + 3)) click 1
 wait_exit "$pid"
 assert_eq "$(ini_get "$ini" main PosX)" "250" "PosX after the close zone"
