@@ -4,10 +4,11 @@
 # as the menu does and the key it writes; Logs and Help and Support; the tray icon and
 # the background zone while settings dialogs are open; all monitors disabled and
 # enabled at once; the notification switches in every section and in a running monitor;
-# the grip strip's turn, background and empty places; a drag that snaps; Quit while
-# minimised. Another start: a strip that lives at the bottom starts there and inactive
-# and, without a taskbar button, leaves the screen in the background; a second start
-# whose running instance hangs ends by itself, the close zone ends without saving.
+# the grip strip's turn, background and empty places; moves in the column; a drag that
+# snaps; Quit while minimised. Another start: a strip that lives at the bottom starts
+# there and inactive and, without a taskbar button, leaves the screen in the background;
+# a second start whose running instance hangs ends by itself, the close zone ends
+# without saving.
 source "$(dirname "$0")/lib.sh"
 
 appdata="$(new_appdata)"
@@ -214,6 +215,13 @@ wait_until 5 output_like "* 112 372" drv rect "$TITLE"
 read -r _ _ w h <<<"$(drv rect "$TITLE")"
 assert_eq "$w x $h" "112 x 372" "column after the turn"
 assert_eq "$(ini_get "$ini" main WinPos)" "0" "WinPos after the turn"
+# In the column the box menu finds its box from y: Move Up on box 3, Move Down back.
+strip_menu $((x + 40)) $((y + 230)) Down Down Down Right Return
+for _ in $(seq 1 20); do [ "$(ini_boxes "$ini" Disabled 4)" == "0 2 0 0" ] && break; sleep 0.25; done
+assert_eq "$(ini_boxes "$ini" Disabled 4)" "0 2 0 0" "Disabled after Move Up on box 3"
+strip_menu $((x + 40)) $((y + 130)) Down Down Down Right Down Return
+for _ in $(seq 1 20); do [ "$(ini_boxes "$ini" Disabled 4)" == "0 0 2 0" ] && break; sleep 0.25; done
+assert_eq "$(ini_boxes "$ini" Disabled 4)" "0 0 2 0" "Disabled after Move Down on box 2"
 # Column: (18, 3) is in no zone; (15, 3) turns it back into a row.
 click_at $((x + 18)) $((y + 3))
 click_at $((x + 15)) $((y + 3))
