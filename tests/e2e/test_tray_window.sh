@@ -2,7 +2,8 @@
 # The tray menu and the strip window as a user drives them. One start: the tray icon's
 # menu with the z-order mode marked and an item chosen on it; each tray command posted
 # as the menu does and the key it writes; Logs and Help and Support; the tray icon and
-# the background zone while settings dialogs are open; all monitors disabled and
+# the background zone while settings dialogs are open (Options showing one error
+# sound of the two stored); all monitors disabled and
 # enabled at once; the notification switches in every section and in a running monitor;
 # the grip strip's turn, background and empty places; moves in the column; a drag that
 # snaps; Quit while minimised. Another start: a strip that lives at the bottom starts
@@ -32,6 +33,8 @@ WinBeh=1
 WinPos=1
 NumBox=4
 HideTaskBarButton=0
+CustomSoundError=1
+TextSpeechSoundError=1
 EnableLog=0
 LogDir=$(winpath "$E2E_DIR/logs")\\
 [Box 0]
@@ -143,6 +146,9 @@ tray() { drv send "$TITLE" 0x401 "$1" "$2"; }
 foreground() { drv state "$1" | sed -n 's/.*foreground=//p'; }
 drv command "$TITLE" 32801 >/dev/null
 wait_window Options
+# Both error sounds stored: Options opens with the spoken one only.
+assert_eq "$(for id in 1093 1131 1094 1096; do drv ctl-state Options $id | cut -d' ' -f1-2; done | tr '\n' ' ')" \
+    "enabled=1 checked=0 enabled=1 checked=1 enabled=0 checked=0 enabled=1 checked=0 " "error sound at opening"
 drv command "$TITLE" 32798 >/dev/null
 wait_window About
 drv minimize Options
