@@ -2,9 +2,9 @@
 # The tray menu and the strip window as a user drives them. One start: the tray icon's
 # menu with the z-order mode marked and an item chosen on it; each tray command posted
 # as the menu does and the key it writes; Logs and Help and Support; the tray icon and
-# the background zone while settings dialogs are open (Options showing one error
-# sound of the two stored); all monitors disabled and
-# enabled at once; the notification switches in every section and in a running monitor;
+# the background zone while settings dialogs are open (Options showing one error sound
+# of the two stored); all monitors disabled and enabled at once; the notification
+# switches in every section and in a running monitor;
 # the grip strip's turn, background and empty places; moves in the column; a drag that
 # snaps; Quit while minimised. Another start: a strip that lives at the bottom starts
 # there and inactive and, without a taskbar button, leaves the screen in the background;
