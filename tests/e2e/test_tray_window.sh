@@ -22,7 +22,7 @@ FOLDER_KEY='HKLM\Software\Classes\Folder\shell\open\command'
 wine reg export "$FOLDER_KEY" "$(winpath "$E2E_DIR/folder.reg")" >/dev/null 2>&1 || true
 trap 'wine reg delete "$FOLDER_KEY" /f >/dev/null 2>&1 || true
 [ ! -s "$E2E_DIR/folder.reg" ] || wine reg import "$(winpath "$E2E_DIR/folder.reg")" >/dev/null 2>&1 || true
-e2e_cleanup' EXIT
+end_started' EXIT
 wine reg add "$FOLDER_KEY" /ve /d "\"$(winpath "$E2E_DIR/opener.exe")\" \"%1\"" /f >/dev/null 2>&1
 write_main_ini "$appdata" <<INI
 [main]
@@ -132,46 +132,50 @@ read -r x y w h <<<"$(drv rect "$TITLE")"
 assert_eq "$x $y" "$((screen_w / 2)) $((screen_h / 2))" "strip after Reset Position"
 
 # --- Logs opens the log folder; Help and Support the help ---------------------------------
-drv command "$TITLE" 32837 >/dev/null
-for _ in $(seq 1 40); do [ -s "$E2E_DIR/opener.exe.log" ] && break; sleep 0.25; done
+drv command "$TITLE" $ID_TRAY_LOGS >/dev/null
+wait_until 10 test -s "$E2E_DIR/opener.exe.log"
 assert_eq "$(tr -d '\r' <"$E2E_DIR/opener.exe.log")" "\"$(winpath "$E2E_DIR/logs")\\\"" "folder opened by Logs"
-drv command "$TITLE" 32788 >/dev/null
+drv command "$TITLE" $ID_TRAY_HELP >/dev/null
 wait_window "Orvalen Help"
 drv close "Orvalen Help" >/dev/null
 
 # --- Open dialogs: the tray icon raises them, the background zone does nothing ----------
-# (the icon's messages as the tray window sends them: 513 left button down, 517 right
+# (the icon's messages as the tray window sends them: the left button down, the right
 # button up with the cursor position).
-tray() { drv send "$TITLE" 0x401 "$1" "$2"; }
+UM_TRAY_NOTIFY=0x401 WM_LBUTTONDOWN=513 WM_RBUTTONUP=517 TRAY_ICON=134
+tray() { drv send "$TITLE" $UM_TRAY_NOTIFY "$1" "$2"; }
+left_click() { tray $TRAY_ICON $WM_LBUTTONDOWN; }
+right_click() { tray $(( (32 << 16) | 12 )) $WM_RBUTTONUP; }
 foreground() { drv state "$1" | sed -n 's/.*foreground=//p'; }
-drv command "$TITLE" 32801 >/dev/null
+drv command "$TITLE" $ID_TRAY_OPTIONS >/dev/null
 wait_window Options
 # Both error sounds stored: Options opens with the spoken one only.
-assert_eq "$(for id in 1093 1131 1094 1096; do drv ctl-state Options $id | cut -d' ' -f1-2; done | tr '\n' ' ')" \
-    "enabled=1 checked=0 enabled=1 checked=1 enabled=0 checked=0 enabled=1 checked=0 " "error sound at opening"
-drv command "$TITLE" 32798 >/dev/null
+assert_eq "$(for id in $IDC_OPT_CUSTOM_SOUND $IDC_OPT_SPEECH $IDC_OPT_CUSTOM_SOUND_PATH $IDC_OPT_SPEECH_TEXT; do drv ctl-state Options $id | cut -d' ' -f1-2; done | tr '\n' ' ')" \
+    "enabled=1 checked=0 enabled=1 checked=1 enabled=0 checked=0 enabled=1 checked=0 " \
+    "error sound at opening"
+drv command "$TITLE" $ID_TRAY_ABOUT >/dev/null
 wait_window About
 drv minimize Options
 drv minimize About
-assert_eq "$(tray 134 513)" "1" "left click"
+assert_eq "$(left_click)" "1" "left click"
 (( $(drv zorder About) < $(drv zorder Options) )) || fail "About not above Options after a left click"
 assert_eq "$(drv state Options | cut -d' ' -f1)$(foreground About)" "iconic=01" "dialogs after a left click"
-drv ctl-click About 1 >/dev/null
+drv ctl-click About $IDOK >/dev/null
 drv wait-gone About 5000 >/dev/null || fail "About still open"
-assert_eq "$(tray $(( (32 << 16) | 12 )) 517)$(foreground Options)" "01" "right click with Options open"
+assert_eq "$(right_click)$(foreground Options)" "01" "right click with Options open"
 drv menu-rects | grep -q . && fail "a menu opened with Options open"
 xdotool mousemove $((x + 3)) $((y + 9)) click 1
-sleep 0.7
+wait_handled
 [[ "$(drv state "$TITLE")" == "iconic=0 visible=1"* ]] || fail "background with Options open: $(drv state "$TITLE")"
-drv ctl-click Options 2 >/dev/null
+drv ctl-click Options $IDCANCEL >/dev/null
 drv wait-gone Options 5000 >/dev/null || fail "Options still open"
 # The user menu editor is raised by a right click only (Custom > Customize, on box 1).
 strip_menu "$(box_pixel_x 1)" $((y + 40)) Down Down Right Return
 wait_window "Customize Menu Items"
-tray 134 513 >/dev/null
+left_click >/dev/null
 assert_eq "$(foreground "Customize Menu Items")$(foreground "$TITLE")" "01" "left click with the editor open"
-assert_eq "$(tray $(( (32 << 16) | 12 )) 517)$(foreground "Customize Menu Items")" "01" "right click with the editor open"
-drv ctl-click "Customize Menu Items" 2 >/dev/null
+assert_eq "$(right_click)$(foreground "Customize Menu Items")" "01" "right click with the editor open"
+drv ctl-click "Customize Menu Items" $IDCANCEL >/dev/null
 drv wait-gone "Customize Menu Items" 5000 >/dev/null || fail "the editor still open"
 
 # --- The notification switches reach the running monitor and every section -----------
@@ -223,11 +227,9 @@ assert_eq "$w x $h" "112 x 372" "column after the turn"
 assert_eq "$(ini_get "$ini" main WinPos)" "0" "WinPos after the turn"
 # In the column the box menu finds its box from y: Move Up on box 3, Move Down back.
 strip_menu $((x + 40)) $((y + 230)) Down Down Down Right Return
-for _ in $(seq 1 20); do [ "$(ini_boxes "$ini" Disabled 4)" == "0 2 0 0" ] && break; sleep 0.25; done
-assert_eq "$(ini_boxes "$ini" Disabled 4)" "0 2 0 0" "Disabled after Move Up on box 3"
+wait_until 5 output_is "0 2 0 0" ini_boxes "$ini" Disabled 4
 strip_menu $((x + 40)) $((y + 130)) Down Down Down Right Down Return
-for _ in $(seq 1 20); do [ "$(ini_boxes "$ini" Disabled 4)" == "0 0 2 0" ] && break; sleep 0.25; done
-assert_eq "$(ini_boxes "$ini" Disabled 4)" "0 0 2 0" "Disabled after Move Down on box 2"
+wait_until 5 output_is "0 0 2 0" ini_boxes "$ini" Disabled 4
 # Column: (18, 3) is in no zone; (15, 3) turns it back into a row.
 click_at $((x + 18)) $((y + 3))
 click_at $((x + 15)) $((y + 3))
@@ -311,9 +313,8 @@ drv resume "$pid" >/dev/null
 # left click on the tray icon brings it back.
 read -r x y _ _ <<<"$(drv rect "$TITLE")"
 xdotool mousemove $((x + 3)) $((y + 9)) click 1
-sleep 0.7
-[[ "$(drv state "$TITLE")" == "iconic=1 visible=0"* ]] || fail "not hidden in the background: $(drv state "$TITLE")"
-drv send "$TITLE" 0x401 134 513 >/dev/null
+wait_until 5 output_like "iconic=1 visible=0*" drv state "$TITLE"
+left_click >/dev/null
 [[ "$(drv state "$TITLE")" == "iconic=0 visible=1"* ]] || fail "not back after a left click: $(drv state "$TITLE")"
 
 # The close zone ends the program without saving the position.
