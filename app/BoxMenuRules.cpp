@@ -1,5 +1,6 @@
 #include "app/BoxMenuRules.h"
 
+#include "framework/StringUtil.h"
 #include "model/MainConfig.h"
 #include "resource.h"
 
@@ -55,4 +56,18 @@ std::wstring BoxMenuItemText(UINT command, const BoxMenuContext& c) {
     case ID_BOX_DISABLE: return c.box > 0 && c.boxDisabled ? L"Enable" : L"Disable";
     default: return std::wstring();
     }
+}
+
+std::wstring StatusInfoText(const StatusInfoFacts& f) {
+    const wchar_t* name = f.name.c_str();
+    const wchar_t* word = f.word.c_str();
+    if (f.icmpForm)
+        return f.ipStatus == 11050
+                   ? fw::Format(L"Name: %s\nStatus: %s\nGeneral Failure.\nIP_STATUS = %s\nIP_STATUS Error Code = %lu",
+                                name, word, f.icmpText.c_str(), f.ipStatus)
+                   : fw::Format(L"Name: %s\nStatus: %s\nIP_STATUS = %s\nIP_STATUS Error Code = %lu", name, word,
+                                f.icmpText.c_str(), f.ipStatus);
+    if (f.error == 11050)
+        return fw::Format(L"Name: %s\nStatus: %s\nGeneral Failure.\nWin Sys Error Code = %lu", name, word, 11050ul);
+    return fw::Format(L"Name: %s\nStatus: %s\n%s\nWin Sys Error Code = %lu", name, word, f.errorText.c_str(), f.error);
 }

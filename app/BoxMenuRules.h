@@ -28,3 +28,19 @@ std::wstring BoxMenuItemText(UINT command, const BoxMenuContext& context);
 // command's menu command, or -1.
 UINT UserCommandId(int index);
 int UserCommandIndex(UINT command);
+
+// What Status Info tells of a box's last result. `icmpForm`: the last ICMP status stands
+// for the result (a Ping monitor not Up, without an error code, where the system has
+// texts for ICMP statuses).
+struct StatusInfoFacts {
+    std::wstring name;
+    std::wstring word;
+    bool icmpForm = false;
+    unsigned long ipStatus = 0;
+    std::wstring icmpText;
+    unsigned long error = 0;
+    std::wstring errorText;
+};
+
+// Status Info's text; 11050 (a general failure) has no text of its own.
+std::wstring StatusInfoText(const StatusInfoFacts& facts);

@@ -288,24 +288,16 @@ void CMainDlg::ShowStatusInfo(int box) {
         r.m_dwError = r.m_dwIpStatus;
         r.m_dwIpStatus = 0;
     }
-    const wchar_t* name = r.Name.c_str();
-    std::wstring text;
-    if (!onWine && icmpOnly) {
-        const std::wstring icmp = IcmpStatusText(r.m_dwIpStatus);
-        const unsigned long ipStatus = r.m_dwIpStatus;
-        text = ipStatus == 11050
-                   ? fw::Format(L"Name: %s\nStatus: %s\nGeneral Failure.\nIP_STATUS = %s\nIP_STATUS Error Code = %lu",
-                                name, word.c_str(), icmp.c_str(), ipStatus)
-                   : fw::Format(L"Name: %s\nStatus: %s\nIP_STATUS = %s\nIP_STATUS Error Code = %lu", name,
-                                word.c_str(), icmp.c_str(), ipStatus);
-    } else if (r.m_dwError == 11050) {
-        text = fw::Format(L"Name: %s\nStatus: %s\nGeneral Failure.\nWin Sys Error Code = %lu", name, word.c_str(),
-                          11050ul);
-    } else {
-        text = fw::Format(L"Name: %s\nStatus: %s\n%s\nWin Sys Error Code = %lu", name, word.c_str(),
-                          StatusInfoErrorText(r.m_dwError).c_str(), static_cast<unsigned long>(r.m_dwError));
-    }
-    MessageBoxW(m_hWnd, text.c_str(), fw::AppTitle().c_str(), MB_OK | MB_ICONINFORMATION);
+    StatusInfoFacts facts;
+    facts.name = r.Name;
+    facts.word = word;
+    facts.icmpForm = !onWine && icmpOnly;
+    facts.ipStatus = r.m_dwIpStatus;
+    if (facts.icmpForm) facts.icmpText = IcmpStatusText(r.m_dwIpStatus);
+    facts.error = r.m_dwError;
+    if (!facts.icmpForm && r.m_dwError != 11050) facts.errorText = StatusInfoErrorText(r.m_dwError);
+    // The caption is the product's, whatever the program file is called.
+    MessageBoxW(m_hWnd, StatusInfoText(facts).c_str(), L"Orvalen", MB_OK | MB_ICONINFORMATION);
 }
 
 BOOL CMainDlg::OnLButtonDblClk(UINT, POINT point) {

@@ -3,8 +3,8 @@
 # boxes (screen and file), results that follow their moved box (moved left, right, and
 # by deletes, while their check is out), the tools' launches recorded by stand-ins (a
 # short host name goes on unchanged; a host holding command characters is refused with a
-# message and starts nothing extra), View Log, Status Info, the grip strip's menu and the
-# double-click command;
+# message and starts nothing extra), View Log, Status Info, Disable and Enable of one
+# box, the grip strip's menu and the double-click command;
 # then, in a second start, a strip of 70 monitors that cannot grow.
 source "$(dirname "$0")/lib.sh"
 
@@ -170,8 +170,21 @@ wine reg add 'HKLM\Software\Classes\.txt' /ve /d txtfile /f >/dev/null 2>&1
 menu 1 Down Down Down Down Down Return
 wait_until 10 output_is 5 launches opener
 assert_eq "$(tr -d '\r' <"$BIN/opener.exe.log" | tail -1)" "\"$(winpath "$log")\"" "the log file opened"
+wine reg add 'HKLM\Software\Classes\txtfile\shell\open\command' /ve /d '"Z:\nowhere\none.exe" "%1"' /f >/dev/null 2>&1
+menu 1 Down Down Down Down Down Return
+answer_box "Could not open log file." $IDOK
 menu 3 Down Down Down Down Down Down Return
 answer_box "$(printf 'Name: *Down*\nStatus: Down\n%s\nWin Sys Error Code = 0' "$(drv errtext 0 | sed 's/^\[//; s/ *\]$//')")" $IDOK
+
+# Disable and Enable of box 1: its section and its box follow.
+menu 1 Down Down Down Down Return
+wait_ini "$ini" "Box 0" Disabled 1
+shot="$(wait_pixel "$(box_x 1)" "$BOX_Y" "$WHITE" disabled)"
+expect_pixel "$shot" "$(box_x 1)" "$BOX_Y" "$WHITE" "box 1 disabled"
+menu 1 Down Down Down Down Return
+wait_ini "$ini" "Box 0" Disabled 0
+shot="$(wait_pixel "$(box_x 1)" "$BOX_Y" "$GREEN" enabled)"
+expect_pixel "$shot" "$(box_x 1)" "$BOX_Y" "$GREEN" "box 1 enabled again"
 
 # On the grip strip only "Add Mon." can be chosen: Status Info and Ping do nothing.
 menu 0 Down Down Down Down Down Down Return

@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # The tray menu's "Config File" commands through their file dialogs and questions, in one
 # start: a backup copy without LogDir and with FirstStart 1; a file of the wrong identity
-# refused and nothing changed; an old-format file with three monitors converted and
-# shown; Reset after Yes leaves one default monitor and a new file. The tray stays
-# silent while a dialog is up. "Disable Notif." > "All" writes its three keys everywhere.
+# refused and nothing changed, and so is a name of no file; an old-format file with three
+# monitors converted and shown; a backup onto a file another process holds open and a
+# reset of a main file held open tell why and change nothing; Reset after Yes leaves one
+# default monitor and a new file. The tray stays silent while a dialog is up.
+# "Disable Notif." > "All" writes its three keys everywhere.
 source "$(dirname "$0")/lib.sh"
 UM_TRAY_NOTIFY=0x401 WM_RBUTTONUP=517
 
@@ -71,6 +73,10 @@ assert_eq "$(drv msgbox Orvalen 10000)" "Restored Config File is not valid." "re
 drv msgbox-press Orvalen $IDOK >/dev/null
 drv wait-gone Orvalen 10000 >/dev/null
 assert_eq "$(md5sum <"$ini")" "$before" "main file after a refused restore"
+drv command "$TITLE" $ID_TRAY_CONFIG_RESTORE >/dev/null
+choose_file "Open" "$E2E_DIR/missing.ini"
+! drv msgbox Orvalen 1500 >/dev/null || fail "a message after restoring a missing file"
+assert_eq "$(md5sum <"$ini")" "$before" "main file after restoring a missing file"
 
 # --- Restore of an old-format file with three monitors ------------------------------------
 printf '%s\r\n' '[main]' 'App=Bramblecast' 'FirstStart=0' 'PosX=100' 'PosY=200' 'NumBox=3' 'EnableLog=0' \
@@ -89,6 +95,36 @@ assert_eq "$x $y $w $h" "100 200 341 92" "strip of the restored file"
 # The converted "*Up*" monitor runs in the rebuilt strip.
 shot="$(wait_pixel $((x + 11)) $((y + 61)) "0 192 0" restored)"
 expect_pixel "$shot" $((x + 11)) $((y + 61)) "0 192 0" "restored box 1 up"
+
+# --- A backup onto a file held open, and a reset of a main file held open ----------------
+# hold FILE: another process keeps FILE open for reading only until "release".
+hold() { start_fixture wine "$ORVALEN_BIN/orvdriver.exe" hold file "$(winpath "$1")" 120000; }
+answer() {  # answer TEXT: the message box shows TEXT; OK closes it
+    assert_eq "$(drv msgbox Orvalen 10000)" "$1" "message box"
+    drv msgbox-press Orvalen $IDOK >/dev/null
+    drv wait-gone Orvalen 10000 >/dev/null || fail "message box still open"
+}
+hold "$backup"
+kept="$(md5sum <"$backup")"
+drv command "$TITLE" $ID_TRAY_CONFIG_BACKUP >/dev/null
+wait_window "Save As"
+drv ctl-set "Save As" $FILE_NAME_BOX "$(winpath "$backup")" >/dev/null
+drv ctl-click "Save As" $IDOK >/dev/null
+drv msgbox Error 10000 >/dev/null || fail "no question before replacing the backup"  # Wine's title
+drv msgbox-press Error $IDYES >/dev/null
+answer "$(drv errtext 32 | sed 's/^\[//; s/ *\]$//')"
+assert_eq "$(md5sum <"$backup")" "$kept" "backup held open"
+drv release >/dev/null
+hold "$ini"
+kept="$(md5sum <"$ini")"
+drv command "$TITLE" $ID_TRAY_CONFIG_RESET >/dev/null
+assert_eq "$(drv msgbox Orvalen 10000)" "Do you want to Reset Config File?" "reset question"
+drv msgbox-press Orvalen $IDYES >/dev/null
+wait_until 10 output_is "Can't delete MainConf?.ini file." drv msgbox Orvalen 0
+answer "Can't delete MainConf?.ini file."
+assert_eq "$(md5sum <"$ini")" "$kept" "main file held open"
+assert_eq "$(drv rect "$TITLE" | cut -d' ' -f3-)" "341 92" "strip after a reset that could not delete"
+drv release >/dev/null
 
 # --- Reset: after Yes, one default monitor and a new file ---------------------------------
 drv command "$TITLE" $ID_TRAY_CONFIG_RESET >/dev/null

@@ -7,7 +7,9 @@
 # and chosen again from Pictures is taken with no message box; "-Gs->" writes its grey
 # copy, which the Down preview shows; Add Skin "Night" writes its six keys in order, and
 # into a skins folder that cannot be written it says so and shows no new skin; a skin
-# file that cannot be deleted is reported and stays; a TCP monitor's sound settings open
+# file that cannot be deleted is reported and stays; Add Skin asks before replacing a
+# skin and refuses a predefined one; the sound and message-box settings' Default shows
+# the default texts and Cancel keeps the monitor's; a TCP monitor's sound settings open
 # with the Ping/URL rows disabled, a slot stored with both switches set opens with speech
 # only and OK saves it so.
 source "$(dirname "$0")/lib.sh"
@@ -19,7 +21,8 @@ ini="$data/MainConfAID1.ini"
 {
     printf '[main]\nFirstStart=0\nPosX=40\nPosY=600\nWinPos=1\nNumBox=1\n'
     ini_section "Box 0" Name=web CheckMethod=2 IPorURLAddress=127.0.0.1 "Port=$(free_port)" Disabled=1 \
-        BoxColorUp=0x0000C800 BoxColorDown=0x00C80000 CustomSoundCheck=4 TextSpeechCheck=4
+        BoxColorUp=0x0000C800 BoxColorDown=0x00C80000 CustomSoundCheck=4 TextSpeechCheck=4 \
+        "TextSpeechStringOpen=my open" "MsgBoxDesc=my desc"
 } | write_main_ini "$appdata"
 ORVALEN_SRC="$ORVALEN_SRC" python3 - "$appdata" <<'PY'
 import os, sys
@@ -142,10 +145,48 @@ drv msgbox-press Orvalen $IDOK >/dev/null
 assert_eq "$(drv ctl-get "$DLG" $IDC_MON_SKIN)" "Night" "skin shown after a failed Delete"
 chmod u+w "$data/Skins/Night.ini"
 
+# Over an existing skin: No keeps the file, Yes writes it; a predefined one is refused.
+add_skin() {  # add_skin NAME TEXT BUTTON: the question or refusal shows TEXT, BUTTON answers
+    drv ctl-click "$DLG" $IDC_MON_ADD_SKIN >/dev/null
+    wait_window "Add Skin"
+    drv ctl-set "Add Skin" $IDC_SKIN_NAME "$1" >/dev/null
+    drv ctl-click "Add Skin" $IDOK >/dev/null
+    assert_eq "$(drv msgbox Orvalen 5000)" "$2" "Add Skin $1"
+    drv msgbox-press Orvalen "$3" >/dev/null
+    drv wait-gone Orvalen 5000 >/dev/null || fail "message box still open"
+}
+printf '[skin]\r\nBoxColorUp=1\r\n' >"$data/Skins/Night.ini"
+add_skin Night "Overwrite existing Skin?" $IDNO
+assert_eq "$(ini_get "$data/Skins/Night.ini" skin BoxColorUp)" "1" "Night after No"
+add_skin Night "Overwrite existing Skin?" $IDYES
+wait_until 5 output_is 51200 ini_get "$data/Skins/Night.ini" skin BoxColorUp
+printf '[skin]\r\nPredefined=2\r\nBoxColorUp=5\r\n' >"$data/Skins/Fixed.ini"
+add_skin Fixed "Is impossible overwrite predefined skin." $IDOK
+assert_eq "$(ini_get "$data/Skins/Fixed.ini" skin BoxColorUp)|$(drv ctl-get "$DLG" $IDC_MON_SKIN)" "5|Night" \
+    "predefined skin"
+
+# Default shows the default texts; Cancel keeps the monitor's.
+MSGS="Message Box Notification Settings "
+drv ctl-click "$DLG" $IDC_MON_MSGBOX_SETTINGS >/dev/null
+wait_window "$MSGS"
+drv ctl-click "$MSGS" $IDC_MSGS_DEFAULT >/dev/null
+assert_eq "$(drv ctl-get "$MSGS" $IDC_MSGS_DESCRIPTION)" "%name is %status" "description after Default"
+drv ctl-click "$MSGS" $IDCANCEL >/dev/null
+drv wait-gone "$MSGS" 5000 >/dev/null || fail "message-box settings stayed open"
+
 # Sound settings of a TCP monitor.
 SND="Play Sound Notification Settings"
 drv ctl-click "$DLG" $IDC_MON_SOUND_SETTINGS >/dev/null
 wait_window "$SND"
+drv ctl-set "$SND" $IDC_SND_OPEN_TEXT "typed" >/dev/null
+drv ctl-click "$SND" $IDC_SND_DEFAULT >/dev/null
+assert_eq "$(drv ctl-get "$SND" $IDC_SND_OPEN_TEXT)|$(drv ctl-get "$SND" $IDC_SND_SNF_TEXT)" \
+    "%name is Open|%name is SnF" "texts after Default"
+drv ctl-click "$SND" $IDCANCEL >/dev/null
+drv wait-gone "$SND" 5000 >/dev/null || fail "sound settings stayed open"
+drv ctl-click "$DLG" $IDC_MON_SOUND_SETTINGS >/dev/null
+wait_window "$SND"
+assert_eq "$(drv ctl-get "$SND" $IDC_SND_OPEN_TEXT)" "my open" "Open text after Default and Cancel"
 for id in $IDC_SND_UP_CUSTOM $IDC_SND_DOWN_SPEAK $IDC_SND_SNF_CUSTOM $IDC_SND_UP_TEXT; do
     assert_eq "$(drv ctl-state "$SND" $id | cut -d' ' -f1)" "enabled=0" "Ping/URL/S.n.F. control $id"
 done
@@ -159,7 +200,8 @@ drv ctl-click "$DLG" $IDOK >/dev/null
 drv wait-gone "$DLG" 5000 >/dev/null || fail "the monitor dialog stayed open"
 wait_handled
 section="$(tr -d '\0\r\377\376' <"$ini" | awk '/^\[/{s=($0=="[Box 0]")} s')"
-for pair in PicFileUp=abc.ico PicFileDown=abc_GSC.ico CustomSoundCheck=0 TextSpeechCheck=4; do
+for pair in PicFileUp=abc.ico PicFileDown=abc_GSC.ico CustomSoundCheck=0 TextSpeechCheck=4 \
+    "TextSpeechStringOpen=my open" "MsgBoxDesc=my desc"; do
     grep -qx "$pair" <<<"$section" || fail "Box 0 lacks $pair"
 done
 close_window "$TITLE" "$LAST_PID"

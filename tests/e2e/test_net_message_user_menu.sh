@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # "Send Net Message" and the user menu editor, opened from the box menu of a running
-# strip and driven from outside. The program runs from a folder of its own with a
-# recording stand-in named cmd.exe beside it, which the shell finds first.
+# strip and driven from outside. The program runs under another file name from a folder
+# of its own with a recording stand-in named cmd.exe beside it, which the shell finds
+# first: its own message boxes bear the file's name, Status Info's the product's.
 source "$(dirname "$0")/lib.sh"
 
 SEND="Send Net Message"
@@ -10,7 +11,7 @@ EDITOR="Customize Menu Items"
 ITEM="Add/Edit Menu Item"
 prog="$E2E_DIR/prog"
 mkdir -p "$prog"
-cp "$ORVALEN_BIN/Orvalen.exe" "$prog/"
+cp "$ORVALEN_BIN/Orvalen.exe" "$prog/NetWatch.exe"
 cp "$ORVALEN_BIN/argrecorder.exe" "$prog/cmd.exe"
 cp "$ORVALEN_BIN/argrecorder.exe" "$E2E_DIR/rec.exe"
 injected="$(winpath "$E2E_DIR/injected.txt")"
@@ -30,7 +31,7 @@ write_menu() {
     for ((i = 0; i < $2; i++)); do printf '[Row %d]\r\nCaption=c%d\r\nApplication=%s\r\nParameters=p%d %%ip\r\n' $i $i "$3" $i; done
 }
 write_menu 9 7 app >"$menu"
-ORVALEN_EXE="$prog/Orvalen.exe" start_strip "$appdata"
+ORVALEN_EXE="$prog/NetWatch.exe" start_strip "$appdata"
 
 box1_menu() { strip_menu $(box_point 1 55 44) "$@"; }
 get() { drv ctl-get "$1" "$2"; }
@@ -39,6 +40,11 @@ press() { drv ctl-press "$1" "$2" >/dev/null || fail "$1: no button $2"; }
 open_by() { drv ctl-click "$1" "$2" >/dev/null; wait_window "$3"; }
 closed() { drv wait-gone "$1" 10000 >/dev/null || fail "'$1' still open"; }
 enabled() { for id in "${@:2}"; do drv ctl-state "$1" "$id" | sed -n 's/^enabled=\([01]\).*/\1/p'; done | tr -d '\n'; }
+answer() {  # answer CAPTION TEXT: the message box shows TEXT; OK closes it
+    assert_eq "$(drv msgbox "$1" 5000)" "$2" "message box '$1'"
+    drv msgbox-press "$1" $IDOK >/dev/null
+    drv wait-gone "$1" 5000 >/dev/null || fail "'$1' still open"
+}
 line_count() { wc -l <"$1" 2>/dev/null || echo 0; }
 lines() { wait_until 10 output_is "$2" line_count "$1"; tr -d '\r' <"$1"; }
 
@@ -89,6 +95,15 @@ put "$SEND" $IDC_NETMSG_MESSAGE "x & echo>$injected"
 press "$SEND" $IDOK
 assert_eq "$(lines "$E2E_DIR/bat.log" 1)" "/K \"msg /V /SERVER:127.0.0.1 console x _ echo_$injected\"" "batch parameters"
 [ ! -e "$E2E_DIR/injected.txt" ] || fail "a command in the message ran"
+# A command that cannot be started is reported, and the message cleared all the same.
+open_by "$SEND" $IDC_NETMSG_SETTINGS "$SETTINGS"
+put "$SETTINGS" $IDC_NETMSG_COMMAND 'Z:\nowhere\none.exe'
+press "$SETTINGS" $IDOK
+closed "$SETTINGS"
+put "$SEND" $IDC_NETMSG_MESSAGE "lost"
+drv ctl-click "$SEND" $IDOK >/dev/null
+answer NetWatch "ERROR FILE NOT FOUND"
+assert_eq "$(get "$SEND" $IDC_NETMSG_MESSAGE)|$(enabled "$SEND" $IDOK)" "|0" "after a failed Send"
 press "$SEND" $IDCANCEL
 closed "$SEND"
 
@@ -126,6 +141,13 @@ write_menu 5 5 "$(winpath "$E2E_DIR/rec.exe")" >"$menu"
 open_editor 5
 press "$EDITOR" $IDC_MENU_DELETE
 press "$EDITOR" $IDC_MENU_DELETE
+# A click below the rows leaves none selected: Edit asks for one.
+read -r lx ly lw lh <<<"$(drv ctl-rect "$EDITOR" $IDC_MENU_LIST)"
+xdotool mousemove $((lx + lw / 2)) $((ly + lh - 8)) click 1
+drv ctl-click "$EDITOR" $IDC_MENU_EDIT >/dev/null
+answer NetWatch "Please select row."
+drv ctl-focus "$EDITOR" $IDC_MENU_LIST >/dev/null
+xdotool key Home
 open_by "$EDITOR" $IDC_MENU_EDIT "$ITEM"
 assert_eq "$(get "$ITEM" $IDC_MENU_CAPTION)" "c2" "caption to edit"
 put "$ITEM" $IDC_MENU_CAPTION "First"
@@ -137,5 +159,7 @@ assert_eq "$(for k in "Main nrows" "Row 0 Caption" "Row 2 Caption" "Row 3 Captio
     ini_get "$menu" "${k% *}" "${k##* }"; done | tr '\n' ' ')" "3 First c4 c3 c4 " "rows written"
 box1_menu Down Down Right Return
 assert_eq "$(lines "$E2E_DIR/rec.exe.log" 1)" "p2 127.0.0.1" "first user command"
+box1_menu Down Down Down Down Down Down Return
+answer Orvalen "$(printf 'Name: Local\nStatus: DISABLED\n%s\nWin Sys Error Code = 0' "$(drv errtext 0 | sed 's/^\[//; s/ *\]$//')")"
 close_window "$TITLE" "$LAST_PID"
 pass

@@ -2,9 +2,11 @@
 # The Options dialog and the About box of instance 2, opened from the tray commands:
 # the start-up box follows the Run value (letter case aside) and writes or deletes it;
 # the width balloon and clamp; the parameters typed no longer than the file keeps; a
-# 150 x 100 box size and a longer time-out applied resize the strip (answering at once), write the 20 option keys in their order and govern the next check
-# of a running monitor; Default, the volume and Cancel write nothing; the About box
-# shows the program file's version.
+# 150 x 100 box size and a longer time-out applied resize the strip (answering at once),
+# write the 20 option keys in their order and govern the next check of a running
+# monitor; Default, the volume and Cancel write nothing; Mute, the logs folder chooser
+# and OK; the About box shows the program file's version and its home page link opens
+# the page with that version.
 source "$(dirname "$0")/lib.sh"
 
 STRIP_TITLE="Orvalen III"
@@ -15,9 +17,17 @@ APPLY=$IDC_OPT_APPLY DEFAULT=$IDC_DEFAULT DBLCLICK_PARAMS=$IDC_OPT_DBLCLICK_PARA
 TIMEOUT=$IDC_OPT_TIMEOUT STARTUP=$IDC_OPT_RUN_AT_STARTUP MUTE=$IDC_OPT_MUTE VOLUME=$IDC_OPT_VOLUME VERSION=$IDC_ABOUT_VERSION
 VK_UP=0x26 VK_HOME=0x24
 
-# Wine starts whatever the Run key lists: the value never outlives the test.
+# Wine starts whatever the Run key lists: the value never outlives the test. Web pages
+# open in a recorder while it runs.
 run_value() { wine reg query "$RUN_KEY" /v "$STRIP_TITLE" 2>/dev/null | tr -d '\r' | sed -n "s/^ *$STRIP_TITLE *//p"; }
-trap 'wine reg delete "$RUN_KEY" /v "$STRIP_TITLE" /f >/dev/null 2>&1 || true; end_started' EXIT
+WEB_KEY='HKLM\Software\Classes\https\shell\open\command'
+wine reg export "$WEB_KEY" "$(winpath "$E2E_DIR/web.reg")" >/dev/null 2>&1 || true
+trap 'wine reg delete "$RUN_KEY" /v "$STRIP_TITLE" /f >/dev/null 2>&1 || true
+wine reg delete "$WEB_KEY" /f >/dev/null 2>&1 || true
+[ ! -s "$E2E_DIR/web.reg" ] || wine reg import "$(winpath "$E2E_DIR/web.reg")" >/dev/null 2>&1 || true
+end_started' EXIT
+cp "$ORVALEN_BIN/argrecorder.exe" "$E2E_DIR/opener.exe"
+wine reg add "$WEB_KEY" /ve /d "\"$(winpath "$E2E_DIR/opener.exe")\" \"%1\"" /f >/dev/null 2>&1
 state() { drv ctl-state "$OPTIONS" "$1"; }
 text() { drv ctl-get "$1" "$2"; }
 main_keys() { sed -n '/^\[main\]/,/^\[/p' "$ini" | tr -d '\r' | sed -n 's/=.*//p'; }
@@ -88,6 +98,28 @@ drv wait-gone "$OPTIONS" 5000 || fail "Options still open after Cancel"
 assert_eq "$(md5sum <"$ini")" "$saved" "main file after Cancel"
 assert_eq "$(run_value)" "" "Run value after Cancel"
 
+# Mute and back; the logs folder from the chooser (its first choice, a real folder) with
+# a backslash; OK applies and saves like Apply.
+drv command "$STRIP_TITLE" $ID_TRAY_OPTIONS >/dev/null
+wait_window "$OPTIONS"
+for want in UnMute Mute; do
+    drv ctl-press "$OPTIONS" $MUTE
+    assert_eq "$(text "$OPTIONS" $MUTE)" "$want" "Mute button after a press"
+done
+drv ctl-click "$OPTIONS" $IDC_OPT_LOG_DIR_BROWSE
+wait_window "Browse for Folder"
+drv ctl-click "Browse for Folder" $IDOK
+drv wait-gone "Browse for Folder" 5000 || fail "the folder chooser stayed open"
+logdir="$(text "$OPTIONS" $IDC_OPT_LOG_DIR)"
+[[ "$logdir" == *'\' && "$logdir" != *'\\' ]] || fail "logs folder from the chooser: $logdir"
+drv ctl-set "$OPTIONS" $WIDTH 120
+drv ctl-click "$OPTIONS" $IDOK
+drv wait-gone "$OPTIONS" 5000 || fail "Options still open after OK"
+wait_ini "$ini" main XBox 120
+assert_eq "$(ini_get "$ini" main LogDir)" "$logdir" "LogDir after OK"
+read -r width2 _ <<<"$(drv client "$STRIP_TITLE")"
+assert_eq "$((width2 - width1))" "-30" "strip after OK with 120-pixel boxes"
+
 # The check that began after Apply waited the new time-out on the silent listener
 # (those before it gave up after 3 s).
 held_after_apply() { awk -v t="$applied_at" '$1 == "HELD" && $2 > t' "$E2E_DIR/fixture-0.out" | grep -q .; }
@@ -103,6 +135,11 @@ wait_window "About"
 version="$(sed -n 's/^ *FILEVERSION *\([0-9]*\),\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1.\2.\3.\4/p' "$ORVALEN_SRC/res/Orvalen.rc")"
 assert_eq "$(text About $VERSION)" "Version $version" "About box version line"
 screenshot about >/dev/null
+read -r lx ly _ lh <<<"$(drv ctl-rect About $IDC_ABOUT_HOME)"
+xdotool mousemove $((lx + 120)) $((ly + lh / 2)) click 1   # on the link, after "Home Page: "
+wait_until 10 test -s "$E2E_DIR/opener.exe.log"
+[[ "$(tr -d '\r' <"$E2E_DIR/opener.exe.log")" == '"https://'*"?ver=$version\"" ]] ||
+    fail "home page opened: $(cat "$E2E_DIR/opener.exe.log")"
 drv ctl-click About $IDOK
 drv wait-gone About 5000 || fail "About still open after OK"
 close_window "$STRIP_TITLE" "$pid"

@@ -1,16 +1,29 @@
 #!/usr/bin/env bash
 # The tray menu and the strip window as a user drives them. One start: the tray icon's
 # menu with the z-order mode marked and an item chosen on it; each tray command posted
-# as the menu does and the key it writes; all monitors disabled and enabled at once;
-# the notification switches in every section and in a running monitor; the grip strip's
-# turn, background and empty places; a drag that snaps; Quit while minimised. Another
-# start: a strip that lives at the bottom starts there and inactive, a second start
-# whose running instance hangs ends by itself, the close zone ends without saving.
+# as the menu does and the key it writes; Logs and Help and Support; the tray icon and
+# the background zone while settings dialogs are open (Options showing one error sound
+# of the two stored); all monitors disabled and enabled at once; the notification
+# switches in every section and in a running monitor;
+# the grip strip's turn, background and empty places; moves in the column; a drag that
+# snaps; Quit while minimised. Another start: a strip that lives at the bottom starts
+# there and inactive and, without a taskbar button, leaves the screen in the background;
+# a second start whose running instance hangs ends by itself, the close zone ends
+# without saving.
 source "$(dirname "$0")/lib.sh"
 
 appdata="$(new_appdata)"
 ini="$(data_folder "$appdata")/MainConfAID1.ini"
 cp "$ORVALEN_BIN/argrecorder.exe" "$E2E_DIR/rec.exe"
+cp "$ORVALEN_BIN/argrecorder.exe" "$E2E_DIR/opener.exe"
+mkdir -p "$E2E_DIR/logs"
+# Folders open in a recorder while this test runs.
+FOLDER_KEY='HKLM\Software\Classes\Folder\shell\open\command'
+wine reg export "$FOLDER_KEY" "$(winpath "$E2E_DIR/folder.reg")" >/dev/null 2>&1 || true
+trap 'wine reg delete "$FOLDER_KEY" /f >/dev/null 2>&1 || true
+[ ! -s "$E2E_DIR/folder.reg" ] || wine reg import "$(winpath "$E2E_DIR/folder.reg")" >/dev/null 2>&1 || true
+end_started' EXIT
+wine reg add "$FOLDER_KEY" /ve /d "\"$(winpath "$E2E_DIR/opener.exe")\" \"%1\"" /f >/dev/null 2>&1
 write_main_ini "$appdata" <<INI
 [main]
 FirstStart=0
@@ -20,7 +33,10 @@ WinBeh=1
 WinPos=1
 NumBox=4
 HideTaskBarButton=0
+CustomSoundError=1
+TextSpeechSoundError=1
 EnableLog=0
+LogDir=$(winpath "$E2E_DIR/logs")\\
 [Box 0]
 Name=*Up*
 BoxColorUp=0x0000C000
@@ -67,6 +83,12 @@ open_tray_menu() {
     done
     fail "the tray menu did not open"
 }
+# Escape, or else a click on the empty desktop, closes the menu.
+close_tray_menu() {
+    xdotool key Escape
+    drv wait-menu 2000 closed >/dev/null || xdotool mousemove 700 10 click 1
+    drv wait-menu 5000 closed >/dev/null || fail "the tray menu stayed open"
+}
 # The mark of mode m (0 Always Top, 1 Normal, 2 Always Bottom) is drawn at (9, 89 + 17 m);
 # the menu's ground is the menu colour.
 expect_marked_mode() {
@@ -92,13 +114,14 @@ open_tray_menu
 shot="$(screenshot menu_top)"
 echo "screenshot: $shot"
 expect_marked_mode "$shot" 0
-xdotool key Escape
+close_tray_menu
 
 # --- Tray commands as the menu posts them, and the key each writes -----------------------
 for row in "$ID_TRAY_ALWAYS_BOTTOM 2" "$ID_TRAY_ALWAYS_TOP 0" "$ID_TRAY_NORMAL 1"; do
     read -r command mode <<<"$row"
     drv command "$TITLE" "$command" >/dev/null
     wait_ini "$ini" main WinBeh "$mode"
+    [ "$mode" != 2 ] || { open_tray_menu; expect_marked_mode "$(screenshot menu_bottom)" 2; close_tray_menu; }
 done
 # Reset Position: the middle of the desktop.
 read -r screen_w screen_h <<<"$(xdotool getdisplaygeometry)"
@@ -107,6 +130,53 @@ wait_ini "$ini" main PosX $((screen_w / 2))
 assert_eq "$(ini_get "$ini" main PosY)" $((screen_h / 2)) "PosY after Reset Position"
 read -r x y w h <<<"$(drv rect "$TITLE")"
 assert_eq "$x $y" "$((screen_w / 2)) $((screen_h / 2))" "strip after Reset Position"
+
+# --- Logs opens the log folder; Help and Support the help ---------------------------------
+drv command "$TITLE" $ID_TRAY_LOGS >/dev/null
+wait_until 10 test -s "$E2E_DIR/opener.exe.log"
+assert_eq "$(tr -d '\r' <"$E2E_DIR/opener.exe.log")" "\"$(winpath "$E2E_DIR/logs")\\\"" "folder opened by Logs"
+drv command "$TITLE" $ID_TRAY_HELP >/dev/null
+wait_window "Orvalen Help"
+drv close "Orvalen Help" >/dev/null
+
+# --- Open dialogs: the tray icon raises them, the background zone does nothing ----------
+# (the icon's messages as the tray window sends them: the left button down, the right
+# button up with the cursor position).
+UM_TRAY_NOTIFY=0x401 WM_LBUTTONDOWN=513 WM_RBUTTONUP=517 TRAY_ICON=134
+tray() { drv send "$TITLE" $UM_TRAY_NOTIFY "$1" "$2"; }
+left_click() { tray $TRAY_ICON $WM_LBUTTONDOWN; }
+right_click() { tray $(( (32 << 16) | 12 )) $WM_RBUTTONUP; }
+foreground() { drv state "$1" | sed -n 's/.*foreground=//p'; }
+drv command "$TITLE" $ID_TRAY_OPTIONS >/dev/null
+wait_window Options
+# Both error sounds stored: Options opens with the spoken one only.
+assert_eq "$(for id in $IDC_OPT_CUSTOM_SOUND $IDC_OPT_SPEECH $IDC_OPT_CUSTOM_SOUND_PATH $IDC_OPT_SPEECH_TEXT; do drv ctl-state Options $id | cut -d' ' -f1-2; done | tr '\n' ' ')" \
+    "enabled=1 checked=0 enabled=1 checked=1 enabled=0 checked=0 enabled=1 checked=0 " \
+    "error sound at opening"
+drv command "$TITLE" $ID_TRAY_ABOUT >/dev/null
+wait_window About
+drv minimize Options
+drv minimize About
+assert_eq "$(left_click)" "1" "left click"
+(( $(drv zorder About) < $(drv zorder Options) )) || fail "About not above Options after a left click"
+assert_eq "$(drv state Options | cut -d' ' -f1)$(foreground About)" "iconic=01" "dialogs after a left click"
+drv ctl-click About $IDOK >/dev/null
+drv wait-gone About 5000 >/dev/null || fail "About still open"
+assert_eq "$(right_click)$(foreground Options)" "01" "right click with Options open"
+drv menu-rects | grep -q . && fail "a menu opened with Options open"
+xdotool mousemove $((x + 3)) $((y + 9)) click 1
+wait_handled
+[[ "$(drv state "$TITLE")" == "iconic=0 visible=1"* ]] || fail "background with Options open: $(drv state "$TITLE")"
+drv ctl-click Options $IDCANCEL >/dev/null
+drv wait-gone Options 5000 >/dev/null || fail "Options still open"
+# The user menu editor is raised by a right click only (Custom > Customize, on box 1).
+strip_menu "$(box_pixel_x 1)" $((y + 40)) Down Down Right Return
+wait_window "Customize Menu Items"
+left_click >/dev/null
+assert_eq "$(foreground "Customize Menu Items")$(foreground "$TITLE")" "01" "left click with the editor open"
+assert_eq "$(right_click)$(foreground "Customize Menu Items")" "01" "right click with the editor open"
+drv ctl-click "Customize Menu Items" $IDCANCEL >/dev/null
+drv wait-gone "Customize Menu Items" 5000 >/dev/null || fail "the editor still open"
 
 # --- The notification switches reach the running monitor and every section -----------
 # The "*RAND*" monitor runs the recorder at each change of status; after "Files" it
@@ -155,6 +225,11 @@ wait_until 5 output_like "* 112 372" drv rect "$TITLE"
 read -r _ _ w h <<<"$(drv rect "$TITLE")"
 assert_eq "$w x $h" "112 x 372" "column after the turn"
 assert_eq "$(ini_get "$ini" main WinPos)" "0" "WinPos after the turn"
+# In the column the box menu finds its box from y: Move Up on box 3, Move Down back.
+strip_menu $((x + 40)) $((y + 230)) Down Down Down Right Return
+wait_until 5 output_is "0 2 0 0" ini_boxes "$ini" Disabled 4
+strip_menu $((x + 40)) $((y + 130)) Down Down Down Right Down Return
+wait_until 5 output_is "0 0 2 0" ini_boxes "$ini" Disabled 4
 # Column: (18, 3) is in no zone; (15, 3) turns it back into a row.
 click_at $((x + 18)) $((y + 3))
 click_at $((x + 15)) $((y + 3))
@@ -214,6 +289,7 @@ PosY=320
 WinBeh=2
 NumBox=1
 EnableLog=0
+HideTaskBarButton=1
 INI
 start_orvalen "$appdata" /secondary
 other=$LAST_PID
@@ -233,8 +309,15 @@ second=$LAST_PID
 wait_exit "$second" 15000
 drv resume "$pid" >/dev/null
 
-# The close zone ends the program without saving the position.
+# Without a taskbar button the background zone takes the window off the screen; a
+# left click on the tray icon brings it back.
 read -r x y _ _ <<<"$(drv rect "$TITLE")"
+xdotool mousemove $((x + 3)) $((y + 9)) click 1
+wait_until 5 output_like "iconic=1 visible=0*" drv state "$TITLE"
+left_click >/dev/null
+[[ "$(drv state "$TITLE")" == "iconic=0 visible=1"* ]] || fail "not back after a left click: $(drv state "$TITLE")"
+
+# The close zone ends the program without saving the position.
 xdotool mousemove $((x + 3)) $((y + 3)) click 1
 wait_exit "$pid"
 assert_eq "$(ini_get "$ini" main PosX)" "250" "PosX after the close zone"

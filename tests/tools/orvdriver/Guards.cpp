@@ -30,6 +30,8 @@ HANDLE CreateObject(const std::wstring& kind, const std::wstring& name) {
         object = CreateMutexW(nullptr, kind == L"mutex", name.c_str());
     else if (kind == L"event")
         object = CreateEventW(nullptr, TRUE, FALSE, name.c_str());
+    else if (kind == L"file")  // open for reading only: no other process may write or delete it
+        return CreateFileW(name.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
     if (!object || GetLastError() == ERROR_ALREADY_EXISTS) return nullptr;
     if (kind == L"abandoned") {
         HANDLE mutex = object;
@@ -43,8 +45,9 @@ HANDLE CreateObject(const std::wstring& kind, const std::wstring& name) {
 
 }  // namespace
 
-// hold KIND NAME MS: keeps the object (mutex owned, abandoned mutex, or event) until
-// "release" or MS milliseconds; prints READY once it holds it.
+// hold KIND NAME MS: keeps the object (mutex owned, abandoned mutex, event, or an open
+// file that others may only read) until "release" or MS milliseconds; prints READY once
+// it holds it.
 // release: ends every holder. mutex-exists NAME: prints 1 when a mutex of that name exists.
 // Returns -1 for a command that is not one of these.
 int RunGuardCommand(int argc, wchar_t** argv) {
@@ -52,7 +55,7 @@ int RunGuardCommand(int argc, wchar_t** argv) {
     if (cmd == L"hold" && argc >= 5) {
         HANDLE release = CreateEventW(nullptr, TRUE, FALSE, kReleaseEvent);
         HANDLE object = CreateObject(argv[2], argv[3]);
-        if (!release || !object) return 1;
+        if (!release || !object || object == INVALID_HANDLE_VALUE) return 1;
         SayReady();
         WaitForSingleObject(release, wcstoul(argv[4], nullptr, 0));
         return 0;

@@ -109,7 +109,7 @@ int Usage() {
              L"  wait-window TITLE MS | wait-gone TITLE MS | close-wait TITLE MS | count TITLE | rect TITLE | client TITLE |\n"
              L"  state TITLE | pid TITLE | exstyle TITLE | send|post TITLE MSG WP LP | command TITLE ID |\n"
              L"  key TITLE VK | close TITLE | minimize TITLE | msgbox CAPTION MS | msgbox-exstyle CAPTION |\n"
-             L"  msgbox-press CAPTION ID | hold mutex|abandoned|event NAME MS | release | mutex-exists NAME |\n"
+             L"  msgbox-press CAPTION ID | hold mutex|abandoned|event|file NAME MS | release | mutex-exists NAME |\n"
              L"  watch PID TITLE INTERVAL_MS SECONDS | tips TITLE | wait-menu MS [closed] | menu-rects |\n"
              L"  ctl-set|ctl-get|ctl-click|ctl-press|ctl-state|ctl-rect|ctl-focus|ctl-leave|ctl-key|ctl-rows|ctl-type TITLE ID [TEXT|VK] |\n"
              L"  ctl-press-answer TITLE ID WINDOW\n");

@@ -51,4 +51,24 @@ TEST(BoxMenu, UserCommandItems) {
     EXPECT_EQ(UserCommandIndex(32850), -1);
 }
 
+// The ICMP forms appear only where the system has ICMP texts; under Wine the status
+// comes as the error code, and a general failure has no text of its own.
+TEST(BoxMenu, StatusInfoForms) {
+    struct Case {
+        StatusInfoFacts facts;
+        const wchar_t* text;
+    };
+    const Case cases[] = {
+        {{L"gw", L"Down", true, 11010, L"Request timed out.", 0, L""},
+         L"Name: gw\nStatus: Down\nIP_STATUS = Request timed out.\nIP_STATUS Error Code = 11010"},
+        {{L"gw", L"Down", true, 11050, L"General failure.", 0, L""},
+         L"Name: gw\nStatus: Down\nGeneral Failure.\nIP_STATUS = General failure.\nIP_STATUS Error Code = 11050"},
+        {{L"gw", L"Down", false, 0, L"", 11050, L"ignored"},
+         L"Name: gw\nStatus: Down\nGeneral Failure.\nWin Sys Error Code = 11050"},
+        {{L"web", L"Down", false, 0, L"", 12029, L"The attempt to connect to the server failed."},
+         L"Name: web\nStatus: Down\nThe attempt to connect to the server failed.\nWin Sys Error Code = 12029"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(StatusInfoText(c.facts), c.text);
+}
+
 }  // namespace
