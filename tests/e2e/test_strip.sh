@@ -3,7 +3,8 @@
 # grip and separators of a row and a column; box colours and text colours by status;
 # pictures fitted to the pixel in the large, small and line-less layouts (also a
 # monochrome one); texts centred or left-aligned and cut by their width; CHECKING until
-# the first result; the taskbar button switch; check reports sent from outside (taken
+# the first result; URL pages Up though their headers trickle past the time-out, or with
+# a time-out of -1; the taskbar button switch; check reports sent from outside (taken
 # for boxes in range, dropped beyond, whatever their lParam holds); Enter and Esc ignored.
 source "$(dirname "$0")/lib.sh"
 MAGENTA="255 0 255" GREEN="0 192 0" WHITE="255 255 255" BLACK="0 0 0"
@@ -42,13 +43,24 @@ W50="W$(printf ' %.0s' $(seq 1 50))W"
     ini_section "Box 6" Name=*ERROR* CheckMethod=3 IPorURLAddress=http://127.0.0.1/ CheckInterval=3600
 } | write_main_ini "$appdata" MainConfAID1.ini
 { main PosX=1000 PosY=100 WinPos=0 NumBox=3; up_box 0; up_box 1; up_box 2; } | write_main_ini "$appdata" MainConfBID1.ini
-{ main PosX=20 PosY=400 NumBox=1 YBox=89 ShowReplyTime=1; up_box 0; } | write_main_ini "$appdata" MainConfCID1.ini
+# url_box N PATH: a URL monitor of the network fixture's page at PATH, green when Up.
+url_box() {
+    ini_section "Box $1" Name=page CheckMethod=3 "IPorURLAddress=http://127.0.0.1:$NETFIX_HTTP4$2" \
+        Phrase=orvalen-phrase BoxColorUp=0x0000C000 CheckInterval=3600
+}
+# Instance 2's time-out reads as 4294967295: every bound saturates, so a page that answers
+# after a second is Up. Instance 3's page sends its headers a byte every 50 ms for about
+# 4 s, beyond its time-out of 1.5 s: a fetch that keeps receiving is not cut, so it is Up.
+{ main PosX=20 PosY=400 NumBox=2 YBox=89 ShowReplyTime=1 TimeOut=-1; up_box 0; url_box 1 /late; } |
+    write_main_ini "$appdata" MainConfCID1.ini
 {
-    main PosX=200 PosY=400 NumBox=1 HideTaskBarButton=1 ShowReplyTime=0 ShowIPAddress=0 ShowMethod=0 ShowStatus=0
+    main PosX=200 PosY=500 NumBox=2 HideTaskBarButton=1 ShowReplyTime=0 ShowIPAddress=0 ShowMethod=0 ShowStatus=0 \
+        TimeOut=1500
     up_box 0
+    url_box 1 /headertrickle
 } | write_main_ini "$appdata" MainConfDID1.ini
 {
-    main PosX=400 PosY=400 NumBox=1 TimeOut=6000
+    main PosX=500 PosY=400 NumBox=1 TimeOut=6000
     ini_section "Box 0" "Name=full queue" CheckMethod=2 IPorURLAddress=127.0.0.1 "Port=$NETFIX_FULL4" \
         BoxColorDown=0x00FF0000 CheckInterval=60
 } | write_main_ini "$appdata" MainConfEID1.ini
@@ -66,7 +78,7 @@ shot="$(wait_pixel $((x4 + 11)) $((y4 + 61)) "$WHITE" checking)"
 assert_eq "$(pixel "$shot" $((x4 + 11)) $((y4 + 61)))" "$WHITE" "box while its first check runs"
 assert_eq "${WIN[0]}" "20 200 785 92" "row of seven: position and size"
 assert_eq "${WIN[1]}" "1000 100 112 281" "column of three: position and size"
-assert_eq "${WIN[2]}" "20 400 119 91" "one box of 110 x 89"
+assert_eq "${WIN[2]}" "20 400 230 91" "two boxes of 110 x 89"
 
 # at INSTANCE BOX DX DY: the screen point (DX, DY) of a box (from 1) of the strip.
 at() {
@@ -93,6 +105,10 @@ picture() {
     done
 }
 
+for page in "2 page answering after 1 s, time-out -1" "3 page whose headers trickle past the time-out"; do
+    shot="$(wait_pixel $(at "${page%% *}" 2 3 60) "$GREEN" page)"
+    assert_eq "$(px "${page%% *}" 2 3 60)" "$GREEN" "Up: ${page#* }"
+done
 shot="$(wait_pixel $(at 4 1 3 60) "0 0 255" shown)"
 echo "screenshot: $shot"
 # Box backgrounds by status and colour settings: INSTANCE BOX COLOUR WHAT.
