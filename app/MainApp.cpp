@@ -4,6 +4,8 @@
 #include <htmlhelp.h>
 #include <winsock2.h>
 
+#include <algorithm>
+
 #include "ui/Instances.h"
 #include "app/MainDlg.h"
 #include "engine/CallBound.h"
@@ -17,6 +19,9 @@
 
 namespace {
 constexpr UINT kActivateWaitMs = 3000;
+// The longest the ended program waits for its pending echoes, whatever the time-out: a
+// time-out read as 4294967295 must not leave an invisible process for weeks.
+constexpr DWORD kLongestEchoWaitMs = 60000;
 }  // namespace
 
 BOOL CMainApp::InitInstance() {
@@ -55,7 +60,7 @@ BOOL CMainApp::InitInstance() {
     // Echo requests cut off by the process's end were seen to leave Wine's ICMP service
     // stuck for every later program: the pending ones end first, unseen (no window, no
     // tray icon, no guard left), each within its own bound, and no new one starts.
-    CloseEchoesAndWait(CallBoundMs(g_dwTimeOut.load()));
+    CloseEchoesAndWait(std::min(CallBoundMs(g_dwTimeOut.load()), kLongestEchoWaitMs));
     return FALSE;
 }
 
