@@ -28,7 +28,7 @@ fw::HttpTarget HttpTargetOf(const HttpUrl& url) {
 }
 
 // What a URL opens: http and https pages through our own parser (never the platform's
-// URL cracker), file: URLs as local files, any other scheme as WinINet opens it. Returns
+// URL cracker), file: URLs as local files, ftp: as WinINet opens it. Returns
 // 0, or the error of an address that opens nothing.
 DWORD FetchTargetOf(const std::wstring& address, FetchTarget& target) {
     const std::wstring scheme = UrlSchemeOf(address);
@@ -43,9 +43,13 @@ DWORD FetchTargetOf(const std::wstring& address, FetchTarget& target) {
         if (FAILED(PathCreateFromUrlW(address.c_str(), path, &length, 0))) return ERROR_INTERNET_INVALID_URL;
         target.kind = FetchTarget::Kind::LocalFile;
         target.location = path;
-    } else {
+    } else if (scheme == L"ftp") {
         target.kind = FetchTarget::Kind::OtherUrl;
         target.location = address;
+    } else {
+        // Nothing else opens a page, and Wine's WinINet was seen to crash on text such as
+        // "::1" handed to it as an address: it is not asked.
+        return ERROR_INTERNET_UNRECOGNIZED_SCHEME;
     }
     return 0;
 }

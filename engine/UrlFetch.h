@@ -22,7 +22,7 @@ struct FetchTarget {
     enum class Kind {
         Http,       // an http or https page, through our own parser's parts
         LocalFile,  // a file: URL, read as a local file
-        OtherUrl,   // any other scheme, left to WinINet (ftp; what it does not open fails)
+        OtherUrl,   // an ftp page, left to WinINet
     };
     Kind kind = Kind::Http;
     fw::HttpTarget http;    // Kind::Http

@@ -96,6 +96,7 @@ TEST(CheckUrl, PagesAreSearchedForThePhraseAndFailuresMapped) {
         {"a scheme nothing opens", fw::FormatA("orvalen://127.0.0.1:%u/", http), kPhrase, MON_ADDR_ERROR, 12006,
          TimeRule::Kept},
         {"no scheme", "127.0.0.1", kPhrase, MON_ADDR_ERROR, 12006, TimeRule::Kept},
+        {"no scheme, an IPv6 literal", "::1", kPhrase, MON_ADDR_ERROR, 12006, TimeRule::Kept},
     };
     CNetCheck check;
     for (const UrlCase& c : cases) ExpectCase(check, c);
