@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Figure 4, start-up: from the creation of the Orvalen process until all 70 boxes show
 # their first result on the screen (startwatch.exe reads the boxes' pixels), over
-# several starts, each with a fresh data folder.
+# several starts, each with a fresh data folder (ORVALEN_EXE: another build of the program).
 source "$(dirname "$0")/lib.sh"
 STARTS="${BENCH_STARTS:-5}"
 
@@ -11,7 +11,7 @@ for run in $(seq 1 "$STARTS"); do
     new_appdata "$appdata"
     # No information lines: the corner that startwatch reads shows the box's colour.
     write_seventy_ini "$appdata" ShowIPAddress=0 ShowMethod=0 ShowStatus=0 ShowReplyTime=0
-    wine "$BIN/startwatch.exe" "$(winpath "$appdata")" "$(winpath "$BIN/Orvalen.exe")" 70 60 60 \
+    wine "$BIN/startwatch.exe" "$(winpath "$appdata")" "$(winpath "${ORVALEN_EXE:-$BIN/Orvalen.exe}")" 70 60 60 \
         "$SEVENTY_UP_COLOUR" 60000 </dev/null 2>/dev/null | tr -d '\r' >"$OUT/start$run.txt" || true
     pid="$(sed -n 's/^pid=//p' "$OUT/start$run.txt")"
     [ -n "$pid" ] && WIN_PIDS+=("$pid")
