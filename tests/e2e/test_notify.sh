@@ -80,7 +80,13 @@ wine "$ORVALEN_BIN/orvdriver.exe" watch "$first" "$TITLE" 1000 "$WATCH_S" </dev/
     tr -d '\r' >"$E2E_DIR/watch.txt" || true
 
 # The batch monitor's message box, still open from its first check: the only one.
-text="$(drv msgbox Orvalen 1000)" || fail "no message box"
+# A box found while it is still being built has no text yet: it is read again.
+text=""
+for _ in $(seq 1 20); do
+    text="$(drv msgbox Orvalen 1000)" || fail "no message box"
+    [ -z "$text" ] || break
+    sleep 0.25
+done
 [[ "$text" == *"x&echo>"*"&rem is Closed"* ]] || fail "message box text: $text"
 (($(drv msgbox-exstyle Orvalen) & 0x8)) || fail "message box not topmost"
 assert_eq "$(drv count Orvalen)" "1" "message boxes for one change of status"
