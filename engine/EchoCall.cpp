@@ -5,7 +5,7 @@
 #include <icmpapi.h>
 #include <mutex>
 
-#include "engine/CallWorker.h"
+#include "engine/CallPool.h"
 
 namespace {
 // Echo calls still inside the system. Never destroyed: a worker may end after the
@@ -30,18 +30,31 @@ bool CountEcho(int step) {
 }
 }  // namespace
 
-std::shared_ptr<CEchoCall> CEchoCall::Start(CCallWorker& worker, const EchoTarget& target) {
+std::shared_ptr<CEchoCall> CEchoCall::Start(const EchoTarget& target) {
     // A monitoring thread still resolving a name when the program's end began must
     // not leave an echo pending behind the end's wait.
-    if (!CountEcho(+1)) return nullptr;
+    if (!CountEcho(+1)) {
+        SetLastError(ERROR_TIMEOUT);
+        return nullptr;
+    }
     std::shared_ptr<CEchoCall> call(new CEchoCall(target));
-    worker.Begin([call] {
+    // The pooled call holds the echo until it has run; the echo holds the pooled call
+    // only for its waiter, so the two let go of each other once the call has run.
+    call->m_pooled = CCallPool::Process().Run([call] {
         call->Call();
         call->m_target.icmp.reset();  // the ICMP handle may close here, before the count says so
         CountEcho(-1);
     });
+    if (!call->m_pooled) {
+        const DWORD error = GetLastError();
+        CountEcho(-1);
+        SetLastError(error);
+        return nullptr;
+    }
     return call;
 }
+
+bool CEchoCall::WaitEnded(DWORD milliseconds) const { return m_pooled->WaitEnded(milliseconds); }
 
 void CEchoCall::Call() {
     char request[1] = {0};

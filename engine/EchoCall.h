@@ -1,9 +1,9 @@
 #pragma once
-// One ICMP echo call, made on the monitor's call worker (CallWorker.h) so that the
-// check can stop waiting for it: an echo call that the system never completes (Wine's
-// ICMP service was seen to stop answering) must not hold up the monitor. The call owns
-// everything the worker touches (a share of the ICMP handle, the reply buffer), so an
-// abandoned call ends on its own without touching the monitoring thread.
+// One ICMP echo call, made on a thread of the call pool (CallPool.h) so that the check
+// can stop waiting for it: an echo call that the system never completes (Wine's ICMP
+// service was seen to stop answering) must not hold up the monitor. The call owns
+// everything the pool thread touches (a share of the ICMP handle, the reply buffer), so
+// an abandoned call ends on its own without touching the monitoring thread.
 #include <winsock2.h>
 #include <ws2tcpip.h>
 #include <memory>
@@ -11,7 +11,7 @@
 
 #include "framework/Handle.h"
 
-class CCallWorker;
+class CPooledCall;
 
 struct EchoTarget {
     std::shared_ptr<fw::CIcmpHandle> icmp;
@@ -26,12 +26,13 @@ public:
     // Room for one reply of either family with its one byte of data.
     static constexpr DWORD kReplyBufferIPv4 = 1060;
     static constexpr DWORD kReplyBufferIPv6 = 1068;
-    // An echo worker needs little stack, and a stuck one keeps what it has.
-    static constexpr UINT kWorkerStack = 64 * 1024;
+    // Starts the call on the process's call pool. nullptr, with the reason in
+    // GetLastError, when no pool thread starts, or once the program's end has begun
+    // (CloseEchoesAndWait: no new echo then; ERROR_TIMEOUT).
+    static std::shared_ptr<CEchoCall> Start(const EchoTarget& target);
 
-    // Hands the call to the idle `worker`; its end is the worker's (WaitEnded).
-    // nullptr once the program's end has begun (CloseEchoesAndWait): no new echo then.
-    static std::shared_ptr<CEchoCall> Start(CCallWorker& worker, const EchoTarget& target);
+    // True once the call has returned, waiting at most `milliseconds` for it.
+    bool WaitEnded(DWORD milliseconds) const;
 
     // The call's result, to be read only once the worker's call has ended: the number
     // of replies (0 on failure, with the call's last error) and the reply buffer.
@@ -44,6 +45,7 @@ private:
     void Call();
 
     EchoTarget m_target;
+    std::shared_ptr<CPooledCall> m_pooled;
 };
 
 // Refuses every later echo call of the process, then waits at most `milliseconds` until

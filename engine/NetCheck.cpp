@@ -1,6 +1,5 @@
 #include "engine/NetCheck.h"
 
-#include "engine/CallWorker.h"
 #include "engine/CheckCodes.h"
 #include "engine/EchoCall.h"
 #include "engine/UrlFetch.h"
@@ -9,8 +8,6 @@ CNetCheck::CNetCheck() = default;
 
 CNetCheck::~CNetCheck() {
     CloseIcmp();
-    for (CCallWorker* worker : {m_echoWorker.get(), m_fetchWorker.get()})
-        if (worker) worker->Retire();
 }
 
 int CNetCheck::SetOutcome(const CodeOutcome& outcome) {

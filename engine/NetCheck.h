@@ -10,7 +10,6 @@
 #include "framework/Handle.h"
 #include "model/MonitorTypes.h"
 
-class CCallWorker;
 class CEchoCall;
 class CElapsedTimer;
 class CUrlFetch;
@@ -58,7 +57,7 @@ private:
     // Runs one echo call under the guard, opening the handle with `create` when none is
     // held. The call when it returned; else nullptr with the error outcome set.
     std::shared_ptr<CEchoCall> GuardedEcho(EchoTarget target, HANDLE(WINAPI* create)());
-    // Opens what the echo needs and hands it to the worker; nullptr with the error set.
+    // Opens what the echo needs and hands it to the call pool; nullptr with the error set.
     std::shared_ptr<CEchoCall> StartEcho(EchoTarget target, HANDLE(WINAPI* create)());
     // Waits until the fetch ends; false when one of its steps goes on too long without
     // progress, the whole outlasts the overall limit, or a stop is requested.
@@ -67,8 +66,4 @@ private:
     const std::atomic<bool>* m_pStop = nullptr;
     // Whose calls these are, for the bound of stuck calls (StuckCalls.h).
     const void* m_pMonitorKey = this;
-    // The workers that make this monitor's echo calls and page fetches, started by the
-    // first check that needs one, retired with the check (or when a call is stuck).
-    std::shared_ptr<CCallWorker> m_echoWorker;
-    std::shared_ptr<CCallWorker> m_fetchWorker;
 };

@@ -1,13 +1,12 @@
-// The ICMP echo checks. Each echo call runs guarded on the monitor's echo worker
-// (EchoCall.h, CallWorker.h): one that does not return within the time-out and 500 ms
-// is an error of that cycle, and its worker is left to it (StuckCalls.h bounds those).
+// The ICMP echo checks. Each echo call runs guarded on the call pool (EchoCall.h,
+// CallPool.h): one that does not return within the time-out and 500 ms is an error of
+// that cycle, and its pool thread is left to it (StuckCalls.h bounds those).
 #include <winsock2.h>
 #include <ws2tcpip.h>
 #include <iphlpapi.h>
 #include <icmpapi.h>
 
 #include "engine/CallBound.h"
-#include "engine/CallWorker.h"
 #include "engine/CheckCodes.h"
 #include "engine/EchoCall.h"
 #include "engine/EchoReply.h"
@@ -31,13 +30,11 @@ std::shared_ptr<CEchoCall> CNetCheck::GuardedEcho(EchoTarget target, HANDLE(WINA
     }
     std::shared_ptr<CEchoCall> call = StartEcho(target, create);
     if (!call) return nullptr;
-    if (!m_echoWorker->WaitEnded(SaturatingSub(CallBoundMs(g_dwTimeOut.load()), kEndMarginMs))) {
-        // The stuck call keeps its share of the handle and its worker, which ends once
-        // the call returns; the next cycle opens another handle on another worker.
+    if (!call->WaitEnded(SaturatingSub(CallBoundMs(g_dwTimeOut.load()), kEndMarginMs))) {
+        // The stuck call keeps its share of the handle and its pool thread until it
+        // returns; the next cycle opens another handle.
         m_hIcmp.reset();
-        m_echoWorker->Retire();
-        std::shared_ptr<CCallWorker> stuck = std::move(m_echoWorker);
-        room.Keep([stuck] { return stuck->WaitEnded(0); });
+        room.Keep([call] { return call->WaitEnded(0); });
         SetOutcome({MON_ERROR, ERROR_TIMEOUT, 0});
         return nullptr;
     }
@@ -53,15 +50,12 @@ std::shared_ptr<CEchoCall> CNetCheck::StartEcho(EchoTarget target, HANDLE(WINAPI
             return nullptr;
         }
     }
-    if (!m_echoWorker && !(m_echoWorker = CCallWorker::Start(CEchoCall::kWorkerStack))) {
-        m_dwError = GetLastError();
-        return nullptr;
-    }
     target.icmp = m_hIcmp;
     target.timeOutMs = SaturatingAdd(g_dwTimeOut.load(), m_dwEchoCallExtraMs);
-    std::shared_ptr<CEchoCall> call = CEchoCall::Start(*m_echoWorker, target);
-    // The program's end has begun: the echo is not made, and this cycle is not reported.
-    if (!call) SetOutcome({MON_ERROR, ERROR_TIMEOUT, 0});
+    std::shared_ptr<CEchoCall> call = CEchoCall::Start(target);
+    // No pool thread, or the program's end has begun (ERROR_TIMEOUT: the echo is not
+    // made, and this cycle is not reported).
+    if (!call) SetOutcome({MON_ERROR, GetLastError(), 0});
     return call;
 }
 

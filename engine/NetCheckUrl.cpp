@@ -78,17 +78,11 @@ int CNetCheck::CheckUrl(const std::string& url, std::wstring phrase) {
     // answering without starting yet another (each holds a thread).
     CStuckCallRoom room(m_pMonitorKey);
     if (!room) return SetOutcome({MON_DOWN, ERROR_INTERNET_TIMEOUT, 0});
-    // A kept worker is idle: the last fetch was waited for to its end (which is its
-    // worker's), or abandoned together with its worker.
-    if (!m_fetchWorker && !(m_fetchWorker = CCallWorker::Start(CUrlFetch::kWorkerStack)))
-        return SetOutcome({MON_ERROR, GetLastError(), 0});
-    std::shared_ptr<CUrlFetch> fetch = CUrlFetch::Start(m_fetchWorker, target, timeOut);
+    std::shared_ptr<CUrlFetch> fetch = CUrlFetch::Start(target, timeOut);
+    if (!fetch) return SetOutcome({MON_ERROR, GetLastError(), 0});
     if (!WaitForFetch(*fetch)) {
-        // The abandoned fetch keeps its worker, which ends with it; the next check
-        // fetches on another.
+        // The abandoned fetch keeps its pool thread until it ends.
         fetch->Abandon();
-        m_fetchWorker->Retire();
-        m_fetchWorker.reset();
         room.Keep([fetch] { return fetch->WaitEnded(0); });
         return SetOutcome({MON_DOWN, ERROR_INTERNET_TIMEOUT, 0});
     }

@@ -12,15 +12,15 @@ const DWORD kTimeOutOptions[] = {INTERNET_OPTION_CONNECT_TIMEOUT, INTERNET_OPTIO
 constexpr DWORD kOpenFlags = INTERNET_FLAG_RELOAD | INTERNET_FLAG_DONT_CACHE | INTERNET_FLAG_TRANSFER_ASCII;
 }  // namespace
 
-CUrlFetch::CUrlFetch(const std::shared_ptr<CCallWorker>& worker, const FetchTarget& target, DWORD timeOutMs)
-    : m_target(target), m_dwTimeOut(timeOutMs), m_step(FetchStepLimitMs(timeOutMs)), m_worker(worker) {}
+CUrlFetch::CUrlFetch(const FetchTarget& target, DWORD timeOutMs)
+    : m_target(target), m_dwTimeOut(timeOutMs), m_step(FetchStepLimitMs(timeOutMs)) {}
 
-std::shared_ptr<CUrlFetch> CUrlFetch::Start(const std::shared_ptr<CCallWorker>& worker, const FetchTarget& target,
-                                            DWORD timeOutMs) {
-    std::shared_ptr<CUrlFetch> fetch(new CUrlFetch(worker, target, timeOutMs));
+std::shared_ptr<CUrlFetch> CUrlFetch::Start(const FetchTarget& target, DWORD timeOutMs) {
+    std::shared_ptr<CUrlFetch> fetch(new CUrlFetch(target, timeOutMs));
     // The call holds its own reference, so the fetch outlives an abandoning check (the
-    // worker lets go of it once the call has run).
-    worker->Begin([fetch] { fetch->Fetch(); });
+    // pool lets go of it once the call has run).
+    fetch->m_pooled = CCallPool::Process().Run([fetch] { fetch->Fetch(); });
+    if (!fetch->m_pooled) return nullptr;
     return fetch;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 // One page fetch of a URL check (an http page, a local file, or what WinINet opens), run
-// on the monitor's call worker (CallWorker.h) so that the check can stop waiting for it:
+// on a thread of the call pool (CallPool.h) so that the check can stop waiting for it:
 // WinINet does not always heed its time-outs (a connect may block for minutes), and a
 // call blocked inside it cannot be cancelled. The check and the worker share the object;
 // the worker writes only into it, and marks each sign of progress, so the check can tell
@@ -10,7 +10,7 @@
 #include <string>
 #include <windows.h>
 
-#include "engine/CallWorker.h"
+#include "engine/CallPool.h"
 #include "engine/ElapsedTimer.h"
 #include "engine/StepTimer.h"
 #include "framework/Handle.h"
@@ -42,22 +42,19 @@ public:
     static constexpr size_t kPageCap = 4 * 1024 * 1024;
     // The most taken in one read of what has arrived.
     static constexpr DWORD kReadChunk = 64 * 1024;
-    // The stack of a fetch worker, which each URL monitor keeps (as the queue workers').
-    static constexpr UINT kWorkerStack = 256 * 1024;
-
-    // Starts fetching the target on the idle `worker` with WinINet's time-outs set to
-    // `timeOutMs`.
-    static std::shared_ptr<CUrlFetch> Start(const std::shared_ptr<CCallWorker>& worker, const FetchTarget& target,
-                                            DWORD timeOutMs);
+    // Starts fetching the target on the process's call pool with WinINet's time-outs
+    // set to `timeOutMs`; nullptr, with the reason in GetLastError, when no pool thread
+    // starts.
+    static std::shared_ptr<CUrlFetch> Start(const FetchTarget& target, DWORD timeOutMs);
 
     // True once the fetch has ended, waiting at most `milliseconds` for it.
-    bool WaitEnded(DWORD milliseconds) const { return m_worker->WaitEnded(milliseconds); }
+    bool WaitEnded(DWORD milliseconds) const { return m_pooled->WaitEnded(milliseconds); }
 
     // How long the current step (resolving, connecting, sending, one read) may still
     // last; 0 once it has gone on too long without progress.
     DWORD StepMsLeft() const { return m_step.MsLeft(m_clock.ElapsedMs()); }
 
-    // Nobody waits for the result any more: the worker stops after its current step
+    // Nobody waits for the result any more: the fetch stops after its current step
     // and closes the connection.
     void Abandon() { m_bAbandoned = true; }
 
@@ -68,7 +65,7 @@ public:
     std::string m_body;
 
 private:
-    CUrlFetch(const std::shared_ptr<CCallWorker>& worker, const FetchTarget& target, DWORD timeOutMs);
+    CUrlFetch(const FetchTarget& target, DWORD timeOutMs);
     static void CALLBACK OnStatus(HINTERNET, DWORD_PTR context, DWORD status, void*, DWORD);
     void MarkStep() { m_step.Progress(m_clock.ElapsedMs()); }
     static void OnReceived(void* context) { static_cast<CUrlFetch*>(context)->MarkStep(); }
@@ -85,8 +82,7 @@ private:
     const DWORD m_dwTimeOut;
     const CElapsedTimer m_clock;
     CStepTimer m_step;
-    // Its worker, whose end of call is the fetch's end: a worker with a fetch that
-    // ran over is retired, so no later call can reset that.
-    const std::shared_ptr<CCallWorker> m_worker;
+    // The pooled call that runs the fetch, whose end is the fetch's end (for the waiter).
+    std::shared_ptr<CPooledCall> m_pooled;
     std::atomic<bool> m_bAbandoned{false};
 };
