@@ -151,7 +151,7 @@ INT_PTR CMainDlg::DialogProc(UINT message, WPARAM wParam, LPARAM lParam) {
         OnPaint();
         return TRUE;
     case WM_PRINTCLIENT:
-        PaintStrip(reinterpret_cast<HDC>(wParam));
+        OnPrintClient(reinterpret_cast<HDC>(wParam));
         return TRUE;
     case WM_QUERYDRAGICON:
         return DlgMsgResult(message, reinterpret_cast<LRESULT>(m_hIcon));

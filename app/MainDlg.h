@@ -18,6 +18,7 @@
 #include "dialogs/SendNetMsgDlg.h"
 #include "framework/Dialog.h"
 #include "framework/GdiHandles.h"
+#include "framework/OffscreenSurface.h"
 #include "model/IconBitmap.h"
 #include "model/IniFile.h"
 #include "model/MainConfig.h"
@@ -237,14 +238,19 @@ private:
 
     // Painting.
     void OnPaint();
-    // The whole strip into a device context: the screen's, or the one WM_PRINTCLIENT gives.
-    void PaintStrip(HDC dc);
+    // The whole strip into a device context: the screen's, or the one WM_PRINTCLIENT gives,
+    // each box drawn first into `boxSurface`, which must be compatible with that DC.
+    void PaintStrip(HDC dc, fw::COffscreenSurface& boxSurface);
+    void OnPrintClient(HDC dc);
     struct StripBox;
     StripBox ContentOf(int nBox);
     void DrawBoxMarkers(BoxMarker marker, HDC dc);
     void DrawBoxToScreen(int nBox, const StripBox& box, HDC screen, HDC memory);
     // What each box showed when last drawn (StripBox::Signature).
     std::array<std::wstring, kMaxMonitors> m_drawnBoxes;
+    // The boxes' off-screen bitmap on the screen, kept from draw to draw (made again when
+    // the display changes).
+    fw::COffscreenSurface m_boxSurface;
 
     bool m_bHasDataFolder = false;
     bool m_bApplyingZOrder = false;  // the z-order mode is being applied: no re-entry

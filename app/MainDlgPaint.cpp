@@ -1,6 +1,6 @@
 // Painting of the strip: the grip strip, every box through one off-screen bitmap, the
 // separators and the frame; one box at a time after a check result, and only when what
-// it shows changed.
+// it shows changed. On the screen the off-screen bitmap is kept from draw to draw.
 #include "ui/BoxPainter.h"
 #include "ui/BoxPicture.h"
 #include "app/DotFrame.h"
@@ -102,19 +102,21 @@ CMainDlg::StripBox CMainDlg::ContentOf(int nBox) {
 void CMainDlg::OnPaint() {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(m_hWnd, &ps);
-    PaintStrip(dc);
+    PaintStrip(dc, m_boxSurface);
     EndPaint(m_hWnd, &ps);
 }
 
-void CMainDlg::PaintStrip(HDC dc) {
+void CMainDlg::OnPrintClient(HDC dc) {
+    fw::COffscreenSurface surface;
+    PaintStrip(dc, surface);
+}
+
+void CMainDlg::PaintStrip(HDC dc, fw::COffscreenSurface& boxSurface) {
     const StripShape shape = ShapeOf(*this);
     DrawIconEx(dc, 1, 1, shape.row ? m_hGripIconRow : m_hGripIconColumn, 0, 0, 0, nullptr, DI_NORMAL);
 
     fw::CPen blackPen(CreatePen(PS_SOLID, 1, kBlack));
-    {
-        fw::CMemoryDC memory(dc);
-        fw::CBitmap bitmap(CreateCompatibleBitmap(dc, kMaxBoxWidth, kMaxBoxHeight));
-        fw::CSelectObject selectBitmap(memory, bitmap);
+    if (const HDC memory = boxSurface.Prepare(dc, kMaxBoxWidth, kMaxBoxHeight)) {
         for (int n = 1; n <= NumBox; ++n) {
             DrawBoxToScreen(n, ContentOf(n), dc, memory);
             fw::CSelectObject selectPen(dc, blackPen);
@@ -139,10 +141,10 @@ void CMainDlg::RedrawBox(int nBox, bool onlyIfChanged) {
     // second most results look as the one before.
     if (onlyIfChanged && box.Signature(ShapeOf(*this)) == m_drawnBoxes[nBox - 1]) return;
     fw::CClientDC dc(m_hWnd);
-    fw::CMemoryDC memory(dc);
-    fw::CBitmap bitmap(CreateCompatibleBitmap(dc, kMaxBoxWidth, kMaxBoxHeight));
-    fw::CSelectObject selectBitmap(memory, bitmap);
-    DrawBoxToScreen(nBox, box, dc, memory);
+    // Every draw fills the whole box before it is copied, so what the kept bitmap held
+    // before never shows.
+    if (const HDC memory = m_boxSurface.Prepare(dc, kMaxBoxWidth, kMaxBoxHeight))
+        DrawBoxToScreen(nBox, box, dc, memory);
 }
 
 void CMainDlg::DrawBoxToScreen(int nBox, const StripBox& box, HDC screen, HDC memory) {

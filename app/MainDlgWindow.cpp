@@ -108,6 +108,8 @@ void CMainDlg::OnSize(UINT type, int, int) {
 }
 
 LRESULT CMainDlg::OnDisplayChange(WPARAM, LPARAM) {
+    // The screen's format may have changed with it: the boxes' bitmap is made again.
+    m_boxSurface.Forget();
     RedrawWholeWindow();
     return 0;
 }
