@@ -19,20 +19,6 @@ PAGE="http://127.0.0.1:$NETFIX_HTTP4/phrase"
 # session, of the X server and of the reference (children included) from /proc.
 COMPARE_S=$((MINUTES * 30))
 WARM_S=20
-write_compare_ini() {  # APPDATA ping|url
-    local i
-    {
-        printf '[main]\nFirstStart=0\nPosX=0\nPosY=0\nNumBox=70\nXBox=60\nYBox=60\nWinPos=1\nTimeOut=3000\n'
-        for i in $(seq 0 69); do
-            printf '[Box %d]\nName=m%d\nCheckInterval=1\n' "$i" "$i"
-            if [ "$2" = ping ]; then
-                printf 'CheckMethod=1\nIPorURLAddress=127.0.0.%d\n' $((i + 1))
-            else
-                printf 'CheckMethod=3\nIPorURLAddress=%s\nPhrase=orvalen-phrase\n' "$PAGE"
-            fi
-        done
-    } | write_main_ini "$1"
-}
 ping_reference() {
     local targets=() i
     for i in $(seq 1 70); do targets+=("127.0.0.$i"); done
@@ -52,7 +38,7 @@ url_reference() {
 compare() {  # ping|url
     local kind="$1" appdata="$OUT/appdata-$1" reference
     new_appdata "$appdata"
-    write_compare_ini "$appdata" "$kind"
+    write_one_method_ini "$appdata" "$kind" "$PAGE"
     start_orvalen "$appdata"
     drv wait-window "Orvalen " 20000 >/dev/null
     "${kind}_reference" &

@@ -77,3 +77,20 @@ write_seventy_ini() {
 }
 # The Up colour of those boxes (a COLORREF), which no other status shows.
 SEVENTY_UP_COLOUR=$((0x5AC828))
+
+# 70 monitors of one method checking every second: "ping" (each its own 127.0.0.x) or
+# "url" (the page given, with the fixture's phrase).
+write_one_method_ini() {  # APPDATA ping|url [PAGE]
+    local i
+    {
+        printf '[main]\nFirstStart=0\nPosX=0\nPosY=0\nNumBox=70\nXBox=60\nYBox=60\nWinPos=1\nTimeOut=3000\n'
+        for i in $(seq 0 69); do
+            printf '[Box %d]\nName=m%d\nCheckInterval=1\n' "$i" "$i"
+            if [ "$2" = ping ]; then
+                printf 'CheckMethod=1\nIPorURLAddress=127.0.0.%d\n' $((i + 1))
+            else
+                printf 'CheckMethod=3\nIPorURLAddress=%s\nPhrase=orvalen-phrase\n' "$3"
+            fi
+        done
+    } | write_main_ini "$1"
+}
