@@ -8,7 +8,7 @@
 #include "engine/CallPool.h"
 
 namespace {
-// Echo calls still inside the system. Never destroyed: a worker may end after the
+// Echo calls still inside the system. Never destroyed: a pool thread may end after the
 // program's static objects are gone.
 struct PendingEchoes {
     std::mutex lock;

@@ -34,7 +34,7 @@ public:
     // True once the call has returned, waiting at most `milliseconds` for it.
     bool WaitEnded(DWORD milliseconds) const;
 
-    // The call's result, to be read only once the worker's call has ended: the number
+    // The call's result, to be read only once WaitEnded gave true: the number
     // of replies (0 on failure, with the call's last error) and the reply buffer.
     DWORD m_dwReplies = 0;
     DWORD m_dwError = 0;

@@ -2,9 +2,9 @@
 // One page fetch of a URL check (an http page, a local file, or what WinINet opens), run
 // on a thread of the call pool (CallPool.h) so that the check can stop waiting for it:
 // WinINet does not always heed its time-outs (a connect may block for minutes), and a
-// call blocked inside it cannot be cancelled. The check and the worker share the object;
-// the worker writes only into it, and marks each sign of progress, so the check can tell
-// a fetch that moves on from one that is stuck.
+// call blocked inside it cannot be cancelled. The check and the pool thread share the
+// object; the pool thread writes only into it, and marks each sign of progress, so the
+// check can tell a fetch that moves on from one that is stuck.
 #include <atomic>
 #include <memory>
 #include <string>
