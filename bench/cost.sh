@@ -15,43 +15,15 @@ start_fixture python3 "$ROOT/tests/fixtures/netcheck_server.py"
 PAGE="http://127.0.0.1:$NETFIX_HTTP4/phrase"
 
 # Side by side: 70 monitors of one method against a reference tool doing the same work,
-# each for half of BENCH_MINUTES after a warm-up, CPU of every process of the Wine
-# session, of the X server and of the reference (children included) from /proc.
+# each for half of BENCH_MINUTES after a warm-up (side_by_side, in lib.sh).
 COMPARE_S=$((MINUTES * 30))
-WARM_S=20
-ping_reference() {
-    local targets=() i
-    for i in $(seq 1 70); do targets+=("127.0.0.$i"); done
-    exec fping -l -q -p 1000 -t 500 "${targets[@]}" >/dev/null 2>&1
-}
-# curl fetching the page 70 times a second, a new connection each time as the
-# program's checks make.
-url_reference() {
-    local urls=() i
-    for i in $(seq 1 70); do urls+=("$PAGE"); done
-    while :; do
-        curl -s -H 'Connection: close' "${urls[@]}" >/dev/null 2>&1 &
-        sleep 1
-        wait $!
-    done
-}
 compare() {  # ping|url
-    local kind="$1" appdata="$OUT/appdata-$1" reference
+    local kind="$1" appdata="$OUT/appdata-$1"
     new_appdata "$appdata"
     write_one_method_ini "$appdata" "$kind" "$PAGE"
     start_orvalen "$appdata"
     drv wait-window "Orvalen " 20000 >/dev/null
-    "${kind}_reference" &
-    reference=$!
-    UNIX_PIDS+=($reference)
-    note "$kind side by side: $COMPARE_S s after $WARM_S s (reference $reference)"
-    sleep "$WARM_S"
-    python3 "$BENCH_SRC/session_cpu.py" "$WINEPREFIX" "$DISPLAY" "$reference" >"$OUT/compare-$kind-start.txt"
-    date +%s.%N >"$OUT/compare-$kind-time.txt"
-    sleep "$COMPARE_S"
-    python3 "$BENCH_SRC/session_cpu.py" "$WINEPREFIX" "$DISPLAY" "$reference" >"$OUT/compare-$kind-end.txt"
-    date +%s.%N >>"$OUT/compare-$kind-time.txt"
-    kill "$reference" 2>/dev/null || true
+    side_by_side "$kind" "$PAGE" "$COMPARE_S"
     drv close "Orvalen " >/dev/null
     drv wait-pid "$LAST_PID" 20000 >/dev/null || true
 }

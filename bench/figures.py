@@ -180,11 +180,11 @@ def trend(samples, key):
             statistics.mean(values[:tenth]), statistics.mean(values[-tenth:]))
 
 
-COMPARE_ROWS = (("Orvalen.exe", ("orvalen",)), ("wineserver", ("wineserver",)),
-                ("winedevice.exe (Wine's ICMP work)", ("winedevice",)),
+SESSION_ROWS = (("wineserver", ("wineserver",)), ("winedevice.exe (Wine's ICMP work)", ("winedevice",)),
                 ("the session's other Wine processes", ("wine-other",)))
 COMPARE_REFERENCES = {"ping": ("70 Ping monitors at 1 s", "fping, the same 70 addresses once a second"),
                       "url": ("70 URL monitors at 1 s", "curl, the same page 70 times a second")}
+FLOOR_CASES = {"ping": "70 threads, an echo a second each", "url": "70 threads, a page a second each"}
 
 
 def session_shares(folder, kind, ticks_per_s):
@@ -203,14 +203,15 @@ def session_shares(folder, kind, ticks_per_s):
     return shares, seconds
 
 
-def compare(folder):
+def side_by_side_table(folder, cases, program):
+    """The side-by-side runs of FOLDER: for each case, the CPU of the program (label,
+    kind) and of the rest of its Wine session, each against the reference tool."""
     ticks_per_s = float(fields(read_lines(os.path.join(folder, "compare.txt"))[0])["clock_ticks"])
-    print("### 3. Cost at 70 monitors\n")
-    print("#### Side by side with fping and curl\n")
     print("CPU as a share of one core, after a warm-up, every process counted; the ratio is to the reference tool.\n")
     print("| case | process | CPU | ratio |")
     print("|---|---|---:|---:|")
-    for kind, (case, reference) in COMPARE_REFERENCES.items():
+    for kind, case in cases.items():
+        reference = COMPARE_REFERENCES[kind][1]
         try:
             shares, seconds = session_shares(folder, kind, ticks_per_s)
         except (OSError, IndexError, ValueError):
@@ -218,7 +219,7 @@ def compare(folder):
             continue
         ref = shares.get("reference", 0.0) or float("nan")
         session = 0.0
-        for label, kinds in COMPARE_ROWS:
+        for label, kinds in ((program[0], (program[1],)),) + SESSION_ROWS:
             share = sum(shares.get(k, 0.0) for k in kinds)
             session += share
             print("| %s (%.0f s) | %s | %.2f %% | %.1fx |" % (case, seconds, label, share, share / ref))
@@ -227,6 +228,19 @@ def compare(folder):
         print("| | the X server (Xvfb) | %.2f %% | %.1fx |" % (xvfb, xvfb / ref))
         print("| | %s | %.2f %% | 1x |" % (reference, shares.get("reference", 0.0)))
     print()
+
+
+def compare(folder):
+    print("### 3. Cost at 70 monitors\n")
+    print("#### Side by side with fping and curl\n")
+    side_by_side_table(folder, {kind: case for kind, (case, _) in COMPARE_REFERENCES.items()},
+                       ("Orvalen.exe", "orvalen"))
+
+
+def floor(folder):
+    print("### The calls alone\n")
+    print("callfloor.exe: only the calls a check is made of, and the report sent to a window.\n")
+    side_by_side_table(folder, FLOOR_CASES, ("callfloor.exe", "callfloor"))
 
 
 def cost(folder):
@@ -326,6 +340,7 @@ def main():
      "startup": lambda: startup(args[0]),
      "cost": lambda: cost(args[0]),
      "compare": lambda: compare(args[0]),
+     "floor": lambda: floor(args[0]),
      "soak": lambda: soak(args[0])}[figure]()
 
 

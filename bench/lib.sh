@@ -94,3 +94,49 @@ write_one_method_ini() {  # APPDATA ping|url [PAGE]
         done
     } | write_main_ini "$1"
 }
+
+# callfloor.exe on 70 threads of KIND (ping, or url to PAGE); its Windows process id is left
+# in LAST_PID and remembered for cleanup.
+start_callfloor() {  # ping|url PAGE
+    wine "$BIN/orvdriver.exe" launch "" "$(winpath "$BIN/callfloor.exe")" "$1" 70 "$2" \
+        >"$OUT/launch-callfloor.out" 2>/dev/null </dev/null || true
+    LAST_PID="$(tr -d '\r\n' <"$OUT/launch-callfloor.out")"
+    [ -n "$LAST_PID" ] || fail "could not start callfloor.exe"
+    WIN_PIDS+=("$LAST_PID")
+}
+
+# Side by side with a reference tool doing the same work: fping sending the same 70
+# echoes once a second, or curl fetching the page 70 times a second with a new
+# connection for each fetch, as the checks make.
+ping_reference() {
+    local targets=() i
+    for i in $(seq 1 70); do targets+=("127.0.0.$i"); done
+    exec fping -l -q -p 1000 -t 500 "${targets[@]}" >/dev/null 2>&1
+}
+url_reference() {  # PAGE
+    local urls=() i
+    for i in $(seq 1 70); do urls+=("$1"); done
+    while :; do
+        curl -s -H 'Connection: close' "${urls[@]}" >/dev/null 2>&1 &
+        sleep 1
+        wait $!
+    done
+}
+# With the Wine program under test already checking, starts KIND's reference and, after a
+# 20 s warm-up, reads the CPU time of every process of the Wine session, of the X server
+# and of the reference (children included) at the start and the end of SECONDS, into
+# $OUT/compare-KIND-{start,end,time}.txt (figures.py reads them).
+side_by_side() {  # ping|url PAGE SECONDS
+    local kind="$1" page="$2" seconds="$3" reference
+    "${kind}_reference" "$page" &
+    reference=$!
+    UNIX_PIDS+=($reference)
+    note "$kind side by side: $seconds s after 20 s (reference $reference)"
+    sleep 20
+    python3 "$BENCH_SRC/session_cpu.py" "$WINEPREFIX" "$DISPLAY" "$reference" >"$OUT/compare-$kind-start.txt"
+    date +%s.%N >"$OUT/compare-$kind-time.txt"
+    sleep "$seconds"
+    python3 "$BENCH_SRC/session_cpu.py" "$WINEPREFIX" "$DISPLAY" "$reference" >"$OUT/compare-$kind-end.txt"
+    date +%s.%N >>"$OUT/compare-$kind-time.txt"
+    kill "$reference" 2>/dev/null || true
+}

@@ -5,7 +5,9 @@
 # warm-up, BENCH_TRACE_S seconds of the trace (10 by default) are counted by thread,
 # and each thread is named by what it does. Under Wine the cost of a check follows the
 # requests and the thread switches they make, so this is where a change's effect shows
-# without the noise of CPU figures. The wineserver is restarted again, untraced, at the end.
+# without the noise of CPU figures. Then the same for callfloor.exe, which makes only the
+# calls a check is made of (see floor.sh): its check threads send the reports, so they are
+# counted as monitoring threads. The wineserver is restarted again, untraced, at the end.
 source "$(dirname "$0")/lib.sh"
 TRACE_S="${BENCH_TRACE_S:-10}"
 WARM_S=15
@@ -27,20 +29,29 @@ restart_server() {
     wine cmd /c exit </dev/null >/dev/null 2>&1 || true
 }
 
-trace_load() {  # ping|url
-    local kind="$1" appdata="$OUT/appdata-$1" trace="$OUT/server-$1.txt" from to
-    new_appdata "$appdata"
-    write_one_method_ini "$appdata" "$kind" "$PAGE"
+trace_load() {  # ping|url [callfloor]
+    local kind="$1" program="${2:-Orvalen}" appdata="$OUT/appdata-$1" trace="$OUT/server-$1.txt" from to
     restart_server "$trace"
-    start_orvalen "$appdata"
-    drv wait-window "Orvalen " 20000 >/dev/null
+    if [ "$program" = callfloor ]; then
+        start_callfloor "$kind" "$PAGE"
+    else
+        new_appdata "$appdata"
+        write_one_method_ini "$appdata" "$kind" "$PAGE"
+        start_orvalen "$appdata"
+        drv wait-window "Orvalen " 20000 >/dev/null
+    fi
     sleep "$WARM_S"
     from=$(stat -c %s "$trace")
     sleep "$TRACE_S"
     to=$(stat -c %s "$trace")
-    note "$kind: $((to - from)) bytes of trace in $TRACE_S s"
-    drv close "Orvalen " >/dev/null
-    drv wait-pid "$LAST_PID" 20000 >/dev/null || true
+    note "$kind ($program): $((to - from)) bytes of trace in $TRACE_S s"
+    if [ "$program" = callfloor ]; then
+        drv kill "$LAST_PID" >/dev/null || true
+        kind="$kind, the calls alone (callfloor.exe)"
+    else
+        drv close "Orvalen " >/dev/null
+        drv wait-pid "$LAST_PID" 20000 >/dev/null || true
+    fi
     python3 "$BENCH_SRC/request_counts.py" "$trace" "$from" "$to" "$TRACE_S" "$kind" >>"$OUT/counts.md"
     rm -f "$trace"
 }
@@ -52,5 +63,7 @@ echo
 : >"$OUT/counts.md"
 trace_load ping
 trace_load url
+trace_load ping callfloor
+trace_load url callfloor
 restart_server
 cat "$OUT/counts.md"

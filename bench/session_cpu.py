@@ -2,7 +2,7 @@
 """CPU ticks so far of every process of one Wine session, of the X server and of the
 reference processes: session_cpu.py PREFIX DISPLAY [REFERENCE_PID...]
 
-One line per process: pid=N kind=K ticks=T, where K is orvalen, wineserver,
+One line per process: pid=N kind=K ticks=T, where K is orvalen, callfloor, wineserver,
 winedevice (Wine's device host, which does the ICMP work), wine-other (the session's
 other Wine processes), xvfb or reference. Ticks are user and system time with the
 waited-for children's (a reference loop's curl runs)."""
@@ -45,6 +45,8 @@ for pid in filter(str.isdigit, os.listdir("/proc")):
             continue
         if command.endswith("orvalen.exe"):
             kind = "orvalen"
+        elif command.endswith("callfloor.exe"):
+            kind = "callfloor"
         elif os.path.basename(command).startswith("wineserver"):
             kind = "wineserver"
         elif command.endswith("winedevice.exe"):

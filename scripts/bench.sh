@@ -2,10 +2,11 @@
 # Measures the real Orvalen.exe under Wine and writes the figures of BENCHMARKS.md:
 #   bash scripts/bench.sh                 every figure (about 35 minutes)
 #   bash scripts/bench.sh timeouts cost   only the figures named
-# Figures: timeouts accuracy startup cost soak badinput. BENCH_MINUTES sets the length
-# of the cost and soak runs (10 by default). Everything runs in a network namespace of
-# its own with only loopback, a Wine prefix of its own and an Xvfb screen of its own;
-# the results go to build/bench/ (report.md and the raw samples).
+# Figures: timeouts accuracy startup cost soak badinput; requests and floor run only
+# when named. BENCH_MINUTES sets the length of the cost and soak runs (10 by default).
+# Everything runs in a network namespace of its own with only loopback, a Wine prefix of
+# its own and an Xvfb screen of its own; the results go to build/bench/ (report.md and the
+# raw samples).
 set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 export BUILD_DIR="${BUILD_DIR:-$ROOT/build}"
