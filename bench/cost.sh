@@ -44,9 +44,7 @@ orvalen="$(orvalen_unix_pid)"
 server="$(wineserver_unix_pid)"
 
 # The reference: fping sending the same 70 echoes a second, to 70 loopback addresses.
-targets=()
-for i in $(seq 1 70); do targets+=("127.0.0.$i"); done
-fping -l -q -p 1000 -t 500 "${targets[@]}" >/dev/null 2>&1 &
+ping_reference &
 fping_pid=$!
 UNIX_PIDS+=($fping_pid)
 

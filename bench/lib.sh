@@ -95,14 +95,9 @@ write_one_method_ini() {  # APPDATA ping|url [PAGE]
     } | write_main_ini "$1"
 }
 
-# callfloor.exe on 70 threads of KIND (ping, or url to PAGE); its Windows process id is left
-# in LAST_PID and remembered for cleanup.
+# callfloor.exe on 70 threads of KIND (ping, or url to PAGE), as start_program starts it.
 start_callfloor() {  # ping|url PAGE
-    wine "$BIN/orvdriver.exe" launch "" "$(winpath "$BIN/callfloor.exe")" "$1" 70 "$2" \
-        >"$OUT/launch-callfloor.out" 2>/dev/null </dev/null || true
-    LAST_PID="$(tr -d '\r\n' <"$OUT/launch-callfloor.out")"
-    [ -n "$LAST_PID" ] || fail "could not start callfloor.exe"
-    WIN_PIDS+=("$LAST_PID")
+    start_program "$BIN/callfloor.exe" "" "$1" 70 "$2"
 }
 
 # Side by side with a reference tool doing the same work: fping sending the same 70

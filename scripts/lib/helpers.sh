@@ -66,19 +66,24 @@ write_main_ini() {
     sed 's/$/\r/' > "$(data_folder "$appdata")/$name"
 }
 
-# Starts Orvalen (ORVALEN_EXE, by default the built one) with the given application-data
-# folder and arguments ("": an empty APPDATA); its Windows process id is left in LAST_PID
-# and remembered for cleanup (call it without $(...), so that the list stays in this shell).
-start_orvalen() {
-    local appdata="$1"
-    shift
+# Starts the Windows program EXE with the given application-data folder and arguments
+# ("": an empty APPDATA); its Windows process id is left in LAST_PID and remembered for
+# cleanup (call it without $(...), so that the list stays in this shell).
+start_program() {  # EXE APPDATA [ARG...]
+    local exe="$1" appdata="$2"
+    shift 2
     [ -z "$appdata" ] || appdata="$(winpath "$appdata")"
     # Output goes to a file: a pipe would stay open as long as Wine keeps the child.
-    wine "$ORVALEN_BIN/orvdriver.exe" launch "$appdata" "$(winpath "${ORVALEN_EXE:-$ORVALEN_BIN/Orvalen.exe}")" "$@" \
+    wine "$ORVALEN_BIN/orvdriver.exe" launch "$appdata" "$(winpath "$exe")" "$@" \
         >"$WORK_DIR/launch.out" 2>/dev/null </dev/null || true
     LAST_PID="$(tr -d '\r\n' <"$WORK_DIR/launch.out")"
-    [ -n "$LAST_PID" ] || fail "could not start Orvalen"
+    [ -n "$LAST_PID" ] || fail "could not start $(basename "$exe" .exe)"
     WIN_PIDS+=("$LAST_PID")
+}
+
+# Starts Orvalen (ORVALEN_EXE, by default the built one) as start_program does.
+start_orvalen() {  # APPDATA [ARG...]
+    start_program "${ORVALEN_EXE:-$ORVALEN_BIN/Orvalen.exe}" "$@"
 }
 
 # Starts a loopback fixture (a command that prints NAME=VALUE lines, then READY, and

@@ -100,18 +100,18 @@ bool ParseUrl(const std::wstring& url, Job& job) {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-    if (argc < 3 || (std::wstring(argv[1]) != L"ping" && (std::wstring(argv[1]) != L"url" || argc < 4))) {
+    const std::wstring kind = argc > 1 ? argv[1] : L"";
+    const int count = argc > 2 ? _wtoi(argv[2]) : 0;
+    if ((kind != L"ping" && (kind != L"url" || argc < 4)) || count <= 0) {
         fwprintf(stderr, L"usage: callfloor ping COUNT | callfloor url COUNT URL\n");
         return 2;
     }
-    const bool ping = std::wstring(argv[1]) == L"ping";
-    const int count = _wtoi(argv[2]);
-    Job url;
-    if (!ping && !ParseUrl(argv[3], url)) {
+    Job prototype;
+    prototype.ping = kind == L"ping";
+    if (!prototype.ping && !ParseUrl(argv[3], prototype)) {
         fwprintf(stderr, L"callfloor: only http://host[:port]/path URLs\n");
         return 2;
     }
-    url.ping = false;
 
     WNDCLASSW windowClass = {};
     windowClass.lpfnWndProc = DefWindowProcW;
@@ -121,16 +121,12 @@ int wmain(int argc, wchar_t** argv) {
     g_window = CreateWindowW(windowClass.lpszClassName, L"callfloor", 0, 0, 0, 0, 0, nullptr, nullptr,
                              windowClass.hInstance, nullptr);
 
-    std::vector<Job> jobs(count, url);
+    std::vector<Job> jobs(count, prototype);
     for (int i = 0; i < count; ++i) {
-        if (!ping) continue;
-        jobs[i].ping = true;
-        jobs[i].address = htonl(0x7F000001u + static_cast<u_long>(i));  // 127.0.0.1 + i
-    }
-    // Spread over the second as the program's threads end up, each on its own phase.
-    for (int i = 0; i < count; ++i) {
+        if (prototype.ping) jobs[i].address = htonl(0x7F000001u + static_cast<u_long>(i));  // 127.0.0.1 + i
+        // Spread over the second as the program's threads end up, each on its own phase.
         CloseHandle(CreateThread(nullptr, 0, CheckLoop, &jobs[i], 0, nullptr));
-        Sleep(1000 / (count > 0 ? count : 1));
+        Sleep(1000 / count);
     }
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) DispatchMessageW(&message);
