@@ -187,9 +187,14 @@ INT_PTR CMainDlg::DialogProc(UINT message, WPARAM wParam, LPARAM lParam) {
         return DlgMsgResult(message, OnTrayNotify(wParam, lParam));
     case UM_CHECK_RESULT:
         return DlgMsgResult(message, OnCheckResult(wParam, lParam));
+    // Only the open dialog's Apply sends these. Another program can post them at any
+    // time: with no dialog open its fields are stale (or defaults) and would overwrite the
+    // file, so they change nothing then.
     case UM_MONITOR_APPLIED:
+        if (!OpenDialogWindows().monitor) return DlgMsgResult(message, 0);
         return DlgMsgResult(message, OnApplyMonitorProperties(wParam, lParam));
-    case UM_OPTIONS_APPLIED:  // the Options dialog's Apply
+    case UM_OPTIONS_APPLIED:
+        if (!OpenDialogWindows().options) return DlgMsgResult(message, 0);
         return DlgMsgResult(message, OnOptionsApplied(m_dlgOptions.Settings(), m_dlgOptions.GetSafeHwnd()));
     case UM_GET_MAIN_DLG:
         return DlgMsgResult(message, OnGetMainDlg(wParam, lParam));

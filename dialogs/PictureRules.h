@@ -1,13 +1,10 @@
 #pragma once
-// The rules of the monitor dialog's pictures: names that stay inside the pictures folder,
-// and what choosing a file does, decided before anything is written there.
+// The rules of the monitor dialog's pictures: names that stay inside the pictures folder
+// (the rule the strip shares), and what choosing a file does, decided before anything is
+// written there.
 #include <string>
 
-// A picture name as read from a skin file or a monitor record, kept to a file name in the
-// pictures folder: any folder or drive part is dropped ("..\..\x.ico" gives "x.ico"), and
-// ".", ".." and device names give no name. Shared skin files are edited by hand, and the
-// name decides where "-Gs->" writes its grey copy.
-std::wstring PictureFileName(const std::wstring& stored);
+#include "model/FileNameRules.h"  // PictureFileName
 
 enum class PictureChoice {
     Refuse,             // not an .ico file, or no icon could be read from it: no picture

@@ -87,7 +87,10 @@ void CPlaySoundSettings::OnBrowse(int slot) {
     if (fw::ChooseFileToOpen(m_hWnd, kWaveFileFilter, path)) SetItemText(kSlots[slot].wav, path);
 }
 
+// Only the texts go back to their defaults: the controls are taken first, so the paths and
+// switches set since the dialog opened stay as the user left them.
 void CPlaySoundSettings::OnDefault() {
+    if (!UpdateData(true)) return;
     for (int i = 0; i < kSoundSlotCount; ++i) m_strSpeech[i] = kDefaultTexts[i];
     UpdateData(false);
 }

@@ -9,20 +9,26 @@ const wchar_t kRunKeyPath[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Ru
 
 namespace {
 
-constexpr DWORD kStoredChars = 256;  // the longest value read, terminator included
-
-// The value as a string, or nothing when it cannot be read as one.
+// The value as a string, or nothing when it cannot be read as one. Read at its own size:
+// the program's path (and with it the value) may be longer than any fixed buffer, and a
+// value cut short would read as another program's, clear the box and be deleted on OK.
 std::optional<std::wstring> ReadStringValue(HKEY key, const std::wstring& name) {
-    wchar_t buffer[kStoredChars] = {};
     DWORD type = 0;
-    DWORD bytes = sizeof(buffer);
-    if (RegQueryValueExW(key, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buffer), &bytes) !=
-        ERROR_SUCCESS)
-        return std::nullopt;
+    DWORD bytes = 0;
+    LSTATUS status = RegQueryValueExW(key, name.c_str(), nullptr, &type, nullptr, &bytes);
+    std::wstring buffer;
+    // Another program may rewrite the value between asking its size and reading it.
+    while (status == ERROR_SUCCESS || status == ERROR_MORE_DATA) {
+        buffer.assign(bytes / sizeof(wchar_t) + 1, L'\0');
+        bytes = static_cast<DWORD>(buffer.size() * sizeof(wchar_t));
+        status = RegQueryValueExW(key, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(&buffer[0]), &bytes);
+        if (status == ERROR_SUCCESS) break;
+    }
+    if (status != ERROR_SUCCESS) return std::nullopt;
     if (type != REG_SZ && type != REG_EXPAND_SZ) return std::nullopt;
-    DWORD chars = bytes / sizeof(wchar_t);
+    const DWORD chars = bytes / sizeof(wchar_t);
     if (chars == 0 || buffer[chars - 1] != L'\0') return std::nullopt;
-    return std::wstring(buffer);
+    return std::wstring(buffer.c_str());
 }
 
 }  // namespace

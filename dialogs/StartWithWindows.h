@@ -9,8 +9,8 @@ extern const wchar_t kRunKeyPath[];  // "Software\Microsoft\Windows\CurrentVersi
 
 // Whether the instance's value starts this program: nullopt when the key does not open
 // (or the instance is out of range), false when the value is missing, not a string
-// (REG_SZ or REG_EXPAND_SZ), longer than 255 characters, not null-terminated or
-// different beyond letter case.
+// (REG_SZ or REG_EXPAND_SZ), not null-terminated or different beyond letter case. The
+// value is read whatever its length.
 std::optional<bool> ReadStartWithWindows(int instance, const std::wstring& programPath,
                                          const wchar_t* keyPath = kRunKeyPath);
 

@@ -3,6 +3,8 @@
 #include <winsock2.h>
 #include <windows.h>
 
+#include "framework/PageProtection.h"
+
 namespace fw {
 
 namespace {
@@ -34,10 +36,9 @@ bool RedirectImports(HMODULE module, void* target, void* replacement) {
          entry->Name; ++entry) {
         for (auto* slot = reinterpret_cast<void**>(base + entry->FirstThunk); *slot; ++slot) {
             if (*slot != target) continue;
-            DWORD protection = 0;
-            if (!VirtualProtect(slot, sizeof(*slot), PAGE_READWRITE, &protection)) continue;
+            const CWritableBytes writable(slot, sizeof(*slot));
+            if (!writable.Writable()) continue;
             InterlockedExchangePointer(slot, replacement);
-            VirtualProtect(slot, sizeof(*slot), protection, &protection);
             redirected = true;
         }
     }

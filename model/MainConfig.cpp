@@ -1,6 +1,7 @@
 #include "model/MainConfig.h"
 
 #include "framework/StringUtil.h"
+#include "model/FileNameRules.h"
 #include "model/GlobalSettings.h"
 #include "model/MonitorTypes.h"
 #include "model/SettingKeys.h"
@@ -42,8 +43,10 @@ std::wstring MonitorSectionName(UINT index) { return fw::Format(L"Box %d", stati
 
 void ReadMonitorSection(CIniFile& ini, UINT index, const std::wstring& picturesFolder, CMonitorRecord& r) {
     ReadSettingKeys(ini, MonitorSectionName(index), MonitorKeys(), r.Settings());
-    r.m_strPicPathUp = picturesFolder + r.PicFileUp;
-    r.m_strPicPathDown = picturesFolder + r.PicFileDown;
+    // A name edited by hand may point anywhere; only the Pictures folder is read, as the
+    // monitor dialog would (the stored name is kept as it is until the dialog saves it).
+    r.m_strPicPathUp = picturesFolder + PictureFileName(r.PicFileUp);
+    r.m_strPicPathDown = picturesFolder + PictureFileName(r.PicFileDown);
 
     r.m_strUrlHost.clear();
     r.m_nUrlPort = 80;

@@ -5,9 +5,10 @@
 # monitors converted and shown; a backup onto a file another process holds open and a
 # reset of a main file held open tell why and change nothing; Reset after Yes leaves one
 # default monitor and a new file. The tray stays silent while a dialog is up.
-# "Disable Notif." > "All" writes its three keys everywhere.
+# "Disable Notif." > "All" writes its three keys everywhere. The dialogs' Apply messages
+# posted from outside with no dialog open change nothing.
 source "$(dirname "$0")/lib.sh"
-UM_TRAY_NOTIFY=0x401 WM_RBUTTONUP=517
+UM_TRAY_NOTIFY=0x401 UM_OPTIONS_APPLIED=0x402 UM_MONITOR_APPLIED=0x403 WM_RBUTTONUP=517
 
 appdata="$(new_appdata)"
 ini="$(data_folder "$appdata")/MainConfAID1.ini"
@@ -47,6 +48,23 @@ wait_ini "$ini" "Box 1" ExecFileCheck 0
 for key in Sound MsgBox ExecFileCheck; do
     assert_eq "$(ini_boxes "$ini" "$key" 2)" "0 0" "$key after Disable Notif. > All"
 done
+
+# --- The dialogs' Apply messages posted by another program while no dialog is open -------
+# They change nothing: no option written over the user's, no monitor saved or added, also
+# after a box's menu was opened (and closed) so that a box is the one last clicked.
+read -r STRIP_X STRIP_Y _ <<<"$(drv rect "$TITLE")"
+xdotool mousemove $(box_point 1 50 40) click 3
+drv wait-menu 10000 || fail "no box menu"
+xdotool search --name "^$TITLE\$" windowfocus 2>/dev/null || true
+xdotool key Escape
+drv wait-menu 10000 closed || fail "the box menu stayed open"
+before="$(md5sum <"$ini")"
+strip="$(drv rect "$TITLE")"
+drv post "$TITLE" $UM_OPTIONS_APPLIED 0 0 >/dev/null
+drv post "$TITLE" $UM_MONITOR_APPLIED 0 0 >/dev/null
+wait_handled
+assert_eq "$(md5sum <"$ini")" "$before" "main file after posted Apply messages"
+assert_eq "$(drv rect "$TITLE")" "$strip" "strip after posted Apply messages"
 
 # --- Backup: a name without extension gets ".ini"; the copy acts as a first start -------
 drv command "$TITLE" $ID_TRAY_CONFIG_BACKUP >/dev/null

@@ -9,9 +9,9 @@
 # into a skins folder that cannot be written it says so and shows no new skin; a skin
 # file that cannot be deleted is reported and stays; Add Skin asks before replacing a
 # skin and refuses a predefined one; the sound and message-box settings' Default shows
-# the default texts and Cancel keeps the monitor's; a TCP monitor's sound settings open
-# with the Ping/URL rows disabled, a slot stored with both switches set opens with speech
-# only and OK saves it so.
+# the default texts (the sound settings keep a sound file typed meanwhile) and Cancel
+# keeps the monitor's; a TCP monitor's sound settings open with the Ping/URL rows
+# disabled, a slot stored with both switches set opens with speech only and OK saves it so.
 source "$(dirname "$0")/lib.sh"
 DLG="Edit Monitor"
 
@@ -174,14 +174,19 @@ assert_eq "$(drv ctl-get "$MSGS" $IDC_MSGS_DESCRIPTION)" "%name is %status" "des
 drv ctl-click "$MSGS" $IDCANCEL >/dev/null
 drv wait-gone "$MSGS" 5000 >/dev/null || fail "message-box settings stayed open"
 
-# Sound settings of a TCP monitor.
+# Sound settings of a TCP monitor. Default gives the texts back; a sound file typed and
+# its switch set since the dialog opened stay.
 SND="Play Sound Notification Settings"
 drv ctl-click "$DLG" $IDC_MON_SOUND_SETTINGS >/dev/null
 wait_window "$SND"
 drv ctl-set "$SND" $IDC_SND_OPEN_TEXT "typed" >/dev/null
+drv ctl-click "$SND" $IDC_SND_CLOSED_CUSTOM >/dev/null
+drv ctl-set "$SND" $IDC_SND_CLOSED_WAV 'C:\typed.wav' >/dev/null
 drv ctl-click "$SND" $IDC_SND_DEFAULT >/dev/null
 assert_eq "$(drv ctl-get "$SND" $IDC_SND_OPEN_TEXT)|$(drv ctl-get "$SND" $IDC_SND_SNF_TEXT)" \
     "%name is Open|%name is SnF" "texts after Default"
+assert_eq "$(drv ctl-get "$SND" $IDC_SND_CLOSED_WAV)|$(drv ctl-state "$SND" $IDC_SND_CLOSED_CUSTOM)" \
+    'C:\typed.wav|enabled=1 checked=1 visible=1' "Closed sound file and switch after Default"
 drv ctl-click "$SND" $IDCANCEL >/dev/null
 drv wait-gone "$SND" 5000 >/dev/null || fail "sound settings stayed open"
 drv ctl-click "$DLG" $IDC_MON_SOUND_SETTINGS >/dev/null

@@ -127,12 +127,14 @@ TEST(LoadMainConfig, KeysAreReadWithTheirLimitsFormsAndDefaults) {
 }
 
 // Sections 0..NumBox-1 in slot order (missing ones read as the default monitor), their
-// picture paths, and the URL host and port of URL monitors only.
+// picture paths (inside the pictures folder, whatever the name says), and the URL host and
+// port of URL monitors only.
 TEST(LoadMainConfig, ReadsTheFirstNumBoxSectionsIntoRecords) {
     Loaded loaded = LoadText(std::string(kOwnHeader) +
                              "NumBox=3\r\n[Box 3]\r\nName=beyond\r\n[Box 1]\r\nName=second\r\nCheckMethod=3\r\n"
                              "IPorURLAddress=http://server.lan:8080/x\r\nPicFileUp=up.ico\r\nPicFileDown=\r\n"
-                             "[Box 0]\r\nCheckMethod=2\r\nIPorURLAddress=http://server.lan:8080/x\r\n");
+                             "[Box 0]\r\nCheckMethod=2\r\nIPorURLAddress=http://server.lan:8080/x\r\n"
+                             "[Box 2]\r\nPicFileUp=..\\..\\x.ico\r\nPicFileDown=C:\\Windows\\NUL.ico\r\n");
     ASSERT_EQ(loaded.records.size(), 3u);
     const wchar_t* names[] = {L"LOCAL", L"second", L"LOCAL"};
     for (size_t i = 0; i < 3; ++i) {
@@ -143,6 +145,8 @@ TEST(LoadMainConfig, ReadsTheFirstNumBoxSectionsIntoRecords) {
     const CMonitorRecord& url = *loaded.records[1];
     EXPECT_EQ(url.m_strPicPathUp, std::wstring(kPictures) + L"up.ico");
     EXPECT_EQ(url.m_strPicPathDown, kPictures);
+    EXPECT_EQ(loaded.records[2]->m_strPicPathUp, std::wstring(kPictures) + L"x.ico");
+    EXPECT_EQ(loaded.records[2]->m_strPicPathDown, kPictures);
     EXPECT_EQ(url.m_strUrlHost, L"server.lan");
     EXPECT_EQ(url.m_nUrlPort, 8080u);
     EXPECT_EQ(loaded.records[0]->m_strUrlHost, L"");  // a TCP monitor has no URL host

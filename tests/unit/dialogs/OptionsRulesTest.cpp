@@ -135,3 +135,19 @@ TEST_F(StartWithWindowsTest, WrittenAsAStringAndDeleted) {
     // Off when it is off already is no failure.
     EXPECT_EQ(WriteStartWithWindows(3, false, m_path, kKey), static_cast<DWORD>(ERROR_SUCCESS));
 }
+
+// However long the program's path, the value written for it reads back as this program's
+// (a value cut at a fixed length would clear the box, and the next OK would delete it).
+TEST_F(StartWithWindowsTest, AValueOfAnyLengthReadsWhole) {
+    const struct {
+        int instance;
+        size_t pathChars;
+    } cases[] = {{3, 241}, {3, 242}, {0, 300}, {4, 2000}};
+    for (const auto& c : cases) {
+        const std::wstring path = L"C:\\" + std::wstring(c.pathChars - 15, L'd') + L"\\Orvalen.exe";
+        ASSERT_EQ(path.size(), c.pathChars);
+        ASSERT_EQ(WriteStartWithWindows(c.instance, true, path, kKey), static_cast<DWORD>(ERROR_SUCCESS));
+        EXPECT_EQ(ReadStartWithWindows(c.instance, path, kKey), std::optional<bool>(true)) << c.pathChars;
+        EXPECT_EQ(ReadStartWithWindows(c.instance, path + L"x", kKey), std::optional<bool>(false)) << c.pathChars;
+    }
+}
