@@ -1,6 +1,6 @@
 #include "dialogs/PictureRules.h"
 
-#include "dialogs/SkinRules.h"
+#include "model/DeviceNames.h"
 
 std::wstring PictureFileName(const std::wstring& stored) {
     const size_t cut = stored.find_last_of(L"\\/:");

@@ -5,9 +5,6 @@
 
 // The name with every \ / : " | < > ? * removed (characters a file name cannot hold).
 std::wstring FilterSkinName(const std::wstring& name);
-// A device name the file system reserves (CON, PRN, AUX, NUL, COM1-9, LPT1-9, in any case,
-// with or without an extension or trailing blanks): such a file would be the device.
-bool IsReservedDeviceName(const std::wstring& name);
 // Add Skin's OK: not empty, not "Custom", not a single blank, not a device name.
 bool IsAcceptableSkinName(const std::wstring& name);
 // Delete is offered for a skin that is not "Default" and not marked Predefined=1.
