@@ -156,14 +156,24 @@ TEST(LogErrorText, OneLineOfTheSystemOrWinINetOrNone) {
     EXPECT_EQ(LogErrorText(e, true), L"");
 }
 
-TEST(AppendLogLine, AppendsAnsiBytesAlsoBesideAReaderAndDropsWhatHasNoFolder) {
+TEST(AppendLogLine, AppendsAnsiBytesBesideAReaderAndTellsAHolderFromAMissingFolder) {
     CTempFolder folder;
     const std::wstring file = folder.File(L"a.txt");
-    ASSERT_TRUE(AppendLogLine(file, L"one | 1\r\n"));
-    fw::CFileHandle reader =
-        fw::OpenFileHandle(file, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, OPEN_EXISTING, 0);
-    ASSERT_TRUE(reader.Valid());
-    EXPECT_TRUE(AppendLogLine(file, L"caf\u00e9 | 2\r\n"));
+    ASSERT_EQ(AppendLogLine(file, L"one | 1\r\n"), LogAppend::Written);
+    {
+        fw::CFileHandle reader =
+            fw::OpenFileHandle(file, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, OPEN_EXISTING, 0);
+        ASSERT_TRUE(reader.Valid());
+        EXPECT_EQ(AppendLogLine(file, L"caf\u00e9 | 2\r\n"), LogAppend::Written);
+    }
+    {
+        // A program that shares no writing (a spreadsheet): told at once, nothing written.
+        fw::CFileHandle holder = fw::OpenFileHandle(file, GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING, 0);
+        ASSERT_TRUE(holder.Valid());
+        const DWORD start = GetTickCount();
+        EXPECT_EQ(AppendLogLine(file, L"three | 3\r\n"), LogAppend::Held);
+        EXPECT_LT(GetTickCount() - start, 500u);
+    }
     EXPECT_EQ(ReadBytes(file), fw::ToNarrow(L"one | 1\r\ncaf\u00e9 | 2\r\n", CP_THREAD_ACP));
-    EXPECT_FALSE(AppendLogLine(folder.File(L"no\\such\\x.txt"), L"x\r\n"));
+    EXPECT_EQ(AppendLogLine(folder.File(L"no\\such\\x.txt"), L"x\r\n"), LogAppend::Failed);
 }
