@@ -10,6 +10,7 @@
 #include "app/MainDlg.h"
 #include "engine/CallBound.h"
 #include "engine/EchoCall.h"
+#include "engine/LogWriter.h"
 #include "framework/Handle.h"
 #include "framework/AppMessage.h"
 #include "framework/StringUtil.h"
@@ -57,6 +58,8 @@ BOOL CMainApp::InitInstance() {
     RunStrip(instance);
     if (taken == WAIT_OBJECT_0 || taken == WAIT_ABANDONED) ReleaseMutex(guard.Get());
     guard.Reset();
+    // Lines logged last (or waiting for a file another program holds) are written first.
+    FinishLogLines();
     // Echo requests cut off by the process's end were seen to leave Wine's ICMP service
     // stuck for every later program: the pending ones end first, unseen (no window, no
     // tray icon, no guard left), each within its own bound, and no new one starts.

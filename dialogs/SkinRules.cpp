@@ -1,6 +1,8 @@
 #include "dialogs/SkinRules.h"
 
-#include <cwctype>
+#include <cwchar>
+
+#include "model/DeviceNames.h"
 
 std::wstring FilterSkinName(const std::wstring& name) {
     std::wstring out;

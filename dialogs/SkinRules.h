@@ -3,7 +3,7 @@
 // may be overwritten or deleted. Names compare case-sensitively.
 #include <string>
 
-#include "model/FileNameRules.h"  // IsReservedDeviceName
+#include "model/DeviceNames.h"
 
 // The name with every \ / : " | < > ? * removed (characters a file name cannot hold).
 std::wstring FilterSkinName(const std::wstring& name);

@@ -2,6 +2,7 @@
 
 #include "framework/StringUtil.h"
 #include "framework/TimeText.h"
+#include "model/DeviceNames.h"
 #include "model/MonitorRecord.h"
 #include "model/StatusWords.h"
 
@@ -57,19 +58,25 @@ std::wstring LogFileHost(const std::wstring& host, UINT ipVersion) {
 std::wstring LogFileName(const std::wstring& dayFolder, const CMonitorRecord& record, int logFileType) {
     const wchar_t* ext = logFileType == 0 ? L"txt" : L"csv";
     const wchar_t* ipv = record.IPv == IPVER_6 ? L"IPv6" : L"IPv4";
+    std::wstring leaf;
     switch (record.CheckMethod) {
     case METHOD_PING:
-        return fw::Format(L"%s%s_Ping_%s.%s", dayFolder.c_str(), LogFileHost(record.IPorURLAddress, record.IPv).c_str(),
-                          ipv, ext);
+        leaf = fw::Format(L"%s_Ping_%s.%s", LogFileHost(record.IPorURLAddress, record.IPv).c_str(), ipv, ext);
+        break;
     case METHOD_TCP:
-        return fw::Format(L"%s%s_TCP_%d_%s.%s", dayFolder.c_str(),
-                          LogFileHost(record.IPorURLAddress, record.IPv).c_str(), static_cast<int>(record.Port), ipv,
-                          ext);
+        leaf = fw::Format(L"%s_TCP_%d_%s.%s", LogFileHost(record.IPorURLAddress, record.IPv).c_str(),
+                          static_cast<int>(record.Port), ipv, ext);
+        break;
     case METHOD_URL:
-        return fw::Format(L"%s%s_URL_%d_%s.%s", dayFolder.c_str(), LogFileHost(record.m_strUrlHost, record.IPv).c_str(),
+        leaf = fw::Format(L"%s_URL_%d_%s.%s", LogFileHost(record.m_strUrlHost, record.IPv).c_str(),
                           static_cast<int>(record.m_nUrlPort), ipv, ext);
+        break;
     default: return std::wstring();
     }
+    // "nul.example_Ping_IPv4.txt" would be the NUL device, its lines lost: a host whose
+    // first label is a device name gets a file of its own, marked by a leading "_".
+    if (IsReservedDeviceName(leaf)) leaf.insert(0, L"_");
+    return dayFolder + leaf;
 }
 
 std::wstring TodaysLogFileName(const std::wstring& logDir, const CMonitorRecord& record, int logFileType,

@@ -15,7 +15,8 @@ std::wstring LogDayFolder(const std::wstring& logDir, const SYSTEMTIME& now);
 std::wstring LogFileHost(const std::wstring& host, UINT ipVersion);
 
 // The log file of the record's target in `dayFolder` (".txt" for log file type 0,
-// ".csv" otherwise); empty for a method outside Ping, TCP and URL.
+// ".csv" otherwise); empty for a method outside Ping, TCP and URL. A name that would be
+// a device (a host whose first label is NUL, CON, COM1...) starts with "_".
 std::wstring LogFileName(const std::wstring& dayFolder, const CMonitorRecord& record, int logFileType);
 
 // The record's log file today.

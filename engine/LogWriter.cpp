@@ -1,9 +1,7 @@
 #include "engine/LogWriter.h"
 
-#include <memory>
 #include <shlwapi.h>
 
-#include "engine/NotificationWorkers.h"
 #include "framework/AppMessage.h"
 #include "framework/Handle.h"
 #include "framework/StringUtil.h"
@@ -19,9 +17,8 @@ namespace {
 const wchar_t kLogMutexName[] = L"OrvalenLogAppend-5E0C2B7A";
 // A writer that holds the mutex longer than this is taken as hung.
 constexpr DWORD kLogMutexWaitMs = 30000;
-// A reader may hold the file without sharing it for a moment.
-constexpr int kOpenAttempts = 40;
-constexpr DWORD kOpenRetryMs = 50;
+// What the program's end waits at most for its last lines (a held file among them).
+constexpr DWORD kFinishLinesMs = 3000;
 
 // Holds the log mutex for its lifetime (when it could be had).
 class CLogLock {
@@ -41,14 +38,6 @@ private:
     fw::CHandle m_mutex;
     bool m_owned = false;
 };
-
-fw::CFileHandle OpenForAppend(const std::wstring& file) {
-    for (int attempt = 0;; ++attempt) {
-        fw::CFileHandle h = fw::OpenFileHandle(file, GENERIC_WRITE, FILE_SHARE_READ, OPEN_ALWAYS);
-        if (h.Valid() || GetLastError() != ERROR_SHARING_VIOLATION || attempt + 1 >= kOpenAttempts) return h;
-        Sleep(kOpenRetryMs);
-    }
-}
 
 }  // namespace
 
@@ -95,30 +84,37 @@ LogEntry MakeLogEntry(const CMonitorRecord& record, const SYSTEMTIME& now, bool 
     return entry;
 }
 
-bool AppendLogLine(const std::wstring& file, const std::wstring& line) {
-    const std::string bytes = fw::ToNarrow(line, CP_THREAD_ACP);
+LogAppend AppendLogLine(const std::wstring& file, const std::wstring& text) {
+    const std::string bytes = fw::ToNarrow(text, CP_THREAD_ACP);
     CLogLock lock;
-    fw::CFileHandle handle = OpenForAppend(file);
-    if (!handle.Valid()) return false;
+    fw::CFileHandle handle = fw::OpenFileHandle(file, GENERIC_WRITE, FILE_SHARE_READ, OPEN_ALWAYS);
+    if (!handle.Valid()) {
+        const DWORD error = GetLastError();
+        return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION ? LogAppend::Held : LogAppend::Failed;
+    }
     LARGE_INTEGER zero = {};
-    if (!SetFilePointerEx(handle.Get(), zero, nullptr, FILE_END)) return false;
+    if (!SetFilePointerEx(handle.Get(), zero, nullptr, FILE_END)) return LogAppend::Failed;
     DWORD written = 0;
     return WriteFile(handle.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-           written == bytes.size();
+                   written == bytes.size()
+               ? LogAppend::Written
+               : LogAppend::Failed;
 }
 
-unsigned __stdcall LogThreadProc(void* param) {
-    std::unique_ptr<NotificationJob> job(static_cast<NotificationJob*>(param));
-    if (!job) return 0;
-    const CMonitorRecord* record = &job->record;
-    const SYSTEMTIME now = job->resultTime;
-    CSharedSettings& shared = CSharedSettings::Get();
-    const std::wstring dayFolder = LogDayFolder(shared.LogDir(), now);
-    if (!PathFileExistsW(dayFolder.c_str())) CreateDirectoryW(dayFolder.c_str(), nullptr);
-    const int logFileType = g_nLogFileType.load();
-    const std::wstring file = LogFileName(dayFolder, *record, logFileType);
-    if (file.empty()) return 0;
-    const std::wstring line = LogLine(MakeLogEntry(*record, now, shared.RunningOnWine.load() != 0), logFileType != 0);
-    if (!line.empty()) AppendLogLine(file, line);
-    return 0;
+LogAppend AppendToLogFile(const std::wstring& file, const std::wstring& text) {
+    const std::wstring dayFolder = file.substr(0, file.find_last_of(L'\\') + 1);
+    if (!dayFolder.empty() && !PathFileExistsW(dayFolder.c_str())) CreateDirectoryW(dayFolder.c_str(), nullptr);
+    return AppendLogLine(file, text);
 }
+
+void QueueLogLine(const CMonitorRecord& record, const SYSTEMTIME& resultTime) {
+    CSharedSettings& shared = CSharedSettings::Get();
+    const int logFileType = g_nLogFileType.load();
+    const std::wstring file = LogFileName(LogDayFolder(shared.LogDir(), resultTime), record, logFileType);
+    if (file.empty()) return;
+    const std::wstring line =
+        LogLine(MakeLogEntry(record, resultTime, shared.RunningOnWine.load() != 0), logFileType != 0);
+    if (!line.empty()) CLogQueue::Process().Post(file, line);
+}
+
+void FinishLogLines() { CLogQueue::Process().Drain(kFinishLinesMs); }

@@ -4,10 +4,15 @@
 #include <windows.h>
 
 #include "engine/LogFormat.h"
+#include "engine/LogQueue.h"
 
-// Writes the line of the job's result at the result's time (a NotificationJob the worker
-// owns and frees).
-unsigned __stdcall LogThreadProc(void* job);
+// Queues the line of the record's result at the result's time for the day's file of its
+// target (nothing for a result that has no line).
+void QueueLogLine(const CMonitorRecord& record, const SYSTEMTIME& resultTime);
+
+// At the program's end: the lines queued so far are written, held files tried meanwhile,
+// within a bound.
+void FinishLogLines();
 
 // The error text of a log entry: WinINet texts for 12001..12156, the system's text
 // otherwise, "General Failure" for 11050, and (not on Wine) the ICMP status text of a
@@ -21,7 +26,10 @@ std::wstring IcmpStatusText(DWORD ipStatus);
 // The complete entry of the record's result at `now`, error text included.
 LogEntry MakeLogEntry(const CMonitorRecord& record, const SYSTEMTIME& now, bool runningOnWine);
 
-// Appends `line` to `file` as 8-bit text of the thread's ANSI code page, in one write,
-// while holding the log mutex that every instance shares. Readers may have the file
-// open meanwhile. False when the file cannot be opened or written.
-bool AppendLogLine(const std::wstring& file, const std::wstring& line);
+// Appends `text` to `file` as 8-bit text of the thread's ANSI code page, in one write,
+// while holding the log mutex that every instance shares (one try: a file held by
+// another program is Held at once). Readers may have the file open meanwhile.
+LogAppend AppendLogLine(const std::wstring& file, const std::wstring& text);
+
+// AppendLogLine, creating the file's day folder first when it is missing.
+LogAppend AppendToLogFile(const std::wstring& file, const std::wstring& text);

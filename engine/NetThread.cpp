@@ -20,6 +20,7 @@ void CNetThread::Prepare(const CMonitorRecord& owner, CRecordLink* link) {
     link->SetRunningCopy(&m_Record);
     m_Check.SetStopFlag(&link->m_bStop);
     m_Check.SetMonitorKey(&owner);
+    m_pMonitorKey = &owner;
     std::string address = fw::ToNarrow(owner.IPorURLAddress);
     if (address.size() > 250) address.resize(250);
     m_strAddress = address;

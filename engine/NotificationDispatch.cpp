@@ -21,8 +21,9 @@ void CNetThread::DispatchNotifications() {
         errorSounds.textSpeechTextError = shared.TextSpeechTextError();
         StartSound(ChooseSound(m_Record, errorSounds));
     }
-    if (due.msgBox) StartRecordWorker(MsgBoxThreadProc, m_Record, m_resultTime);
-    if (due.log) QueueRecordWorker(LogLineQueue(), LogThreadProc, m_Record, m_resultTime);
+    // A box that finds no room is not shown; the other kinds go on regardless.
+    if (due.msgBox) StartMessageBox(m_pMonitorKey, m_Record, m_resultTime);
+    if (due.log) QueueLogLine(m_Record, m_resultTime);
     if (due.execFile) QueueRecordWorker(ExecFileQueue(), ExecFileThreadProc, m_Record, m_resultTime);
 
     m_nPrevStatus = m_Record.m_nStatus;

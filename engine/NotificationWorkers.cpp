@@ -45,6 +45,9 @@ unsigned __stdcall ExecFileThreadProc(void* param) {
 namespace {
 // Programs started side by side; more gained nothing where it was measured.
 constexpr unsigned kExecFileWorkers = 4;
+// A message box's thread only waits in the box: the address space of a 32-bit process is
+// better kept for the heap.
+constexpr UINT kBoxWorkerStack = 256 * 1024;
 
 std::unique_ptr<NotificationJob> WorkerJob(const CMonitorRecord& record, const SYSTEMTIME& resultTime) {
     auto job = std::make_unique<NotificationJob>();
@@ -55,10 +58,13 @@ std::unique_ptr<NotificationJob> WorkerJob(const CMonitorRecord& record, const S
 }
 }  // namespace
 
-bool StartRecordWorker(unsigned(__stdcall* proc)(void*), const CMonitorRecord& record,
-                       const SYSTEMTIME& resultTime) {
+bool StartMessageBox(const void* monitor, const CMonitorRecord& record, const SYSTEMTIME& resultTime,
+                     COpenBoxes& boxes) {
+    CBoxRoom room(monitor, boxes);
+    if (!room) return false;
     std::unique_ptr<NotificationJob> job = WorkerJob(record, resultTime);
-    if (!fw::BeginDetachedThread(proc, job.get())) return false;
+    job->boxRoom = std::move(room);  // given back when the worker frees the job, the box closed
+    if (!fw::BeginDetachedThread(MsgBoxThreadProc, job.get(), kBoxWorkerStack)) return false;
     job.release();  // the worker's now
     return true;
 }
@@ -72,12 +78,7 @@ bool QueueRecordWorker(CWorkQueue& queue, unsigned(__stdcall* proc)(void*), cons
     return true;
 }
 
-// Never destroyed: their workers may still run while the process ends.
-CWorkQueue& LogLineQueue() {
-    static CWorkQueue* queue = new CWorkQueue(1);
-    return *queue;
-}
-
+// Never destroyed: its workers may still run while the process ends.
 CWorkQueue& ExecFileQueue() {
     static CWorkQueue* queue = new CWorkQueue(kExecFileWorkers);
     return *queue;

@@ -5,6 +5,7 @@
 #include <string>
 #include <windows.h>
 
+#include "engine/OpenBoxes.h"
 #include "model/MonitorRecord.h"
 
 class CWorkQueue;
@@ -14,6 +15,7 @@ class CWorkQueue;
 struct NotificationJob {
     CMonitorRecord record;
     SYSTEMTIME resultTime = {};
+    CBoxRoom boxRoom;  // a message box's room among the open boxes, freed with the job
 };
 
 // Shows the message-box notification of the job and waits until it is closed.
@@ -21,20 +23,19 @@ unsigned __stdcall MsgBoxThreadProc(void* job);
 // Runs the execute-file notification's program with its expanded parameters.
 unsigned __stdcall ExecFileThreadProc(void* job);
 
-// Starts `proc` on a job of `record` (its status included) at `resultTime`. False
-// when no thread could be created (the job is then freed).
-bool StartRecordWorker(unsigned(__stdcall* proc)(void*), const CMonitorRecord& record,
-                       const SYSTEMTIME& resultTime);
+// Shows the message-box notification of `record` on a worker of its own when `monitor`
+// and the process have room for another open box (OpenBoxes.h); false when not (nothing
+// is shown) or when no thread could be created.
+bool StartMessageBox(const void* monitor, const CMonitorRecord& record, const SYSTEMTIME& resultTime,
+                     COpenBoxes& boxes = COpenBoxes::Process());
 
 // Queues `proc` on such a job in `queue`. False when the queue can run nothing (the
 // job is then freed).
 bool QueueRecordWorker(CWorkQueue& queue, unsigned(__stdcall* proc)(void*), const CMonitorRecord& record,
                        const SYSTEMTIME& resultTime);
 
-// The lanes of the notifications that can come in bursts. Log lines: one writer, so
-// the lines of a monitor are appended in the order of its results. Executed files: a
-// few at a time (the platform starts processes faster side by side).
-CWorkQueue& LogLineQueue();
+// The lane of the programs that executed files start, which can come in bursts: a few
+// at a time (the platform starts processes faster side by side).
 CWorkQueue& ExecFileQueue();
 
 // The execute-file parameters of the record at `now`; values inserted into the

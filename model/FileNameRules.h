@@ -4,9 +4,7 @@
 // share these rules, so a name kept out by one is kept out by all.
 #include <string>
 
-// A device name the file system reserves (CON, PRN, AUX, NUL, COM1-9, LPT1-9, in any case,
-// with or without an extension or trailing blanks): such a file would be the device.
-bool IsReservedDeviceName(const std::wstring& name);
+#include "model/DeviceNames.h"
 
 // A picture name as read from the main file, a skin file or a monitor record, kept to a
 // file name in the pictures folder: any folder or drive part is dropped ("..\..\x.ico"

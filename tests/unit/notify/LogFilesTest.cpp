@@ -36,6 +36,12 @@ TEST(LogFileName, ByDayMethodVersionAndType) {
         {METHOD_URL, 1, L"http://[::1]/", L"::1", 22, 80, 0, L"--1_URL_80_IPv6.txt"},
         {METHOD_PING, 7, L"a:b", L"", 0, 80, 0, L"a-b_Ping_IPv4.txt"},  // only 1 is IPv6
         {METHOD_TCP, 0, L"h", L"", 1, 80, -3, L"h_TCP_1_IPv4.csv"},     // any type but 0 is tabbed
+        // A host whose first label is a device name: a file, not the device.
+        {METHOD_PING, 0, L"nul.example", L"", 0, 80, 0, L"_nul.example_Ping_IPv4.txt"},
+        {METHOD_TCP, 0, L"CON.invalid", L"", 25, 80, 1, L"_CON.invalid_TCP_25_IPv4.csv"},
+        {METHOD_URL, 0, L"http://Com3.lan/", L"Com3.lan", 22, 80, 0, L"_Com3.lan_URL_80_IPv4.txt"},
+        {METHOD_PING, 0, L"nul", L"", 0, 80, 0, L"nul_Ping_IPv4.txt"},  // no dot: "nul_Ping_IPv4" is no device
+        {METHOD_PING, 0, L"connect.lan", L"", 0, 80, 0, L"connect.lan_Ping_IPv4.txt"},
         {4, 0, L"10.0.0.1", L"", 80, 80, 0, nullptr},
         {0, 1, L"::1", L"", 80, 80, 1, nullptr},
     };
@@ -150,14 +156,24 @@ TEST(LogErrorText, OneLineOfTheSystemOrWinINetOrNone) {
     EXPECT_EQ(LogErrorText(e, true), L"");
 }
 
-TEST(AppendLogLine, AppendsAnsiBytesAlsoBesideAReaderAndDropsWhatHasNoFolder) {
+TEST(AppendLogLine, AppendsAnsiBytesBesideAReaderAndTellsAHolderFromAMissingFolder) {
     CTempFolder folder;
     const std::wstring file = folder.File(L"a.txt");
-    ASSERT_TRUE(AppendLogLine(file, L"one | 1\r\n"));
-    fw::CFileHandle reader =
-        fw::OpenFileHandle(file, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, OPEN_EXISTING, 0);
-    ASSERT_TRUE(reader.Valid());
-    EXPECT_TRUE(AppendLogLine(file, L"caf\u00e9 | 2\r\n"));
+    ASSERT_EQ(AppendLogLine(file, L"one | 1\r\n"), LogAppend::Written);
+    {
+        fw::CFileHandle reader =
+            fw::OpenFileHandle(file, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, OPEN_EXISTING, 0);
+        ASSERT_TRUE(reader.Valid());
+        EXPECT_EQ(AppendLogLine(file, L"caf\u00e9 | 2\r\n"), LogAppend::Written);
+    }
+    {
+        // A program that shares no writing (a spreadsheet): told at once, nothing written.
+        fw::CFileHandle holder = fw::OpenFileHandle(file, GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING, 0);
+        ASSERT_TRUE(holder.Valid());
+        const DWORD start = GetTickCount();
+        EXPECT_EQ(AppendLogLine(file, L"three | 3\r\n"), LogAppend::Held);
+        EXPECT_LT(GetTickCount() - start, 500u);
+    }
     EXPECT_EQ(ReadBytes(file), fw::ToNarrow(L"one | 1\r\ncaf\u00e9 | 2\r\n", CP_THREAD_ACP));
-    EXPECT_FALSE(AppendLogLine(folder.File(L"no\\such\\x.txt"), L"x\r\n"));
+    EXPECT_EQ(AppendLogLine(folder.File(L"no\\such\\x.txt"), L"x\r\n"), LogAppend::Failed);
 }

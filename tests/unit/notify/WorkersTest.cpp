@@ -119,7 +119,7 @@ TEST_F(WorkersTest, LogLinesFollowTheSwitchesOfTheMomentAndCarryTheResultsTime) 
     EXPECT_EQ(ReadBytes(file).substr(0, 26), "01/02/20 | 23:59:58 | web ");
 }
 
-TEST_F(WorkersTest, MessageBoxShowsTheResultsTextOnTopUntilClosed) {
+TEST_F(WorkersTest, MessageBoxShowsTheResultsTextOnTopAndHoldsItsRoomUntilClosed) {
     CMonitorRecord r;
     r.Name = L"Web 1";
     r.IPorURLAddress = L"127.0.0.1";
@@ -128,7 +128,10 @@ TEST_F(WorkersTest, MessageBoxShowsTheResultsTextOnTopUntilClosed) {
     r.m_nStatus = MON_CLOSED;
     r.MsgBoxDesc = L"%name is %status";
     const SYSTEMTIME when = MakeTime(2026, 3, 4, 5, 6, 7);
-    ASSERT_TRUE(StartRecordWorker(MsgBoxThreadProc, r, when));
+    static COpenBoxes* boxes = new COpenBoxes(1, 8);  // a box may give its room back late
+    const int monitor = 0;
+    ASSERT_TRUE(StartMessageBox(&monitor, r, when, *boxes));
+    EXPECT_FALSE(StartMessageBox(&monitor, r, when, *boxes));  // its one box is open
     HWND box = nullptr;
     for (int i = 0; i < 200 && !box; ++i) {
         Sleep(50);
@@ -142,6 +145,9 @@ TEST_F(WorkersTest, MessageBoxShowsTheResultsTextOnTopUntilClosed) {
     PostMessageW(box, WM_COMMAND, IDOK, 0);
     for (int i = 0; i < 100 && FindWindowW(L"#32770", kNotificationCaption); ++i) Sleep(50);
     EXPECT_EQ(FindWindowW(L"#32770", kNotificationCaption), nullptr);
+    bool roomBack = false;
+    for (int i = 0; i < 100 && !(roomBack = static_cast<bool>(CBoxRoom(&monitor, *boxes))); ++i) Sleep(20);
+    EXPECT_TRUE(roomBack);
 }
 
 TEST(MessageBoxText, TheLinesOfEachMethodAndNoneWithoutAText) {
