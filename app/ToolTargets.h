@@ -23,7 +23,8 @@ std::wstring ToolHost(const ToolSubject& subject);
 // False only for a host that could split or redirect the command line it is put into
 // (a blank, a quote, a control character or one of & | < > ^), that would be read as
 // an option (a leading "-"), or that is empty. Any other host (short names, non-ASCII
-// names, IPv6 literals with any zone) is launched as it is.
+// names, IPv6 literals with any zone) is launched as it is by the tools that do not run
+// in the command interpreter; Ping and Trace route ask IsConsoleHost.
 bool IsLaunchableHost(const std::wstring& host);
 
 // True when the command interpreter takes the host as plain text: IsLaunchableHost, and
