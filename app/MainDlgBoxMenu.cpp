@@ -165,7 +165,7 @@ void CMainDlg::RunBoxMenuCommand(UINT command) {
     case ID_BOX_REMOTE_DESKTOP:
     case ID_BOX_WEB:
     case ID_BOX_FTP:
-    case ID_BOX_SHARES: LaunchTool(command, ToolSubjectOf(*record)); break;
+    case ID_BOX_SHARES: LaunchTool(command, ToolSubjectOf(*record), m_bModalBusy); break;
     case ID_BOX_SEND_NET_MESSAGE: OnSendNetMessage(box); break;
     case ID_BOX_CUSTOMIZE: OnCustomize(); break;
     case ID_BOX_MOVE_LEFT:

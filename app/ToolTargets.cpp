@@ -3,6 +3,7 @@
 #include "framework/StringUtil.h"
 #include "model/MonitorRecord.h"
 #include "model/MonitorTypes.h"
+#include "model/SharedRoutines.h"
 #include "model/UrlParser.h"
 #include "resource.h"
 
@@ -17,6 +18,9 @@ bool SplitsCommandLine(wchar_t c) {
     default: return false;
     }
 }
+
+// Ping and Trace route run in the command interpreter.
+bool RunsInConsole(UINT command) { return command == ID_BOX_PING || command == ID_BOX_TRACE_ROUTE; }
 
 // An IPv6 literal holds colons; a host name never does.
 bool IsIPv6Literal(const std::wstring& host) { return host.find(L':') != std::wstring::npos; }
@@ -79,6 +83,13 @@ bool IsLaunchableHost(const std::wstring& host) {
     return true;
 }
 
+bool IsConsoleHost(const std::wstring& host) {
+    if (!IsLaunchableHost(host)) return false;
+    for (size_t i = host.find(L'%'); i != std::wstring::npos; i = host.find(L'%', i + 1))
+        if (!IsIPv6ZonePercent(host, i)) return false;
+    return true;
+}
+
 std::wstring ToolRefusalText(UINT command, const ToolSubject& s) {
     if (command == ID_BOX_WEB && s.method == METHOD_URL) {
         if (IsOpenableUrl(s.address)) return std::wstring();
@@ -87,15 +98,21 @@ std::wstring ToolRefusalText(UINT command, const ToolSubject& s) {
                           s.address.c_str());
     }
     const std::wstring host = ToolHost(s);
-    if (IsLaunchableHost(host)) return std::wstring();
+    const bool console = RunsInConsole(command);
+    if (console ? IsConsoleHost(host) : IsLaunchableHost(host)) return std::wstring();
     if (host.empty()) return L"Nothing was launched: the monitor has no host.";
+    if (IsLaunchableHost(host))  // refused for a "%" alone
+        return fw::Format(L"Nothing was launched at \"%ls\": a host must not start with \"-\" nor hold a blank, a "
+                          L"quote, a control character, one of & | < > ^, or a \"%%\" other than an IPv6 zone number "
+                          L"(fe80::1%%4).",
+                          host.c_str());
     return fw::Format(L"Nothing was launched at \"%ls\": a host must not start with \"-\" nor hold a blank, a quote, "
                       L"a control character or one of & | < > ^.",
                       host.c_str());
 }
 
 bool HostCommandLaunch(UINT command, const std::wstring& host, ShellLaunch& launch) {
-    if (!IsLaunchableHost(host)) return false;
+    if (RunsInConsole(command) ? !IsConsoleHost(host) : !IsLaunchableHost(host)) return false;
     switch (command) {
     case ID_BOX_PING: launch = {L"cmd", fw::Format(L"/C \"ping %s -n 10 && PAUSE\"", host.c_str())}; return true;
     case ID_BOX_TRACE_ROUTE: launch = {L"cmd", fw::Format(L"/C \"tracert %s && PAUSE\"", host.c_str())}; return true;

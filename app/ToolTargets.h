@@ -23,8 +23,14 @@ std::wstring ToolHost(const ToolSubject& subject);
 // False only for a host that could split or redirect the command line it is put into
 // (a blank, a quote, a control character or one of & | < > ^), that would be read as
 // an option (a leading "-"), or that is empty. Any other host (short names, non-ASCII
-// names, IPv6 literals with any zone) is launched as it is.
+// names, IPv6 literals with any zone) is launched as it is by the tools that do not run
+// in the command interpreter; Ping and Trace route ask IsConsoleHost.
 bool IsLaunchableHost(const std::wstring& host);
+
+// True when the command interpreter takes the host as plain text: IsLaunchableHost, and
+// "%" only as the numeric zone of an IPv6 literal ("fe80::1%4"). Any other "%" could
+// start a %...% expansion, which cmd makes before it looks for & | < >.
+bool IsConsoleHost(const std::wstring& host);
 
 // What the user is told when a tool refuses the box's host or address; empty when
 // `command` (Ping, Trace route, Remote Desktop, Web, Ftp or Shares) may launch.
@@ -38,7 +44,7 @@ struct ShellLaunch {
 
 // Ping and Trace route in a console, and Remote Desktop (ID_BOX_PING, ID_BOX_TRACE_ROUTE,
 // ID_BOX_REMOTE_DESKTOP). False, launching nothing, for any other command and for a host
-// IsLaunchableHost refuses.
+// the command refuses (IsConsoleHost for the console, else IsLaunchableHost).
 bool HostCommandLaunch(UINT command, const std::wstring& host, ShellLaunch& launch);
 
 enum class NetTool { Web, Ftp, Shares };

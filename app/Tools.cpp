@@ -7,6 +7,7 @@
 
 #include <memory>
 
+#include "app/ModalBusy.h"
 #include "framework/AppMessage.h"
 #include "framework/ComPtr.h"
 #include "framework/Resolver.h"
@@ -84,9 +85,10 @@ bool StartJob(unsigned(__stdcall* proc)(void*), Job* job) {
 
 }  // namespace
 
-void LaunchTool(UINT command, const ToolSubject& subject) {
+void LaunchTool(UINT command, const ToolSubject& subject, bool& modalBusy) {
     const std::wstring refusal = ToolRefusalText(command, subject);
     if (!refusal.empty()) {
+        ModalBusy busy(modalBusy);
         fw::AppMessageBox(refusal);
         return;
     }

@@ -10,8 +10,9 @@
 
 // Ping, Trace route or Remote Desktop on the calling (UI) thread; Web, Ftp or Shares
 // on a worker of its own (a name may have to be resolved first). A host or address the
-// tool refuses is shown in a message box instead.
-void LaunchTool(UINT command, const ToolSubject& subject);
+// tool refuses is shown in a message box instead, with `modalBusy` (the strip's
+// modal-busy state) held while it is up.
+void LaunchTool(UINT command, const ToolSubject& subject, bool& modalBusy);
 
 // A user command or the double-click command on a worker of its own: `program` as it
 // is, with the parameters expanded for the monitor. Values inserted into the

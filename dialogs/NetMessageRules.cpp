@@ -21,5 +21,8 @@ NetMessageLaunch NetMessageCommandLine(const std::wstring& command, const std::w
                                        const std::wstring& host, const std::wstring& user,
                                        const std::wstring& message) {
     const bool inert = RunsInCommandInterpreter(command);
-    return {command, ExpandNetMessageParameters(parameterTemplate, host, user, message, inert)};
+    // An empty name (a stored one may be) would drop an argument of the command line.
+    const bool noName = user.find_first_not_of(L" \t") == std::wstring::npos;
+    const std::wstring sentUser = noName ? std::wstring(kDefaultNetUserName) : user;
+    return {command, ExpandNetMessageParameters(parameterTemplate, host, sentUser, message, inert)};
 }

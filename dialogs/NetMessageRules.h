@@ -21,7 +21,8 @@ std::wstring StoredNetUserName(const std::wstring& name);
 
 // The program and the parameters that send `message`. When the program is the command
 // interpreter or a batch program, host, user and message are inserted inert, so that
-// no character in them starts a second command.
+// no character in them starts a second command. A user name that is empty or blank
+// is sent as "console", whatever was stored.
 struct NetMessageLaunch {
     std::wstring program;
     std::wstring parameters;

@@ -8,9 +8,24 @@
 #include "framework/StringUtil.h"
 #include "framework/TimeText.h"
 #include "model/MonitorRecord.h"
+#include "model/SharedRoutines.h"
 #include "model/StatusWords.h"
 
 namespace {
+
+// & | < > ^ " and line breaks as "_": what ends, chains, pipes, redirects, escapes or
+// quotes wherever the text stands in a command line.
+std::wstring ReplaceCommandCharacters(const std::wstring& value) {
+    std::wstring result = value;
+    for (wchar_t& c : result) {
+        switch (c) {
+        case L'&': case L'|': case L'<': case L'>': case L'^': case L'"':
+        case L'\r': case L'\n': c = L'_'; break;
+        default: break;
+        }
+    }
+    return result;
+}
 
 enum class Placeholder { Ip, Status, Method, Port, Name, Text, Time, Url };
 
@@ -74,7 +89,10 @@ std::wstring Value(Placeholder p, PlaceholderUse use, const PlaceholderSubject& 
     case Placeholder::Name:
     case Placeholder::Text: {
         std::wstring name = s.name;
-        if (IsParameterUse(use)) std::replace(name.begin(), name.end(), L' ', L'-');
+        // In parameters the name stays one argument for any program: blanks and tabs
+        // would split it, a quote would open or close a quoted one.
+        if (IsParameterUse(use))
+            for (wchar_t& c : name) c = c == L' ' || c == L'\t' ? L'-' : c == L'"' ? L'_' : c;
         return name;
     }
     case Placeholder::Time: return fw::FormatTime(L"%x %X", now);
@@ -119,8 +137,12 @@ std::wstring ExpandNetMessageParameters(const std::wstring& text, const std::wst
     std::wstring result = text;
     const std::pair<const wchar_t*, const std::wstring*> order[] = {
         {L"%ip", &host}, {L"%user", &user}, {L"%message", &message}};
-    for (const auto& [token, value] : order)
-        fw::ReplaceAll(result, token, inertForBatch ? MakeInertForBatch(*value) : *value);
+    for (const auto& [token, value] : order) {
+        // The message is the user's own text: its "%" signs go as typed.
+        const bool typed = value == &message;
+        fw::ReplaceAll(result, token, !inertForBatch ? *value : typed ? ReplaceCommandCharacters(*value)
+                                                                      : MakeInertForBatch(*value));
+    }
     return result;
 }
 
@@ -164,13 +186,8 @@ bool RunsInCommandInterpreter(const std::wstring& program) {
 }
 
 std::wstring MakeInertForBatch(const std::wstring& value) {
-    std::wstring result = value;
-    for (wchar_t& c : result) {
-        switch (c) {
-        case L'&': case L'|': case L'<': case L'>': case L'^': case L'"':
-        case L'\r': case L'\n': c = L'_'; break;
-        default: break;
-        }
-    }
+    std::wstring result = ReplaceCommandCharacters(value);
+    for (size_t i = 0; i < value.size(); ++i)
+        if (value[i] == L'%' && !IsIPv6ZonePercent(value, i)) result[i] = L'_';
     return result;
 }

@@ -31,7 +31,8 @@ struct PlaceholderSubject {
 PlaceholderSubject SubjectOf(const CMonitorRecord& record);
 
 // Expands `text` for `use`; `now` gives "%time". With `inertForBatch` the inserted
-// values carry none of the characters the command interpreter acts on.
+// values are made inert (MakeInertForBatch). In parameters "%name" and "%text" hold no
+// blank, tab or quote for any program (blanks and tabs become "-", quotes "_").
 std::wstring ExpandPlaceholders(const std::wstring& text, PlaceholderUse use, const PlaceholderSubject& subject,
                                 const SYSTEMTIME& now, bool inertForBatch = false);
 
@@ -39,8 +40,9 @@ std::wstring ExpandPlaceholders(const std::wstring& text, PlaceholderUse use, co
 std::wstring ExpandPlaceholders(const std::wstring& text, const CMonitorRecord& record);
 
 // The parameters of a net message: "%ip", "%user", then "%message", so that placeholders
-// typed into the message stay as typed. With `inertForBatch` the inserted values carry
-// none of the characters the command interpreter acts on.
+// typed into the message stay as typed. With `inertForBatch` host and user are made
+// inert (MakeInertForBatch) and the message too but for its "%" signs, which are the
+// user's own.
 std::wstring ExpandNetMessageParameters(const std::wstring& text, const std::wstring& host, const std::wstring& user,
                                         const std::wstring& message, bool inertForBatch);
 
@@ -52,9 +54,9 @@ bool IsBatchFile(const std::wstring& program);
 // (IsBatchFile) or the interpreter itself ("cmd" or "cmd.exe", in any folder or case).
 bool RunsInCommandInterpreter(const std::wstring& program);
 
-// `value` with & | < > ^ " and line breaks replaced by "_", so that the command
-// interpreter takes it as plain text wherever it stands. "%" and "!" stay: "!" acts only
-// with delayed expansion, which these command lines never switch on, and a "%name%"
-// pair only expands the user's own environment, while real values need them (a zone
-// "fe80::1%4", a message "Done! 50%").
+// `value` with & | < > ^ " and line breaks replaced by "_", and every "%" but the
+// numeric zone of an IPv6 literal ("fe80::1%4") too, so that the command interpreter
+// takes it as plain text wherever it stands: it expands %...% pairs before it looks for
+// & | < >, and %CMDCMDLINE:~n,1% picks any character of its own command line. "!" stays:
+// it acts only with delayed expansion, which these command lines never switch on.
 std::wstring MakeInertForBatch(const std::wstring& value);

@@ -4,6 +4,7 @@
 #include <ws2tcpip.h>
 
 #include <cstdint>
+#include <cwctype>
 #include <vector>
 
 #include "framework/AppMessage.h"
@@ -46,6 +47,62 @@ BOOL IsIPv6Address(const std::string& text) {
     fw::CResolvedAddress result;
     if (result.Resolve(text, nullptr, &hints) != 0) return FALSE;
     return result.First() && result.First()->ai_family == AF_INET6 ? TRUE : FALSE;
+}
+
+namespace {
+
+bool IsAsciiDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
+bool IsHexDigit(wchar_t c) { return IsAsciiDigit(c) || (c >= L'a' && c <= L'f') || (c >= L'A' && c <= L'F'); }
+
+// "d.d.d.d", each part 1 to 3 digits.
+bool IsDottedIPv4Form(const std::wstring& text) {
+    int parts = 0;
+    size_t digits = 0;
+    for (wchar_t c : text) {
+        if (IsAsciiDigit(c)) {
+            if (++digits > 3) return false;
+        } else if (c == L'.' && digits > 0) {
+            ++parts;
+            digits = 0;
+        } else {
+            return false;
+        }
+    }
+    return digits > 0 && parts == 3;
+}
+
+}  // namespace
+
+bool IsIPv6LiteralForm(const std::wstring& text) {
+    const size_t percent = text.find(L'%');
+    const std::wstring address = text.substr(0, percent);
+    if (percent != std::wstring::npos) {
+        const std::wstring zone = text.substr(percent + 1);
+        if (zone.empty()) return false;
+        for (wchar_t c : zone)
+            if (!IsAsciiDigit(c)) return false;
+    }
+    const size_t lastColon = address.rfind(L':');
+    if (lastColon == std::wstring::npos || address.find(L':') == lastColon) return false;
+    const std::wstring tail = address.substr(lastColon + 1);
+    if (tail.find(L'.') != std::wstring::npos && !IsDottedIPv4Form(tail)) return false;
+    for (size_t i = 0; i < lastColon; ++i)
+        if (address[i] != L':' && !IsHexDigit(address[i])) return false;
+    if (tail.find(L'.') == std::wstring::npos)
+        for (wchar_t c : tail)
+            if (!IsHexDigit(c)) return false;
+    return true;
+}
+
+bool IsIPv6ZonePercent(const std::wstring& text, size_t at) {
+    if (at >= text.size() || text[at] != L'%') return false;
+    size_t start = at;
+    while (start > 0 && (IsHexDigit(text[start - 1]) || text[start - 1] == L':' || text[start - 1] == L'.')) --start;
+    size_t end = at + 1;
+    while (end < text.size() && IsAsciiDigit(text[end])) ++end;
+    // "%4a" or "%4_x" is no zone number but the start of other text.
+    if (end < text.size() && (std::iswalnum(text[end]) || text[end] == L'_' || text[end] == L'%')) return false;
+    return IsIPv6LiteralForm(text.substr(start, end - start));
 }
 
 std::wstring RightThree(const std::wstring& text) {

@@ -20,6 +20,18 @@ BOOL IsValidHostName(const std::string& text);
 // started (WSAStartup), as every network routine here.
 BOOL IsIPv6Address(const std::string& text);
 
+// True when the text has the form of an IPv6 literal: hex digits and colons (two at
+// least), the last group perhaps a dotted IPv4 address ("::ffff:127.0.0.1"), then
+// perhaps "%" and a numeric zone ("fe80::1%4", the form Windows gives). The form only,
+// without asking the platform: it is what keeps a bracketed URL host or a zone from
+// carrying other text.
+bool IsIPv6LiteralForm(const std::wstring& text);
+
+// True when the "%" at `at` in `text` ends an IPv6 literal written there and is followed
+// by its numeric zone alone ("ping fe80::1%4 -n 2"). Every other "%" could start a
+// %name% expansion of the command interpreter.
+bool IsIPv6ZonePercent(const std::wstring& text, size_t at);
+
 // The last three characters of the text (the whole text when shorter). Callers lower
 // the case before comparing it with "ico".
 std::wstring RightThree(const std::wstring& text);

@@ -4,6 +4,7 @@
 #include <cwctype>
 
 #include "framework/StringUtil.h"
+#include "model/SharedRoutines.h"
 
 namespace {
 
@@ -184,6 +185,9 @@ BOOL ParseIPv6Url(const std::string& url, std::string& host, UINT& port) {
     // A longer host would have to be cut, naming another address.
     if (address.empty() || address.size() > kMaxIPv6UrlHost) return FALSE;
     if (address.find('\0') != std::string::npos) return FALSE;
+    // Only an address may stand between the brackets: any other text would reach the
+    // tools' command lines as the monitor's host.
+    if (!IsIPv6LiteralForm(fw::ToWide(address))) return FALSE;
 
     UINT parsedPort = 80;
     if (close + 1 < url.size() && url[close + 1] == ':') {

@@ -22,8 +22,9 @@ constexpr size_t kMaxIPv6UrlHost = 99;
 // "http://[addr]", "http://[addr]/path", "http://[addr]:port/path". The scheme must be
 // "http://" in lower case at the very start. On TRUE, host is the text between the
 // brackets (1..99 characters) and port the number after "]:" (80 when none is given,
-// also when what follows "]:" is no number). FALSE for a host longer than 99
-// characters or a port of 0 or above 65535; port is left unchanged on FALSE.
+// also when what follows "]:" is no number). FALSE for a host that does not have the
+// form of an IPv6 literal (IsIPv6LiteralForm: a numeric zone at most), a host longer
+// than 99 characters or a port of 0 or above 65535; port is left unchanged on FALSE.
 BOOL ParseIPv6Url(const std::string& url, std::string& host, UINT& port);
 
 // True when the text starts with "http://" or "https://" in any letter case.

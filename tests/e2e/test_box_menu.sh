@@ -4,8 +4,10 @@
 # by deletes, while their check is out), the tools' launches recorded by stand-ins (a
 # short host name goes on unchanged; a host holding command characters is refused with a
 # message and starts nothing extra), View Log, Status Info, Disable and Enable of one
-# box, the grip strip's menu and the double-click command;
-# then, in a second start, a strip of 70 monitors that cannot grow.
+# box, the grip strip's menu and the double-click command; then, in a second start, "%"
+# in hosts and values (refused by Ping, Trace route and the monitor dialog, made inert
+# for a user command, an IPv6 zone number launched as it is); in a third, a strip of 70
+# monitors that cannot grow.
 source "$(dirname "$0")/lib.sh"
 
 # The program runs from a folder of its own, beside stand-ins for "cmd" and "mstsc"
@@ -231,6 +233,59 @@ for i in 1 2 3; do
     expect_pixel "$shot" "$(box_x $i)" "$BOX_Y" "${want[$i]}" "box $i at the end"
 done
 close_window "$TITLE" "$pid"
+
+# "%" in hosts and values, in a second start from the same folder. cmd expands %...%
+# before it looks for "&", and %CMDCMDLINE:~-8,1% picks the "&" of its own command line
+# on Windows (Wine's cmd does neither), so the launched lines are what is checked. Ping
+# and Trace route refuse a hand-edited host with such a pair, launching nothing, and the
+# tray opens no menu while the message is up; a user command gets that host with no live
+# pair; a host with an IPv6 zone number is pinged as it is; the monitor dialog refuses
+# the pair between a URL's brackets.
+rm -f "$BIN"/*.exe.log
+appdata="$(new_appdata percent)"
+ini="$(data_folder "$appdata")/MainConfAID1.ini"
+PERCENT_HOST='127.0.0.1%CMDCMDLINE:~-8,1%calc'
+{
+    ini_section main FirstStart=0 PosX=40 PosY=600 WinPos=1 NumBox=2 EnableLog=0
+    ini_section "Box 0" Name=pct "IPorURLAddress=$PERCENT_HOST" Disabled=1
+    ini_section "Box 1" Name=zone "IPorURLAddress=fe80::1%4" IPv=1 Disabled=1
+} | write_main_ini "$appdata"
+printf '[Main]\nnrows=1\n[Row 0]\nCaption=Ping2\nApplication=cmd\nParameters=/c ping %%ip -n 2 & pause\n' |
+    sed 's/$/\r/' >"$(data_folder "$appdata")/MenuConf.ini"
+ORVALEN_EXE="$BIN/Orvalen.exe" start_strip "$appdata"
+x=$STRIP_X y=$STRIP_Y BOX_Y=$((STRIP_Y + 31))
+UM_TRAY_NOTIFY=0x401 WM_RBUTTONUP=517
+for keys in "Down Right" "Down Right Down Down Down"; do  # Ping, Trace route
+    # shellcheck disable=SC2086
+    menu 1 $keys Return
+    text="$(drv msgbox Orvalen 5000)" || fail "no message for the refused host ($keys)"
+    [[ "$text" == *"$PERCENT_HOST"* ]] || fail "the message for $keys does not name the host: $text"
+    assert_eq "$(drv send "$TITLE" $UM_TRAY_NOTIFY $(((32 << 16) | 12)) $WM_RBUTTONUP)" "0" \
+        "tray answer while the refusal ($keys) is up"
+    drv msgbox-press Orvalen $IDOK >/dev/null
+    drv wait-gone Orvalen 5000 >/dev/null || true
+done
+menu 1 Down Down Right Return  # the user command
+menu 2 Down Right Return       # Ping at fe80::1%4
+wait_until 10 output_is 2 launches cmd
+assert_eq "$(recorded cmd)" "$(printf '%s\n' '/C "ping fe80::1%4 -n 10 && PAUSE"' \
+    '/c ping 127.0.0.1_CMDCMDLINE:~-8,1_calc -n 2 & pause' | sort)" "command lines with % in a host"
+! recorded cmd | grep -v fe80 | grep -q '%[^%]*%' || fail "a live %...% pair reached cmd"
+EDIT=(Down Down Down Down Down Down Down Down Return)
+menu 1 "${EDIT[@]}"
+wait_window "Edit Monitor"
+for id in $IDC_MON_URL $IDC_MON_IPV6; do drv ctl-press "Edit Monitor" "$id" >/dev/null; done
+drv ctl-set "Edit Monitor" $IDC_MON_ADDRESS "http://[x%CMDCMDLINE:~-8,1%calc]/" >/dev/null
+drv ctl-click "Edit Monitor" $IDOK >/dev/null
+text="$(drv msgbox Orvalen 5000)" || fail "no message for the bracketed host"
+assert_eq "$(head -1 <<<"$text")" "The URL does not contain a valid IPv6 http service type." "bracketed host refused"
+drv msgbox-press Orvalen $IDOK >/dev/null
+drv wait-gone Orvalen 5000 >/dev/null || true
+drv wait-window "Edit Monitor" 0 >/dev/null || fail "the dialog closed on a refused address"
+drv ctl-press "Edit Monitor" $IDCANCEL >/dev/null
+drv wait-gone "Edit Monitor" 5000 >/dev/null || fail "the monitor dialog stayed"
+assert_eq "$(ini_value "Box 0" IPorURLAddress)|$(ini_value "Box 0" CheckMethod)" "$PERCENT_HOST|" "section after Cancel"
+close_window "$TITLE" "$LAST_PID"
 
 # Seventy monitors: Duplicate and Add Mon. do nothing.
 appdata="$(new_appdata 70)"

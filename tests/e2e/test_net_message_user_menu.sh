@@ -72,8 +72,13 @@ for message in "Hello" "a & b" "Done! 50% %ip"; do
     press "$SEND" $IDOK
 done
 assert_eq "$(get "$SEND" $IDC_NETMSG_MESSAGE)|$(enabled "$SEND" $IDOK)" "|0" "after Send"
-assert_eq "$(lines "$prog/cmd.exe.log" 3)" "$(printf '%s\n' '/K "msg /V /SERVER:127.0.0.1 bob Hello"' \
-    '/K "msg /V /SERVER:127.0.0.1 bob a _ b"' '/K "msg /V /SERVER:127.0.0.1 bob Done! 50% %ip"')" "command lines"
+# An emptied user name is sent as "console", never as a missing argument.
+put "$SEND" $IDC_NETMSG_USER ""
+put "$SEND" $IDC_NETMSG_MESSAGE "to nobody"
+press "$SEND" $IDOK
+assert_eq "$(lines "$prog/cmd.exe.log" 4)" "$(printf '%s\n' '/K "msg /V /SERVER:127.0.0.1 bob Hello"' \
+    '/K "msg /V /SERVER:127.0.0.1 bob a _ b"' '/K "msg /V /SERVER:127.0.0.1 bob Done! 50% %ip"' \
+    '/K "msg /V /SERVER:127.0.0.1 console to nobody"')" "command lines"
 # "S" with no name stores and shows "console".
 put "$SEND" $IDC_NETMSG_USER ""
 press "$SEND" $IDC_NETMSG_SAVE_USER

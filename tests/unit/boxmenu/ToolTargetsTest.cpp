@@ -101,8 +101,18 @@ TEST(HostCommandLaunch, ConsoleAndRemoteDesktop) {
         {"pipe", ID_BOX_PING, L"h.lan|calc", nullptr, nullptr},
         {"redirection", ID_BOX_PING, L"h.lan>x", nullptr, nullptr},
         {"caret", ID_BOX_PING, L"h.lan^", nullptr, nullptr},
-        {"percent in a name", ID_BOX_PING, L"%PATH%", L"cmd", L"/C \"ping %PATH% -n 10 && PAUSE\""},
-        {"v6 zone that is no number", ID_BOX_PING, L"fe80::1%eth0", L"cmd", L"/C \"ping fe80::1%eth0 -n 10 && PAUSE\""},
+        // cmd expands %...% before it looks for &: only an IPv6 literal's zone number passes.
+        {"a picked character", ID_BOX_PING, L"127.0.0.1%CMDCMDLINE:~-8,1%calc", nullptr, nullptr},
+        {"a picked character, trace", ID_BOX_TRACE_ROUTE, L"127.0.0.1%CMDCMDLINE:~-8,1%calc", nullptr, nullptr},
+        {"percent pair", ID_BOX_PING, L"%PATH%", nullptr, nullptr},
+        {"two percents", ID_BOX_PING, L"h%%", nullptr, nullptr},
+        {"lone percent", ID_BOX_TRACE_ROUTE, L"h%", nullptr, nullptr},
+        {"v6 zone that is no number", ID_BOX_PING, L"fe80::1%eth0", nullptr, nullptr},
+        {"v6 zone number", ID_BOX_PING, L"fe80::1%4", L"cmd", L"/C \"ping fe80::1%4 -n 10 && PAUSE\""},
+        {"v4 tail and zone", ID_BOX_PING, L"::ffff:127.0.0.1%12", L"cmd",
+         L"/C \"ping ::ffff:127.0.0.1%12 -n 10 && PAUSE\""},
+        {"zone number after a name", ID_BOX_PING, L"db%4", nullptr, nullptr},
+        {"remote desktop is no console", ID_BOX_REMOTE_DESKTOP, L"h%x%", L"mstsc", L"/v:h%x%"},
         {"exclamation", ID_BOX_REMOTE_DESKTOP, L"h!x!", L"mstsc", L"/v:h!x!"},
         {"short name", ID_BOX_REMOTE_DESKTOP, L"db", L"mstsc", L"/v:db"},
         {"line break", ID_BOX_PING, L"h.lan\r\ncalc", nullptr, nullptr},
@@ -159,6 +169,7 @@ TEST(IsLaunchableHost, RefusesOnlyWhatSplitsACommandLine) {
 // The tools that refuse say so, naming what they refused; the others launch.
 TEST(ToolRefusalText, NamesTheRefusedHostOrAddress) {
     const ToolSubject kNoHost = {METHOD_URL, IPVER_4, L"not a url", L""};
+    const ToolSubject kPercentHost = {METHOD_PING, IPVER_4, L"127.0.0.1%CMDCMDLINE:~-8,1%calc", L""};
     const struct {
         const char* name;
         UINT command;
@@ -169,6 +180,8 @@ TEST(ToolRefusalText, NamesTheRefusedHostOrAddress) {
         {"remote desktop at a url's short host", ID_BOX_REMOTE_DESKTOP, kUrlShort, nullptr},
         {"web at a url", ID_BOX_WEB, kUrlShort, nullptr},
         {"shares at a zoned literal", ID_BOX_SHARES, kTcp6Zoned, nullptr},
+        {"ping at a host with a %...% pair", ID_BOX_PING, kPercentHost, L"127.0.0.1%CMDCMDLINE:~-8,1%calc"},
+        {"remote desktop at that host", ID_BOX_REMOTE_DESKTOP, kPercentHost, nullptr},
         {"ping at a host with &", ID_BOX_PING, kBadHost, L"127.0.0.1&calc"},
         {"trace route", ID_BOX_TRACE_ROUTE, kBadHost, L"127.0.0.1&calc"},
         {"web at a host with &", ID_BOX_WEB, kBadHost, L"127.0.0.1&calc"},
@@ -202,6 +215,8 @@ TEST(CommandParameters, InertOnlyWhereTheCommandInterpreterReadsThem) {
         {"batch program", L"C:\\tools\\run.bat", L"%name %text", L"x|y \"z\"", L"x_y-_z_ x_y-_z_"},
         {"other program: values as they are", L"C:\\tools\\viewer.exe", L"%name", L"x&y", L"x&y"},
         {"the template's own characters stay", L"cmd", L"/C a & b %name", L"m", L"/C a & b m"},
+        {"a value's %...% pair, not the template's %", L"cmd", L"/C echo %name 50%", L"%CMDCMDLINE:~-8,1%",
+         L"/C echo _CMDCMDLINE:~-8,1_ 50%"},
     };
     for (const auto& c : cases) {
         PlaceholderSubject s;

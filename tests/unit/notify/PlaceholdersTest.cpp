@@ -56,6 +56,9 @@ TEST(ExpandPlaceholders, ValuesAndWordsPerUse) {
     urlDefaultPort.urlPort = 80;
     PlaceholderSubject otherMethod = Ping(MON_UP);
     otherMethod.method = 4;
+    // A blank, a tab or a quote in a name would split or join the arguments of any program.
+    PlaceholderSubject splitting = Ping(MON_UP);
+    splitting.name = L"a\tb \"c d\"";
 
     const ExpandCase cases[] = {
         {"command, ping", PlaceholderUse::Command, Ping(MON_ADDR_ERROR), kAll,
@@ -81,6 +84,9 @@ TEST(ExpandPlaceholders, ValuesAndWordsPerUse) {
         {"spoken text", PlaceholderUse::SpokenText, Ping(MON_UP), L"%name is %status (%text)",
          L"Main Router is %status (Main Router)"},
         {"case-sensitive", PlaceholderUse::ExecFile, Ping(MON_UP), L"%IP %Name %status", L"%IP %Name Up"},
+        {"command, name one argument", PlaceholderUse::Command, splitting, L"%name|%text", L"a-b-_c-d_|a-b-_c-d_"},
+        {"exec file, name one argument", PlaceholderUse::ExecFile, splitting, L"%text", L"a-b-_c-d_"},
+        {"message box, name as it is", PlaceholderUse::MsgBoxDesc, splitting, L"%name", L"a\tb \"c d\""},
     };
     for (const auto& c : cases)
         EXPECT_EQ(ExpandPlaceholders(c.text, c.use, c.subject, SampleTime()), c.expected) << c.label;
@@ -143,7 +149,7 @@ TEST(BatchFiles, InsertedValuesAreMadeInert) {
     evil.name = L"x\" & calc & \"";
     evil.address = L"http://h/a?b=1&c=%PATH%|more<in>out^!";
     EXPECT_EQ(ExpandPlaceholders(L"\"%name\" %url %time", PlaceholderUse::ExecFile, evil, SampleTime(), true),
-              L"\"x_-_-calc-_-_\" http://h/a?b=1_c=%PATH%_more_in_out_! 05/12/26 14:03:07");
+              L"\"x_-_-calc-_-_\" http://h/a?b=1_c=_PATH__more_in_out_! 05/12/26 14:03:07");
     EXPECT_EQ(ExpandPlaceholders(L"a & b > %name", PlaceholderUse::ExecFile, Ping(MON_UP), SampleTime(), true),
               L"a & b > Main-Router");
     // A monitor's execute-file parameters: exact for programs, inert for batch files.
@@ -156,8 +162,10 @@ TEST(BatchFiles, InsertedValuesAreMadeInert) {
     EXPECT_EQ(ExecFileParameters(r, SampleTime()), L"a_b");
 }
 
-// What the command interpreter acts on becomes "_"; everything else, "%" and "!"
-// included, arrives as it was.
+// What the command interpreter acts on becomes "_": & | < > ^ " and line breaks, and
+// every "%" that could open a %...% expansion (cmd expands them before it looks for &,
+// and %CMDCMDLINE:~n,1% picks any character of its own command line). The numeric zone
+// of an IPv6 literal stays, as does "!" (no delayed expansion in these lines).
 TEST(BatchFiles, InertRule) {
     const std::pair<const wchar_t*, const wchar_t*> cases[] = {
         {L"a&b", L"a_b"},
@@ -167,11 +175,21 @@ TEST(BatchFiles, InertRule) {
         {L"a^b", L"a_b"},
         {L"a\"b", L"a_b"},
         {L"a\r\nb", L"a__b"},
+        {L"127.0.0.1%CMDCMDLINE:~-8,1%calc", L"127.0.0.1_CMDCMDLINE:~-8,1_calc"},
+        {L"%%", L"__"},
+        {L"%PATH%", L"_PATH_"},
+        {L"%", L"_"},
+        {L"%ip", L"_ip"},
+        {L"Done! 50%", L"Done! 50_"},
         {L"fe80::1%4", L"fe80::1%4"},
-        {L"Done! 50%", L"Done! 50%"},
-        {L"%ip", L"%ip"},
-        {L"%PATH%", L"%PATH%"},
-        {L"it's (a) test; =,", L"it's (a) test; =,"},
+        {L"http://[fe80::1%4]:8080/x%20y", L"http://[fe80::1%4]:8080/x_20y"},
+        {L"::ffff:10.0.0.1%12", L"::ffff:10.0.0.1%12"},
+        {L"fe80::1%eth0", L"fe80::1_eth0"},
+        {L"fe80::1%4a", L"fe80::1_4a"},
+        {L"fe80::1%4%PATH%", L"fe80::1_4_PATH_"},
+        {L"10.0.0.1%4", L"10.0.0.1_4"},
+        {L"x%4", L"x_4"},
+        {L"it's (a) test; =,!", L"it's (a) test; =,!"},
         {L"", L""},
     };
     for (const auto& c : cases) EXPECT_EQ(MakeInertForBatch(c.first), c.second) << c.first;

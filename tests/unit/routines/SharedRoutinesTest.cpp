@@ -32,6 +32,22 @@ TEST(AddressTests, HostNamesAndIPv6Literals) {
     WSACleanup();
 }
 
+// The form of an IPv6 literal, asked of no platform: what a bracketed URL host and a
+// zone "%" kept in a command line must have.
+TEST(AddressTests, IPv6LiteralForm) {
+    const std::pair<const wchar_t*, bool> cases[] = {
+        {L"::1", true},           {L"fe80::1%4", true},        {L"FE80::A:b%12", true},
+        {L"::ffff:127.0.0.1", true}, {L"::ffff:127.0.0.1%3", true}, {L"1:2:3:4:5:6:7:8", true},
+        {L"::", true},            {L"1:2", false},             {L"db", false},
+        {L"", false},             {L"fe80::1%", false},        {L"fe80::1%eth0", false},
+        {L"fe80::1%4%5", false},  {L"fe80::1%-4", false},      {L"x%CMDCMDLINE:~-8,1%calc", false},
+        {L"::1%CMDCMDLINE:~-8,1%", false}, {L"::g", false},    {L"::1.2.3", false},
+        {L"::1.2.3.4.5", false},  {L"::1234.1.1.1", false},    {L"1.2.3.4::1", false},
+        {L"::1 ", false},         {L"[::1]", false},           {L"::\u0661", false},
+    };
+    for (const auto& c : cases) EXPECT_EQ(IsIPv6LiteralForm(c.first), c.second) << testing::PrintToString(c.first);
+}
+
 TEST(RightThree, LastThreeCharactersOrWholeText) {
     const wchar_t* cases[][2] = {{L"Desktop.ico", L"ico"}, {L"x.ICO", L"ICO"}, {L"ab", L"ab"}, {L"", L""}};
     for (const auto& c : cases) EXPECT_EQ(RightThree(c[0]), c[1]) << c[0];

@@ -37,7 +37,7 @@ std::wstring Split(const std::wstring& text, UINT ipVersion) {
 }  // namespace
 
 TEST(UrlParsing, EveryParserOnEveryAddress) {
-    const std::wstring a99(99, L'a'), a100 = L"http://[" + a99 + L"b]:81/";
+    const std::wstring a99 = L"::" + std::wstring(97, L'a'), a100 = L"http://[" + a99 + L"b]:81/";
     const struct {
         std::wstring text;
         std::wstring http, v6, split4, split6;
@@ -69,6 +69,7 @@ TEST(UrlParsing, EveryParserOnEveryAddress) {
         {L"http://[::1]x/", L"-", L"::1 80", L"-", L"::1 80"},
         {L"http://[" + a99 + L"]:81/", a99 + L" 81 / []", a99 + L" 81", L"?", L"?"},
         {L"http://[f\u00e9::1]", L"-", L"?", L"?", L"?"},
+        {L"http://[::ffff:127.0.0.1]:81", L"::ffff:127.0.0.1 81 / []", L"::ffff:127.0.0.1 81", L"?", L"?"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(Http(c.text), c.http) << c.text;
@@ -84,7 +85,11 @@ TEST(UrlParsing, EveryParserOnEveryAddress) {
           L"http://host:0", L"http://host:65536", L"http://host:4294967376", L"http://host:-1", L"http://host:+80",
           L"http://host:8x", a100.c_str(), L"", L"example.lan", L"ftp://example.lan",
           L"http:/example.lan", L" http://[::1]", L"http://", L"http:///path", L"http://:80/", L"http://user@/",
-          L"http://ho st/", L"http://ho\\st/", L"http://host]/", L"http://[]", L"http://[]:80", L"http://[::1"})
+          L"http://ho st/", L"http://ho\\st/", L"http://host]/", L"http://[]", L"http://[]:80", L"http://[::1",
+          // Between the brackets only an IPv6 literal, its zone a number: any other text
+          // would become the host the tools put into command lines.
+          L"http://[x%CMDCMDLINE:~-8,1%calc]/", L"http://[::1%CMDCMDLINE:~-8,1%]/", L"http://[fe80::1%eth0]/",
+          L"http://[fe80::1%]/", L"http://[db]:80/", L"http://[::1 ]/", L"http://[::1&calc]/", L"http://[1:2]/"})
         EXPECT_EQ(Http(text) + V6(text) + Split(text, 0) + Split(text, 1), L"----") << text;
     for (const wchar_t* web : {L"http://", L"HTTPS://x", L"hTtP://x"}) EXPECT_TRUE(HasHttpScheme(web)) << web;
     for (const wchar_t* other : {L"ftp://x", L"http:/x", L"httpx://x", L""}) EXPECT_FALSE(HasHttpScheme(other)) << other;

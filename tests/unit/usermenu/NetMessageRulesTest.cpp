@@ -40,6 +40,12 @@ TEST(NetMessage, ParametersTakeHostUserThenMessage) {
         {"cmd gets the message as typed", L"cmd", kDefault, L"fe80::1%4", L"u", L"Done! 50% %ip",
          L"/K \"msg /V /SERVER:fe80::1%4 u Done! 50% %ip\""},
         {"batch gets inert values", L"C:\\tools\\send.BAT", L"%message", L"h", L"u", L"a&b", L"a_b"},
+        {"cmd: no %...% pair from host or user", L"cmd", kDefault, L"127.0.0.1%CMDCMDLINE:~-8,1%calc", L"%PATH%",
+         L"m", L"/K \"msg /V /SERVER:127.0.0.1_CMDCMDLINE:~-8,1_calc _PATH_ m\""},
+        {"batch: a lone % of a stored user", L"C:\\tools\\send.cmd", L"%user %message", L"h", L"a%", L"50%",
+         L"a_ 50%"},
+        {"an empty user is console", L"cmd", kDefault, L"h", L"", L"m", L"/K \"msg /V /SERVER:h console m\""},
+        {"a blank user is console", L"C:\\tools\\send.exe", L"%user", L"h", L"  ", L"m", L"console"},
         {"another program gets them as typed", L"C:\\tools\\send.exe", L"%message", L"h", L"u", L"a&b", L"a&b"},
     };
     for (const auto& c : cases) {
