@@ -94,7 +94,7 @@ BOOL CMainDlg::OnRButtonDown(UINT, POINT point) {
 
     fw::CMenu menu(LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_BOX_MENU)));
     HMENU popup = menu ? GetSubMenu(menu, 0) : nullptr;
-    m_nMenuBox = StripBoxAtPoint({NumBox, WinPos != 0, XBox, YBox}, point);
+    m_nMenuBox = StripBoxAtPoint(StripShapeOf(*this), point);
     m_bBoxMenuOpen = 1;
     m_bInsertMark = 0;
     RedrawWholeWindow();
@@ -125,7 +125,7 @@ void CMainDlg::ReadUserCommands() {
 
 void CMainDlg::PrepareBoxMenu(HMENU popup) {
     const CMonitorRecord* record = m_nMenuBox > 0 ? m_apRecords[m_nMenuBox - 1].get() : nullptr;
-    const BoxMenuContext context = {m_nMenuBox, NumBox, record && record->Disabled != 0, WinPos != 0};
+    const BoxMenuContext context = {m_nMenuBox, NumBox, record && record->Disabled != 0, StripShapeOf(*this).row};
 
     for (int i = 0; i < kUserCommandCount; ++i) {
         if (i < m_nCustomRows) SetItemText(popup, UserCommandId(i), m_CustomItems[i].Caption);
@@ -302,7 +302,7 @@ void CMainDlg::ShowStatusInfo(int box) {
 
 BOOL CMainDlg::OnLButtonDblClk(UINT, POINT point) {
     if (!DCOBEFE) return TRUE;
-    const int box = StripBoxAtPoint({NumBox, WinPos != 0, XBox, YBox}, point);
+    const int box = StripBoxAtPoint(StripShapeOf(*this), point);
     if (box == 0 || !m_apRecords[box - 1]) return TRUE;
     StartCommand(DCOBEFPath, DCOBEFParameters, SubjectOf(*m_apRecords[box - 1]));
     return FALSE;

@@ -109,7 +109,7 @@ void CMainDlg::SetTrayMenuImages() {
 }
 
 void CMainDlg::PlaceWindow() {
-    SIZE size = StripWindowSize({NumBox, WinPos != 0, XBox, YBox});
+    SIZE size = StripWindowSize(StripShapeOf(*this));
     SetWindowPos(m_hWnd, HWND_TOP, PosX, PosY, size.cx, size.cy, StartsAtBottom() ? SWP_NOACTIVATE : 0);
 }
 
