@@ -1,7 +1,6 @@
 // The window's creation and start: tray menu and its images, tray icon, title, first
 // placement, taskbar button, volume, first statuses and the monitoring threads.
 #include <windows.h>
-#include <mmsystem.h>
 #include <shobjidl.h>
 
 #include "ui/Instances.h"
@@ -11,6 +10,7 @@
 #include "framework/AppMessage.h"
 #include "framework/ComPtr.h"
 #include "model/Messages.h"
+#include "model/SharedRoutines.h"
 #include "resource.h"
 
 namespace {
@@ -145,8 +145,7 @@ void CMainDlg::ApplyLayoutAndStart() {
     ShowWindow(m_hWnd, SW_HIDE);
     ApplyTaskbarButton();
     ShowAtStart(SW_SHOW);
-    // The same level for the left and the right channel; no sound device is no error here.
-    waveOutSetVolume(nullptr, Volume * 0x10001u);
+    SetWaveOutVolume(Volume);
     RedrawWholeWindow();
 
     for (int i = 0; i < NumBox; ++i) {

@@ -2,6 +2,7 @@
 
 #include <winsock2.h>
 #include <ws2tcpip.h>
+#include <mmsystem.h>
 
 #include <cstdint>
 #include <vector>
@@ -58,6 +59,8 @@ std::wstring GetWinInetErrorText(DWORD code) {
     std::wstring text = wininet ? fw::MessageTableText(code, wininet, true) : std::wstring();
     return text.empty() ? fw::Format(L"%lu", static_cast<unsigned long>(code)) : text;
 }
+
+void SetWaveOutVolume(UINT volume) { waveOutSetVolume(nullptr, volume * 0x10001u); }
 
 BOOL GetFileVersion(DWORD& major, DWORD& minor, DWORD& build, DWORD& revision) {
     major = minor = build = revision = 0;
