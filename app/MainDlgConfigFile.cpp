@@ -9,6 +9,7 @@
 #include "framework/StringUtil.h"
 #include "model/ConfigFileRules.h"
 #include "model/MainConfig.h"
+#include "model/SharedRoutines.h"
 
 namespace {
 
@@ -23,11 +24,6 @@ std::wstring ChooseConfigFile(HWND owner, bool save) {
                        save ? L"ini" : nullptr))
         return std::wstring();
     return path;
-}
-
-bool IsExistingFile(const std::wstring& path) {
-    const DWORD attributes = GetFileAttributesW(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 }  // namespace

@@ -53,6 +53,11 @@ std::wstring RightThree(const std::wstring& text) {
     return text.size() <= 3 ? text : text.substr(text.size() - 3);
 }
 
+bool IsExistingFile(const std::wstring& path) {
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
 std::wstring GetWinInetErrorText(DWORD code) {
     // Only a module already loaded is asked: this runs on workers and must not load one.
     HMODULE wininet = GetModuleHandleW(L"WinINet.dll");

@@ -24,6 +24,10 @@ BOOL IsIPv6Address(const std::string& text);
 // the case before comparing it with "ico".
 std::wstring RightThree(const std::wstring& text);
 
+// TRUE when a file (not a folder) is at the path: a folder of that name is no file to
+// read or replace.
+bool IsExistingFile(const std::wstring& path);
+
 // The WinINet module's message for the code, or the code in decimal when that module
 // is not loaded in this process or has no message for it.
 std::wstring GetWinInetErrorText(DWORD code);
