@@ -277,9 +277,7 @@ void CMainDlg::ShowStatusInfo(int box) {
     ModalBusy busy(m_bModalBusy);
     CMonitorRecord& r = *m_apRecords[box - 1];
     const bool onWine = CSharedSettings::Get().RunningOnWine != 0;
-    const std::wstring word = r.m_nStatus == MON_CLOSED && r.CheckMethod == METHOD_URL
-                                  ? L"S.n.F. (String not Found)"
-                                  : StatusWord(r.m_nStatus, r.CheckMethod, StatusWordStyle::Display);
+    const std::wstring word = StatusInfoWord(r.m_nStatus, r.CheckMethod);
     const bool icmpOnly = r.CheckMethod == METHOD_PING && r.m_nStatus != MON_UP && r.m_dwIpStatus != 0 &&
                           r.m_dwError == 0;
     // Wine has no texts for ICMP statuses: the status stands as the error code, in the
