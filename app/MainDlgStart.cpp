@@ -115,7 +115,7 @@ void CMainDlg::PlaceWindow() {
 
 // A strip that lives at the bottom is shown at start without being activated: showing
 // or restoring it the usual way would raise it above the windows it belongs under.
-bool CMainDlg::StartsAtBottom() const { return WinBeh == 2; }
+bool CMainDlg::StartsAtBottom() const { return WinBeh == ZORDER_ALWAYS_BOTTOM; }
 
 void CMainDlg::ShowAtStart(int command) {
     if (StartsAtBottom()) command = command == SW_RESTORE ? SW_SHOWNOACTIVATE : SW_SHOWNA;
@@ -128,9 +128,9 @@ BOOL CMainDlg::OnInitDialog() {
     SendMessageW(m_hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
     ApplyLayoutAndStart();
     switch (WinBeh) {
-    case 0: OnAlwaysTop(); break;
-    case 1: OnNormal(); break;
-    case 2: OnAlwaysBottom(); break;
+    case ZORDER_ALWAYS_TOP: OnAlwaysTop(); break;
+    case ZORDER_NORMAL: OnNormal(); break;
+    case ZORDER_ALWAYS_BOTTOM: OnAlwaysBottom(); break;
     default: break;
     }
     ShowAtStart(SW_SHOW);

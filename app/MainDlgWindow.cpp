@@ -80,11 +80,11 @@ void CMainDlg::OnWindowPosChanging(WINDOWPOS* pos) {
 void CMainDlg::ApplyZOrderMode() {
     // Placing the window at the bottom must not activate it: the system would raise it
     // first (and, under Wine, report the change again).
-    if (WinBeh == 2)
+    if (WinBeh == ZORDER_ALWAYS_BOTTOM)
         SetWindowPos(m_hWnd, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
-    else if (WinBeh == 0)
+    else if (WinBeh == ZORDER_ALWAYS_TOP)
         SetWindowPos(m_hWnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
-    else if (WinBeh == 1)
+    else if (WinBeh == ZORDER_NORMAL)
         SetWindowPos(m_hWnd, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
 }
 
