@@ -17,6 +17,7 @@
 #include "framework/StringUtil.h"
 #include "framework/TimeText.h"
 #include "model/GlobalSettings.h"
+#include "model/NetErrorCodes.h"
 #include "model/SharedRoutines.h"
 #include "model/SharedSettings.h"
 #include "model/StatusWords.h"
@@ -79,8 +80,8 @@ void SetItemImage(HMENU menu, UINT command, HBITMAP image) {
 // Status Info's error text: WinINet's for its codes (at most 1000 characters), the
 // system's for any other, on one line.
 std::wstring StatusInfoErrorText(DWORD error) {
-    return error >= 12001 && error <= 12156 ? GetWinInetErrorText(error).substr(0, 1000)
-                                            : fw::MessageTableText(error, nullptr, true);
+    return IsWinInetError(error) ? GetWinInetErrorText(error).substr(0, 1000)
+                                 : fw::MessageTableText(error, nullptr, true);
 }
 
 }  // namespace
@@ -293,7 +294,7 @@ void CMainDlg::ShowStatusInfo(int box) {
     facts.ipStatus = r.m_dwIpStatus;
     if (facts.icmpForm) facts.icmpText = IcmpStatusText(r.m_dwIpStatus);
     facts.error = r.m_dwError;
-    if (!facts.icmpForm && r.m_dwError != 11050) facts.errorText = StatusInfoErrorText(r.m_dwError);
+    if (!facts.icmpForm && r.m_dwError != kIpGeneralFailure) facts.errorText = StatusInfoErrorText(r.m_dwError);
     // The caption is the product's, whatever the program file is called.
     MessageBoxW(m_hWnd, StatusInfoText(facts).c_str(), L"Orvalen", MB_OK | MB_ICONINFORMATION);
 }
