@@ -3,12 +3,12 @@
 #include <windows.h>
 #include <shobjidl.h>
 
-#include "ui/Instances.h"
 #include "app/MainDlg.h"
 #include "app/MenuImages.h"
 #include "app/StripGeometry.h"
 #include "framework/AppMessage.h"
 #include "framework/ComPtr.h"
+#include "model/Instances.h"
 #include "model/Messages.h"
 #include "model/SharedRoutines.h"
 #include "resource.h"
