@@ -2,6 +2,7 @@
 
 #include "framework/StringUtil.h"
 #include "model/MainConfig.h"
+#include "model/NetErrorCodes.h"
 #include "resource.h"
 
 namespace {
@@ -62,12 +63,12 @@ std::wstring StatusInfoText(const StatusInfoFacts& f) {
     const wchar_t* name = f.name.c_str();
     const wchar_t* word = f.word.c_str();
     if (f.icmpForm)
-        return f.ipStatus == 11050
+        return f.ipStatus == kIpGeneralFailure
                    ? fw::Format(L"Name: %s\nStatus: %s\nGeneral Failure.\nIP_STATUS = %s\nIP_STATUS Error Code = %lu",
                                 name, word, f.icmpText.c_str(), f.ipStatus)
                    : fw::Format(L"Name: %s\nStatus: %s\nIP_STATUS = %s\nIP_STATUS Error Code = %lu", name, word,
                                 f.icmpText.c_str(), f.ipStatus);
-    if (f.error == 11050)
-        return fw::Format(L"Name: %s\nStatus: %s\nGeneral Failure.\nWin Sys Error Code = %lu", name, word, 11050ul);
+    if (f.error == kIpGeneralFailure)
+        return fw::Format(L"Name: %s\nStatus: %s\nGeneral Failure.\nWin Sys Error Code = %lu", name, word, f.error);
     return fw::Format(L"Name: %s\nStatus: %s\n%s\nWin Sys Error Code = %lu", name, word, f.errorText.c_str(), f.error);
 }

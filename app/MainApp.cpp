@@ -6,7 +6,6 @@
 
 #include <algorithm>
 
-#include "ui/Instances.h"
 #include "app/MainDlg.h"
 #include "engine/CallBound.h"
 #include "engine/EchoCall.h"
@@ -15,6 +14,7 @@
 #include "framework/AppMessage.h"
 #include "framework/StringUtil.h"
 #include "model/GlobalSettings.h"
+#include "model/Instances.h"
 #include "model/Messages.h"
 #include "resource.h"
 

@@ -4,8 +4,8 @@
 #include <shlwapi.h>
 #include <windowsx.h>
 
-#include "ui/DataFolders.h"
 #include "framework/AppMessage.h"
+#include "model/DataFolders.h"
 #include "model/IconFile.h"
 #include "model/GlobalSettings.h"
 #include "model/Messages.h"
@@ -13,6 +13,7 @@
 #include "model/SharedRoutines.h"
 #include "model/SharedSettings.h"
 #include "resource.h"
+#include "ui/DefaultPictures.h"
 
 namespace {
 

@@ -17,6 +17,7 @@
 #include "framework/StringUtil.h"
 #include "framework/TimeText.h"
 #include "model/GlobalSettings.h"
+#include "model/NetErrorCodes.h"
 #include "model/SharedRoutines.h"
 #include "model/SharedSettings.h"
 #include "model/StatusWords.h"
@@ -79,8 +80,8 @@ void SetItemImage(HMENU menu, UINT command, HBITMAP image) {
 // Status Info's error text: WinINet's for its codes (at most 1000 characters), the
 // system's for any other, on one line.
 std::wstring StatusInfoErrorText(DWORD error) {
-    return error >= 12001 && error <= 12156 ? GetWinInetErrorText(error).substr(0, 1000)
-                                            : fw::MessageTableText(error, nullptr, true);
+    return IsWinInetError(error) ? GetWinInetErrorText(error).substr(0, 1000)
+                                 : fw::MessageTableText(error, nullptr, true);
 }
 
 }  // namespace
@@ -94,7 +95,7 @@ BOOL CMainDlg::OnRButtonDown(UINT, POINT point) {
 
     fw::CMenu menu(LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_BOX_MENU)));
     HMENU popup = menu ? GetSubMenu(menu, 0) : nullptr;
-    m_nMenuBox = StripBoxAtPoint({NumBox, WinPos != 0, XBox, YBox}, point);
+    m_nMenuBox = StripBoxAtPoint(StripShapeOf(*this), point);
     m_bBoxMenuOpen = 1;
     m_bInsertMark = 0;
     RedrawWholeWindow();
@@ -125,7 +126,7 @@ void CMainDlg::ReadUserCommands() {
 
 void CMainDlg::PrepareBoxMenu(HMENU popup) {
     const CMonitorRecord* record = m_nMenuBox > 0 ? m_apRecords[m_nMenuBox - 1].get() : nullptr;
-    const BoxMenuContext context = {m_nMenuBox, NumBox, record && record->Disabled != 0, WinPos != 0};
+    const BoxMenuContext context = {m_nMenuBox, NumBox, record && record->Disabled != 0, StripShapeOf(*this).row};
 
     for (int i = 0; i < kUserCommandCount; ++i) {
         if (i < m_nCustomRows) SetItemText(popup, UserCommandId(i), m_CustomItems[i].Caption);
@@ -277,9 +278,7 @@ void CMainDlg::ShowStatusInfo(int box) {
     ModalBusy busy(m_bModalBusy);
     CMonitorRecord& r = *m_apRecords[box - 1];
     const bool onWine = CSharedSettings::Get().RunningOnWine != 0;
-    const std::wstring word = r.m_nStatus == MON_CLOSED && r.CheckMethod == METHOD_URL
-                                  ? L"S.n.F. (String not Found)"
-                                  : StatusWord(r.m_nStatus, r.CheckMethod, StatusWordStyle::Display);
+    const std::wstring word = StatusInfoWord(r.m_nStatus, r.CheckMethod);
     const bool icmpOnly = r.CheckMethod == METHOD_PING && r.m_nStatus != MON_UP && r.m_dwIpStatus != 0 &&
                           r.m_dwError == 0;
     // Wine has no texts for ICMP statuses: the status stands as the error code, in the
@@ -295,14 +294,14 @@ void CMainDlg::ShowStatusInfo(int box) {
     facts.ipStatus = r.m_dwIpStatus;
     if (facts.icmpForm) facts.icmpText = IcmpStatusText(r.m_dwIpStatus);
     facts.error = r.m_dwError;
-    if (!facts.icmpForm && r.m_dwError != 11050) facts.errorText = StatusInfoErrorText(r.m_dwError);
+    if (!facts.icmpForm && r.m_dwError != kIpGeneralFailure) facts.errorText = StatusInfoErrorText(r.m_dwError);
     // The caption is the product's, whatever the program file is called.
     MessageBoxW(m_hWnd, StatusInfoText(facts).c_str(), L"Orvalen", MB_OK | MB_ICONINFORMATION);
 }
 
 BOOL CMainDlg::OnLButtonDblClk(UINT, POINT point) {
     if (!DCOBEFE) return TRUE;
-    const int box = StripBoxAtPoint({NumBox, WinPos != 0, XBox, YBox}, point);
+    const int box = StripBoxAtPoint(StripShapeOf(*this), point);
     if (box == 0 || !m_apRecords[box - 1]) return TRUE;
     StartCommand(DCOBEFPath, DCOBEFParameters, SubjectOf(*m_apRecords[box - 1]));
     return FALSE;

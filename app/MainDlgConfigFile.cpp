@@ -4,30 +4,24 @@
 
 #include "app/MainDlg.h"
 #include "app/ModalBusy.h"
+#include "dialogs/FileFilters.h"
 #include "framework/AppMessage.h"
 #include "framework/FileDialog.h"
 #include "framework/StringUtil.h"
 #include "model/ConfigFileRules.h"
 #include "model/MainConfig.h"
+#include "model/SharedRoutines.h"
 
 namespace {
-
-
-const wchar_t kIniFilter[] = L"INI File (*.ini)|*.ini|";
 
 // The platform's Save As (save) or Open dialog; empty when cancelled. Open also takes a
 // typed name: a name of no file then changes nothing.
 std::wstring ChooseConfigFile(HWND owner, bool save) {
     std::wstring path;
-    if (!fw::ChooseFile(owner, save ? fw::FileChoice::Save : fw::FileChoice::AnyName, kIniFilter, path,
+    if (!fw::ChooseFile(owner, save ? fw::FileChoice::Save : fw::FileChoice::AnyName, kIniFileFilter, path,
                        save ? L"ini" : nullptr))
         return std::wstring();
     return path;
-}
-
-bool IsExistingFile(const std::wstring& path) {
-    const DWORD attributes = GetFileAttributesW(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 }  // namespace

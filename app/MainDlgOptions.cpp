@@ -1,9 +1,8 @@
 // The tray menu's "Options..." and "About...": the two dialogs the main window owns.
 #include "app/MainDlg.h"
 
-#include <mmsystem.h>
-
 #include "model/SettingKeys.h"
+#include "model/SharedRoutines.h"
 
 void CMainDlg::OnOptions() {
     CPropertiesDlg& dialog = m_dlgOptions;
@@ -21,7 +20,7 @@ void CMainDlg::OnOptions() {
     case IDCANCEL:
         SetWindowPos(m_hWnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOOWNERZORDER);
         // Undoes what the volume slider set while the dialog was open.
-        waveOutSetVolume(nullptr, Volume * 0x10001u);
+        SetWaveOutVolume(Volume);
         break;
     default:
         break;

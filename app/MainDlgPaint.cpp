@@ -15,9 +15,6 @@ namespace {
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr COLORREF kMarkerColour = RGB(154, 1, 39);
 
-// The strip's shape from the window settings.
-StripShape ShapeOf(const MainSettings& s) { return {s.NumBox, s.WinPos != 0, s.XBox, s.YBox}; }
-
 void DrawLine(HDC dc, const StripLine& line) {
     MoveToEx(dc, line.from.x, line.from.y, nullptr);
     LineTo(dc, line.to.x, line.to.y);
@@ -36,7 +33,7 @@ void UseRealPictureSize(HICON icon, BITMAP& measured) {
 }  // namespace
 
 void CMainDlg::FitWindowToBoxes() {
-    SIZE size = StripWindowSize(ShapeOf(*this));
+    SIZE size = StripWindowSize(StripShapeOf(*this));
     SetWindowPos(m_hWnd, HWND_TOP, 0, 0, size.cx, size.cy, SWP_NOMOVE);
     RedrawWholeWindow();
 }
@@ -112,7 +109,7 @@ void CMainDlg::OnPrintClient(HDC dc) {
 }
 
 void CMainDlg::PaintStrip(HDC dc, fw::COffscreenSurface& boxSurface) {
-    const StripShape shape = ShapeOf(*this);
+    const StripShape shape = StripShapeOf(*this);
     DrawIconEx(dc, 1, 1, shape.row ? m_hGripIconRow : m_hGripIconColumn, 0, 0, 0, nullptr, DI_NORMAL);
 
     fw::CPen blackPen(CreatePen(PS_SOLID, 1, kBlack));
@@ -139,7 +136,7 @@ void CMainDlg::RedrawBox(int nBox, bool onlyIfChanged) {
     const StripBox box = ContentOf(nBox);
     // A check result that changes nothing on the box draws nothing: at 70 monitors a
     // second most results look as the one before.
-    if (onlyIfChanged && box.Signature(ShapeOf(*this)) == m_drawnBoxes[nBox - 1]) return;
+    if (onlyIfChanged && box.Signature(StripShapeOf(*this)) == m_drawnBoxes[nBox - 1]) return;
     fw::CClientDC dc(m_hWnd);
     // Every draw fills the whole box before it is copied, so what the kept bitmap held
     // before never shows.
@@ -150,7 +147,7 @@ void CMainDlg::RedrawBox(int nBox, bool onlyIfChanged) {
 void CMainDlg::DrawBoxToScreen(int nBox, const StripBox& box, HDC screen, HDC memory) {
     PaintBox(memory, box.content, m_boxFonts.For(box.large));
     DrawBoxMarkers(box.marker, memory);
-    const StripShape shape = ShapeOf(*this);
+    const StripShape shape = StripShapeOf(*this);
     RECT r = StripBoxRect(shape, nBox);
     BitBlt(screen, r.left, r.top, r.right - r.left, r.bottom - r.top, memory, 0, 0, SRCCOPY);
     m_drawnBoxes[nBox - 1] = box.Signature(shape);
@@ -158,7 +155,7 @@ void CMainDlg::DrawBoxToScreen(int nBox, const StripBox& box, HDC screen, HDC me
 
 void CMainDlg::DrawBoxMarkers(BoxMarker marker, HDC dc) {
     CDotFrame frame;
-    const bool row = WinPos != 0;
+    const bool row = StripShapeOf(*this).row;
     switch (marker) {
     case BoxMarker::Frame: {
         RECT r = {0, 0, XBox - 1, YBox - 1};

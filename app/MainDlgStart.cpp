@@ -1,16 +1,16 @@
 // The window's creation and start: tray menu and its images, tray icon, title, first
 // placement, taskbar button, volume, first statuses and the monitoring threads.
 #include <windows.h>
-#include <mmsystem.h>
 #include <shobjidl.h>
 
-#include "ui/Instances.h"
 #include "app/MainDlg.h"
 #include "app/MenuImages.h"
 #include "app/StripGeometry.h"
 #include "framework/AppMessage.h"
 #include "framework/ComPtr.h"
+#include "model/Instances.h"
 #include "model/Messages.h"
+#include "model/SharedRoutines.h"
 #include "resource.h"
 
 namespace {
@@ -109,13 +109,13 @@ void CMainDlg::SetTrayMenuImages() {
 }
 
 void CMainDlg::PlaceWindow() {
-    SIZE size = StripWindowSize({NumBox, WinPos != 0, XBox, YBox});
+    SIZE size = StripWindowSize(StripShapeOf(*this));
     SetWindowPos(m_hWnd, HWND_TOP, PosX, PosY, size.cx, size.cy, StartsAtBottom() ? SWP_NOACTIVATE : 0);
 }
 
 // A strip that lives at the bottom is shown at start without being activated: showing
 // or restoring it the usual way would raise it above the windows it belongs under.
-bool CMainDlg::StartsAtBottom() const { return WinBeh == 2; }
+bool CMainDlg::StartsAtBottom() const { return WinBeh == ZORDER_ALWAYS_BOTTOM; }
 
 void CMainDlg::ShowAtStart(int command) {
     if (StartsAtBottom()) command = command == SW_RESTORE ? SW_SHOWNOACTIVATE : SW_SHOWNA;
@@ -128,9 +128,9 @@ BOOL CMainDlg::OnInitDialog() {
     SendMessageW(m_hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
     ApplyLayoutAndStart();
     switch (WinBeh) {
-    case 0: OnAlwaysTop(); break;
-    case 1: OnNormal(); break;
-    case 2: OnAlwaysBottom(); break;
+    case ZORDER_ALWAYS_TOP: OnAlwaysTop(); break;
+    case ZORDER_NORMAL: OnNormal(); break;
+    case ZORDER_ALWAYS_BOTTOM: OnAlwaysBottom(); break;
     default: break;
     }
     ShowAtStart(SW_SHOW);
@@ -145,8 +145,7 @@ void CMainDlg::ApplyLayoutAndStart() {
     ShowWindow(m_hWnd, SW_HIDE);
     ApplyTaskbarButton();
     ShowAtStart(SW_SHOW);
-    // The same level for the left and the right channel; no sound device is no error here.
-    waveOutSetVolume(nullptr, Volume * 0x10001u);
+    SetWaveOutVolume(Volume);
     RedrawWholeWindow();
 
     for (int i = 0; i < NumBox; ++i) {

@@ -91,10 +91,11 @@ LRESULT CMainDlg::OnTrayNotify(WPARAM wParam, LPARAM lParam) {
 }
 
 void CMainDlg::MarkZOrderMode() {
+    // The tray commands in the order of the modes.
     const UINT modes[] = {ID_TRAY_ALWAYS_TOP, ID_TRAY_NORMAL, ID_TRAY_ALWAYS_BOTTOM};
-    if (WinBeh < 0 || WinBeh > 2) return;
+    if (WinBeh < ZORDER_ALWAYS_TOP || WinBeh > ZORDER_ALWAYS_BOTTOM) return;
     HBITMAP mark = MenuIconBitmap(IDI_MENU_MODE_MARK);
-    for (int mode = 0; mode < 3; ++mode) {
+    for (int mode = ZORDER_ALWAYS_TOP; mode <= ZORDER_ALWAYS_BOTTOM; ++mode) {
         // m_bmpNoMark holds no bitmap: the other modes show no image.
         HBITMAP image = mode == WinBeh ? mark : m_bmpNoMark.Get();
         SetMenuItemBitmaps(m_menuTray, modes[mode], MF_BYCOMMAND, image, image);

@@ -6,6 +6,7 @@
 #include "app/EdgeSnap.h"
 #include "app/GripZones.h"
 #include "app/MainDlg.h"
+#include "app/StripGeometry.h"
 #include "model/MainConfig.h"
 
 // TRUE: the click is fully handled (the background zone with a dialog open, or the
@@ -14,7 +15,7 @@ BOOL CMainDlg::OnLButtonDown(UINT, POINT point) {
     // The row's zones first; then, when the layout is (or has just become) a column, the
     // column's. The row's turn zone lies in no column zone, so a turn runs nothing more.
     for (int pass = 0; pass < 2; ++pass) {
-        const bool row = WinPos != 0;
+        const bool row = StripShapeOf(*this).row;
         if (pass == 1 && row) break;
         if (pass == 0 && !row) continue;
         switch (GripZoneAt(point, row)) {
@@ -79,11 +80,11 @@ void CMainDlg::OnWindowPosChanging(WINDOWPOS* pos) {
 void CMainDlg::ApplyZOrderMode() {
     // Placing the window at the bottom must not activate it: the system would raise it
     // first (and, under Wine, report the change again).
-    if (WinBeh == 2)
+    if (WinBeh == ZORDER_ALWAYS_BOTTOM)
         SetWindowPos(m_hWnd, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
-    else if (WinBeh == 0)
+    else if (WinBeh == ZORDER_ALWAYS_TOP)
         SetWindowPos(m_hWnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
-    else if (WinBeh == 1)
+    else if (WinBeh == ZORDER_NORMAL)
         SetWindowPos(m_hWnd, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
 }
 

@@ -4,21 +4,21 @@
 #include "model/MainConfig.h"
 
 void CMainDlg::OnAlwaysTop() {
-    WinBeh = 0;
+    WinBeh = ZORDER_ALWAYS_TOP;
     BringWindowToTop(m_hWnd);
     SetWindowPos(m_hWnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
     SaveMainKey(&MainSettings::WinBeh);
 }
 
 void CMainDlg::OnNormal() {
-    WinBeh = 1;
+    WinBeh = ZORDER_NORMAL;
     BringWindowToTop(m_hWnd);
     SetWindowPos(m_hWnd, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
     SaveMainKey(&MainSettings::WinBeh);
 }
 
 void CMainDlg::OnAlwaysBottom() {
-    WinBeh = 2;
+    WinBeh = ZORDER_ALWAYS_BOTTOM;
     // Without SWP_NOACTIVATE the system activates and raises the window first.
     SetWindowPos(m_hWnd, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
     SaveMainKey(&MainSettings::WinBeh);

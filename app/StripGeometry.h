@@ -4,6 +4,8 @@
 // column, inside a 1-pixel frame. Boxes count from 1; box 0 is the grip strip.
 #include <windows.h>
 
+#include "model/MainSettings.h"
+
 // The largest box the settings allow; every box is drawn off-screen in a bitmap of
 // this size.
 constexpr int kMaxBoxWidth = 200;
@@ -15,6 +17,10 @@ struct StripShape {
     int xBox;
     int yBox;
 };
+
+// The strip's shape from the window settings: the boxes in use, their size, and a row
+// whenever WinPos is non-zero.
+StripShape StripShapeOf(const MainSettings& settings);
 
 // A line drawn with MoveTo(from) and LineTo(to); the point `to` itself is not drawn.
 struct StripLine {

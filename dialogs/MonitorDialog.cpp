@@ -2,14 +2,15 @@
 
 #include <commctrl.h>
 
-#include "ui/DataFolders.h"
 #include "dialogs/MonitorDialogRules.h"
 #include "dialogs/PictureRules.h"
 #include "framework/AppMessage.h"
+#include "model/DataFolders.h"
 #include "model/IniFile.h"
 #include "model/Messages.h"
 #include "model/MonitorTypes.h"
 #include "model/SettingKeys.h"
+#include "ui/DefaultPictures.h"
 #include "resource.h"
 
 namespace {

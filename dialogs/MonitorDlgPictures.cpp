@@ -2,6 +2,7 @@
 // in both states, the notification check boxes and their masks, the sound and
 // message-box tests, and the three notification settings dialogs.
 #include "dialogs/ExecFileDlg.h"
+#include "dialogs/FileFilters.h"
 #include "dialogs/MonitorDialog.h"
 #include "dialogs/MsgBoxSettingsDlg.h"
 #include "dialogs/NotificationSettingsRules.h"
@@ -72,7 +73,7 @@ void CBoxPropertiesDlg::ShowCustomSkin() {
 
 void CBoxPropertiesDlg::ChoosePicture(bool up) {
     std::wstring chosen;
-    if (!fw::ChooseFileToOpen(m_hWnd, L"Icon (*.ico)|*.ico|", chosen)) return;
+    if (!fw::ChooseFileToOpen(m_hWnd, kIconFileFilter, chosen)) return;
     fw::CIcon& icon = up ? m_hIconUp : m_hIconDown;
     std::wstring& file = up ? PicFileUp : PicFileDown;
     std::wstring& path = up ? m_strPicPathUp : m_strPicPathDown;

@@ -6,15 +6,11 @@
 #include "dialogs/SkinRules.h"
 #include "framework/AppMessage.h"
 #include "framework/StringUtil.h"
+#include "model/SharedRoutines.h"
 #include "resource.h"
 
 namespace {
 constexpr wchar_t kSkinSection[] = L"skin";
-
-bool FileExists(const std::wstring& path) {
-    const DWORD attributes = GetFileAttributesW(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
 }  // namespace
 
 void CBoxPropertiesDlg::FillSkinList() {
@@ -55,7 +51,7 @@ void CBoxPropertiesDlg::OnSkinTextChanged() {
     const std::wstring text = GetItemText(IDC_MON_SKIN);
     CIniFile skin;
     skin.SetPath(m_strSkinsFolder + text + L".ini");
-    const bool exists = FileExists(skin.GetPath());
+    const bool exists = IsExistingFile(skin.GetPath());
     EnableItem(IDC_MON_DELETE_SKIN, exists && IsSkinDeletable(text, skin.ReadULong(kSkinSection, L"Predefined", 0)));
 }
 
@@ -64,7 +60,7 @@ void CBoxPropertiesDlg::OnAddSkin() {
     if (ask.DoModal() != IDOK) return;
     const std::wstring& name = ask.m_strName;
     m_SkinIni.SetPath(m_strSkinsFolder + name + L".ini");
-    const bool exists = FileExists(m_SkinIni.GetPath());
+    const bool exists = IsExistingFile(m_SkinIni.GetPath());
     if (!MayOverwriteSkin(name, m_SkinIni.ReadULong(kSkinSection, L"Predefined", 0))) {
         fw::AppMessageBox(L"Is impossible overwrite predefined skin.", MB_OK);
         return;

@@ -1,6 +1,6 @@
 #include "dialogs/OptionsRules.h"
 
-#include "ui/Instances.h"
+#include "model/Instances.h"
 
 UINT PositionAfterStep(int position, int clicks, int stepSize, ValueRange range) {
     long long target = static_cast<long long>(position) + static_cast<long long>(clicks) * stepSize;

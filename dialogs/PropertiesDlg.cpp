@@ -1,7 +1,6 @@
 #include "dialogs/PropertiesDlg.h"
 
 #include <commctrl.h>
-#include <mmsystem.h>
 #include <shlobj.h>
 
 #include "dialogs/FileFilters.h"
@@ -13,6 +12,7 @@
 #include "framework/StringUtil.h"
 #include "model/IniFile.h"
 #include "model/Messages.h"
+#include "model/SharedRoutines.h"
 #include "resource.h"
 
 namespace {
@@ -20,9 +20,6 @@ namespace {
 // The log-mode choices, in the order of LogEveryCheck.
 const wchar_t* const kLogModes[] = {L"Every Status Change", L"Every Check"};
 
-
-// Both channels of the wave-out volume at once.
-void SetDeviceVolume(UINT volume) { waveOutSetVolume(nullptr, volume * 0x10001u); }
 
 void ExchangeUnsigned(fw::CDataExchange& dx, int id, int& field) {
     UINT value = static_cast<UINT>(field);
@@ -229,7 +226,7 @@ void CPropertiesDlg::OnSpeechSwitch() {
 void CPropertiesDlg::SetVolume(UINT volume) {
     Volume = volume;
     SendDlgItemMessageW(m_hWnd, IDC_OPT_VOLUME, TBM_SETPOS, TRUE, static_cast<LPARAM>(volume));
-    SetDeviceVolume(volume);
+    SetWaveOutVolume(volume);
     SetItemText(IDC_OPT_MUTE, volume ? L"Mute" : L"UnMute");
 }
 
@@ -239,7 +236,7 @@ void CPropertiesDlg::SetVolume(UINT volume) {
 void CPropertiesDlg::OnVolumeMoved(UINT position) {
     if (position == Volume) return;
     Volume = position;
-    SetDeviceVolume(position);
+    SetWaveOutVolume(position);
     SetItemText(IDC_OPT_MUTE, position ? L"Mute" : L"UnMute");
 }
 

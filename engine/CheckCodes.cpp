@@ -1,19 +1,15 @@
 #include "engine/CheckCodes.h"
 
 #include "model/MonitorTypes.h"
+#include "model/NetErrorCodes.h"
 
 namespace {
-constexpr DWORD kIpStatusFirst = 11001;
-constexpr DWORD kIpStatusLast = 11050;
-constexpr DWORD kIpDestHostUnreachable = 11003;
-constexpr DWORD kIpRequestTimedOut = 11010;
-
 bool IsDownIpStatus(DWORD s) { return s == kIpDestHostUnreachable || s == kIpRequestTimedOut; }
 }  // namespace
 
 CodeOutcome MapIcmpSendFailure(DWORD e) {
     if (IsDownIpStatus(e)) return {MON_DOWN, 0, e};
-    if (e >= kIpStatusFirst && e <= kIpStatusLast) return {MON_ERROR, 0, e};
+    if (IsIpStatus(e)) return {MON_ERROR, 0, e};
     return {MON_ERROR, e, 0};
 }
 
@@ -38,7 +34,7 @@ int MapTcpError(DWORD e) {
 
 int MapUrlOpenError(DWORD e) {
     switch (e) {
-    case 12029:  // ERROR_INTERNET_CANNOT_CONNECT
+    case kInternetCannotConnect:
     case 12002:  // ERROR_INTERNET_TIMEOUT
         return MON_DOWN;
     case 12005:  // ERROR_INTERNET_INVALID_URL

@@ -4,6 +4,7 @@
 #include "framework/TimeText.h"
 #include "model/DeviceNames.h"
 #include "model/MonitorRecord.h"
+#include "model/NetErrorCodes.h"
 #include "model/StatusWords.h"
 
 namespace {
@@ -22,9 +23,9 @@ std::wstring FifthField(const LogEntry& e) {
     case MON_UP:
     case MON_CLOSED: return fw::Format(L"%lu", static_cast<unsigned long>(e.timeMs));
     case MON_DOWN:
-        if (e.method == METHOD_PING && e.error == 0 && e.ipStatus == 11003) return L"Unreachable";
+        if (e.method == METHOD_PING && e.error == 0 && e.ipStatus == kIpDestHostUnreachable) return L"Unreachable";
         if (e.method == METHOD_TCP && e.error == 10065) return L"Unreachable";
-        if (e.method == METHOD_URL && e.error == 12029) return L"Failed";
+        if (e.method == METHOD_URL && e.error == kInternetCannotConnect) return L"Failed";
         return L"Timeout";
     default: return L"";
     }

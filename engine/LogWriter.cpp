@@ -8,6 +8,7 @@
 #include "framework/TimeText.h"
 #include "model/GlobalSettings.h"
 #include "model/MonitorRecord.h"
+#include "model/NetErrorCodes.h"
 #include "model/SharedRoutines.h"
 #include "model/SharedSettings.h"
 
@@ -56,9 +57,9 @@ std::wstring IcmpStatusText(DWORD ipStatus) {
 }
 
 std::wstring LogErrorText(const LogEntry& entry, bool runningOnWine) {
-    std::wstring text = (entry.error >= 12001 && entry.error <= 12156) ? GetWinInetErrorText(entry.error)
-                                                                        : fw::MessageTableText(entry.error, nullptr, true);
-    if (entry.error == 11050) text = L"General Failure";
+    std::wstring text = IsWinInetError(entry.error) ? GetWinInetErrorText(entry.error)
+                                                    : fw::MessageTableText(entry.error, nullptr, true);
+    if (entry.error == kIpGeneralFailure) text = L"General Failure";
     if (!runningOnWine && HasIpStatusText(entry)) {
         std::wstring ipText = IcmpStatusText(entry.ipStatus);
         if (!ipText.empty())

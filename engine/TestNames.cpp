@@ -1,6 +1,7 @@
 #include "engine/TestNames.h"
 
 #include "model/MonitorTypes.h"
+#include "model/NetErrorCodes.h"
 
 namespace {
 const wchar_t* const kTestNames[] = {L"*ERROR*", L"*IP ERROR*", L"*URL ERROR*", L"*Up*",  L"*Open*",
@@ -31,11 +32,11 @@ TestOutcome ApplyTestName(const std::wstring& name, UINT method, CCrtRand& rng, 
             out.status = MON_DOWN;
             if (method == METHOD_PING) {
                 out.error = 0;
-                if (rng.Next() % 2 == 1) out.ipStatus = 11003;
+                if (rng.Next() % 2 == 1) out.ipStatus = kIpDestHostUnreachable;
             } else if (method == METHOD_TCP) {
                 out.error = (rng.Next() % 2 == 1) ? 10065 : 0;
             } else {
-                out.error = (rng.Next() % 2 == 1) ? 12029 : 0;
+                out.error = (rng.Next() % 2 == 1) ? kInternetCannotConnect : 0;
             }
             break;
         case 5: out.status = MON_CLOSED; break;

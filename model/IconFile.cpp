@@ -157,6 +157,13 @@ HICON CreateGrayscaleIcon(HICON icon) {
     return CreateIconIndirect(&info);  // the icon keeps copies of both bitmaps
 }
 
+bool DescribeIconBitmap(HICON icon, BITMAP& description) {
+    CIconParts parts;
+    if (!parts.Read(icon)) return false;
+    description = parts.color ? parts.colorInfo : parts.maskInfo;
+    return true;
+}
+
 bool MeasureIconSize(HICON icon, int& width, int& height) {
     CIconParts parts;
     if (!parts.Read(icon)) return false;

@@ -19,6 +19,11 @@ HICON CreateGrayscaleIcon(HICON icon);
 // black pixel stays as it is; otherwise R = G = B = g, with 255 lowered to 254; alpha kept.
 uint32_t GrayscalePixel(uint32_t argb);
 
+// The description of the bitmap an icon is drawn from: its colour bitmap, or a monochrome
+// icon's mask, which holds its two images one above the other (so twice its height).
+// FALSE, with the description left as it was, when the icon can't be read.
+bool DescribeIconBitmap(HICON icon, BITMAP& description);
+
 // The size of an icon read from its mask bitmap; a monochrome icon's mask holds its two
 // images one above the other, so its height is halved. FALSE when the icon can't be read.
 bool MeasureIconSize(HICON icon, int& width, int& height);

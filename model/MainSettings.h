@@ -8,6 +8,14 @@
 
 constexpr int kMaxMonitors = 70;  // NumBox is at most this
 
+// The window's z-order mode, as "WinBeh" holds it. A file may hold another value: then
+// no mode is applied or marked.
+enum ZOrderMode : int {
+    ZORDER_ALWAYS_TOP = 0,
+    ZORDER_NORMAL = 1,
+    ZORDER_ALWAYS_BOTTOM = 2,
+};
+
 struct MainSettings {
     int XBox = 110;
     int YBox = 90;
@@ -15,7 +23,7 @@ struct MainSettings {
     int PosX = 300;
     int PosY = 300;
     int WinPos = 1;
-    int WinBeh = 1;
+    int WinBeh = ZORDER_NORMAL;  // a ZOrderMode
     DWORD TimeOut = 3000;
     int DCOBEFE = 0;  // on: a double-click on a box runs DCOBEFPath with DCOBEFParameters
     std::wstring DCOBEFPath;

@@ -1,6 +1,6 @@
 #include "model/MonitorRecord.h"
 
-#include "framework/GdiHandles.h"
+#include "model/IconFile.h"
 
 CMonitorRecord::CMonitorRecord(HWND owner, UINT index) : m_nIndex(index), m_hOwner(owner) {}
 
@@ -77,13 +77,7 @@ namespace {
 void MeasureIcon(HICON icon, BITMAP& bm) {
     bm.bmWidth = 0;
     bm.bmHeight = 0;
-    if (!icon) return;
-    ICONINFO info = {};
-    if (!GetIconInfo(icon, &info)) return;
-    // The platform made both bitmaps for this query; they are ours to delete.
-    fw::CBitmap color(info.hbmColor), mask(info.hbmMask);
-    HBITMAP source = color ? color.Get() : mask.Get();
-    if (source) GetObjectW(source, sizeof(BITMAP), &bm);
+    if (icon) DescribeIconBitmap(icon, bm);
 }
 }  // namespace
 

@@ -104,7 +104,7 @@ const std::vector<SettingKey<MainSettings>>& MainKeys() {
         Number(L"PosX", I, I, &W::PosX, 300),
         Number(L"PosY", I, I, &W::PosY, 300),
         Number(L"WinPos", I, I, &W::WinPos, 1),
-        Number(L"WinBeh", I, I, &W::WinBeh, 1),
+        Number(L"WinBeh", I, I, &W::WinBeh, ZORDER_NORMAL),
     };
     return keys;
 }

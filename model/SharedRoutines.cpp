@@ -2,6 +2,7 @@
 
 #include <winsock2.h>
 #include <ws2tcpip.h>
+#include <mmsystem.h>
 
 #include <cstdint>
 #include <cwctype>
@@ -109,12 +110,19 @@ std::wstring RightThree(const std::wstring& text) {
     return text.size() <= 3 ? text : text.substr(text.size() - 3);
 }
 
+bool IsExistingFile(const std::wstring& path) {
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
 std::wstring GetWinInetErrorText(DWORD code) {
     // Only a module already loaded is asked: this runs on workers and must not load one.
     HMODULE wininet = GetModuleHandleW(L"WinINet.dll");
     std::wstring text = wininet ? fw::MessageTableText(code, wininet, true) : std::wstring();
     return text.empty() ? fw::Format(L"%lu", static_cast<unsigned long>(code)) : text;
 }
+
+void SetWaveOutVolume(UINT volume) { waveOutSetVolume(nullptr, volume * 0x10001u); }
 
 BOOL GetFileVersion(DWORD& major, DWORD& minor, DWORD& build, DWORD& revision) {
     major = minor = build = revision = 0;

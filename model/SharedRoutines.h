@@ -36,6 +36,10 @@ bool IsIPv6ZonePercent(const std::wstring& text, size_t at);
 // the case before comparing it with "ico".
 std::wstring RightThree(const std::wstring& text);
 
+// TRUE when a file (not a folder) is at the path: a folder of that name is no file to
+// read or replace.
+bool IsExistingFile(const std::wstring& path);
+
 // The WinINet module's message for the code, or the code in decimal when that module
 // is not loaded in this process or has no message for it.
 std::wstring GetWinInetErrorText(DWORD code);
@@ -43,6 +47,10 @@ std::wstring GetWinInetErrorText(DWORD code);
 // The running program file's version (its VERSIONINFO). FALSE, with all four zero,
 // when the file carries no readable version.
 BOOL GetFileVersion(DWORD& major, DWORD& minor, DWORD& build, DWORD& revision);
+
+// Sets the wave-out volume (0 to 65535) to the same level on the left and the right
+// channel. No sound device is no error here: the call's failure is not reported.
+void SetWaveOutVolume(UINT volume);
 
 class CGlobalFunctions {
 public:

@@ -25,6 +25,12 @@ std::wstring StatusWord(int status, UINT method, StatusWordStyle style) {
     }
 }
 
+std::wstring StatusInfoWord(int status, UINT method) {
+    std::wstring word = StatusWord(status, method);
+    if (status == MON_CLOSED && method == METHOD_URL) word += L" (String not Found)";
+    return word;
+}
+
 std::wstring MethodWord(UINT method) {
     switch (method) {
     case METHOD_PING: return L"Ping";

@@ -14,5 +14,9 @@ enum class StatusWordStyle {
 // (a method other than Ping, TCP or URL where the word depends on it; 7 with Ping).
 std::wstring StatusWord(int status, UINT method, StatusWordStyle style = StatusWordStyle::Display);
 
+// The display word as Status Info spells it: "S.n.F." with its meaning, "S.n.F. (String
+// not Found)"; every other word as StatusWord gives it.
+std::wstring StatusInfoWord(int status, UINT method);
+
 // "Ping", "TCP", "URL" for methods 1, 2, 3; empty for any other.
 std::wstring MethodWord(UINT method);

@@ -2,12 +2,11 @@
 
 #include "framework/StringUtil.h"
 #include "model/MonitorTypes.h"
+#include "model/NetErrorCodes.h"
 #include "model/StatusWords.h"
 
 namespace {
-constexpr DWORD kInternetCannotConnect = 12029;
 constexpr DWORD kHostUnreachable = 10065;
-constexpr DWORD kIpDestHostUnreachable = 11003;
 }  // namespace
 
 bool IsCaptionStatus(int status) {

@@ -10,24 +10,34 @@ using namespace icontest;
 
 namespace {
 
+// The size is the picture's; the description is of the bitmap it is drawn from, which for
+// a monochrome icon is the mask with both images.
 TEST(MeasureIconSize, ReadsTheMask) {
     struct Case {
         const char* what;
         HICON icon;
-        int width, height;
+        int width, height, describedHeight;
     } cases[] = {
-        {"colour 48 x 48", MakeColorIcon(48, 48), 48, 48},
-        {"colour 7 x 256", MakeColorIcon(7, 256), 7, 256},
-        {"monochrome 32 x 32 (mask 32 x 64)", MakeMonochromeIcon(32, 32), 32, 32},
-        {"monochrome 16 x 16", MakeMonochromeIcon(16, 16), 16, 16},
+        {"colour 48 x 48", MakeColorIcon(48, 48), 48, 48, 48},
+        {"colour 7 x 256", MakeColorIcon(7, 256), 7, 256, 256},
+        {"monochrome 32 x 32 (mask 32 x 64)", MakeMonochromeIcon(32, 32), 32, 32, 64},
+        {"monochrome 16 x 16", MakeMonochromeIcon(16, 16), 16, 16, 32},
     };
     for (const auto& c : cases) {
         int w = -1, h = -1;
         EXPECT_TRUE(MeasureIconSize(c.icon, w, h)) << c.what;
         EXPECT_EQ(w, c.width) << c.what;
         EXPECT_EQ(h, c.height) << c.what;
+        BITMAP described = {};
+        EXPECT_TRUE(DescribeIconBitmap(c.icon, described)) << c.what;
+        EXPECT_EQ(described.bmWidth, c.width) << c.what;
+        EXPECT_EQ(described.bmHeight, c.describedHeight) << c.what;
         fw::CIcon owned(c.icon);
     }
+    BITMAP untouched = {};
+    untouched.bmWidth = 5;
+    EXPECT_FALSE(DescribeIconBitmap(nullptr, untouched));
+    EXPECT_EQ(untouched.bmWidth, 5);
 }
 
 TEST(CIconBitmap, MeasuresAMonochromeIconByHalfItsMaskAndKeepsSizesOfNone) {

@@ -36,6 +36,9 @@ TEST(StatusWord, ByStatusMethodAndStyle) {
         EXPECT_EQ(StatusWord(c.status, c.method), c.display) << c.status << "/" << c.method;
         EXPECT_EQ(StatusWord(c.status, c.method, StatusWordStyle::Parameter), c.parameter) << c.status;
     }
+    EXPECT_EQ(StatusInfoWord(MON_CLOSED, METHOD_URL), L"S.n.F. (String not Found)");
+    EXPECT_EQ(StatusInfoWord(MON_CLOSED, METHOD_TCP), L"Closed");
+    EXPECT_EQ(StatusInfoWord(MON_ADDR_ERROR, METHOD_URL), L"URL ERROR");
     const wchar_t* methods[] = {L"", L"Ping", L"TCP", L"URL", L""};
     for (UINT m = 0; m < 5; ++m) EXPECT_EQ(MethodWord(m), methods[m]) << m;
 }

@@ -6,6 +6,7 @@
 
 #include "framework/AppMessage.h"
 #include "model/SharedRoutines.h"
+#include "support/TempFiles.h"
 
 // The two address tests of the monitor dialog, on the same texts.
 TEST(AddressTests, HostNamesAndIPv6Literals) {
@@ -51,6 +52,19 @@ TEST(AddressTests, IPv6LiteralForm) {
 TEST(RightThree, LastThreeCharactersOrWholeText) {
     const wchar_t* cases[][2] = {{L"Desktop.ico", L"ico"}, {L"x.ICO", L"ICO"}, {L"ab", L"ab"}, {L"", L""}};
     for (const auto& c : cases) EXPECT_EQ(RightThree(c[0]), c[1]) << c[0];
+}
+
+// A folder of the name is no file: a backup or a skin must not be taken from it.
+TEST(IsExistingFile, FilesOnlyNotFolders) {
+    CTempFolder temp;
+    WriteBytes(temp.File(L"a.ini"), "[main]");
+    CreateDirectoryW(temp.File(L"Skins.ini").c_str(), nullptr);
+    const struct {
+        std::wstring path;
+        bool file;
+    } cases[] = {{temp.File(L"a.ini"), true}, {temp.File(L"Skins.ini"), false}, {temp.File(L"b.ini"), false},
+                 {temp.Path(), false}, {L"", false}};
+    for (const auto& c : cases) EXPECT_EQ(IsExistingFile(c.path), c.file) << c.path.c_str();
 }
 
 // System and WinINet texts: the platform's, on one line, with nothing trailing; the

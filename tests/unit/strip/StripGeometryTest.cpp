@@ -25,6 +25,25 @@ TEST(StripGeometry, WindowSizeFollowsCountSizeAndOrientation) {
     }
 }
 
+// Any non-zero WinPos is a row; a file may hold values the program never writes.
+TEST(StripGeometry, ShapeComesFromTheWindowSettings) {
+    const struct {
+        int winPos;
+        bool row;
+    } cases[] = {{1, true}, {0, false}, {2, true}, {-1, true}};
+    for (const auto& c : cases) {
+        MainSettings settings;
+        settings.NumBox = 4;
+        settings.XBox = 120;
+        settings.YBox = 70;
+        settings.WinPos = c.winPos;
+        const StripShape shape = StripShapeOf(settings);
+        EXPECT_EQ(shape.row, c.row) << c.winPos;
+        EXPECT_EQ(StripWindowSize(shape).cx, c.row ? 492 : 122) << c.winPos;
+        EXPECT_EQ(StripWindowSize(shape).cy, c.row ? 72 : 292) << c.winPos;
+    }
+}
+
 // Box n: its rectangle and the separator after it (n 0: the grip's separator).
 TEST(StripGeometry, BoxesAndSeparatorsFollowTheGrip) {
     const struct {

@@ -1,4 +1,4 @@
-#include "ui/Instances.h"
+#include "model/Instances.h"
 
 namespace {
 const wchar_t* const kSwitches[kInstanceCount] = {L"", L"/secondary", L"/tertiary", L"/quaternary", L"/quinary"};

@@ -4,13 +4,9 @@
 // skins, the box pictures and the logs.
 #include <string>
 
-// Default box pictures, written into the Pictures folder when missing.
+// Default box pictures, written into the Pictures folder when missing (ui/DefaultPictures).
 extern const wchar_t kDefaultPictureUp[];    // "1274607096_Desktop.ico"
 extern const wchar_t kDefaultPictureDown[];  // "1274607096_Desktop_bw.ico"
-
-// Writes each default picture that is missing from the Pictures folder (a path with a
-// trailing backslash) from its icon resource; an existing file is never replaced.
-void WriteMissingDefaultPictures(const std::wstring& picturesFolder);
 
 struct DataFolders {
     std::wstring company;      // <APPDATA>\Carrowmede

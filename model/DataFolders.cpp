@@ -1,12 +1,8 @@
-#include "ui/DataFolders.h"
+#include "model/DataFolders.h"
 
 #include <algorithm>
 #include <shlwapi.h>
 #include <windows.h>
-
-#include "framework/GdiHandles.h"
-#include "model/IconFile.h"
-#include "resource.h"
 
 const wchar_t kDefaultPictureUp[] = L"1274607096_Desktop.ico";
 const wchar_t kDefaultPictureDown[] = L"1274607096_Desktop_bw.ico";
@@ -75,21 +71,4 @@ std::wstring AppDataProblemText(AppDataResult result) {
                L"Orvalen's data folder. Orvalen will close.";
     return L"The APPDATA environment variable is not set, so Orvalen cannot find its data folder. "
            L"Orvalen will close.";
-}
-
-void WriteMissingDefaultPictures(const std::wstring& picturesFolder) {
-    const struct {
-        const wchar_t* name;
-        UINT iconId;
-    } pictures[] = {{kDefaultPictureUp, IDI_DEFAULT_PICTURE}, {kDefaultPictureDown, IDI_DEFAULT_PICTURE_BW}};
-    for (const auto& picture : pictures) {
-        const std::wstring path = picturesFolder + picture.name;
-        if (GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES) continue;
-        // The icon at its own size, one image.
-        fw::CIcon icon(static_cast<HICON>(
-            LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(picture.iconId), IMAGE_ICON, 0, 0, 0)));
-        if (!icon) continue;
-        HICON icons[] = {icon};
-        SaveIconFile(path.c_str(), icons, 1);
-    }
 }
