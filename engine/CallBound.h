@@ -18,3 +18,9 @@ constexpr DWORD SaturatingSub(DWORD a, DWORD b) {
 constexpr DWORD CallBoundMs(DWORD timeOutMs) {
     return SaturatingAdd(timeOutMs, kCallGraceMs);
 }
+
+// The time-out handed to a system call (WinINet's options, an echo): WinINet reads 0 as
+// no limit at all, so a time-out of 0 asks for the shortest limit there is instead.
+constexpr DWORD SystemTimeOutMs(DWORD timeOutMs) {
+    return timeOutMs == 0 ? 1 : timeOutMs;
+}

@@ -3,8 +3,9 @@
 #include "engine/CheckCodes.h"
 #include "engine/EchoCall.h"
 #include "engine/UrlFetch.h"
+#include "model/MonitorRecord.h"
 
-CNetCheck::CNetCheck() = default;
+CNetCheck::CNetCheck() : m_nCallBudget(NewCallBudget()) {}
 
 CNetCheck::~CNetCheck() {
     CloseIcmp();

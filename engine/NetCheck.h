@@ -33,15 +33,23 @@ public:
     // Lets go of the ICMP handle (closed once no echo call uses it any more).
     void CloseIcmp();
 
-    // The thread's stop flag, which a URL check tests while it waits for its page.
+    // The thread's stop flag, which every check tests while it waits for a call.
     void SetStopFlag(const std::atomic<bool>* stop) { m_pStop = stop; }
-    // The monitor the checks are made for, the same for every restart of it: its calls
-    // that outlive their checks are bounded per monitor (StuckCalls.h), not per object.
-    void SetMonitorKey(const void* monitor) { m_pMonitorKey = monitor; }
+    // The call budget of the monitor the checks are made for (CMonitorRecord::CallBudget):
+    // its calls that outlive their checks are bounded per monitor (StuckCalls.h), not
+    // per object. Without one, the object's own.
+    void SetCallBudget(UINT64 budget) { m_nCallBudget = budget; }
 
-    // What bounds a URL check whose page keeps arriving (each step has its time-out).
+    // What bounds a URL check whose page keeps arriving (each step has its time-out); a
+    // time-out longer than this is the check's bound instead, so no check that the
+    // time-out allows is cut.
     static constexpr DWORD kUrlOverallLimitMs = 60000;
     DWORD m_dwUrlOverallLimitMs = kUrlOverallLimitMs;
+    // The longest one echo call asks the system to wait: a longer time-out is waited out
+    // by echoes one after the other, so that a call left behind by a stopped thread ends
+    // soon (an echo call cannot be cancelled).
+    static constexpr DWORD kEchoCallMaxMs = 5000;
+    DWORD m_dwEchoCallMaxMs = kEchoCallMaxMs;
     // For tests of the ping guard: an echo call's own time-out goes this far beyond it.
     DWORD m_dwEchoCallExtraMs = 0;
 
@@ -54,16 +62,24 @@ private:
     // Takes the error and IP status of a mapped outcome and returns its status.
     int SetOutcome(const CodeOutcome& outcome);
     bool StopRequested() const { return m_pStop && m_pStop->load(); }
-    // Runs one echo call under the guard, opening the handle with `create` when none is
-    // held. The call when it returned; else nullptr with the error outcome set.
-    std::shared_ptr<CEchoCall> GuardedEcho(EchoTarget target, HANDLE(WINAPI* create)());
+    // Runs echo calls until one is answered or fails otherwise, the time-out has passed
+    // or a stop is requested. The last call; nullptr with the error outcome set when it
+    // did not return in time.
+    std::shared_ptr<CEchoCall> GuardedEcho(const EchoTarget& target, HANDLE(WINAPI* create)());
+    // Runs one echo call of `timeOutMs` under the guard, opening the handle with `create`
+    // when none is held. The call when it returned; else nullptr with the error outcome set.
+    std::shared_ptr<CEchoCall> GuardedEchoCall(EchoTarget target, HANDLE(WINAPI* create)(), DWORD timeOutMs);
     // Opens what the echo needs and hands it to the call pool; nullptr with the error set.
-    std::shared_ptr<CEchoCall> StartEcho(EchoTarget target, HANDLE(WINAPI* create)());
+    std::shared_ptr<CEchoCall> StartEcho(EchoTarget target, HANDLE(WINAPI* create)(), DWORD timeOutMs);
+    // Waits until the echo call returns; false when `boundMs` pass first or a stop is requested.
+    bool WaitForEcho(const CEchoCall& call, DWORD boundMs) const;
     // Waits until the fetch ends; false when one of its steps goes on too long without
-    // progress, the whole outlasts the overall limit, or a stop is requested.
-    bool WaitForFetch(const CUrlFetch& fetch) const;
+    // progress, the whole outlasts `overallLimitMs`, or a stop is requested.
+    bool WaitForFetch(const CUrlFetch& fetch, DWORD overallLimitMs) const;
 
+    // How often a waiting check looks at its call and the thread's stop flag.
+    static constexpr DWORD kWaitPollMs = 50;
     const std::atomic<bool>* m_pStop = nullptr;
     // Whose calls these are, for the bound of stuck calls (StuckCalls.h).
-    const void* m_pMonitorKey = this;
+    UINT64 m_nCallBudget;
 };

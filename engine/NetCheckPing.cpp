@@ -1,15 +1,19 @@
 // The ICMP echo checks. Each echo call runs guarded on the call pool (EchoCall.h,
-// CallPool.h): one that does not return within the time-out and 500 ms is an error of
-// that cycle, and its pool thread is left to it (StuckCalls.h bounds those).
+// CallPool.h): one that does not return within its time-out and 500 ms is an error of
+// that cycle, and its pool thread is left to it (StuckCalls.h bounds those). A stop
+// request ends the wait at once; the call then ends within its own time-out, which is
+// never longer than m_dwEchoCallMaxMs.
 #include <winsock2.h>
 #include <ws2tcpip.h>
 #include <iphlpapi.h>
 #include <icmpapi.h>
+#include <algorithm>
 
 #include "engine/CallBound.h"
 #include "engine/CheckCodes.h"
 #include "engine/EchoCall.h"
 #include "engine/EchoReply.h"
+#include "engine/ElapsedTimer.h"
 #include "engine/NetCheck.h"
 #include "engine/StuckCalls.h"
 #include "framework/Resolver.h"
@@ -18,21 +22,52 @@
 namespace {
 // Kept free inside an echo call's bound for what follows the wait.
 constexpr DWORD kEndMarginMs = 50;
+
+// The call got no answer within its time-out (the system's echo time-out, 11010).
+bool EchoTimedOut(const CEchoCall& call, bool ipv6) {
+    if (call.m_dwReplies == 0) return call.m_dwError == IP_REQ_TIMED_OUT;
+    const ULONG status = ipv6 ? reinterpret_cast<const Icmp6EchoReply*>(call.m_reply)->Status
+                              : reinterpret_cast<const ICMP_ECHO_REPLY*>(call.m_reply)->Status;
+    return status == IP_REQ_TIMED_OUT;
+}
 }  // namespace
 
-std::shared_ptr<CEchoCall> CNetCheck::GuardedEcho(EchoTarget target, HANDLE(WINAPI* create)()) {
+bool CNetCheck::WaitForEcho(const CEchoCall& call, DWORD boundMs) const {
+    CElapsedTimer started;
+    for (;;) {
+        const DWORD left = SaturatingSub(boundMs, started.ElapsedMs());
+        if (call.WaitEnded(std::min(left, kWaitPollMs))) return true;
+        if (left <= kWaitPollMs || StopRequested()) return false;
+    }
+}
+
+std::shared_ptr<CEchoCall> CNetCheck::GuardedEcho(const EchoTarget& target, HANDLE(WINAPI* create)()) {
+    const DWORD timeOut = g_dwTimeOut.load();
+    CElapsedTimer started;
+    for (;;) {
+        // Never more than the longest call: a stopped thread's call ends soon by itself.
+        const DWORD left = SaturatingSub(timeOut, started.ElapsedMs());
+        const DWORD callTimeOut = SystemTimeOutMs(std::min(left, m_dwEchoCallMaxMs));
+        std::shared_ptr<CEchoCall> call = GuardedEchoCall(target, create, callTimeOut);
+        if (!call || !EchoTimedOut(*call, target.ipv6) || started.ElapsedMs() >= timeOut || StopRequested())
+            return call;
+    }
+}
+
+std::shared_ptr<CEchoCall> CNetCheck::GuardedEchoCall(EchoTarget target, HANDLE(WINAPI* create)(),
+                                                      DWORD timeOutMs) {
     // Beyond its stuck calls a monitor reports the stuck service at once instead of
     // leaving yet another thread in it.
-    CStuckCallRoom room(m_pMonitorKey);
+    CStuckCallRoom room(m_nCallBudget);
     if (!room) {
         SetOutcome({MON_ERROR, ERROR_TIMEOUT, 0});
         return nullptr;
     }
-    std::shared_ptr<CEchoCall> call = StartEcho(target, create);
+    std::shared_ptr<CEchoCall> call = StartEcho(target, create, timeOutMs);
     if (!call) return nullptr;
-    if (!call->WaitEnded(SaturatingSub(CallBoundMs(g_dwTimeOut.load()), kEndMarginMs))) {
-        // The stuck call keeps its share of the handle and its pool thread until it
-        // returns; the next cycle opens another handle.
+    if (!WaitForEcho(*call, SaturatingSub(CallBoundMs(timeOutMs), kEndMarginMs))) {
+        // The stuck call, or the call a stop left behind, keeps its share of the handle
+        // and its pool thread until it returns; the next cycle opens another handle.
         m_hIcmp.reset();
         room.Keep([call] { return call->WaitEnded(0); });
         SetOutcome({MON_ERROR, ERROR_TIMEOUT, 0});
@@ -41,7 +76,7 @@ std::shared_ptr<CEchoCall> CNetCheck::GuardedEcho(EchoTarget target, HANDLE(WINA
     return call;
 }
 
-std::shared_ptr<CEchoCall> CNetCheck::StartEcho(EchoTarget target, HANDLE(WINAPI* create)()) {
+std::shared_ptr<CEchoCall> CNetCheck::StartEcho(EchoTarget target, HANDLE(WINAPI* create)(), DWORD timeOutMs) {
     if (!m_hIcmp || !m_hIcmp->Valid()) {
         m_hIcmp = std::make_shared<fw::CIcmpHandle>(create());
         if (!m_hIcmp->Valid()) {
@@ -51,7 +86,7 @@ std::shared_ptr<CEchoCall> CNetCheck::StartEcho(EchoTarget target, HANDLE(WINAPI
         }
     }
     target.icmp = m_hIcmp;
-    target.timeOutMs = SaturatingAdd(g_dwTimeOut.load(), m_dwEchoCallExtraMs);
+    target.timeOutMs = SaturatingAdd(timeOutMs, m_dwEchoCallExtraMs);
     std::shared_ptr<CEchoCall> call = CEchoCall::Start(target);
     // No pool thread, or the program's end has begun (ERROR_TIMEOUT: the echo is not
     // made, and this cycle is not reported).

@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <shlwapi.h>
 
+#include "engine/CallBound.h"
 #include "engine/CheckCodes.h"
 #include "engine/ElapsedTimer.h"
 #include "engine/NetCheck.h"
@@ -13,9 +14,6 @@
 #include "model/UrlParser.h"
 
 namespace {
-// How often a waiting check looks at the fetch's progress and the thread's stop flag.
-constexpr DWORD kPollMs = 50;
-
 fw::HttpTarget HttpTargetOf(const HttpUrl& url) {
     fw::HttpTarget target;
     target.host = url.host;
@@ -55,11 +53,11 @@ DWORD FetchTargetOf(const std::wstring& address, FetchTarget& target) {
 }
 }  // namespace
 
-bool CNetCheck::WaitForFetch(const CUrlFetch& fetch) const {
+bool CNetCheck::WaitForFetch(const CUrlFetch& fetch, DWORD overallLimitMs) const {
     CElapsedTimer started;
     for (;;) {
-        if (fetch.WaitEnded(std::min(fetch.StepMsLeft(), kPollMs))) return true;
-        if (StopRequested() || started.ElapsedMs() >= m_dwUrlOverallLimitMs) return false;
+        if (fetch.WaitEnded(std::min(fetch.StepMsLeft(), kWaitPollMs))) return true;
+        if (StopRequested() || started.ElapsedMs() >= overallLimitMs) return false;
         if (fetch.StepMsLeft() == 0) return false;
     }
 }
@@ -76,12 +74,14 @@ int CNetCheck::CheckUrl(const std::string& url, std::wstring phrase) {
     DWORD timeOut = g_dwTimeOut.load();
     // Beyond its fetches left stuck in a connect, a monitor reports the server as not
     // answering without starting yet another (each holds a thread).
-    CStuckCallRoom room(m_pMonitorKey);
+    CStuckCallRoom room(m_nCallBudget);
     if (!room) return SetOutcome({MON_DOWN, ERROR_INTERNET_TIMEOUT, 0});
     std::shared_ptr<CUrlFetch> fetch = CUrlFetch::Start(target, timeOut);
     if (!fetch) return SetOutcome({MON_ERROR, GetLastError(), 0});
-    if (!WaitForFetch(*fetch)) {
-        // The abandoned fetch keeps its pool thread until it ends.
+    // The overall limit is for pages that never end: a step the time-out allows is not cut.
+    if (!WaitForFetch(*fetch, std::max(m_dwUrlOverallLimitMs, CallBoundMs(timeOut)))) {
+        // The abandoned fetch keeps its pool thread until WinINet returns, which its
+        // failing receives make it do at once when the server still sends.
         fetch->Abandon();
         room.Keep([fetch] { return fetch->WaitEnded(0); });
         return SetOutcome({MON_DOWN, ERROR_INTERNET_TIMEOUT, 0});

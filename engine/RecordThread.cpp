@@ -13,6 +13,7 @@ void CMonitorRecord::StartThread() {
     // The thread's copy and its start values are taken here, on the UI thread, before
     // the thread runs, so it never reads this record while the UI thread changes it.
     thread->Prepare(*this, link.Get());
+    thread->m_Check.SetCallBudget(CallBudget());
     if (!thread->CreateThread(CREATE_SUSPENDED)) return;  // the object goes, with its reference of the link
     thread->m_bAutoDelete = true;
     m_hThread = fw::DuplicateOwnHandle(thread->m_hThread);

@@ -2,18 +2,19 @@
 
 #include <algorithm>
 
-unsigned CStuckCalls::Reserve(const void* monitor) {
+unsigned CStuckCalls::Reserve(UINT64 budget) {
     std::lock_guard<std::mutex> hold(m_lock);
     DropEnded();
     // Only stuck calls count: calls still in flight are the checks' own, one a monitor.
     auto stuck = [](const Entry& e) { return static_cast<bool>(e.ended); };
-    auto stuckOfMonitor = [monitor](const Entry& e) { return e.ended && e.monitor == monitor; };
-    if (static_cast<size_t>(std::count_if(m_entries.begin(), m_entries.end(), stuck)) >= m_maxInProcess ||
-        static_cast<size_t>(std::count_if(m_entries.begin(), m_entries.end(), stuckOfMonitor)) >= m_maxPerMonitor)
-        return 0;
+    auto stuckOfBudget = [budget](const Entry& e) { return e.ended && e.budget == budget; };
+    const size_t ofBudget = static_cast<size_t>(std::count_if(m_entries.begin(), m_entries.end(), stuckOfBudget));
+    const size_t inProcess = static_cast<size_t>(std::count_if(m_entries.begin(), m_entries.end(), stuck));
+    // A monitor with none stuck is checked whatever the others left behind.
+    if (ofBudget >= m_maxPerMonitor || (ofBudget > 0 && inProcess >= m_maxInProcess)) return 0;
     unsigned ticket = m_nextTicket++;
     if (m_nextTicket == 0) m_nextTicket = 1;  // 0 says "no room"
-    m_entries.push_back({ticket, monitor, nullptr});
+    m_entries.push_back({ticket, budget, nullptr});
     return ticket;
 }
 

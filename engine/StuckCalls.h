@@ -1,25 +1,32 @@
 #pragma once
 // Room for blocking calls that outlive their checks (an echo the system does not
 // complete, a connect WinINet does not bound). Each such call keeps a thread until it
-// returns, so their number is bounded per monitor, across the monitor's restarts (a
-// restart makes a new check object, not a new target), and for the whole process.
+// returns, so their number is bounded per monitor and for the whole process. A monitor's
+// stuck calls count against its call budget (CMonitorRecord::CallBudget): kept across its
+// restarts (a restart makes a new check object, not a new target), fresh for a new
+// monitor or a new target. Only a monitor with stuck calls of its own pays for them: the
+// process's bound leaves room for every monitor's full share, and even once it is
+// reached a monitor with none stuck still gets room.
+#include <windows.h>
+
 #include <functional>
 #include <mutex>
 #include <vector>
 
+#include "model/MainSettings.h"
+
 class CStuckCalls {
 public:
     static constexpr size_t kMaxPerMonitor = 4;
-    static constexpr size_t kMaxInProcess = 16;
+    static constexpr size_t kMaxInProcess = kMaxMonitors * kMaxPerMonitor;
 
     CStuckCalls(size_t maxPerMonitor = kMaxPerMonitor, size_t maxInProcess = kMaxInProcess)
         : m_maxPerMonitor(maxPerMonitor), m_maxInProcess(maxInProcess) {}
 
-    // Takes room for one call of `monitor` that may get stuck: a ticket, or 0 when the
-    // monitor or the process already has all the stuck calls it may have. Calls in
-    // flight take no room (checks run side by side), so the process's bound can be
-    // passed by the calls in flight when it was reached, one per running monitor.
-    unsigned Reserve(const void* monitor);
+    // Takes room for one call of `budget` that may get stuck: a ticket, or 0 when the
+    // budget has all the stuck calls it may have, or has some while the process has all
+    // it may have. Calls in flight take no room (checks run side by side).
+    unsigned Reserve(UINT64 budget);
     // The call ended in time: its room is free again.
     void Release(unsigned ticket);
     // The call outlived its check: its room stays taken until `ended` says it returned.
@@ -31,7 +38,7 @@ public:
 private:
     struct Entry {
         unsigned ticket;
-        const void* monitor;
+        UINT64 budget;
         std::function<bool()> ended;  // empty while the call is still being waited for
     };
     void DropEnded();
@@ -46,15 +53,15 @@ private:
 // Room taken for one call, given back when it goes unless kept for the stuck call.
 class CStuckCallRoom {
 public:
-    explicit CStuckCallRoom(const void* monitor, CStuckCalls& calls = CStuckCalls::Process())
-        : m_calls(calls), m_ticket(calls.Reserve(monitor)) {}
+    explicit CStuckCallRoom(UINT64 budget, CStuckCalls& calls = CStuckCalls::Process())
+        : m_calls(calls), m_ticket(calls.Reserve(budget)) {}
     ~CStuckCallRoom() {
         if (m_ticket) m_calls.Release(m_ticket);
     }
     CStuckCallRoom(const CStuckCallRoom&) = delete;
     CStuckCallRoom& operator=(const CStuckCallRoom&) = delete;
 
-    // False when the monitor or the process has no room left.
+    // False when the monitor has no room left.
     explicit operator bool() const { return m_ticket != 0; }
     // The call outlived its check: the room stays taken until `ended` says it returned.
     void Keep(std::function<bool()> ended) {

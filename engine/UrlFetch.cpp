@@ -53,11 +53,12 @@ void CUrlFetch::Fetch() {
         m_stage = Stage::SessionFailed;
         return;
     }
-    for (DWORD option : kTimeOutOptions) session.SetOption(option, m_dwTimeOut);
+    for (DWORD option : kTimeOutOptions) session.SetOption(option, SystemTimeOutMs(m_dwTimeOut));
     // Each step WinINet reports, and each receive that brings bytes, starts a new bound
-    // for the check that waits.
+    // for the check that waits; once the check gives up, receives fail and WinINet
+    // returns, so the handles close (at the end of this scope) and the thread is free.
     session.SetStatusCallback(&CUrlFetch::OnStatus);
-    fw::CWinInetReceiveWatch receiving(&CUrlFetch::OnReceived, this);
+    fw::CWinInetReceiveWatch receiving(&CUrlFetch::OnReceived, &CUrlFetch::IsAbandoned, this);
     CElapsedTimer timer;
     fw::CInternetFile file;
     MarkStep();
@@ -70,6 +71,7 @@ void CUrlFetch::Fetch() {
         m_stage = Stage::OpenFailed;
         return;
     }
+    if (m_bAbandoned) return;  // nobody reads the page: the handles close now
     m_dwError = ReadInternetFile(file);
     if (m_dwError) {
         m_stage = Stage::ReadFailed;

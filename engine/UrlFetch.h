@@ -54,8 +54,9 @@ public:
     // last; 0 once it has gone on too long without progress.
     DWORD StepMsLeft() const { return m_step.MsLeft(m_clock.ElapsedMs()); }
 
-    // Nobody waits for the result any more: the fetch stops after its current step
-    // and closes the connection.
+    // Nobody waits for the result any more: WinINet's next receive fails (a server that
+    // keeps sending ends the fetch at once), the fetch stops after its current step and
+    // closes its handles and the connection.
     void Abandon() { m_bAbandoned = true; }
 
     // The result, to be read only once WaitEnded gave true.
@@ -69,6 +70,7 @@ private:
     static void CALLBACK OnStatus(HINTERNET, DWORD_PTR context, DWORD status, void*, DWORD);
     void MarkStep() { m_step.Progress(m_clock.ElapsedMs()); }
     static void OnReceived(void* context) { static_cast<CUrlFetch*>(context)->MarkStep(); }
+    static bool IsAbandoned(void* context) { return static_cast<CUrlFetch*>(context)->m_bAbandoned; }
     void Fetch();
     void FetchLocalFile();
     // Reads the content into m_body until its end, the cap or the abandoning: `measure`

@@ -12,10 +12,21 @@ using RecvFunction = int(WSAAPI*)(SOCKET, char*, int, int);
 
 RecvFunction g_recv = nullptr;  // the real recv, set once before any slot points past it
 thread_local ReceiveObserver t_observer = nullptr;
+thread_local GivenUpQuery t_givenUp = nullptr;
 thread_local void* t_context = nullptr;
 
+bool GivenUp() { return t_givenUp && t_givenUp(t_context); }
+
+int RefuseReceive() {
+    WSASetLastError(WSAECONNABORTED);
+    return SOCKET_ERROR;
+}
+
 int WSAAPI WatchedRecv(SOCKET s, char* buffer, int length, int flags) {
+    if (GivenUp()) return RefuseReceive();
     int received = g_recv(s, buffer, length, flags);
+    // Given up while waiting: what came is not handed on, so WinINet stops here too.
+    if (received > 0 && GivenUp()) return RefuseReceive();
     // A peek (WinINet's test that a kept connection is still open) brings nothing new.
     if (received > 0 && !(flags & MSG_PEEK) && t_observer) t_observer(t_context);
     return received;
@@ -61,14 +72,16 @@ bool CWinInetReceiveWatch::Available() {
     return installed;
 }
 
-CWinInetReceiveWatch::CWinInetReceiveWatch(ReceiveObserver observer, void* context) {
+CWinInetReceiveWatch::CWinInetReceiveWatch(ReceiveObserver observer, GivenUpQuery givenUp, void* context) {
     if (!Available()) return;
     t_context = context;
     t_observer = observer;
+    t_givenUp = givenUp;
 }
 
 CWinInetReceiveWatch::~CWinInetReceiveWatch() {
     t_observer = nullptr;
+    t_givenUp = nullptr;
     t_context = nullptr;
 }
 

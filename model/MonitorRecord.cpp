@@ -1,6 +1,14 @@
 #include "model/MonitorRecord.h"
 
+#include <atomic>
+
+#include "framework/StringUtil.h"
 #include "model/IconFile.h"
+
+UINT64 NewCallBudget() {
+    static std::atomic<UINT64> next{1};
+    return next++;
+}
 
 CMonitorRecord::CMonitorRecord(HWND owner, UINT index) : m_nIndex(index), m_hOwner(owner) {}
 
@@ -34,6 +42,16 @@ void CMonitorRecord::DuplicateFrom(const CMonitorRecord& s) {
     m_bmDown = s.m_bmDown;
     m_strUrlHost = s.m_strUrlHost;
     m_nUrlPort = s.m_nUrlPort;
+}
+
+UINT64 CMonitorRecord::CallBudget() {
+    const std::wstring target = fw::Format(L"%u|%u|%u|", CheckMethod, IPv, Port) + IPorURLAddress;
+    if (target != m_strCallBudgetTarget) {
+        // Stuck calls of the old target say nothing about the new one: a fresh budget.
+        if (!m_strCallBudgetTarget.empty()) m_nCallBudget = NewCallBudget();
+        m_strCallBudgetTarget = target;
+    }
+    return m_nCallBudget;
 }
 
 void CMonitorRecord::ReleaseThreadTie(bool tornDown) {

@@ -12,6 +12,9 @@
 #include "model/MonitorTypes.h"
 #include "model/RecordLink.h"
 
+// A budget of stuck calls no monitor had before (see CMonitorRecord::CallBudget).
+UINT64 NewCallBudget();
+
 class CMonitorRecord : public MonitorSettings {
 public:
     CMonitorRecord(HWND owner, UINT index);
@@ -27,6 +30,12 @@ public:
     // The box menu's Duplicate: every setting, the picture paths and sizes and the URL
     // host and port; status, caption, pictures, result and counters stay a new record's.
     void DuplicateFrom(const CMonitorRecord& source);
+
+    // Whose blocking calls left stuck (engine/StuckCalls.h) this monitor's checks count
+    // among: the monitor with its check target as it is now. A new record, and one whose
+    // method, IP version, address or port changed since it was last asked, gets a budget
+    // no monitor had before, so it starts with none stuck; restarts keep theirs.
+    UINT64 CallBudget();
 
     // Starts the monitoring thread (defined with the engine, engine/RecordThread.cpp).
     void StartThread();
@@ -80,4 +89,6 @@ private:
 
     fw::CComPtr<CRecordLink> m_pLink;  // shared with the running thread
     fw::CHandle m_hThread;             // our own handle of the running thread
+    UINT64 m_nCallBudget = NewCallBudget();  // never copied: each record has its own
+    std::wstring m_strCallBudgetTarget;     // the check target the budget was given for
 };

@@ -5,9 +5,12 @@
 #include <iphlpapi.h>
 #include <icmpapi.h>
 
+#include <atomic>
+
 #include "Fixtures.h"
 #include "engine/EchoCall.h"
 #include "engine/NetCheck.h"
+#include "model/GlobalSettings.h"
 
 namespace {
 bool IcmpNamespaceSet(const char* name) { return FixturePort(name) != 0; }
@@ -24,6 +27,12 @@ struct PingCase {
     DWORD ipStatus;
     DWORD time;  // kEarlierTime: kept; kNoTime; 0: measured
 };
+
+DWORD WINAPI SetFlagSoon(void* flag) {
+    Sleep(100);
+    static_cast<std::atomic<bool>*>(flag)->store(true);
+    return 0;
+}
 
 void ExpectPing(CNetCheck& check, const PingCase& c) {
     check.m_dwTimeMs = kEarlierTime;
@@ -53,6 +62,12 @@ TEST(Ping, LoopbackNamesAndFamilies) {
     };
     CNetCheck check;
     for (const PingCase& c : cases) ExpectPing(check, c);
+    // A time-out of 0 is no endless wait.
+    g_dwTimeOut = 0;
+    DWORD start = NowMs();
+    check.PingIPv4("127.0.0.1");
+    EXPECT_LE(NowMs() - start, 500u + 100u);
+    g_dwTimeOut = kTestTimeOut;
     // One handle serves every ping of a monitor until it is let go.
     check.PingIPv4("127.0.0.1");
     const auto first = check.m_hIcmp;
@@ -84,6 +99,25 @@ TEST(IgnoredEchoSerial, DownInTimeAndAStuckCallIsAnErrorThatHoldsNothingUp) {
     // ...and the next cycle runs beside it.
     check.m_dwEchoCallExtraMs = 0;
     ExpectPing(check, {"next cycle", false, "127.0.0.1", MON_DOWN, false, 11010, kEarlierTime});
+    // A time-out longer than the longest echo call is waited out whole, echo after echo.
+    check.m_dwEchoCallMaxMs = kTestTimeOut / 3;
+    DWORD start = NowMs();
+    ExpectPing(check, {"echo after echo", false, "127.0.0.1", MON_DOWN, false, 11010, kEarlierTime});
+    EXPECT_GE(NowMs() - start, kTestTimeOut);
+    // A stop request ends the wait however long the time-out; the call left behind ends
+    // within the longest echo call (the end's wait below sees it go).
+    std::atomic<bool> stop{false};
+    check.SetStopFlag(&stop);
+    g_dwTimeOut = MAXDWORD;
+    HANDLE setter = CreateThread(nullptr, 0, &SetFlagSoon, &stop, 0, nullptr);
+    ASSERT_NE(setter, nullptr);
+    start = NowMs();
+    EXPECT_EQ(check.PingIPv4("127.0.0.1"), MON_ERROR);
+    EXPECT_LT(NowMs() - start, kTestTimeOut);
+    g_dwTimeOut = kTestTimeOut;
+    check.SetStopFlag(nullptr);
+    WaitForSingleObject(setter, INFINITE);
+    CloseHandle(setter);
     // The program's end can wait for the stuck call to return...
     EXPECT_FALSE(CloseEchoesAndWait(0));
     EXPECT_TRUE(CloseEchoesAndWait(4 * kTestTimeOut));

@@ -44,6 +44,18 @@ DWORD WINAPI SetFlagSoon(void* flag) {
     return 0;
 }
 
+// True once the fixture counts the streamed answer at `path` as cut short by the client
+// (the check's fetch closed its connection), within the hang bound.
+bool ConnectionClosedSoon(const std::string& path) {
+    CNetCheck counter;
+    for (DWORD waited = 0; waited < kHangBound; waited += 100) {
+        if (counter.CheckUrl(Url("127.0.0.1", "HTTP4", ("/closed" + path).c_str()), L"closed=1") == MON_UP)
+            return true;
+        Sleep(100);
+    }
+    return false;
+}
+
 void ExpectCase(CNetCheck& check, const UrlCase& c) {
     check.m_dwTimeMs = kEarlierTime;
     check.m_dwError = 9;
@@ -154,18 +166,34 @@ TEST(CheckUrl, PagesThatKeepArrivingAreReadToTheirEnd) {
         EXPECT_EQ(check.m_dwError, 0u) << path;
     }
 
+    // Pages that never end, in the body or inside the headers: the check gives up at the
+    // overall limit, and the fetch it gives up ends at once, closing its connection.
     check.m_dwUrlOverallLimitMs = 1500;
-    DWORD start = NowMs();
-    EXPECT_EQ(check.CheckUrl(Url("127.0.0.1", "HTTP4", "/trickle?cut"), kPhrase), MON_DOWN);
-    EXPECT_EQ(check.m_dwError, 12002u);
-    EXPECT_LE(NowMs() - start, check.m_dwUrlOverallLimitMs + 500);
-    CNetCheck counter;
-    int closed = MON_CLOSED;
-    for (DWORD waited = 0; closed != MON_UP && waited < kHangBound; waited += 100) {
-        Sleep(100);
-        closed = counter.CheckUrl(Url("127.0.0.1", "HTTP4", "/closed/trickle?cut"), L"closed=1");
+    for (const char* path : {"/trickle?cut", "/endlessheaders?cut"}) {
+        DWORD start = NowMs();
+        EXPECT_EQ(check.CheckUrl(Url("127.0.0.1", "HTTP4", path), kPhrase), MON_DOWN) << path;
+        EXPECT_EQ(check.m_dwError, 12002u) << path;
+        EXPECT_LE(NowMs() - start, check.m_dwUrlOverallLimitMs + 500) << path;
+        EXPECT_TRUE(ConnectionClosedSoon(path)) << path << ": the abandoned fetch kept its connection";
     }
-    EXPECT_EQ(closed, MON_UP) << "the abandoned fetch kept its connection";
+}
+
+// Whatever the time-out, no check is cut short of it, and none leaves its fetch behind
+// for longer than its bound: 0 (no limit at all to WinINet) ends within the grace, and
+// a time-out longer than the overall limit waits for a page slower than that limit.
+TEST(CheckUrl, TimeOutsAreHonouredAtBothEnds) {
+    NEED_FIXTURE(http, "HTTP4");
+    CNetCheck check;
+    g_dwTimeOut = 0;
+    DWORD start = NowMs();
+    check.CheckUrl(Url("127.0.0.1", "HTTP4", "/waitclose?zero"), kPhrase);  // Down or an error, as WinINet says
+    EXPECT_LE(NowMs() - start, 500u + 100u);
+    EXPECT_TRUE(ConnectionClosedSoon("/waitclose?zero")) << "a fetch with time-out 0 stayed";
+    g_dwTimeOut = 3 * kTestTimeOut;
+    check.m_dwUrlOverallLimitMs = 500;  // standing in for the 60 s, shorter than the time-out
+    EXPECT_EQ(check.CheckUrl(Url("127.0.0.1", "HTTP4", "/after?1.5"), kPhrase), MON_UP);
+    EXPECT_EQ(check.m_dwError, 0u);
+    g_dwTimeOut = kTestTimeOut;
 }
 
 // A time-out loaded as 4294967295 (the file said -1) is the longest wait, not one that
