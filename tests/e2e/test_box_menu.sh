@@ -36,7 +36,7 @@ for i in "${!HANDLER_KEYS[@]}"; do
 done
 mkdir -p "$UNC_HOST"
 
-start_fixture python3 "$ORVALEN_SRC/bench/delayed_page_server.py"
+start_fixture python3 "$ORVALEN_SRC/tests/fixtures/delayed_page_server.py"
 SLOW_URL="http://127.0.0.1:$DELAY_HTTP4/delay/10000"
 
 # Boxes, each with colours of its own: Up and Down test monitors, a page that answers
