@@ -64,7 +64,7 @@ icmp_ignore_echo 1  # answered again by icmp_restore, or end_started on a failur
 start_strip "$quit_data"
 quitting=$LAST_PID
 sleep 2  # the first echoes are out, each for 10 s
-drv command "$TITLE" 32795 >/dev/null  # Quit, from the tray menu
+drv command "$TITLE" $ID_TRAY_QUIT >/dev/null  # from the tray menu
 quit_at=$SECONDS
 sleep 0.5
 drv wait-pid "$quitting" 0 >/dev/null && fail "no echo was pending at Quit"
