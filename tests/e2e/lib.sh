@@ -133,29 +133,55 @@ count_colour() {
         grep -ci "$(printf '#%02X%02X%02X' "$r" "$g" "$b")\b" || true
 }
 
-# The value of KEY in [SECTION] of an INI file (ANSI or UTF-16, names in any case), or
-# "<none>" when the file, the section or the key is missing.
-ini_get() {
+# The one reader of INI files in the tests, as the program's files are read: ANSI or UTF-16,
+# section and key names in any case, blanks around names and values dropped, the first of
+# two equal keys. ini_read value FILE SECTION KEY | lines FILE SECTION | keys FILE SECTION.
+ini_read() {
     python3 - "$@" <<'PY'
 import sys
-path, section, key = sys.argv[1:4]
+mode, path, section = sys.argv[1:4]
 try:
     raw = open(path, "rb").read()
 except OSError:
-    print("<none>"); sys.exit()
-text = raw.decode("utf-16") if raw[:2] == b"\xff\xfe" else raw.decode("latin-1")
-current, value = None, "<none>"
-for line in text.splitlines():
-    line = line.strip()
-    if line.startswith("[") and line.endswith("]"):
-        current = line[1:-1].strip().lower()
-    elif current == section.lower() and "=" in line:
-        k, v = line.split("=", 1)
-        if k.strip().lower() == key.lower() and value == "<none>":
+    raw = None
+if raw is None:
+    lines = None
+else:
+    text = raw.decode("utf-16") if raw[:2] == b"\xff\xfe" else raw.decode("latin-1")
+    current, lines = None, None
+    for line in text.splitlines():
+        line = line.strip()
+        if line.startswith("[") and line.endswith("]"):
+            current = line[1:-1].strip().lower()
+            if current == section.lower() and lines is None:
+                lines = []
+        elif current == section.lower() and line:
+            lines.append(line)
+if mode == "value":
+    value = "<none>"
+    for line in lines or []:
+        k, sep, v = line.partition("=")
+        if sep and k.strip().lower() == sys.argv[4].lower():
             value = v.strip()
-print(value)
+            break
+    print(value)
+elif mode == "keys":
+    for line in lines or []:
+        if "=" in line:
+            print(line.split("=", 1)[0].strip())
+else:
+    for line in lines or []:
+        print(line)
 PY
 }
+
+# The value of KEY in [SECTION] of an INI file, or "<none>" when the file, the section or
+# the key is missing.
+ini_get() { ini_read value "$@"; }
+# The lines of [SECTION] of an INI file (none when it is missing), without line ends.
+ini_lines() { ini_read lines "$@"; }
+# The names of the keys of [SECTION] of an INI file, one a line, in the file's order.
+ini_keys() { ini_read keys "$@"; }
 
 # The values of KEY in sections "Box 0" .. "Box N-1", blank-separated.
 ini_boxes() {

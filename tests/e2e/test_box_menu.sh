@@ -80,7 +80,7 @@ menu() {
     at=$([ "$box" = 0 ] && echo $((x + 3)) || box_x "$box")
     strip_menu "$at" "$BOX_Y" "$@"
 }
-ini_value() { tr -d '\r' <"$ini" | awk -F= -v s="[$1]" -v k="$2" '/^\[/{in_s=($0==s)} in_s && $1==k{print substr($0, length(k)+2)}'; }
+ini_value() { ini_get "$ini" "$@"; }
 expect_numbox() {  # the count written after a command (waited for up to 10 s)
     wait_until 10 output_is "$1" ini_value main NumBox
     assert_eq "$(ini_value main NumBox)" "$1" "NumBox $2"
