@@ -50,7 +50,9 @@ unreachable_route_on() {
 # before it was never made).
 icmp_restore() {
     sysctl -q -w net.ipv4.icmp_echo_ignore_all=0 || true
-    ip rule add pref 0 lookup local 2>/dev/null || true
+    # Added only when missing: a second rule of the same place would outlive the next
+    # unreachable_route_on, which takes one away, and keep 127.0.0.3 reachable.
+    { ip rule list | grep -q '^0:.*lookup local' || ip rule add pref 0 lookup local; } 2>/dev/null || true
     ip rule del pref 10 to 127.0.0.3/32 lookup 100 2>/dev/null || true
     ip rule del pref 100 lookup local 2>/dev/null || true
     ip route flush table 100 2>/dev/null || true
