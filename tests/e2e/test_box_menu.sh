@@ -60,6 +60,7 @@ ini="$(data_folder "$appdata")/MainConfAID1.ini"
 printf '[Main]\nnrows=1\n[Row 0]\nCaption=Echo\nApplication=cmd\nParameters=/C echo %%ip %%name %%port\n' |
     sed 's/$/\r/' >"$(data_folder "$appdata")/MenuConf.ini"
 
+box_corner 1 >/dev/null  # the boxes' places asked before the slow page's check starts
 wine "$ORVALEN_BIN/orvdriver.exe" launch "$(winpath "$appdata")" "$(winpath "$BIN/Orvalen.exe")" \
     >"$E2E_DIR/launch.out" 2>/dev/null </dev/null || true
 pid="$(tr -d '\r\n' <"$E2E_DIR/launch.out")"
