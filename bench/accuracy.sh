@@ -7,7 +7,7 @@ source "$(dirname "$0")/lib.sh"
 SECONDS_RUN="${BENCH_ACCURACY_SECONDS:-60}"
 
 start_fixture python3 "$ROOT/tests/fixtures/netcheck_server.py"
-start_fixture python3 "$BENCH_SRC/delayed_page_server.py"
+start_fixture python3 "$ROOT/tests/fixtures/delayed_page_server.py"
 DELAY_MS=50
 appdata="$OUT/appdata"
 new_appdata "$appdata"

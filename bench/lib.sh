@@ -2,7 +2,7 @@
 # its session (loopback-only namespace, the benchmark's Wine prefix, Xvfb). A figure
 # script gets its output folder as $1 and prints its part of the report on stdout.
 # Every process a figure starts is ended by its id when the figure ends, and the
-# namespace's ICMP settings are put back.
+# namespace's ICMP settings are put back (end_started, scripts/lib/helpers.sh).
 set -euo pipefail
 : "${BENCH_DIR:?run through scripts/bench.sh}"
 BENCH_SRC="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
@@ -13,13 +13,8 @@ ORVALEN_BIN="$BIN"
 OUT="${1:?output folder}"
 WORK_DIR="$OUT"
 mkdir -p "$OUT"
-ICMP_CHANGED=""
 
-bench_cleanup() {
-    end_started
-    [ -z "$ICMP_CHANGED" ] || icmp_restore
-}
-trap bench_cleanup EXIT
+trap end_started EXIT
 
 note() { echo "[$(date +%T)] $*" >&2; }
 
@@ -27,28 +22,6 @@ note() { echo "[$(date +%T)] $*" >&2; }
 new_appdata() {
     rm -rf "$1"
     mkdir -p "$(data_folder "$1")"
-}
-
-# The namespace's ICMP settings: echoes ignored, and an unreachable route to 127.0.0.3
-# (the loopback rule moves behind it without a moment in which loopback has no route).
-icmp_ignore_echo() {
-    ICMP_CHANGED=1
-    sysctl -q -w net.ipv4.icmp_echo_ignore_all="$1"
-}
-unreachable_route_on() {
-    ICMP_CHANGED=1
-    ip rule add pref 100 lookup local
-    ip route add unreachable 127.0.0.3/32 table 100
-    ip rule add pref 10 to 127.0.0.3/32 lookup 100
-    ip rule del pref 0 lookup local
-}
-icmp_restore() {
-    sysctl -q -w net.ipv4.icmp_echo_ignore_all=0 || true
-    ip rule add pref 0 lookup local 2>/dev/null || true
-    ip rule del pref 10 to 127.0.0.3/32 lookup 100 2>/dev/null || true
-    ip rule del pref 100 lookup local 2>/dev/null || true
-    ip route flush table 100 2>/dev/null || true
-    ICMP_CHANGED=""
 }
 
 orvalen_unix_pid() { unix_pid_of "$(winpath "$BIN/Orvalen.exe")"; }

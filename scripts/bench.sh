@@ -11,23 +11,16 @@ set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 export BUILD_DIR="${BUILD_DIR:-$ROOT/build}"
 ALL_FIGURES=(timeouts accuracy startup cost soak badinput)
+if [ "${1:-}" = --help ] || [ "${1:-}" = -h ]; then
+    sed -n '2,/^set /{/^#/s/^# \{0,1\}//p}' "$0"  # the comment above
+    exit 0
+fi
 
 source "$ROOT/scripts/lib/helpers.sh"
 
 if outside_loopback_namespace; then
-    bash "$ROOT/scripts/bootstrap.sh"
-    # The reference tools the figures are compared with.
-    missing=()
-    for p in iputils-ping fping curl; do
-        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-    done
-    if [ ${#missing[@]} -gt 0 ]; then
-        SUDO=""
-        [ "$(id -u)" -ne 0 ] && SUDO="sudo"
-        export DEBIAN_FRONTEND=noninteractive
-        $SUDO apt-get update -qq >/dev/null
-        $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
-    fi
+    # With the reference tools the figures are compared with.
+    bash "$ROOT/scripts/bootstrap.sh" iputils-ping fping curl
     bash "$ROOT/scripts/build.sh"
 fi
 enter_loopback_namespace "$@"

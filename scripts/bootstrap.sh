@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Installs what building and testing Orvalen needs on Debian 12.
+# Installs what building and testing Orvalen needs on Debian 12, and the packages named
+# as arguments besides (the benchmark's reference tools: bash scripts/bootstrap.sh fping).
 # Idempotent: quiet and quick when everything is already there.
 set -euo pipefail
 
 packages=(g++-mingw-w64-i686 mingw-w64-tools wine wine32:i386 wine64 xvfb xauth x11-utils
-          xdotool imagemagick fp-utils cmake make googletest python3 iproute2 procps psmisc)
+          xdotool imagemagick fp-utils cmake make googletest python3 iproute2 procps psmisc "$@")
 
 missing=()
 for p in "${packages[@]}"; do

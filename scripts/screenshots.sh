@@ -66,7 +66,7 @@ box_menu() {
 }
 close_dialog() { drv close "$1" >/dev/null || true; drv wait-gone "$1" 5000 >/dev/null || true; }
 
-start_fixture python3 "$ROOT/bench/delayed_page_server.py"
+start_fixture python3 "$ROOT/tests/fixtures/delayed_page_server.py"
 CLOSED_PORT="$(free_port)"
 start_fixture python3 -c '
 import socket, sys, time

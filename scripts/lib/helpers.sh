@@ -3,7 +3,7 @@
 # (tests/e2e/lib.sh) and the benchmark (bench/lib.sh) start, drive and wait for the
 # program with them. The driving helpers need ORVALEN_BIN (the built programs) and
 # WORK_DIR (the calling script's folder for its files); end_started ends, by id, every
-# process they started.
+# process they started and puts back the namespace's ICMP settings they changed.
 
 # --- The loopback-only network namespace ---------------------------------------------------
 
@@ -23,6 +23,42 @@ enter_loopback_namespace() {
     ip link set lo up
 }
 
+# --- The namespace's ICMP settings --------------------------------------------------------
+# Inside the loopback namespace (as root there) a script may make echoes go unanswered
+# and 127.0.0.3 unreachable; icmp_restore puts both back, and end_started calls it when
+# either was changed, so a failing script leaves the namespace as it found it.
+
+ICMP_CHANGED=""
+
+# icmp_ignore_echo 1|0: whether the namespace answers echoes at all.
+icmp_ignore_echo() {
+    ICMP_CHANGED=1
+    sysctl -q -w net.ipv4.icmp_echo_ignore_all="$1"
+}
+
+# An unreachable route to 127.0.0.3 in a table of its own; the loopback rule moves behind
+# it without a moment in which loopback has no route.
+unreachable_route_on() {
+    ICMP_CHANGED=1
+    ip rule add pref 100 lookup local
+    ip route add unreachable 127.0.0.3/32 table 100
+    ip rule add pref 10 to 127.0.0.3/32 lookup 100
+    ip rule del pref 0 lookup local
+}
+
+# Echoes answered again and 127.0.0.3 reachable again (each step also when the change
+# before it was never made).
+icmp_restore() {
+    sysctl -q -w net.ipv4.icmp_echo_ignore_all=0 || true
+    # Added only when missing: a second rule of the same place would outlive the next
+    # unreachable_route_on, which takes one away, and keep 127.0.0.3 reachable.
+    { ip rule list | grep -q '^0:.*lookup local' || ip rule add pref 0 lookup local; } 2>/dev/null || true
+    ip rule del pref 10 to 127.0.0.3/32 lookup 100 2>/dev/null || true
+    ip rule del pref 100 lookup local 2>/dev/null || true
+    ip route flush table 100 2>/dev/null || true
+    ICMP_CHANGED=""
+}
+
 # --- Starting and driving the program ------------------------------------------------------
 
 WIN_PIDS=()    # Windows process ids of programs started with start_orvalen
@@ -35,6 +71,7 @@ end_started() {
         kill "$pid" >/dev/null 2>&1 || true
         wait "$pid" 2>/dev/null || true
     done
+    [ -z "$ICMP_CHANGED" ] || icmp_restore
 }
 
 fail() {

@@ -48,17 +48,25 @@ start_strip() {
 }
 
 # box_point N [DX DY]: the screen point (DX, DY) from the top left corner of box N (from 1)
-# of the strip at STRIP_X STRIP_Y, laid out as the program does: a 1-pixel frame, the grip
-# strip of 7 pixels and its separator, then boxes of BOX_W x BOX_H (110 x 90 unless set),
-# each followed by a 1-pixel separator, in a row (STRIP_ROW=1, the default) or a column
-# (STRIP_ROW=0).
+# of the strip at STRIP_X STRIP_Y with boxes of BOX_W x BOX_H (110 x 90 unless set) in a row
+# (STRIP_ROW=1, the default) or a column (STRIP_ROW=0), where the program's own geometry
+# puts it.
 box_point() {
-    local n="$1" dx="${2:-0}" dy="${3:-0}"
-    if [ "${STRIP_ROW:-1}" = 1 ]; then
-        echo "$((STRIP_X + 8 + (n - 1) * (${BOX_W:-110} + 1) + dx)) $((STRIP_Y + 1 + dy))"
-    else
-        echo "$((STRIP_X + 1 + dx)) $((STRIP_Y + 8 + (n - 1) * (${BOX_H:-90} + 1) + dy))"
+    local corner
+    read -r -a corner <<<"$(box_corner "$1")"
+    echo "$((STRIP_X + corner[0] + ${2:-0})) $((STRIP_Y + corner[1] + ${3:-0}))"
+}
+# box_corner N: the client point "x y" of box N's top left corner (as box_point). Each
+# shape's 70 corners are asked of orvdriver box-point once a test and kept in a file, so the
+# many points of a pixel check cost no Wine start each.
+box_corner() {
+    local shape="${STRIP_ROW:-1}-${BOX_W:-110}-${BOX_H:-90}" corners
+    corners="$E2E_DIR/box-corners-$shape"
+    if [ ! -s "$corners" ]; then
+        drv box-point "${STRIP_ROW:-1}" "${BOX_W:-110}" "${BOX_H:-90}" 1 70 >"$corners.tmp" &&
+            mv "$corners.tmp" "$corners" || fail "orvdriver box-point $shape"
     fi
+    sed -n "${1}p" "$corners"
 }
 
 # Closes the window with this title and waits until process PID has ended with exit code 0.
@@ -133,29 +141,55 @@ count_colour() {
         grep -ci "$(printf '#%02X%02X%02X' "$r" "$g" "$b")\b" || true
 }
 
-# The value of KEY in [SECTION] of an INI file (ANSI or UTF-16, names in any case), or
-# "<none>" when the file, the section or the key is missing.
-ini_get() {
+# The one reader of INI files in the tests, as the program's files are read: ANSI or UTF-16,
+# section and key names in any case, blanks around names and values dropped, the first of
+# two equal keys. ini_read value FILE SECTION KEY | lines FILE SECTION | keys FILE SECTION.
+ini_read() {
     python3 - "$@" <<'PY'
 import sys
-path, section, key = sys.argv[1:4]
+mode, path, section = sys.argv[1:4]
 try:
     raw = open(path, "rb").read()
 except OSError:
-    print("<none>"); sys.exit()
-text = raw.decode("utf-16") if raw[:2] == b"\xff\xfe" else raw.decode("latin-1")
-current, value = None, "<none>"
-for line in text.splitlines():
-    line = line.strip()
-    if line.startswith("[") and line.endswith("]"):
-        current = line[1:-1].strip().lower()
-    elif current == section.lower() and "=" in line:
-        k, v = line.split("=", 1)
-        if k.strip().lower() == key.lower() and value == "<none>":
+    raw = None
+if raw is None:
+    lines = None
+else:
+    text = raw.decode("utf-16") if raw[:2] == b"\xff\xfe" else raw.decode("latin-1")
+    current, lines = None, None
+    for line in text.splitlines():
+        line = line.strip()
+        if line.startswith("[") and line.endswith("]"):
+            current = line[1:-1].strip().lower()
+            if current == section.lower() and lines is None:
+                lines = []
+        elif current == section.lower() and line:
+            lines.append(line)
+if mode == "value":
+    value = "<none>"
+    for line in lines or []:
+        k, sep, v = line.partition("=")
+        if sep and k.strip().lower() == sys.argv[4].lower():
             value = v.strip()
-print(value)
+            break
+    print(value)
+elif mode == "keys":
+    for line in lines or []:
+        if "=" in line:
+            print(line.split("=", 1)[0].strip())
+else:
+    for line in lines or []:
+        print(line)
 PY
 }
+
+# The value of KEY in [SECTION] of an INI file, or "<none>" when the file, the section or
+# the key is missing.
+ini_get() { ini_read value "$@"; }
+# The lines of [SECTION] of an INI file (none when it is missing), without line ends.
+ini_lines() { ini_read lines "$@"; }
+# The names of the keys of [SECTION] of an INI file, one a line, in the file's order.
+ini_keys() { ini_read keys "$@"; }
 
 # The values of KEY in sections "Box 0" .. "Box N-1", blank-separated.
 ini_boxes() {

@@ -38,7 +38,7 @@ for i in "${!HANDLER_KEYS[@]}"; do
 done
 mkdir -p "$UNC_HOST"
 
-start_fixture python3 "$ORVALEN_SRC/bench/delayed_page_server.py"
+start_fixture python3 "$ORVALEN_SRC/tests/fixtures/delayed_page_server.py"
 SLOW_URL="http://127.0.0.1:$DELAY_HTTP4/delay/10000"
 
 # Boxes, each with colours of its own: Up and Down test monitors, a page that answers
@@ -62,6 +62,7 @@ ini="$(data_folder "$appdata")/MainConfAID1.ini"
 printf '[Main]\nnrows=1\n[Row 0]\nCaption=Echo\nApplication=cmd\nParameters=/C echo %%ip %%name %%port\n' |
     sed 's/$/\r/' >"$(data_folder "$appdata")/MenuConf.ini"
 
+box_corner 1 >/dev/null  # the boxes' places asked before the slow page's check starts
 wine "$ORVALEN_BIN/orvdriver.exe" launch "$(winpath "$appdata")" "$(winpath "$BIN/Orvalen.exe")" \
     >"$E2E_DIR/launch.out" 2>/dev/null </dev/null || true
 pid="$(tr -d '\r\n' <"$E2E_DIR/launch.out")"
@@ -82,7 +83,7 @@ menu() {
     at=$([ "$box" = 0 ] && echo $((x + 3)) || box_x "$box")
     strip_menu "$at" "$BOX_Y" "$@"
 }
-ini_value() { tr -d '\r' <"$ini" | awk -F= -v s="[$1]" -v k="$2" '/^\[/{in_s=($0==s)} in_s && $1==k{print substr($0, length(k)+2)}'; }
+ini_value() { ini_get "$ini" "$@"; }
 expect_numbox() {  # the count written after a command (waited for up to 10 s)
     wait_until 10 output_is "$1" ini_value main NumBox
     assert_eq "$(ini_value main NumBox)" "$1" "NumBox $2"

@@ -60,13 +60,11 @@ quit_data="$(new_appdata quit)"
     ini_section main FirstStart=0 NumBox=3 TimeOut=10000
     for i in 0 1 2; do ini_section "Box $i" "Name=silent$i" CheckMethod=1 IPv=0 "IPorURLAddress=127.0.0.$((20 + i))" CheckInterval=1; done
 } | write_main_ini "$quit_data" MainConfAID1.ini
-ignore_before="$(sysctl -n net.ipv4.icmp_echo_ignore_all)"
-trap 'sysctl -q -w net.ipv4.icmp_echo_ignore_all="$ignore_before"; end_started' EXIT
-sysctl -q -w net.ipv4.icmp_echo_ignore_all=1
+icmp_ignore_echo 1  # answered again by icmp_restore, or end_started on a failure
 start_strip "$quit_data"
 quitting=$LAST_PID
 sleep 2  # the first echoes are out, each for 10 s
-drv command "$TITLE" 32795 >/dev/null  # Quit, from the tray menu
+drv command "$TITLE" $ID_TRAY_QUIT >/dev/null  # from the tray menu
 quit_at=$SECONDS
 sleep 0.5
 drv wait-pid "$quitting" 0 >/dev/null && fail "no echo was pending at Quit"
@@ -76,7 +74,7 @@ assert_eq "$(drv pid "$TITLE")" "$LAST_PID" "process of the strip started after 
 ((SECONDS - quit_at <= 5)) || fail "the strip after Quit took $((SECONDS - quit_at)) s"
 wait_exit "$quitting" $((12000 - (SECONDS - quit_at) * 1000)) "instance that quit, within its echoes' bound"
 close_window "$TITLE" "$LAST_PID"
-sysctl -q -w net.ipv4.icmp_echo_ignore_all="$ignore_before"
+icmp_restore
 
 # --- Five instances on bad main files -------------------------------------------------
 appdata="$(new_appdata)"

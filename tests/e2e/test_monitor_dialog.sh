@@ -28,8 +28,8 @@ ini="$(data_folder "$appdata")/MainConfAID1.ini"
 mkdir -p "$(data_folder "$appdata")/Skins"
 ini_section skin BoxColorUp=0x00C86400 | sed 's/$/\r/' >"$(data_folder "$appdata")/Skins/Default.ini"
 
-section() { tr -d '\r' <"$ini" | awk -v s="[$1]" '$0 == s {on = 1; next} /^\[/ {on = 0} on'; }
-key() { section "$1" | sed -n "s/^$2=//p"; }
+section() { ini_lines "$ini" "$1"; }
+key() { ini_get "$ini" "$1" "$2"; }
 
 start_strip "$appdata"
 pid="$LAST_PID"

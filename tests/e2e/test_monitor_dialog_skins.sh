@@ -204,7 +204,7 @@ drv wait-gone "$SND" 5000 >/dev/null || fail "sound settings stayed open"
 drv ctl-click "$DLG" $IDOK >/dev/null
 drv wait-gone "$DLG" 5000 >/dev/null || fail "the monitor dialog stayed open"
 wait_handled
-section="$(tr -d '\0\r\377\376' <"$ini" | awk '/^\[/{s=($0=="[Box 0]")} s')"
+section="$(ini_lines "$ini" "Box 0")"
 for pair in PicFileUp=abc.ico PicFileDown=abc_GSC.ico CustomSoundCheck=0 TextSpeechCheck=4 \
     "TextSpeechStringOpen=my open" "MsgBoxDesc=my desc"; do
     grep -qx "$pair" <<<"$section" || fail "Box 0 lacks $pair"

@@ -71,8 +71,8 @@ wine "$ORVALEN_BIN/orvdriver.exe" watch "$restarted" "Orvalen III" 1000 62 </dev
 restarts_watch=$!
 (
     for i in $(seq 1 6); do
-        sleep 5 && drv command "Orvalen III" 32863  # Disable all
-        sleep 5 && drv command "Orvalen III" 32864  # Enable all
+        sleep 5 && drv command "Orvalen III" $ID_TRAY_DISABLE_ALL_MON
+        sleep 5 && drv command "Orvalen III" $ID_TRAY_ENABLE_ALL_MON
     done
 ) >/dev/null &
 restarts=$!

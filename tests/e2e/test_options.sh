@@ -30,7 +30,7 @@ cp "$ORVALEN_BIN/argrecorder.exe" "$E2E_DIR/opener.exe"
 wine reg add "$WEB_KEY" /ve /d "\"$(winpath "$E2E_DIR/opener.exe")\" \"%1\"" /f >/dev/null 2>&1
 state() { drv ctl-state "$OPTIONS" "$1"; }
 text() { drv ctl-get "$1" "$2"; }
-main_keys() { sed -n '/^\[main\]/,/^\[/p' "$ini" | tr -d '\r' | sed -n 's/=.*//p'; }
+main_keys() { ini_keys "$ini" main; }
 
 start_fixture python3 "$ORVALEN_SRC/tests/fixtures/netcheck_server.py"
 appdata="$(new_appdata)"
@@ -78,8 +78,8 @@ assert_eq "$((width1 - width0)) $((height1 - height0))" "40 10" "strip growth fo
 assert_eq "$(main_keys | tr '\n' ' ')" \
     "FirstStart PosX PosY WinPos WinBeh NumBox App HideTaskBarButton CustomSoundError CustomSoundPathError DCOBEFE DCOBEFPath DCOBEFParameters XBox YBox TimeOut EnableLog ShowReplyTime ShowMethod ShowStatus ShowIPAddress TextSpeechSoundError TextSpeechTextError Volume LogFileType LogDir LogEveryCheck " \
     "option keys in the file"
-grep -q $'^XBox=150\r$' "$ini" && grep -q $'^YBox=100\r$' "$ini" && grep -q $'^TimeOut=7000\r$' "$ini" ||
-    fail "applied values not in the file"
+assert_eq "$(ini_get "$ini" main XBox) $(ini_get "$ini" main YBox) $(ini_get "$ini" main TimeOut)" "150 100 7000" \
+    "applied values in the file"
 
 drv ctl-press "$OPTIONS" $STARTUP
 drv ctl-press "$OPTIONS" $APPLY || fail "second Apply"

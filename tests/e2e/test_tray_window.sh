@@ -150,7 +150,7 @@ drv close "Orvalen Help" >/dev/null
 # --- Open dialogs: the tray icon raises them, the background zone does nothing ----------
 # (the icon's messages as the tray window sends them: the left button down, the right
 # button up with the cursor position).
-UM_TRAY_NOTIFY=0x401 WM_LBUTTONDOWN=513 WM_RBUTTONUP=517 TRAY_ICON=134
+UM_TRAY_NOTIFY=0x401 WM_LBUTTONDOWN=513 WM_RBUTTONUP=517 TRAY_ICON=$IDR_TRAY_MENU  # the icon has the id of its menu
 tray() { drv send "$TITLE" $UM_TRAY_NOTIFY "$1" "$2"; }
 left_click() { tray $TRAY_ICON $WM_LBUTTONDOWN; }
 right_click() { tray $(( (32 << 16) | 12 )) $WM_RBUTTONUP; }

@@ -7,18 +7,10 @@
 
 class CTestCanvas {
 public:
-    CTestCanvas(int width, int height, COLORREF fill) : m_width(width) {
-        BITMAPINFO info = fw::TopDown32BitInfo(width, height);
-        m_dc = CreateCompatibleDC(nullptr);
-        m_bitmap = CreateDIBSection(m_dc, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&m_bits), nullptr, 0);
-        m_old = SelectObject(m_dc, m_bitmap);
+    CTestCanvas(int width, int height, COLORREF fill)
+        : m_width(width), m_bitmap(NewPixels(m_dc, width, height, &m_bits)), m_select(m_dc, m_bitmap) {
         const DWORD pixel = (GetRValue(fill) << 16) | (GetGValue(fill) << 8) | GetBValue(fill);
         for (int i = 0; i < width * height; ++i) m_bits[i] = pixel;
-    }
-    ~CTestCanvas() {
-        SelectObject(m_dc, m_old);
-        DeleteObject(m_bitmap);
-        DeleteDC(m_dc);
     }
     CTestCanvas(const CTestCanvas&) = delete;
     CTestCanvas& operator=(const CTestCanvas&) = delete;
@@ -38,9 +30,15 @@ public:
     }
 
 private:
+    static HBITMAP NewPixels(HDC dc, int width, int height, DWORD** bits) {
+        BITMAPINFO info = fw::TopDown32BitInfo(width, height);
+        return CreateDIBSection(dc, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(bits), nullptr, 0);
+    }
+
+    // Declared in the order of making; the bitmap is selected out before it and the DC go.
     int m_width;
-    HDC m_dc = nullptr;
-    HBITMAP m_bitmap = nullptr;
-    HGDIOBJ m_old = nullptr;
     DWORD* m_bits = nullptr;
+    fw::CMemoryDC m_dc{nullptr};
+    fw::CBitmap m_bitmap;
+    fw::CSelectObject m_select;
 };

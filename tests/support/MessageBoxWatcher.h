@@ -9,6 +9,8 @@
 #include <vector>
 #include <windows.h>
 
+#include "support/CommonDialogIds.h"
+
 class CMessageBoxWatcher {
 public:
     CMessageBoxWatcher() : m_thread([this] { Run(); }) {}
@@ -29,7 +31,7 @@ private:
         GetWindowThreadProcessId(hwnd, &pid);
         wchar_t cls[16] = {};
         GetClassNameW(hwnd, cls, 16);
-        HWND text = GetDlgItem(hwnd, 0xFFFF);
+        HWND text = GetDlgItem(hwnd, kMessageBoxText);
         if (pid != GetCurrentProcessId() || wcscmp(cls, L"#32770") != 0 || !text || !IsWindowVisible(hwnd)) return TRUE;
         wchar_t buffer[1024] = {};
         GetWindowTextW(text, buffer, 1024);

@@ -4,12 +4,14 @@
 
 #include <string>
 
+#include "framework/Handle.h"
+
 // Deletes a folder with every file and folder in it.
 inline void RemoveTree(std::wstring folder) {
     while (!folder.empty() && folder.back() == L'\\') folder.pop_back();
     WIN32_FIND_DATAW found;
-    HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
-    for (BOOL more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileW(search, &found)) {
+    fw::CFileSearch search = fw::StartFileSearch(folder + L"\\*", found);
+    for (BOOL more = search.Valid(); more; more = FindNextFileW(search, &found)) {
         const std::wstring name = found.cFileName, path = folder + L"\\" + name;
         if (name == L"." || name == L"..") continue;
         if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
@@ -17,7 +19,7 @@ inline void RemoveTree(std::wstring folder) {
         else
             DeleteFileW(path.c_str());
     }
-    if (search != INVALID_HANDLE_VALUE) FindClose(search);
+    search.Close();  // a folder with an open search in it cannot go
     RemoveDirectoryW(folder.c_str());
 }
 
@@ -43,22 +45,18 @@ private:
 };
 
 inline bool WriteBytes(const std::wstring& path, const std::string& bytes) {
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    fw::CFileHandle file = fw::OpenFileHandle(path, GENERIC_WRITE, 0, CREATE_ALWAYS);
     DWORD written = 0;
-    BOOL ok = file != INVALID_HANDLE_VALUE &&
-              WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
-    return ok && written == bytes.size();
+    const BOOL ok = file.Valid() && WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    return file.CloseChecked() && ok && written == bytes.size();
 }
 
 inline std::string ReadBytes(const std::wstring& path) {
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    fw::CFileHandle file = fw::OpenFileHandle(path, GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING, 0);
     std::string bytes;
     char chunk[4096];
     DWORD got = 0;
-    while (file != INVALID_HANDLE_VALUE && ReadFile(file, chunk, sizeof(chunk), &got, nullptr) && got > 0)
-        bytes.append(chunk, got);
-    if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
+    while (file.Valid() && ReadFile(file, chunk, sizeof(chunk), &got, nullptr) && got > 0) bytes.append(chunk, got);
     return bytes;
 }
 

@@ -14,6 +14,7 @@ int RunGuardCommand(int argc, wchar_t** argv);  // Guards.cpp
 int RunWatchCommand(int argc, wchar_t** argv);  // Watch.cpp
 int RunControlCommand(int argc, wchar_t** argv);  // Controls.cpp
 int RunDesktopCommand(int argc, wchar_t** argv);  // Desktop.cpp
+int RunGeometryCommand(int argc, wchar_t** argv);  // Geometry.cpp
 
 namespace {
 
@@ -112,7 +113,7 @@ int Usage() {
              L"  msgbox-press CAPTION ID | hold mutex|abandoned|event|file NAME MS | release | mutex-exists NAME |\n"
              L"  watch PID TITLE INTERVAL_MS SECONDS | tips TITLE | wait-menu MS [closed] | menu-rects |\n"
              L"  ctl-set|ctl-get|ctl-click|ctl-press|ctl-state|ctl-rect|ctl-focus|ctl-leave|ctl-key|ctl-rows|ctl-type TITLE ID [TEXT|VK] |\n"
-             L"  ctl-press-answer TITLE ID WINDOW\n");
+             L"  ctl-press-answer TITLE ID WINDOW | box-point ROW XBOX YBOX N [LAST]\n");
     return 2;
 }
 
@@ -121,7 +122,7 @@ int Usage() {
 int wmain(int argc, wchar_t** argv) {
     if (argc < 2) return Usage();
     const std::wstring cmd = argv[1];
-    for (auto run : {RunGuardCommand, RunWatchCommand, RunControlCommand, RunDesktopCommand}) {
+    for (auto run : {RunGuardCommand, RunWatchCommand, RunControlCommand, RunDesktopCommand, RunGeometryCommand}) {
         int result = run(argc, argv);
         if (result >= 0) return result;
     }

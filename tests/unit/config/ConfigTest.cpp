@@ -14,7 +14,7 @@
 #include "model/MainConfig.h"
 #include "model/SettingKeys.h"
 #include "model/SharedSettings.h"
-#include "support/TempFiles.h"
+#include "support/ScopedAppData.h"
 
 namespace {
 
@@ -316,8 +316,7 @@ WNDPROC OptionsWindow::s_previous = nullptr;
 
 TEST(OnOptionsApplied, TakesTheValuesIntoForceAndWritesThem) {
     CoInitialize(nullptr);
-    CTempFolder appData;
-    SetEnvironmentVariableW(L"APPDATA", appData.Path().c_str());
+    CTempAppData appData;
     OptionsWindow strip;
     ASSERT_TRUE(strip.HasDataFolder());
 

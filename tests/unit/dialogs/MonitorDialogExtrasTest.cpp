@@ -16,7 +16,9 @@
 #include "model/IconFile.h"
 #include "model/MonitorTypes.h"
 #include "resource.h"
+#include "support/CommonDialogIds.h"
 #include "support/TempFiles.h"
+#include "support/WaitUntil.h"
 
 namespace {
 
@@ -43,17 +45,18 @@ protected:
 
 // This process's visible window with that title (a message box's title is the program's).
 HWND WaitWindow(const std::wstring& title, int ms = 5000) {
-    for (int waited = 0; waited < ms; waited += 20) {
-        HWND found = nullptr;
-        for (HWND w = GetTopWindow(nullptr); w; w = GetWindow(w, GW_HWNDNEXT)) {
-            DWORD pid = 0;
-            GetWindowThreadProcessId(w, &pid);
-            if (pid == GetCurrentProcessId() && IsWindowVisible(w) && fw::GetWindowTextString(w) == title) found = w;
-        }
-        if (found) return found;
-        Sleep(20);
-    }
-    return nullptr;
+    HWND found = nullptr;
+    WaitUntil(
+        [&] {
+            for (HWND w = GetTopWindow(nullptr); w; w = GetWindow(w, GW_HWNDNEXT)) {
+                DWORD pid = 0;
+                GetWindowThreadProcessId(w, &pid);
+                if (pid == GetCurrentProcessId() && IsWindowVisible(w) && fw::GetWindowTextString(w) == title) found = w;
+            }
+            return found != nullptr;
+        },
+        ms);
+    return found;
 }
 
 std::wstring Text(HWND dialog, int id) { return fw::GetWindowTextString(GetDlgItem(dialog, id)); }
@@ -84,7 +87,7 @@ private:
 };
 
 const std::wstring kBoxTitle = L"test_dialogs";  // message boxes carry the program's name
-std::wstring MessageText(HWND box) { return Text(box, 0xFFFF); }
+std::wstring MessageText(HWND box) { return Text(box, kMessageBoxText); }
 
 // A 64x64 colour icon of one colour (0xRRGGBB), opaque.
 HICON SolidIcon(uint32_t rgb) {
@@ -173,7 +176,7 @@ TEST(MonitorDialogExtras, PicturesPreviewSkinsChecksTestsAndSettings) {
         // Choosing an icon copies it into Pictures and shows it in the Up preview.
         {
             Answer open(L"Open", [&](HWND w) {
-                Type(w, 1148, source.File(L"abc.ico").c_str());
+                Type(w, kFileNameBox, source.File(L"abc.ico").c_str());
                 Press(w, IDOK);
             });
             Click(d, IDC_MON_ICON_UP);
@@ -263,7 +266,7 @@ TEST(MonitorDialogExtras, PicturesPreviewSkinsChecksTestsAndSettings) {
         g_plans.clear();
         SetSoundObserver(RecordPlan);
         Click(d, IDC_MON_TEST_UP);
-        for (int waited = 0; g_plans.empty() && waited < 3000; waited += 20) Sleep(20);
+        WaitUntil([] { return !g_plans.empty(); }, 3000);
         SetSoundObserver(nullptr);
         ASSERT_EQ(g_plans.size(), 1u);
         EXPECT_EQ(g_plans[0].kind, SoundPlan::Speak);
@@ -285,7 +288,7 @@ TEST(MonitorDialogExtras, PicturesPreviewSkinsChecksTestsAndSettings) {
                 HWND box = WaitWindow(kBoxTitle);
                 EXPECT_EQ(MessageText(box).substr(0, 29), L"Description: STATUS of web\nSt");
                 PostMessageW(box, WM_COMMAND, IDOK, 0);
-                while (IsWindow(box)) Sleep(20);
+                WaitUntil([&] { return !IsWindow(box); }, 10000);
                 Press(w, IDOK);
             });
             Click(d, IDC_MON_MSGBOX_SETTINGS);
@@ -311,10 +314,7 @@ TEST(MonitorDialogExtras, PicturesPreviewSkinsChecksTestsAndSettings) {
     };
     dlg.DoModal();
     std::string recorded;
-    for (int waited = 0; recorded.empty() && waited < 5000; waited += 50) {
-        Sleep(50);
-        recorded = ReadBytes(standIn + L".log");
-    }
+    WaitUntil([&] { return !(recorded = ReadBytes(standIn + L".log")).empty(); }, 5000, 50);
     EXPECT_EQ(recorded, "web 8080 N/A STATUS\n");
 }
 

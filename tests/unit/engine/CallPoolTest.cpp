@@ -11,6 +11,7 @@
 
 #include "engine/CallPool.h"
 #include "framework/Handle.h"
+#include "support/WaitUntil.h"
 
 namespace {
 constexpr UINT kStack = 64 * 1024;
@@ -18,8 +19,7 @@ constexpr UINT kStack = 64 * 1024;
 // Waits until `done` holds, 10 s at most.
 template <class Done>
 bool WaitFor(Done done) {
-    for (int i = 0; i < 1000 && !done(); ++i) Sleep(10);
-    return done();
+    return WaitUntil(done, 10000, 10);
 }
 }  // namespace
 

@@ -10,12 +10,12 @@
 #include <vector>
 
 #include "engine/WorkQueue.h"
+#include "support/WaitUntil.h"
 
 namespace {
 // Waits until `count` reaches `target`, 10 s at most.
 bool WaitFor(const std::atomic<int>& count, int target) {
-    for (int i = 0; i < 1000 && count.load() < target; ++i) Sleep(10);
-    return count.load() >= target;
+    return WaitUntil([&] { return count.load() >= target; }, 10000, 10);
 }
 }  // namespace
 

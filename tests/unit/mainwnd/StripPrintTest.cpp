@@ -9,7 +9,7 @@
 #include "app/MainDlg.h"
 #include "framework/GdiHandles.h"
 #include "model/MonitorTypes.h"
-#include "support/TempFiles.h"
+#include "support/ScopedAppData.h"
 
 namespace {
 
@@ -57,9 +57,8 @@ protected:
 };
 
 TEST(StripPrint, BoxesByStatusAtTheirPlaces) {
-    CTempFolder temp;
-    const std::wstring appData = temp.Path().substr(0, temp.Path().size() - 1);
-    SetEnvironmentVariableW(L"APPDATA", appData.c_str());
+    CTempAppData temp;
+    const std::wstring& appData = temp.Path();
     const std::wstring base = appData + L"\\Carrowmede\\Orvalen";
     for (const std::wstring& folder : {appData + L"\\Carrowmede", base}) CreateDirectoryW(folder.c_str(), nullptr);
     // Disabled monitors run no check that could change a status meanwhile.

@@ -16,7 +16,9 @@
 #include "model/GlobalSettings.h"
 #include "model/SharedSettings.h"
 #include "model/StatusWords.h"
+#include "support/CommonDialogIds.h"
 #include "support/TempFiles.h"
+#include "support/WaitUntil.h"
 #include "TestTime.h"
 
 namespace {
@@ -42,7 +44,7 @@ void RecordPlan(const SoundPlan& plan) {
 // that a surplus shows too; returns the last count.
 template <typename Count>
 size_t SettledCount(size_t expected, Count count) {
-    for (int i = 0; i < 200 && count() < expected; ++i) Sleep(25);
+    WaitUntil([&] { return count() >= expected; }, 5000, 25);
     Sleep(300);
     return count();
 }
@@ -133,17 +135,14 @@ TEST_F(WorkersTest, MessageBoxShowsTheResultsTextOnTopAndHoldsItsRoomUntilClosed
     ASSERT_TRUE(StartMessageBox(&monitor, r, when, *boxes));
     EXPECT_FALSE(StartMessageBox(&monitor, r, when, *boxes));  // its one box is open
     HWND box = nullptr;
-    for (int i = 0; i < 200 && !box; ++i) {
-        Sleep(50);
-        box = FindWindowW(L"#32770", kNotificationCaption);
-    }
+    WaitUntil([&] { return (box = FindWindowW(L"#32770", kNotificationCaption)) != nullptr; }, 10000, 50);
     ASSERT_NE(box, nullptr);
     EXPECT_TRUE(GetWindowLongW(box, GWL_EXSTYLE) & WS_EX_TOPMOST);
-    const std::wstring shown = fw::GetWindowTextString(GetDlgItem(box, 0xFFFF));
+    const std::wstring shown = fw::GetWindowTextString(GetDlgItem(box, kMessageBoxText));
     EXPECT_EQ(shown.find(L"Description: Web 1 is Closed\n"), 0u) << shown;
     EXPECT_NE(shown.find(L"\nTime: 05:06:07\n"), std::wstring::npos) << shown;
     PostMessageW(box, WM_COMMAND, IDOK, 0);
-    for (int i = 0; i < 100 && FindWindowW(L"#32770", kNotificationCaption); ++i) Sleep(50);
+    WaitUntil([] { return FindWindowW(L"#32770", kNotificationCaption) == nullptr; }, 5000, 50);
     EXPECT_EQ(FindWindowW(L"#32770", kNotificationCaption), nullptr);
     bool roomBack = false;
     for (int i = 0; i < 100 && !(roomBack = static_cast<bool>(CBoxRoom(&monitor, *boxes))); ++i) Sleep(20);

@@ -7,7 +7,7 @@
 #include "app/MainDlg.h"
 #include "framework/ComPtr.h"
 #include "model/RecordLink.h"
-#include "support/TempFiles.h"
+#include "support/ScopedAppData.h"
 
 namespace {
 constexpr int kUntouched = 42;  // a status no report gives
@@ -15,10 +15,6 @@ constexpr int kUntouched = 42;  // a status no report gives
 class OnCheckResultTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        // The window reads and writes its files under APPDATA: give it a folder of its own.
-        std::wstring folder = m_appData.Path();
-        folder.pop_back();
-        SetEnvironmentVariableW(L"APPDATA", folder.c_str());
         m_dlg.reset(new CMainDlg(nullptr, 0));
         m_dlg->Records().ClearAll();
         // Two records with thread ties of their own (their threads find no window and
@@ -54,7 +50,7 @@ protected:
         return m_dlg->OnCheckResult(MAKEWPARAM(index, status), reinterpret_cast<LPARAM>(report));
     }
 
-    CTempFolder m_appData;
+    CTempAppData m_appData;  // the window reads and writes its files under APPDATA
     std::unique_ptr<CMainDlg> m_dlg;
 };
 }  // namespace
