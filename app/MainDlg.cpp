@@ -31,9 +31,11 @@ CMainDlg::CMainDlg(HWND parent, int instance) : fw::CDialog(IDD_MAIN_DIALOG, par
     fw::SetSettingsDialogLook(IDR_MAINFRAME, L"" SETTINGS_DIALOG_CLASS);
     m_nInstance = instance;
     CSharedSettings::Get().RunningOnWine = IsRunningOnWine() ? 1 : 0;
-    NumBox = 0;  // no monitor until the file is loaded
     HideTaskBarButton = 0;
     ShowReplyTime = 0;
+
+    // Every status a monitor takes is shown on its box at once.
+    m_monitors.OnStatusShown([this](int slot) { RedrawBox(BoxOfSlot(slot), true); });
 
     m_hIcon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME));
     m_hGripIconRow.Reset(LoadOwnedIcon(IDI_GRIP_ROW));
@@ -86,38 +88,11 @@ BOOL CMainDlg::OnCommand(WORD id, WORD code, HWND control) {
     return OnTrayCommand(id);
 }
 
-// The slot a result goes to. The window's own calls (no report) name it by index. A
-// thread's report goes to the record whose link is handing it over now: the index it
-// was sent with may be stale, since boxes move, are inserted and deleted while a check
-// is out; a report no record claims (its monitor was deleted or restarted, or it is
-// not one of ours) is dropped unread.
-int CMainDlg::ResultSlot(UINT index, LPARAM lParam) const {
-    if (index == kIndexTornDown || NumBox <= 0) return -1;
-    const int count = std::min(NumBox, kMaxMonitors);
-    if (!lParam) return index < static_cast<UINT>(count) && m_apRecords[index] ? static_cast<int>(index) : -1;
-    for (int i = 0; i < count; ++i) {
-        const CRecordLink* link = m_apRecords[i] ? m_apRecords[i]->Link() : nullptr;
-        if (link && link->m_pReportInFlight.load() == reinterpret_cast<const CheckReport*>(lParam)) return i;
-    }
-    return -1;
-}
-
 LRESULT CMainDlg::OnCheckResult(WPARAM wParam, LPARAM lParam) {
-    const int slot = ResultSlot(LOWORD(wParam), lParam);
-    if (slot < 0) return 0;
-    CMonitorRecord* record = m_apRecords[slot].get();
-    CheckResult result;
-    if (lParam) result = reinterpret_cast<const CheckReport*>(lParam)->result;
-    record->m_nStatus = HIWORD(wParam);
-    if (record->Disabled == 1) record->m_nStatus = MON_DISABLED;
-    record->m_dwTimeMs = result.dwTimeMs;
-    record->m_dwError = result.dwError;
-    record->m_dwIpStatus = result.dwIpStatus;
-    if (record->m_nStatus == MON_CHECKING || record->m_nStatus == MON_DISABLED) {
-        record->m_dwError = 0;
-        record->m_dwIpStatus = 0;
-    }
-    RedrawBox(slot + 1, true);
+    const auto* report = reinterpret_cast<const CheckReport*>(lParam);
+    const int slot = m_monitors.SlotOfResult(LOWORD(wParam), report);
+    // Only a report some record claims is read.
+    if (slot >= 0) m_monitors.ShowStatus(slot, HIWORD(wParam), report ? report->result : CheckResult());
     return 0;
 }
 
@@ -132,12 +107,7 @@ LRESULT CMainDlg::OnActivateInstance(WPARAM, LPARAM) {
 void CMainDlg::OnDestroy() {
     // The icon goes with the window, before anything else.
     m_tray.RemoveIcon();
-    for (int i = 0; i < NumBox && i < kMaxMonitors; ++i) {
-        if (!m_apRecords[i]) continue;
-        m_apRecords[i]->KillThread();
-        m_apRecords.Clear(i);
-    }
-    NumBox = 0;
+    m_monitors.EndAll();
     // Nothing waits here: the pending echoes are waited for once the window and the
     // instance guard are gone (CMainApp), so a start right after Quit comes up.
 }

@@ -10,6 +10,7 @@
 #include <windows.h>
 
 #include "ui/BoxPainter.h"
+#include "app/StripGeometry.h"
 #include "app/SystemTray.h"
 #include "dialogs/AboutDlg.h"
 #include "dialogs/CustomMenu.h"
@@ -47,7 +48,7 @@ public:
     // The settings of section "main" in force; the monitors in their slots; the main
     // configuration file.
     using MainSettings::Settings;
-    CMonitorSlots& Records() { return m_apRecords; }
+    CMonitorSlots& Records() { return m_monitors; }
     const std::wstring& MainIniPath() const { return m_strMainIniPath; }
 
     // False when "APPDATA" gives no data folder: the user has been told, nothing was
@@ -73,10 +74,8 @@ public:
     void EditMonitor(int box);
     LRESULT OnApplyMonitorProperties(WPARAM wParam, LPARAM lParam);
 
-    // Check results: from the monitoring threads through UM_CHECK_RESULT, and called
-    // directly with status CHECKING or DISABLED and no result.
+    // Check results from the monitoring threads (UM_CHECK_RESULT).
     LRESULT OnCheckResult(WPARAM wParam, LPARAM lParam);
-    int ResultSlot(UINT index, LPARAM lParam) const;
     LRESULT OnGetMainDlg(WPARAM wParam, LPARAM lParam);
     LRESULT OnActivateInstance(WPARAM wParam, LPARAM lParam);
 
@@ -157,7 +156,7 @@ private:
     std::wstring m_strLogsFolder;  // with a trailing backslash; the default of LogDir
     int m_nMenuBox = 0;
     CustomMenuItem m_CustomItems[kCustomMenuItems];
-    CMonitorSlots m_apRecords;  // the monitors, NumBox of them in use
+    CMonitorSlots m_monitors;  // the monitors and their count
     int m_bInsertMark = 0;
     int m_nInstance = 0;
     fw::CBitmap m_bmpResetConfig, m_bmpNoMark, m_bmpDisableFiles, m_bmpBoxMenu;
@@ -219,7 +218,7 @@ private:
     template <class F>
     void SaveMonitorKey(int k, F MonitorSettings::*field) {
         WriteSettingField(m_iniMain, MonitorSectionName(static_cast<UINT>(k)), MonitorKeys(),
-                          m_apRecords[k]->Settings(), field);
+                          m_monitors[k]->Settings(), field);
     }
     void WriteDisabledKeys();
     void RebuildMonitors();
@@ -228,13 +227,15 @@ private:
     void ReadUserCommands();
     void PrepareBoxMenu(HMENU popup);
     void RunBoxMenuCommand(UINT command);
-    void MoveBox(int box, int other);
+    void MoveBox(int box, int step);
     void DuplicateBox(int box);
     void ToggleBoxDisabled(int box);
     void DeleteBox(int box);
-    void ViewBoxLog(int box);
-    void ShowStatusInfo(int box);
+    void ViewBoxLog(const CMonitorRecord& record);
+    void ShowStatusInfo(CMonitorRecord& record);
+    // "NumBox" written from the monitor set's count.
     void SaveNumBox();
+    StripShape Shape() const { return StripShapeOf(Settings(), m_monitors.Count()); }
 
     // Painting.
     void OnPaint();

@@ -13,11 +13,12 @@ void CMainDlg::OnCustomize() {
 // The dialog reads and writes the main configuration file itself; afterwards, whatever
 // its result, the record takes the user name in memory.
 void CMainDlg::OnSendNetMessage(int box) {
-    if (box <= 0 || box > NumBox || !m_apRecords[box - 1]) return;
-    CMonitorRecord& record = *m_apRecords[box - 1];
+    CMonitorRecord* found = m_monitors.RecordOfBox(box);
+    if (!found) return;
+    CMonitorRecord& record = *found;
     m_dlgNetMsg.m_hParent = m_hWnd;
     m_dlgNetMsg.m_ini.SetPath(m_strMainIniPath);
-    m_dlgNetMsg.m_nBoxIndex = box - 1;
+    m_dlgNetMsg.m_nBoxIndex = SlotOfBox(box);
     m_dlgNetMsg.m_strHost = record.CheckMethod == METHOD_URL ? record.m_strUrlHost : record.IPorURLAddress;
     m_dlgNetMsg.m_strMonitorName = record.Name;
     m_dlgNetMsg.m_nCheckMethod = record.CheckMethod;

@@ -95,7 +95,7 @@ BOOL CMainDlg::OnRButtonDown(UINT, POINT point) {
 
     fw::CMenu menu(LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_BOX_MENU)));
     HMENU popup = menu ? GetSubMenu(menu, 0) : nullptr;
-    m_nMenuBox = StripBoxAtPoint(StripShapeOf(*this), point);
+    m_nMenuBox = StripBoxAtPoint(Shape(), point);
     m_bBoxMenuOpen = 1;
     m_bInsertMark = 0;
     RedrawWholeWindow();
@@ -114,7 +114,7 @@ BOOL CMainDlg::OnRButtonDown(UINT, POINT point) {
 
     m_bBoxMenuOpen = 0;
     m_bInsertMark = 0;
-    if (NumBox != 0) RedrawWholeWindow();
+    if (m_monitors.Count() != 0) RedrawWholeWindow();
     return FALSE;
 }
 
@@ -125,8 +125,8 @@ void CMainDlg::ReadUserCommands() {
 }
 
 void CMainDlg::PrepareBoxMenu(HMENU popup) {
-    const CMonitorRecord* record = m_nMenuBox > 0 ? m_apRecords[m_nMenuBox - 1].get() : nullptr;
-    const BoxMenuContext context = {m_nMenuBox, NumBox, record && record->Disabled != 0, StripShapeOf(*this).row};
+    const CMonitorRecord* record = m_monitors.RecordOfBox(m_nMenuBox);
+    const BoxMenuContext context = {m_nMenuBox, m_monitors.Count(), record && record->Disabled != 0, Shape().row};
 
     for (int i = 0; i < kUserCommandCount; ++i) {
         if (i < m_nCustomRows) SetItemText(popup, UserCommandId(i), m_CustomItems[i].Caption);
@@ -150,7 +150,7 @@ void CMainDlg::PrepareBoxMenu(HMENU popup) {
 
 void CMainDlg::RunBoxMenuCommand(UINT command) {
     const int box = m_nMenuBox;
-    CMonitorRecord* record = box > 0 && box <= NumBox ? m_apRecords[box - 1].get() : nullptr;
+    CMonitorRecord* record = m_monitors.RecordOfBox(box);
     // Every command but adding needs a box; the menu offers them on boxes only.
     if (!record && command != ID_BOX_ADD_MONITOR) return;
     const int userCommand = UserCommandIndex(command);
@@ -170,19 +170,19 @@ void CMainDlg::RunBoxMenuCommand(UINT command) {
     case ID_BOX_SEND_NET_MESSAGE: OnSendNetMessage(box); break;
     case ID_BOX_CUSTOMIZE: OnCustomize(); break;
     case ID_BOX_MOVE_LEFT:
-        if (box > 1) MoveBox(box, box - 1);
+        if (box > 1) MoveBox(box, -1);
         break;
     case ID_BOX_MOVE_RIGHT:
-        if (box < NumBox) MoveBox(box, box + 1);
+        if (box < m_monitors.Count()) MoveBox(box, +1);
         break;
     case ID_BOX_DUPLICATE:
-        if (NumBox < kMaxMonitors) DuplicateBox(box);
+        if (!m_monitors.Full()) DuplicateBox(box);
         break;
     case ID_BOX_DISABLE: ToggleBoxDisabled(box); break;
-    case ID_BOX_VIEW_LOG: ViewBoxLog(box); break;
-    case ID_BOX_STATUS_INFO: ShowStatusInfo(box); break;
+    case ID_BOX_VIEW_LOG: ViewBoxLog(*record); break;
+    case ID_BOX_STATUS_INFO: ShowStatusInfo(*record); break;
     case ID_BOX_ADD_MONITOR:
-        if (NumBox >= kMaxMonitors) break;
+        if (m_monitors.Full()) break;
         m_bInsertMark = 1;
         RedrawWholeWindow();
         AddMonitor();
@@ -193,69 +193,63 @@ void CMainDlg::RunBoxMenuCommand(UINT command) {
     }
 }
 
-// Boxes exchange their monitors.
-void CMainDlg::MoveBox(int box, int other) {
-    m_apRecords.Exchange(box - 1, other - 1);
+// A box exchanges its monitor with its neighbour before (step -1) or after (+1) it.
+void CMainDlg::MoveBox(int box, int step) {
+    const int slot = SlotOfBox(box);
+    m_monitors.Exchange(slot, slot + step);
 
     m_bBoxMenuOpen = 0;
     RedrawWholeWindow();
-    SaveMonitor(box - 1);
-    SaveMonitor(other - 1);
+    SaveMonitor(slot);
+    SaveMonitor(slot + step);
 }
 
+// The copy goes into a new box right after its own.
 void CMainDlg::DuplicateBox(int box) {
-    auto copy = std::make_unique<CMonitorRecord>(m_hWnd, static_cast<UINT>(box));
-    copy->DuplicateFrom(*m_apRecords[box - 1]);
-    if (!m_apRecords.Insert(box, NumBox, std::move(copy))) return;
-    CMonitorRecord& added = *m_apRecords[box];
-    LoadBoxPictures(box);
-    // The new box counts before its first status is shown.
-    ++NumBox;
-    if (!added.Disabled) {
-        OnCheckResult(MAKEWPARAM(box, MON_CHECKING), 0);
-        added.StartThread();
-    } else {
-        OnCheckResult(MAKEWPARAM(box, MON_DISABLED), 0);
-    }
+    const int slot = SlotOfBox(box + 1);
+    auto copy = std::make_unique<CMonitorRecord>(m_hWnd, static_cast<UINT>(slot));
+    copy->DuplicateFrom(*m_monitors.RecordOfBox(box));
+    // The new box counts from here on, before its first status is shown.
+    if (!m_monitors.Insert(slot, std::move(copy))) return;
+    CMonitorRecord& added = *m_monitors.RecordAt(slot);
+    LoadBoxPictures(slot);
+    m_monitors.ShowStatus(slot, added.Disabled ? MON_DISABLED : MON_CHECKING);
+    if (!added.Disabled) added.StartThread();
     m_bBoxMenuOpen = 0;
     FitWindowToBoxes();
-    for (int j = box; j < NumBox; ++j) SaveMonitor(j);
+    for (int j = slot; j < m_monitors.Count(); ++j) SaveMonitor(j);
     SaveNumBox();
 }
 
 void CMainDlg::ToggleBoxDisabled(int box) {
-    CMonitorRecord* record = m_apRecords[box - 1].get();
-    if (!record->Disabled) {
-        record->StopThread();
-        record->Disabled = 1;
-        OnCheckResult(MAKEWPARAM(box - 1, MON_DISABLED), 0);
-    } else {
-        record->Disabled = 0;
-        OnCheckResult(MAKEWPARAM(box - 1, MON_CHECKING), 0);
-        record->StartThread();
-    }
-    SaveMonitor(box - 1);
+    const int slot = SlotOfBox(box);
+    m_monitors.SetEnabled(slot, m_monitors.RecordAt(slot)->Disabled != 0);
+    SaveMonitor(slot);
 }
 
 void CMainDlg::DeleteBox(int box) {
     ModalBusy busy(m_bModalBusy);
     const int answer = fw::AppMessageBox(L"Are you sure that you want to delete this Monitor?", MB_YESNO);
-    if (answer == IDYES && box > 0 && NumBox > 1) {
-        m_apRecords.Remove(box - 1, NumBox);
-        --NumBox;
+    const int slot = SlotOfBox(box);
+    if (answer == IDYES && m_monitors.InUse(slot) && m_monitors.Count() > 1) {
+        m_monitors.Remove(slot);
         m_bBoxMenuOpen = 0;
         FitWindowToBoxes();
-        for (int j = box - 1; j < NumBox; ++j) SaveMonitor(j);
+        for (int j = slot; j < m_monitors.Count(); ++j) SaveMonitor(j);
         SaveNumBox();
     }
 }
 
-void CMainDlg::SaveNumBox() { SaveMainKey(&MainSettings::NumBox); }
+void CMainDlg::SaveNumBox() {
+    MainSettings written;
+    written.NumBox = m_monitors.Count();
+    WriteSettingField(m_iniMain, kMainSection, MainKeys(), written, &MainSettings::NumBox);
+}
 
-void CMainDlg::ViewBoxLog(int box) {
+void CMainDlg::ViewBoxLog(const CMonitorRecord& record) {
     const int logFileType = g_nLogFileType.load();
     const std::wstring file =
-        TodaysLogFileName(CSharedSettings::Get().LogDir(), *m_apRecords[box - 1], logFileType, fw::LocalNow());
+        TodaysLogFileName(CSharedSettings::Get().LogDir(), record, logFileType, fw::LocalNow());
     std::wstring problem;
     if (file.empty() || GetFileAttributesW(file.c_str()) == INVALID_FILE_ATTRIBUTES) {
         problem = L"Log file not found. If you want Logging, you need enable it and wait for status change.";
@@ -274,9 +268,8 @@ void CMainDlg::ViewBoxLog(int box) {
     fw::AppMessageBox(problem, MB_OK);
 }
 
-void CMainDlg::ShowStatusInfo(int box) {
+void CMainDlg::ShowStatusInfo(CMonitorRecord& r) {
     ModalBusy busy(m_bModalBusy);
-    CMonitorRecord& r = *m_apRecords[box - 1];
     const bool onWine = CSharedSettings::Get().RunningOnWine != 0;
     const std::wstring word = StatusInfoWord(r.m_nStatus, r.CheckMethod);
     const bool icmpOnly = r.CheckMethod == METHOD_PING && r.m_nStatus != MON_UP && r.m_dwIpStatus != 0 &&
@@ -301,8 +294,8 @@ void CMainDlg::ShowStatusInfo(int box) {
 
 BOOL CMainDlg::OnLButtonDblClk(UINT, POINT point) {
     if (!DCOBEFE) return TRUE;
-    const int box = StripBoxAtPoint(StripShapeOf(*this), point);
-    if (box == 0 || !m_apRecords[box - 1]) return TRUE;
-    StartCommand(DCOBEFPath, DCOBEFParameters, SubjectOf(*m_apRecords[box - 1]));
+    const CMonitorRecord* record = m_monitors.RecordOfBox(StripBoxAtPoint(Shape(), point));
+    if (!record) return TRUE;
+    StartCommand(DCOBEFPath, DCOBEFParameters, SubjectOf(*record));
     return FALSE;
 }

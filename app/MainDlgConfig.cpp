@@ -6,15 +6,13 @@
 // or a reset the records are destroyed first). Starts no thread.
 void CMainDlg::LoadConfig() {
     m_iniMain.SetPath(m_strMainIniPath);
-    auto records = LoadMainConfig(m_iniMain, ConfigFolders{m_strPicturesFolder, m_strLogsFolder}, Settings());
+    m_monitors.Load(LoadMainConfig(m_iniMain, ConfigFolders{m_strPicturesFolder, m_strLogsFolder}, Settings()));
     PublishThreadSettings(Settings());
-
-    for (int i = 0; i < NumBox; ++i) m_apRecords.Put(i, std::move(records[static_cast<size_t>(i)]));
     // Pictures only once every record exists.
-    for (int i = 0; i < NumBox; ++i) LoadBoxPictures(i);
+    for (int i = 0; i < m_monitors.Count(); ++i) LoadBoxPictures(i);
 }
 
-void CMainDlg::SaveMonitor(int k) { WriteMonitorSection(m_iniMain, static_cast<UINT>(k), *m_apRecords[k]); }
+void CMainDlg::SaveMonitor(int k) { WriteMonitorSection(m_iniMain, static_cast<UINT>(k), *m_monitors[k]); }
 
 LRESULT CMainDlg::OnOptionsApplied(const MainSettings& dialog, HWND dialogWindow) {
     const bool buttonSwitched = dialog.HideTaskBarButton != HideTaskBarButton;

@@ -75,8 +75,7 @@ void CMainDlg::OnConfigReset() {
 // torn-down index, or a link no record holds, and lands on no box), the file loaded
 // again, and the strip laid out and started as at start-up.
 void CMainDlg::RebuildMonitors() {
-    m_apRecords.ClearAll();
-    NumBox = 0;
+    m_monitors.ClearAll();
     LoadConfig();
     ApplyLayoutAndStart();
 }

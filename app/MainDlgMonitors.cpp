@@ -82,8 +82,9 @@ void CMainDlg::AddMonitor() {
 
 void CMainDlg::EditMonitor(int box) {
     if (MonitorDialogAlreadyOpen()) return;
-    if (box < 1 || box > NumBox || !m_apRecords[box - 1]) return;
-    const CMonitorRecord& record = *m_apRecords[box - 1];
+    const CMonitorRecord* found = m_monitors.RecordOfBox(box);
+    if (!found) return;
+    const CMonitorRecord& record = *found;
     m_dlgMonitor.LoadSettings(record);
     // The dialog carries the low byte of the message-box mask.
     m_dlgMonitor.MsgBox = record.MsgBox & 0xFF;
@@ -100,18 +101,18 @@ LRESULT CMainDlg::OnApplyMonitorProperties(WPARAM, LPARAM) {
     const bool adding = m_monitorDialogMode == MonitorDialogMode::Add;
     if (adding) {
         // The new monitor goes after the clicked box; the boxes after it move up a slot.
-        if (!m_apRecords.Insert(m_nMenuBox, NumBox, std::make_unique<CMonitorRecord>(m_hWnd, static_cast<UINT>(m_nMenuBox))))
-            return 0;
+        const int slot = SlotOfBox(m_nMenuBox + 1);
+        if (!m_monitors.Insert(slot, std::make_unique<CMonitorRecord>(m_hWnd, static_cast<UINT>(slot)))) return 0;
         ++m_nMenuBox;
-        ++NumBox;
         // A further Apply, or the OK that follows, edits the new monitor.
         m_monitorDialogMode = MonitorDialogMode::Edit;
-        m_apRecords[m_nMenuBox - 1]->NetUserName = L"console";
+        m_monitors.RecordAt(slot)->NetUserName = L"console";
         m_bInsertMark = 0;
     }
-    const int k = m_nMenuBox - 1;
-    if (k < 0 || k >= NumBox || !m_apRecords[k]) return 0;
-    CMonitorRecord& record = *m_apRecords[k];
+    const int k = SlotOfBox(m_nMenuBox);
+    CMonitorRecord* found = m_monitors.RecordAt(k);
+    if (!found) return 0;
+    CMonitorRecord& record = *found;
     m_dlgMonitor.StoreSettings(record);
     record.m_strPicPathUp = m_dlgMonitor.m_strPicPathUp;
     record.m_strPicPathDown = m_dlgMonitor.m_strPicPathDown;
@@ -121,17 +122,10 @@ LRESULT CMainDlg::OnApplyMonitorProperties(WPARAM, LPARAM) {
     record.m_nUrlPort = m_dlgMonitor.m_nUrlPort;
 
     // An enabled monitor restarts with its new settings; a disabled one stays as it is.
-    if (record.Disabled == 0) {
-        OnCheckResult(MAKELONG(k, MON_CHECKING), 0);
-        if (record.HasThread()) {
-            record.StopThread();
-            OnCheckResult(MAKELONG(k, MON_CHECKING), 0);
-        }
-        record.StartThread();
-    }
+    m_monitors.Restart(k);
     if (adding) {
         FitWindowToBoxes();
-        for (int i = k; i < NumBox; ++i) SaveMonitor(i);
+        for (int i = k; i < m_monitors.Count(); ++i) SaveMonitor(i);
         SaveNumBox();
     } else {
         RedrawWholeWindow();

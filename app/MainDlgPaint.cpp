@@ -33,7 +33,7 @@ void UseRealPictureSize(HICON icon, BITMAP& measured) {
 }  // namespace
 
 void CMainDlg::FitWindowToBoxes() {
-    SIZE size = StripWindowSize(StripShapeOf(*this));
+    SIZE size = StripWindowSize(Shape());
     SetWindowPos(m_hWnd, HWND_TOP, 0, 0, size.cx, size.cy, SWP_NOMOVE);
     RedrawWholeWindow();
 }
@@ -60,7 +60,7 @@ struct CMainDlg::StripBox {
 
 CMainDlg::StripBox CMainDlg::ContentOf(int nBox) {
     StripBox box;
-    CMonitorRecord* record = (nBox >= 1 && nBox <= kMaxMonitors) ? m_apRecords[nBox - 1].get() : nullptr;
+    CMonitorRecord* record = m_monitors.RecordOfBox(nBox);
     if (!record) {
         box.content = EmptyBoxContent(XBox, YBox);
         return box;
@@ -109,12 +109,12 @@ void CMainDlg::OnPrintClient(HDC dc) {
 }
 
 void CMainDlg::PaintStrip(HDC dc, fw::COffscreenSurface& boxSurface) {
-    const StripShape shape = StripShapeOf(*this);
+    const StripShape shape = Shape();
     DrawIconEx(dc, 1, 1, shape.row ? m_hGripIconRow : m_hGripIconColumn, 0, 0, 0, nullptr, DI_NORMAL);
 
     fw::CPen blackPen(CreatePen(PS_SOLID, 1, kBlack));
     if (const HDC memory = boxSurface.Prepare(dc, kMaxBoxWidth, kMaxBoxHeight)) {
-        for (int n = 1; n <= NumBox; ++n) {
+        for (int n = 1; n <= m_monitors.Count(); ++n) {
             DrawBoxToScreen(n, ContentOf(n), dc, memory);
             fw::CSelectObject selectPen(dc, blackPen);
             DrawLine(dc, StripSeparatorAfterBox(shape, n));
@@ -132,11 +132,11 @@ void CMainDlg::PaintStrip(HDC dc, fw::COffscreenSurface& boxSurface) {
 }
 
 void CMainDlg::RedrawBox(int nBox, bool onlyIfChanged) {
-    if (nBox <= 0 || nBox > NumBox || !m_hWnd) return;
+    if (!m_monitors.InUse(SlotOfBox(nBox)) || !m_hWnd) return;
     const StripBox box = ContentOf(nBox);
     // A check result that changes nothing on the box draws nothing: at 70 monitors a
     // second most results look as the one before.
-    if (onlyIfChanged && box.Signature(StripShapeOf(*this)) == m_drawnBoxes[nBox - 1]) return;
+    if (onlyIfChanged && box.Signature(Shape()) == m_drawnBoxes[SlotOfBox(nBox)]) return;
     fw::CClientDC dc(m_hWnd);
     // Every draw fills the whole box before it is copied, so what the kept bitmap held
     // before never shows.
@@ -147,15 +147,15 @@ void CMainDlg::RedrawBox(int nBox, bool onlyIfChanged) {
 void CMainDlg::DrawBoxToScreen(int nBox, const StripBox& box, HDC screen, HDC memory) {
     PaintBox(memory, box.content, m_boxFonts.For(box.large));
     DrawBoxMarkers(box.marker, memory);
-    const StripShape shape = StripShapeOf(*this);
+    const StripShape shape = Shape();
     RECT r = StripBoxRect(shape, nBox);
     BitBlt(screen, r.left, r.top, r.right - r.left, r.bottom - r.top, memory, 0, 0, SRCCOPY);
-    m_drawnBoxes[nBox - 1] = box.Signature(shape);
+    m_drawnBoxes[SlotOfBox(nBox)] = box.Signature(shape);
 }
 
 void CMainDlg::DrawBoxMarkers(BoxMarker marker, HDC dc) {
     CDotFrame frame;
-    const bool row = StripShapeOf(*this).row;
+    const bool row = Shape().row;
     switch (marker) {
     case BoxMarker::Frame: {
         RECT r = {0, 0, XBox - 1, YBox - 1};
@@ -177,8 +177,9 @@ void CMainDlg::DrawBoxMarkers(BoxMarker marker, HDC dc) {
 }
 
 void CMainDlg::LoadBoxPictures(int nIndex) {
-    if (nIndex < 0 || nIndex >= kMaxMonitors || !m_apRecords[nIndex]) return;
-    CMonitorRecord& r = *m_apRecords[nIndex];
+    CMonitorRecord* record = m_monitors.RecordAt(nIndex);
+    if (!record) return;
+    CMonitorRecord& r = *record;
     r.m_hIconUp.Reset();
     r.m_hIconDown.Reset();
     r.PicTypeUp = r.PicTypeDown = 1;

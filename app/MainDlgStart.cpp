@@ -109,7 +109,7 @@ void CMainDlg::SetTrayMenuImages() {
 }
 
 void CMainDlg::PlaceWindow() {
-    SIZE size = StripWindowSize(StripShapeOf(*this));
+    SIZE size = StripWindowSize(Shape());
     SetWindowPos(m_hWnd, HWND_TOP, PosX, PosY, size.cx, size.cy, StartsAtBottom() ? SWP_NOACTIVATE : 0);
 }
 
@@ -148,15 +148,17 @@ void CMainDlg::ApplyLayoutAndStart() {
     SetWaveOutVolume(Volume);
     RedrawWholeWindow();
 
-    for (int i = 0; i < NumBox; ++i) {
-        CMonitorRecord* record = m_apRecords[i].get();
+    for (int i = 0; i < m_monitors.Count(); ++i) {
+        CMonitorRecord* record = m_monitors.RecordAt(i);
         if (!record) continue;
         record->m_hOwner = m_hWnd;
         record->m_nStatus = 0;
-        OnCheckResult(MAKEWPARAM(i, record->Disabled ? MON_DISABLED : MON_CHECKING), 0);
+        m_monitors.ShowStatus(i, record->Disabled ? MON_DISABLED : MON_CHECKING);
     }
-    for (int i = 0; i < NumBox; ++i)
-        if (m_apRecords[i] && !m_apRecords[i]->Disabled) m_apRecords[i]->StartThread();
+    for (int i = 0; i < m_monitors.Count(); ++i) {
+        CMonitorRecord* record = m_monitors.RecordAt(i);
+        if (record && !record->Disabled) record->StartThread();
+    }
     ShowAtStart(SW_SHOW);
     ShowAtStart(SW_RESTORE);
 }

@@ -15,7 +15,7 @@ BOOL CMainDlg::OnLButtonDown(UINT, POINT point) {
     // The row's zones first; then, when the layout is (or has just become) a column, the
     // column's. The row's turn zone lies in no column zone, so a turn runs nothing more.
     for (int pass = 0; pass < 2; ++pass) {
-        const bool row = StripShapeOf(*this).row;
+        const bool row = Shape().row;
         if (pass == 1 && row) break;
         if (pass == 0 && !row) continue;
         switch (GripZoneAt(point, row)) {

@@ -4,7 +4,7 @@ namespace {
 constexpr int kGripWidth = 7;  // the grip strip; its separator is the 8th pixel
 }
 
-StripShape StripShapeOf(const MainSettings& s) { return {s.NumBox, s.WinPos != 0, s.XBox, s.YBox}; }
+StripShape StripShapeOf(const MainSettings& s, int boxes) { return {boxes, s.WinPos != 0, s.XBox, s.YBox}; }
 
 SIZE StripWindowSize(const StripShape& s) {
     if (s.row) return {(s.xBox + 1) * s.numBox + kGripWidth + 1, s.yBox + 2};

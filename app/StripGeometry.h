@@ -18,9 +18,9 @@ struct StripShape {
     int yBox;
 };
 
-// The strip's shape from the window settings: the boxes in use, their size, and a row
-// whenever WinPos is non-zero.
-StripShape StripShapeOf(const MainSettings& settings);
+// The strip's shape from the window settings and the boxes in use: their size, and a
+// row whenever WinPos is non-zero.
+StripShape StripShapeOf(const MainSettings& settings, int boxes);
 
 // A line drawn with MoveTo(from) and LineTo(to); the point `to` itself is not drawn.
 struct StripLine {

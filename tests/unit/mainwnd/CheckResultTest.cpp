@@ -25,7 +25,7 @@ protected:
             m_dlg->Records()[i]->StartThread();
             Untouch(i);
         }
-        m_dlg->Settings().NumBox = 3;
+        m_dlg->Records().SetCount(3);
     }
 
     CMonitorRecord& Record(int i) { return *m_dlg->Records()[i]; }
@@ -119,7 +119,7 @@ TEST_F(OnCheckResultTest, DroppedReportsAreNeverRead) {
     void* page = VirtualAlloc(nullptr, 4096, MEM_COMMIT | MEM_RESERVE, PAGE_NOACCESS);
     ASSERT_NE(page, nullptr);
     for (UINT index : {0xFFFFu, 2u, 69u, 3u}) EXPECT_EQ(Deliver(index, MON_UP, page), 0) << index;
-    m_dlg->Settings().NumBox = 0;
+    m_dlg->Records().SetCount(0);
     EXPECT_EQ(Deliver(0, MON_UP, page), 0);
     EXPECT_TRUE(Untouched(0) && Untouched(1));
     VirtualFree(page, 0, MEM_RELEASE);

@@ -54,7 +54,7 @@ TEST_F(MainDlgTest, BoxPicturesAreOwnedAndOnlyIcoFilesLoad) {
                              L"[Box 1]\r\nPicFileUp=picture.png\r\nPicFileDown=missing.ico\r\n";
     WriteBytes(Base + L"\\MainConfAID1.ini", std::string(reinterpret_cast<const char*>(ini.data()), ini.size() * 2));
     TestMainDlg dlg;
-    ASSERT_EQ(dlg.Settings().NumBox, 2);
+    ASSERT_EQ(dlg.Records().Count(), 2);
 
     // The same file for Up and Down gives two icons of the record's own.
     CMonitorRecord& same = *dlg.Records()[0];

@@ -35,7 +35,7 @@ protected:
     }
     INT_PTR DialogProc(UINT message, WPARAM wParam, LPARAM lParam) override {
         if (message != WM_APP + 77) return CMainDlg::DialogProc(message, wParam, lParam);
-        for (int i = 0; i < Settings().NumBox; ++i) Records()[i]->m_nStatus = kStatuses[i];
+        for (int i = 0; i < Records().Count(); ++i) Records()[i]->m_nStatus = kStatuses[i];
         RECT client;
         GetClientRect(m_hWnd, &client);
         width = client.right;
@@ -70,7 +70,7 @@ TEST(StripPrint, BoxesByStatusAtTheirPlaces) {
     WriteBytes(base + L"\\MainConfAID1.ini", std::string(reinterpret_cast<const char*>(ini.data()), ini.size() * 2));
 
     PrintedStrip strip;
-    ASSERT_EQ(strip.Settings().NumBox, 5);
+    ASSERT_EQ(strip.Records().Count(), 5);
     ASSERT_EQ(strip.DoModal(), IDOK);
     ASSERT_EQ(strip.pixels.size(), static_cast<size_t>(strip.width * strip.height));
 

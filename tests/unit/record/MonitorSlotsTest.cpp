@@ -2,6 +2,7 @@
 // its thread's link follows; a removed record's thread reports to nobody.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 
@@ -13,7 +14,7 @@ namespace {
 
 enum Op { Exchange, Insert, Remove };
 
-// Four records A..D in slots 0..3, each with a thread tie (the threads find no window
+// Four records A..D in slots 0..3, all in use, each with a thread tie (the threads find no window
 // and end at once; their links stay).
 void Fill(CMonitorSlots& slots) {
     for (int i = 0; i < 4; ++i) {
@@ -22,6 +23,7 @@ void Fill(CMonitorSlots& slots) {
         record->StartThread();
         slots.Put(i, std::move(record));
     }
+    slots.SetCount(4);
 }
 
 }  // namespace
@@ -50,9 +52,9 @@ TEST(MonitorSlots, RecordsKeepSlotIndexAndThreadTogether) {
         if (c.op == Insert) {
             auto added = std::make_unique<CMonitorRecord>(nullptr, 0u);
             added->Name = L"N";
-            EXPECT_TRUE(slots.Insert(c.a, 4, std::move(added))) << c.name;
+            EXPECT_TRUE(slots.Insert(c.a, std::move(added))) << c.name;
         }
-        if (c.op == Remove) slots.Remove(c.a, 4);
+        if (c.op == Remove) slots.Remove(c.a);
 
         std::wstring names;
         for (int slot = 0; slot < 5; ++slot) {
@@ -63,6 +65,8 @@ TEST(MonitorSlots, RecordsKeepSlotIndexAndThreadTogether) {
             if (r->Link()) EXPECT_EQ(r->Link()->m_nIndex.load(), static_cast<UINT>(slot)) << c.name;
         }
         EXPECT_EQ(names, c.after) << c.name;
+        // Every slot that holds a record is in use, and no other.
+        EXPECT_EQ(slots.Count(), 5 - static_cast<int>(std::count(names.begin(), names.end(), L'.'))) << c.name;
         if (removed) EXPECT_TRUE(removed->m_bStop.load()) << c.name;
     }
 }
@@ -71,8 +75,37 @@ TEST(MonitorSlots, AnInsertWithoutRoomChangesNothing) {
     CMonitorSlots slots;
     Fill(slots);
     for (const auto& c : {std::pair<int, int>{5, 4}, {-1, 4}, {0, kMaxMonitors}}) {
-        EXPECT_FALSE(slots.Insert(c.first, c.second, std::make_unique<CMonitorRecord>()));
+        slots.SetCount(c.second);
+        EXPECT_FALSE(slots.Insert(c.first, std::make_unique<CMonitorRecord>()));
+        EXPECT_EQ(slots.Count(), c.second);
         EXPECT_EQ(slots[0]->Name + slots[3]->Name, L"AD");
         EXPECT_EQ(slots[4], nullptr);
     }
+}
+
+// Boxes count from 1, slots from 0; a box has a record only inside 1..Count(), and the
+// count stays within 0..kMaxMonitors.
+TEST(MonitorSlots, ABoxHasARecordOnlyInsideTheCount) {
+    const struct {
+        const char* name;
+        int count, box;
+        const wchar_t* record;  // "" for none
+        int countAfter;
+    } cases[] = {
+        {"the first box", 4, 1, L"A", 4},         {"the last box", 4, 4, L"D", 4},
+        {"box 0: the grip", 4, 0, L"", 4},        {"before the first", 4, -1, L"", 4},
+        {"past the count", 3, 4, L"", 3},         {"past the last slot", 4, 71, L"", 4},
+        {"no box in use", 0, 1, L"", 0},          {"a count below 0", -2, 1, L"", 0},
+        {"a count above the most", 99, 2, L"B", kMaxMonitors},
+    };
+    for (const auto& c : cases) {
+        CMonitorSlots slots;
+        Fill(slots);
+        slots.SetCount(c.count);
+        const CMonitorRecord* record = slots.RecordOfBox(c.box);
+        EXPECT_EQ(record ? record->Name : L"", c.record) << c.name;
+        EXPECT_EQ(slots.Count(), c.countAfter) << c.name;
+        EXPECT_EQ(BoxOfSlot(SlotOfBox(c.box)), c.box) << c.name;
+    }
+    EXPECT_EQ(SlotOfBox(1), 0);
 }

@@ -33,11 +33,10 @@ TEST(StripGeometry, ShapeComesFromTheWindowSettings) {
     } cases[] = {{1, true}, {0, false}, {2, true}, {-1, true}};
     for (const auto& c : cases) {
         MainSettings settings;
-        settings.NumBox = 4;
         settings.XBox = 120;
         settings.YBox = 70;
         settings.WinPos = c.winPos;
-        const StripShape shape = StripShapeOf(settings);
+        const StripShape shape = StripShapeOf(settings, 4);
         EXPECT_EQ(shape.row, c.row) << c.winPos;
         EXPECT_EQ(StripWindowSize(shape).cx, c.row ? 492 : 122) << c.winPos;
         EXPECT_EQ(StripWindowSize(shape).cy, c.row ? 72 : 292) << c.winPos;
