@@ -40,7 +40,6 @@ CMainDlg::CMainDlg(HWND parent, int instance) : fw::CDialog(IDD_MAIN_DIALOG, par
     m_hIcon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME));
     m_hGripIconRow.Reset(LoadOwnedIcon(IDI_GRIP_ROW));
     m_hGripIconColumn.Reset(LoadOwnedIcon(IDI_GRIP_COLUMN));
-    m_bBoxMenuOpen = 0;
 
     std::wstring appData;
     AppDataResult appDataState = ReadAppDataFolder(appData);

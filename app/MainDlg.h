@@ -10,6 +10,7 @@
 #include <windows.h>
 
 #include "ui/BoxPainter.h"
+#include "app/BoxMenuState.h"
 #include "app/StripGeometry.h"
 #include "app/SystemTray.h"
 #include "dialogs/AboutDlg.h"
@@ -68,7 +69,7 @@ public:
     void ApplyLayoutAndStart();
 
     // Monitors added and edited in the monitor dialog (box menu "Add Mon." after box
-    // m_nMenuBox, "Edit Mon." of box `box`, counted from 1), and the dialog's settings
+    // m_boxMenu.box, "Edit Mon." of box `box`, counted from 1), and the dialog's settings
     // applied on its OK and on UM_MONITOR_APPLIED from its Apply. Returns 0.
     void AddMonitor();
     void EditMonitor(int box);
@@ -139,25 +140,20 @@ private:
     CCustomMenu m_dlgCustomMenu;
     CSendNetMsgDlg m_dlgNetMsg;
     CBoxFontSet m_boxFonts;
-    int m_nCustomRows = 0;
 
     // Data folder tree and file paths.
     std::wstring m_strSkinsFolder, m_strPicturesFolder, m_strMainIniPath, m_strBaseFolder, m_strMenuIniPath,
         m_strDefaultSkinPath;
     CIniFile m_iniMain, m_iniMenu, m_iniDefaultSkin;
 
-    int m_nMenuCommand = 0;  // the box menu's last command, 0 when it was dismissed
-    // What the monitor dialog's OK or Apply does: add a monitor after box m_nMenuBox, or
-    // edit box m_nMenuBox. The first Apply of an Add turns it into Edit of the new box.
+    // What the monitor dialog's OK or Apply does: add a monitor after box m_boxMenu.box, or
+    // edit box m_boxMenu.box. The first Apply of an Add turns it into Edit of the new box.
     enum class MonitorDialogMode { Add, Edit };
     MonitorDialogMode m_monitorDialogMode = MonitorDialogMode::Edit;
-    int m_bBoxMenuOpen = 0;
     bool m_bModalBusy = false;  // the tray opens no menu (ModalBusy sets it)
     std::wstring m_strLogsFolder;  // with a trailing backslash; the default of LogDir
-    int m_nMenuBox = 0;
-    CustomMenuItem m_CustomItems[kCustomMenuItems];
+    BoxMenuState m_boxMenu;
     CMonitorSlots m_monitors;  // the monitors and their count
-    int m_bInsertMark = 0;
     int m_nInstance = 0;
     fw::CBitmap m_bmpResetConfig, m_bmpNoMark, m_bmpDisableFiles, m_bmpBoxMenu;
     std::array<CIconBitmap, kMenuIconIds.size()> m_aMenuIcons;

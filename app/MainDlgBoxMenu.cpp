@@ -95,41 +95,35 @@ BOOL CMainDlg::OnRButtonDown(UINT, POINT point) {
 
     fw::CMenu menu(LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_BOX_MENU)));
     HMENU popup = menu ? GetSubMenu(menu, 0) : nullptr;
-    m_nMenuBox = StripBoxAtPoint(Shape(), point);
-    m_bBoxMenuOpen = 1;
-    m_bInsertMark = 0;
+    m_boxMenu.Open(StripBoxAtPoint(Shape(), point));
     RedrawWholeWindow();
 
-    m_nMenuCommand = 0;
+    m_boxMenu.command = 0;
     if (popup) {
         ReadUserCommands();
         PrepareBoxMenu(popup);
         // A menu takes the keyboard only while its owner is the foreground window, which a
         // program launched a moment ago may have become.
         SetForegroundWindow(m_hWnd);
-        m_nMenuCommand = static_cast<int>(TrackPopupMenu(
+        m_boxMenu.command = static_cast<int>(TrackPopupMenu(
             popup, TPM_RETURNCMD | TPM_NONOTIFY | TPM_BOTTOMALIGN, at.x, at.y, 0, m_hWnd, nullptr));
-        RunBoxMenuCommand(static_cast<UINT>(m_nMenuCommand));
+        RunBoxMenuCommand(static_cast<UINT>(m_boxMenu.command));
     }
 
-    m_bBoxMenuOpen = 0;
-    m_bInsertMark = 0;
+    m_boxMenu.Close();
     if (m_monitors.Count() != 0) RedrawWholeWindow();
     return FALSE;
 }
 
-void CMainDlg::ReadUserCommands() {
-    const std::vector<CustomMenuItem> items = ReadUserMenu(m_iniMenu, UserMenuReader::BoxMenu);
-    m_nCustomRows = static_cast<int>(items.size());
-    std::copy(items.begin(), items.end(), m_CustomItems);
-}
+void CMainDlg::ReadUserCommands() { m_boxMenu.userCommands = ReadUserMenu(m_iniMenu, UserMenuReader::BoxMenu); }
 
 void CMainDlg::PrepareBoxMenu(HMENU popup) {
-    const CMonitorRecord* record = m_monitors.RecordOfBox(m_nMenuBox);
-    const BoxMenuContext context = {m_nMenuBox, m_monitors.Count(), record && record->Disabled != 0, Shape().row};
+    const CMonitorRecord* record = m_monitors.RecordOfBox(m_boxMenu.box);
+    const BoxMenuContext context = {m_boxMenu.box, m_monitors.Count(), record && record->Disabled != 0, Shape().row};
 
+    const std::vector<CustomMenuItem>& userCommands = m_boxMenu.userCommands;
     for (int i = 0; i < kUserCommandCount; ++i) {
-        if (i < m_nCustomRows) SetItemText(popup, UserCommandId(i), m_CustomItems[i].Caption);
+        if (i < static_cast<int>(userCommands.size())) SetItemText(popup, UserCommandId(i), userCommands[i].Caption);
         else DeleteMenu(popup, UserCommandId(i), MF_BYCOMMAND);
     }
     for (UINT command : {ID_BOX_MOVE_LEFT, ID_BOX_MOVE_RIGHT, ID_BOX_DISABLE})
@@ -149,14 +143,14 @@ void CMainDlg::PrepareBoxMenu(HMENU popup) {
 }
 
 void CMainDlg::RunBoxMenuCommand(UINT command) {
-    const int box = m_nMenuBox;
+    const int box = m_boxMenu.box;
     CMonitorRecord* record = m_monitors.RecordOfBox(box);
     // Every command but adding needs a box; the menu offers them on boxes only.
     if (!record && command != ID_BOX_ADD_MONITOR) return;
     const int userCommand = UserCommandIndex(command);
     if (userCommand >= 0) {
-        if (userCommand >= m_nCustomRows) return;
-        const CustomMenuItem& item = m_CustomItems[userCommand];
+        if (userCommand >= static_cast<int>(m_boxMenu.userCommands.size())) return;
+        const CustomMenuItem& item = m_boxMenu.userCommands[static_cast<size_t>(userCommand)];
         StartCommand(item.Application, item.Parameters, SubjectOf(*record));
         return;
     }
@@ -183,7 +177,7 @@ void CMainDlg::RunBoxMenuCommand(UINT command) {
     case ID_BOX_STATUS_INFO: ShowStatusInfo(*record); break;
     case ID_BOX_ADD_MONITOR:
         if (m_monitors.Full()) break;
-        m_bInsertMark = 1;
+        m_boxMenu.insertMark = true;
         RedrawWholeWindow();
         AddMonitor();
         break;
@@ -198,7 +192,7 @@ void CMainDlg::MoveBox(int box, int step) {
     const int slot = SlotOfBox(box);
     m_monitors.Exchange(slot, slot + step);
 
-    m_bBoxMenuOpen = 0;
+    m_boxMenu.open = false;
     RedrawWholeWindow();
     SaveMonitor(slot);
     SaveMonitor(slot + step);
@@ -215,7 +209,7 @@ void CMainDlg::DuplicateBox(int box) {
     LoadBoxPictures(slot);
     m_monitors.ShowStatus(slot, added.Disabled ? MON_DISABLED : MON_CHECKING);
     if (!added.Disabled) added.StartThread();
-    m_bBoxMenuOpen = 0;
+    m_boxMenu.open = false;
     FitWindowToBoxes();
     for (int j = slot; j < m_monitors.Count(); ++j) SaveMonitor(j);
     SaveNumBox();
@@ -233,7 +227,7 @@ void CMainDlg::DeleteBox(int box) {
     const int slot = SlotOfBox(box);
     if (answer == IDYES && m_monitors.InUse(slot) && m_monitors.Count() > 1) {
         m_monitors.Remove(slot);
-        m_bBoxMenuOpen = 0;
+        m_boxMenu.open = false;
         FitWindowToBoxes();
         for (int j = slot; j < m_monitors.Count(); ++j) SaveMonitor(j);
         SaveNumBox();

@@ -101,15 +101,15 @@ LRESULT CMainDlg::OnApplyMonitorProperties(WPARAM, LPARAM) {
     const bool adding = m_monitorDialogMode == MonitorDialogMode::Add;
     if (adding) {
         // The new monitor goes after the clicked box; the boxes after it move up a slot.
-        const int slot = SlotOfBox(m_nMenuBox + 1);
+        const int slot = SlotOfBox(m_boxMenu.box + 1);
         if (!m_monitors.Insert(slot, std::make_unique<CMonitorRecord>(m_hWnd, static_cast<UINT>(slot)))) return 0;
-        ++m_nMenuBox;
+        ++m_boxMenu.box;
         // A further Apply, or the OK that follows, edits the new monitor.
         m_monitorDialogMode = MonitorDialogMode::Edit;
         m_monitors.RecordAt(slot)->NetUserName = L"console";
-        m_bInsertMark = 0;
+        m_boxMenu.insertMark = false;
     }
-    const int k = SlotOfBox(m_nMenuBox);
+    const int k = SlotOfBox(m_boxMenu.box);
     CMonitorRecord* found = m_monitors.RecordAt(k);
     if (!found) return 0;
     CMonitorRecord& record = *found;

@@ -92,7 +92,7 @@ CMainDlg::StripBox CMainDlg::ContentOf(int nBox) {
     const BoxColours colours = BoxColoursFor(s, r.BoxColorUp, r.BoxColorDown, r.TextColorUp, r.TextColorDown);
     box.content = StripBoxContent(layout, XBox, YBox, colours, image, r.Name, caption, lines);
     box.large = layout.large;
-    box.marker = BoxMarkerFor(nBox, m_bInsertMark, m_bBoxMenuOpen, m_nMenuBox);
+    box.marker = m_boxMenu.MarkerOf(nBox);
     return box;
 }
 
