@@ -15,17 +15,6 @@
 #include "resource.h"
 #include "ui/DefaultPictures.h"
 
-namespace {
-
-// Icons the window owns and destroys: loaded without LR_SHARED, at their own size
-// (0 x 0) or at a given one.
-HICON LoadOwnedIcon(UINT id, int width = 0, int height = 0) {
-    return static_cast<HICON>(
-        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_ICON, width, height, 0));
-}
-
-}  // namespace
-
 CMainDlg::CMainDlg(HWND parent, int instance) : fw::CDialog(IDD_MAIN_DIALOG, parent) {
     fw::CDialog::RegisterDialogClass(L"OrvalenStrip");
     fw::SetSettingsDialogLook(IDR_MAINFRAME, L"" SETTINGS_DIALOG_CLASS);
@@ -38,8 +27,7 @@ CMainDlg::CMainDlg(HWND parent, int instance) : fw::CDialog(IDD_MAIN_DIALOG, par
     m_monitors.OnStatusShown([this](int slot) { RedrawBox(BoxOfSlot(slot), true); });
 
     m_hIcon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME));
-    m_hGripIconRow.Reset(LoadOwnedIcon(IDI_GRIP_ROW));
-    m_hGripIconColumn.Reset(LoadOwnedIcon(IDI_GRIP_COLUMN));
+    m_view.LoadGripIcons();
 
     std::wstring appData;
     AppDataResult appDataState = ReadAppDataFolder(appData);
@@ -60,7 +48,7 @@ CMainDlg::CMainDlg(HWND parent, int instance) : fw::CDialog(IDD_MAIN_DIALOG, par
     CreateDataFolderTree(folders);
 
     WriteDefaultPictures();
-    LoadStatusIcons();
+    m_view.LoadStatusIcons();
     m_iniMenu.SetPath(m_strMenuIniPath);
     m_iniDefaultSkin.SetPath(m_strDefaultSkinPath);
     LoadConfig();
@@ -71,15 +59,6 @@ CMainDlg::CMainDlg(HWND parent, int instance) : fw::CDialog(IDD_MAIN_DIALOG, par
 CMainDlg::~CMainDlg() = default;
 
 void CMainDlg::WriteDefaultPictures() { WriteMissingDefaultPictures(m_strPicturesFolder); }
-
-void CMainDlg::LoadStatusIcons() {
-    const int cx = GetSystemMetrics(SM_CXICON);
-    const int cy = GetSystemMetrics(SM_CYICON);
-    m_hErrorIcon.Reset(LoadOwnedIcon(IDI_STATUS_ERROR, cx, cy));
-    m_hCheckingIcon.Reset(LoadOwnedIcon(IDI_STATUS_CHECKING, cx, cy));
-    m_hDisabledIcon.Reset(LoadOwnedIcon(IDI_STATUS_DISABLED, cx, cy));
-    m_sizeStateIcon = {cx, cy};
-}
 
 BOOL CMainDlg::OnCommand(WORD id, WORD code, HWND control) {
     // Enter and Esc must not end the strip.

@@ -12,6 +12,7 @@
 #include "ui/BoxPainter.h"
 #include "app/BoxMenuState.h"
 #include "app/StripGeometry.h"
+#include "app/StripView.h"
 #include "app/SystemTray.h"
 #include "dialogs/AboutDlg.h"
 #include "dialogs/CustomMenu.h"
@@ -131,15 +132,12 @@ public:
 private:
     CSystemTray m_tray;
     HICON m_hIcon = nullptr;  // shared application icon, never destroyed
-    fw::CIcon m_hGripIconRow, m_hGripIconColumn;
     fw::CIcon m_hInstanceIcon;
-    fw::CIcon m_hErrorIcon, m_hCheckingIcon, m_hDisabledIcon;
-    SIZE m_sizeStateIcon = {};  // the error, checking and disabled icons are drawn at this size
     fw::CMenu m_menuTray;
     CBoxPropertiesDlg m_dlgMonitor;
     CCustomMenu m_dlgCustomMenu;
     CSendNetMsgDlg m_dlgNetMsg;
-    CBoxFontSet m_boxFonts;
+    CStripView m_view;  // fonts, icons, what each box showed, the kept surface
 
     // Data folder tree and file paths.
     std::wstring m_strSkinsFolder, m_strPicturesFolder, m_strMainIniPath, m_strBaseFolder, m_strMenuIniPath,
@@ -189,7 +187,6 @@ private:
     SettingsDialogWindows OpenDialogWindows() const;
 
     void WriteDefaultPictures();
-    void LoadStatusIcons();
     void LoadMenuImages();
     void SetTrayMenuImages();
     void PlaceWindow();
@@ -243,11 +240,6 @@ private:
     StripBox ContentOf(int nBox);
     void DrawBoxMarkers(BoxMarker marker, HDC dc);
     void DrawBoxToScreen(int nBox, const StripBox& box, HDC screen, HDC memory);
-    // What each box showed when last drawn (StripBox::Signature).
-    std::array<std::wstring, kMaxMonitors> m_drawnBoxes;
-    // The boxes' off-screen bitmap on the screen, kept from draw to draw (made again when
-    // the display changes).
-    fw::COffscreenSurface m_boxSurface;
 
     bool m_bHasDataFolder = false;
     bool m_bApplyingZOrder = false;  // the z-order mode is being applied: no re-entry

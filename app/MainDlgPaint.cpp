@@ -70,14 +70,15 @@ CMainDlg::StripBox CMainDlg::ContentOf(int nBox) {
     const BoxLineSwitches on = {ShowIPAddress != 0, ShowMethod != 0, ShowStatus != 0, ShowReplyTime != 0};
     const BoxLayout layout = MakeBoxLayout(XBox, YBox, on.Count());
     BoxImage image;
-    switch (BoxPictureFor(s, r.PicTypeUp, r.PicTypeDown)) {
+    const BoxPicture picture = BoxPictureFor(s, r.PicTypeUp, r.PicTypeDown);
+    switch (picture) {
     case BoxPicture::Up: image = {r.m_hIconUp, {r.m_bmUp.bmWidth, r.m_bmUp.bmHeight}, layout.pictureRect}; break;
     case BoxPicture::Down:
         image = {r.m_hIconDown, {r.m_bmDown.bmWidth, r.m_bmDown.bmHeight}, layout.pictureRect};
         break;
-    case BoxPicture::Error: image = {m_hErrorIcon, m_sizeStateIcon, layout.statusPictureRect}; break;
-    case BoxPicture::Checking: image = {m_hCheckingIcon, m_sizeStateIcon, layout.statusPictureRect}; break;
-    case BoxPicture::Disabled: image = {m_hDisabledIcon, m_sizeStateIcon, layout.statusPictureRect}; break;
+    case BoxPicture::Error:
+    case BoxPicture::Checking:
+    case BoxPicture::Disabled: image = m_view.StatusImage(picture, layout.statusPictureRect); break;
     case BoxPicture::None: break;
     }
     std::wstring caption;
@@ -99,7 +100,7 @@ CMainDlg::StripBox CMainDlg::ContentOf(int nBox) {
 void CMainDlg::OnPaint() {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(m_hWnd, &ps);
-    PaintStrip(dc, m_boxSurface);
+    PaintStrip(dc, m_view.Surface());
     EndPaint(m_hWnd, &ps);
 }
 
@@ -110,7 +111,7 @@ void CMainDlg::OnPrintClient(HDC dc) {
 
 void CMainDlg::PaintStrip(HDC dc, fw::COffscreenSurface& boxSurface) {
     const StripShape shape = Shape();
-    DrawIconEx(dc, 1, 1, shape.row ? m_hGripIconRow : m_hGripIconColumn, 0, 0, 0, nullptr, DI_NORMAL);
+    DrawIconEx(dc, 1, 1, m_view.GripIcon(shape.row), 0, 0, 0, nullptr, DI_NORMAL);
 
     fw::CPen blackPen(CreatePen(PS_SOLID, 1, kBlack));
     if (const HDC memory = boxSurface.Prepare(dc, kMaxBoxWidth, kMaxBoxHeight)) {
@@ -136,21 +137,21 @@ void CMainDlg::RedrawBox(int nBox, bool onlyIfChanged) {
     const StripBox box = ContentOf(nBox);
     // A check result that changes nothing on the box draws nothing: at 70 monitors a
     // second most results look as the one before.
-    if (onlyIfChanged && box.Signature(Shape()) == m_drawnBoxes[SlotOfBox(nBox)]) return;
+    if (onlyIfChanged && m_view.LooksAsDrawn(SlotOfBox(nBox), box.Signature(Shape()))) return;
     fw::CClientDC dc(m_hWnd);
     // Every draw fills the whole box before it is copied, so what the kept bitmap held
     // before never shows.
-    if (const HDC memory = m_boxSurface.Prepare(dc, kMaxBoxWidth, kMaxBoxHeight))
+    if (const HDC memory = m_view.Surface().Prepare(dc, kMaxBoxWidth, kMaxBoxHeight))
         DrawBoxToScreen(nBox, box, dc, memory);
 }
 
 void CMainDlg::DrawBoxToScreen(int nBox, const StripBox& box, HDC screen, HDC memory) {
-    PaintBox(memory, box.content, m_boxFonts.For(box.large));
+    PaintBox(memory, box.content, m_view.Fonts(box.large));
     DrawBoxMarkers(box.marker, memory);
     const StripShape shape = Shape();
     RECT r = StripBoxRect(shape, nBox);
     BitBlt(screen, r.left, r.top, r.right - r.left, r.bottom - r.top, memory, 0, 0, SRCCOPY);
-    m_drawnBoxes[SlotOfBox(nBox)] = box.Signature(shape);
+    m_view.Drawn(SlotOfBox(nBox), box.Signature(shape));
 }
 
 void CMainDlg::DrawBoxMarkers(BoxMarker marker, HDC dc) {

@@ -110,7 +110,7 @@ void CMainDlg::OnSize(UINT type, int, int) {
 
 LRESULT CMainDlg::OnDisplayChange(WPARAM, LPARAM) {
     // The screen's format may have changed with it: the boxes' bitmap is made again.
-    m_boxSurface.Forget();
+    m_view.ForgetSurface();
     RedrawWholeWindow();
     return 0;
 }
