@@ -14,6 +14,7 @@
 #include "app/StripGeometry.h"
 #include "app/StripView.h"
 #include "app/SystemTray.h"
+#include "app/ZOrder.h"
 #include "dialogs/AboutDlg.h"
 #include "dialogs/CustomMenu.h"
 #include "dialogs/MonitorDialog.h"
@@ -111,11 +112,6 @@ public:
     void FitWindowToBoxes();
     void LoadBoxPictures(int nIndex);  // records count from 0
 
-    // Z-order modes (tray menu commands): always on top, normal, always at the bottom.
-    void OnAlwaysTop();
-    void OnNormal();
-    void OnAlwaysBottom();
-
     // The menu image made from an icon resource of kMenuIconIds (drawn onto the menu
     // colour); none for another id.
     HBITMAP MenuIconBitmap(UINT iconId) const;
@@ -198,8 +194,10 @@ private:
     bool MonitorDialogAlreadyOpen();
     void RaiseAfterCancel();
     BOOL OnTrayCommand(WORD id);
-    void ApplyZOrderMode();
     void SavePosition(int x, int y);
+    // The z-order mode: chosen in the tray menu (or started with), applied and written;
+    // marked in the tray menu.
+    void SetZOrderMode(ZOrderMode mode);
     void MarkZOrderMode();
     void SetNotificationSwitchOff(AtomicU32 MonitorSettings::*field);
     // One key of section "main", or of the section of the monitor at position k, written
@@ -242,5 +240,5 @@ private:
     void DrawBoxToScreen(int nBox, const StripBox& box, HDC screen, HDC memory);
 
     bool m_bHasDataFolder = false;
-    bool m_bApplyingZOrder = false;  // the z-order mode is being applied: no re-entry
+    CZOrder m_zOrder;
 };

@@ -113,10 +113,6 @@ void CMainDlg::PlaceWindow() {
     SetWindowPos(m_hWnd, HWND_TOP, PosX, PosY, size.cx, size.cy, StartsAtBottom() ? SWP_NOACTIVATE : 0);
 }
 
-// A strip that lives at the bottom is shown at start without being activated: showing
-// or restoring it the usual way would raise it above the windows it belongs under.
-bool CMainDlg::StartsAtBottom() const { return WinBeh == ZORDER_ALWAYS_BOTTOM; }
-
 void CMainDlg::ShowAtStart(int command) {
     if (StartsAtBottom()) command = command == SW_RESTORE ? SW_SHOWNOACTIVATE : SW_SHOWNA;
     ShowWindow(m_hWnd, command);
@@ -127,12 +123,7 @@ BOOL CMainDlg::OnInitDialog() {
     SendMessageW(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
     SendMessageW(m_hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
     ApplyLayoutAndStart();
-    switch (WinBeh) {
-    case ZORDER_ALWAYS_TOP: OnAlwaysTop(); break;
-    case ZORDER_NORMAL: OnNormal(); break;
-    case ZORDER_ALWAYS_BOTTOM: OnAlwaysBottom(); break;
-    default: break;
-    }
+    if (IsZOrderMode(WinBeh)) SetZOrderMode(static_cast<ZOrderMode>(WinBeh));
     ShowAtStart(SW_SHOW);
     ShowAtStart(SW_RESTORE);
     RedrawWholeWindow();

@@ -1,5 +1,5 @@
-// The tray icon's mouse events and the tray menu: its commands, the mark of the current
-// z-order mode, and the routing of every tray menu command.
+// The tray icon's mouse events and the tray menu: its commands and the routing of every
+// tray menu command.
 #include <windows.h>
 #include <shellapi.h>
 
@@ -22,9 +22,9 @@ BOOL CMainDlg::OnTrayCommand(WORD id) {
     switch (id) {
     case ID_TRAY_ABOUT: OnAbout(); break;
     case ID_TRAY_HELP: OnHelpAndSupport(); break;
-    case ID_TRAY_ALWAYS_TOP: OnAlwaysTop(); break;
-    case ID_TRAY_NORMAL: OnNormal(); break;
-    case ID_TRAY_ALWAYS_BOTTOM: OnAlwaysBottom(); break;
+    case ID_TRAY_ALWAYS_TOP: SetZOrderMode(ZORDER_ALWAYS_TOP); break;
+    case ID_TRAY_NORMAL: SetZOrderMode(ZORDER_NORMAL); break;
+    case ID_TRAY_ALWAYS_BOTTOM: SetZOrderMode(ZORDER_ALWAYS_BOTTOM); break;
     case ID_TRAY_RESET_POSITION: OnResetPosition(); break;
     case ID_TRAY_SHOW: OnShow(); break;
     case ID_TRAY_DISABLE_ALL_NOTIF: OnDisableAllNotifications(); break;
@@ -87,18 +87,6 @@ LRESULT CMainDlg::OnTrayNotify(WPARAM wParam, LPARAM lParam) {
     }
     default:
         return 1;
-    }
-}
-
-void CMainDlg::MarkZOrderMode() {
-    // The tray commands in the order of the modes.
-    const UINT modes[] = {ID_TRAY_ALWAYS_TOP, ID_TRAY_NORMAL, ID_TRAY_ALWAYS_BOTTOM};
-    if (WinBeh < ZORDER_ALWAYS_TOP || WinBeh > ZORDER_ALWAYS_BOTTOM) return;
-    HBITMAP mark = MenuIconBitmap(IDI_MENU_MODE_MARK);
-    for (int mode = ZORDER_ALWAYS_TOP; mode <= ZORDER_ALWAYS_BOTTOM; ++mode) {
-        // m_bmpNoMark holds no bitmap: the other modes show no image.
-        HBITMAP image = mode == WinBeh ? mark : m_bmpNoMark.Get();
-        SetMenuItemBitmaps(m_menuTray, modes[mode], MF_BYCOMMAND, image, image);
     }
 }
 

@@ -1,6 +1,6 @@
 // Window behaviour: the grip strip's zones (close, background, turn, drag), snapping to
-// the work area while the window moves, the z-order mode after every position change,
-// and the window's answers to size, display and close messages.
+// the work area while the window moves, and the window's answers to size, display and
+// close messages.
 #include <windows.h>
 
 #include "app/EdgeSnap.h"
@@ -75,30 +75,6 @@ void CMainDlg::OnWindowPosChanging(WINDOWPOS* pos) {
     POINT snapped = SnapToWorkArea({pos->x, pos->y}, size, workArea);
     pos->x = snapped.x;
     pos->y = snapped.y;
-}
-
-void CMainDlg::ApplyZOrderMode() {
-    // Placing the window at the bottom must not activate it: the system would raise it
-    // first (and, under Wine, report the change again).
-    if (WinBeh == ZORDER_ALWAYS_BOTTOM)
-        SetWindowPos(m_hWnd, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
-    else if (WinBeh == ZORDER_ALWAYS_TOP)
-        SetWindowPos(m_hWnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
-    else if (WinBeh == ZORDER_NORMAL)
-        SetWindowPos(m_hWnd, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
-}
-
-void CMainDlg::OnWindowPosChanged(WINDOWPOS*) {
-    // Applying the mode changes the position again; that nested change is the mode's
-    // own and is not answered.
-    if (m_bApplyingZOrder) return;
-    m_bApplyingZOrder = true;
-    ApplyZOrderMode();
-    SettingsDialogWindows dialogs = OpenDialogWindows();
-    for (HWND dialog : {dialogs.monitor, dialogs.options, dialogs.about})
-        if (SettingsDialogWindows::IsShown(dialog))
-            SetWindowPos(dialog, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
-    m_bApplyingZOrder = false;
 }
 
 void CMainDlg::OnSize(UINT type, int, int) {
