@@ -36,29 +36,17 @@ CMainDlg::CMainDlg(HWND parent, int instance) : fw::CDialog(IDD_MAIN_DIALOG, par
         fw::AppMessageBox(AppDataProblemText(appDataState), MB_OK | MB_ICONERROR);
         return;
     }
-    m_bHasDataFolder = true;
-    DataFolders folders = MakeDataFolders(appData, m_nInstance);
-    m_strBaseFolder = folders.base;
-    m_strMainIniPath = folders.mainIni;
-    m_strMenuIniPath = folders.menuIni;
-    m_strDefaultSkinPath = folders.defaultSkin;
-    m_strPicturesFolder = folders.pictures;
-    m_strSkinsFolder = folders.skins;
-    m_strLogsFolder = folders.logs;
-    CreateDataFolderTree(folders);
+    m_files.Use(MakeDataFolders(appData, m_nInstance));
+    CreateDataFolderTree(m_files.folders);
 
-    WriteDefaultPictures();
+    WriteMissingDefaultPictures(m_files.folders.pictures);
     m_view.LoadStatusIcons();
-    m_iniMenu.SetPath(m_strMenuIniPath);
-    m_iniDefaultSkin.SetPath(m_strDefaultSkinPath);
     LoadConfig();
 }
 
 // The icons, fonts, bitmaps and the tray object free themselves; the records and their
 // threads were ended by OnDestroy.
 CMainDlg::~CMainDlg() = default;
-
-void CMainDlg::WriteDefaultPictures() { WriteMissingDefaultPictures(m_strPicturesFolder); }
 
 BOOL CMainDlg::OnCommand(WORD id, WORD code, HWND control) {
     // Enter and Esc must not end the strip.
@@ -140,11 +128,11 @@ INT_PTR CMainDlg::DialogProc(UINT message, WPARAM wParam, LPARAM lParam) {
     // time: with no dialog open its fields are stale (or defaults) and would overwrite the
     // file, so they change nothing then.
     case UM_MONITOR_APPLIED:
-        if (!OpenDialogWindows().monitor) return DlgMsgResult(message, 0);
+        if (!m_dialogs.OpenWindows().monitor) return DlgMsgResult(message, 0);
         return DlgMsgResult(message, OnApplyMonitorProperties(wParam, lParam));
     case UM_OPTIONS_APPLIED:
-        if (!OpenDialogWindows().options) return DlgMsgResult(message, 0);
-        return DlgMsgResult(message, OnOptionsApplied(m_dlgOptions.Settings(), m_dlgOptions.GetSafeHwnd()));
+        if (!m_dialogs.OpenWindows().options) return DlgMsgResult(message, 0);
+        return DlgMsgResult(message, OnOptionsApplied(m_dialogs.options.Settings(), m_dialogs.options.GetSafeHwnd()));
     case UM_GET_MAIN_DLG:
         return DlgMsgResult(message, OnGetMainDlg(wParam, lParam));
     case UM_ACTIVATE_INSTANCE:

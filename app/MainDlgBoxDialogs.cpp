@@ -5,9 +5,9 @@
 
 // The result is not used: the box menu reads the file again at its next opening.
 void CMainDlg::OnCustomize() {
-    m_dlgCustomMenu.m_hParent = m_hWnd;
-    m_dlgCustomMenu.m_strIniPath = m_strMenuIniPath;
-    m_dlgCustomMenu.DoModal();
+    m_dialogs.customMenu.m_hParent = m_hWnd;
+    m_dialogs.customMenu.m_strIniPath = m_files.folders.menuIni;
+    m_dialogs.customMenu.DoModal();
 }
 
 // The dialog reads and writes the main configuration file itself; afterwards, whatever
@@ -16,12 +16,12 @@ void CMainDlg::OnSendNetMessage(int box) {
     CMonitorRecord* found = m_monitors.RecordOfBox(box);
     if (!found) return;
     CMonitorRecord& record = *found;
-    m_dlgNetMsg.m_hParent = m_hWnd;
-    m_dlgNetMsg.m_ini.SetPath(m_strMainIniPath);
-    m_dlgNetMsg.m_nBoxIndex = SlotOfBox(box);
-    m_dlgNetMsg.m_strHost = record.CheckMethod == METHOD_URL ? record.m_strUrlHost : record.IPorURLAddress;
-    m_dlgNetMsg.m_strMonitorName = record.Name;
-    m_dlgNetMsg.m_nCheckMethod = record.CheckMethod;
-    m_dlgNetMsg.DoModal();
-    record.NetUserName = m_dlgNetMsg.m_strUserName;
+    m_dialogs.netMsg.m_hParent = m_hWnd;
+    m_dialogs.netMsg.m_ini.SetPath(m_files.folders.mainIni);
+    m_dialogs.netMsg.m_nBoxIndex = SlotOfBox(box);
+    m_dialogs.netMsg.m_strHost = record.CheckMethod == METHOD_URL ? record.m_strUrlHost : record.IPorURLAddress;
+    m_dialogs.netMsg.m_strMonitorName = record.Name;
+    m_dialogs.netMsg.m_nCheckMethod = record.CheckMethod;
+    m_dialogs.netMsg.DoModal();
+    record.NetUserName = m_dialogs.netMsg.m_strUserName;
 }

@@ -88,7 +88,7 @@ std::wstring StatusInfoErrorText(DWORD error) {
 
 BOOL CMainDlg::OnRButtonDown(UINT, POINT point) {
     // While a settings dialog is up the strip stays usable, but opens no box menu.
-    if (OpenDialogWindows().BlockingShown()) return TRUE;
+    if (m_dialogs.OpenWindows().BlockingShown()) return TRUE;
     RECT window = {};
     GetWindowRect(m_hWnd, &window);
     const POINT at = {window.left + point.x, window.top + point.y};
@@ -115,7 +115,7 @@ BOOL CMainDlg::OnRButtonDown(UINT, POINT point) {
     return FALSE;
 }
 
-void CMainDlg::ReadUserCommands() { m_boxMenu.userCommands = ReadUserMenu(m_iniMenu, UserMenuReader::BoxMenu); }
+void CMainDlg::ReadUserCommands() { m_boxMenu.userCommands = ReadUserMenu(m_files.menu, UserMenuReader::BoxMenu); }
 
 void CMainDlg::PrepareBoxMenu(HMENU popup) {
     const CMonitorRecord* record = m_monitors.RecordOfBox(m_boxMenu.box);
@@ -130,11 +130,11 @@ void CMainDlg::PrepareBoxMenu(HMENU popup) {
         SetItemText(popup, command, BoxMenuItemText(command, context));
 
     for (const BoxMenuImage& image : kBoxMenuImages)
-        SetItemImage(popup, image.command, image.iconId ? MenuIconBitmap(image.iconId) : m_bmpBoxMenu.Get());
-    SetItemImage(popup, ID_BOX_MOVE_LEFT, MenuIconBitmap(context.row ? IDI_MENU_MOVE_LEFT : IDI_MENU_MOVE_UP));
-    SetItemImage(popup, ID_BOX_MOVE_RIGHT, MenuIconBitmap(context.row ? IDI_MENU_MOVE_RIGHT : IDI_MENU_MOVE_DOWN));
+        SetItemImage(popup, image.command, image.iconId ? m_menuImages.OfIcon(image.iconId) : m_menuImages.Ping());
+    SetItemImage(popup, ID_BOX_MOVE_LEFT, m_menuImages.OfIcon(context.row ? IDI_MENU_MOVE_LEFT : IDI_MENU_MOVE_UP));
+    SetItemImage(popup, ID_BOX_MOVE_RIGHT, m_menuImages.OfIcon(context.row ? IDI_MENU_MOVE_RIGHT : IDI_MENU_MOVE_DOWN));
     const bool enableItem = context.box > 0 && context.boxDisabled;
-    SetItemImage(popup, ID_BOX_DISABLE, MenuIconBitmap(enableItem ? IDI_MENU_ENABLE_ALL : IDI_MENU_DISABLE_ALL));
+    SetItemImage(popup, ID_BOX_DISABLE, m_menuImages.OfIcon(enableItem ? IDI_MENU_ENABLE_ALL : IDI_MENU_DISABLE_ALL));
 
     // Disabled, not greyed.
     for (UINT command : kBoxMenuCommands)
@@ -237,7 +237,7 @@ void CMainDlg::DeleteBox(int box) {
 void CMainDlg::SaveNumBox() {
     MainSettings written;
     written.NumBox = m_monitors.Count();
-    WriteSettingField(m_iniMain, kMainSection, MainKeys(), written, &MainSettings::NumBox);
+    WriteSettingField(m_files.main, kMainSection, MainKeys(), written, &MainSettings::NumBox);
 }
 
 void CMainDlg::ViewBoxLog(const CMonitorRecord& record) {

@@ -5,14 +5,13 @@
 // Expects the file paths and folders to be set and no record to exist (after a restore
 // or a reset the records are destroyed first). Starts no thread.
 void CMainDlg::LoadConfig() {
-    m_iniMain.SetPath(m_strMainIniPath);
-    m_monitors.Load(LoadMainConfig(m_iniMain, ConfigFolders{m_strPicturesFolder, m_strLogsFolder}, Settings()));
+    m_monitors.Load(LoadMainConfig(m_files.main, ConfigFolders{m_files.folders.pictures, m_files.folders.logs}, Settings()));
     PublishThreadSettings(Settings());
     // Pictures only once every record exists.
     for (int i = 0; i < m_monitors.Count(); ++i) LoadBoxPictures(i);
 }
 
-void CMainDlg::SaveMonitor(int k) { WriteMonitorSection(m_iniMain, static_cast<UINT>(k), *m_monitors[k]); }
+void CMainDlg::SaveMonitor(int slot) { WriteMonitorSection(m_files.main, static_cast<UINT>(slot), *m_monitors[slot]); }
 
 LRESULT CMainDlg::OnOptionsApplied(const MainSettings& dialog, HWND dialogWindow) {
     const bool buttonSwitched = dialog.HideTaskBarButton != HideTaskBarButton;
@@ -25,7 +24,7 @@ LRESULT CMainDlg::OnOptionsApplied(const MainSettings& dialog, HWND dialogWindow
         ShowWindow(m_hWnd, SW_SHOW);
     }
     FitWindowToBoxes();
-    WriteSettingKeys(m_iniMain, kMainSection, MainKeys(), Settings(), kOptionKeys);
+    WriteSettingKeys(m_files.main, kMainSection, MainKeys(), Settings(), kOptionKeys);
     if (dialogWindow && IsWindowVisible(dialogWindow)) SetFocus(dialogWindow);
     return 0;
 }

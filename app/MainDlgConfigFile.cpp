@@ -30,9 +30,9 @@ void CMainDlg::OnConfigBackup() {
     ModalBusy busy(m_bModalBusy);
     const std::wstring target = ChooseConfigFile(m_hWnd, true);
     if (target.empty()) return;
-    if (m_iniMain.ReadString(kMainSection, L"App", L"") != kAppIdentity)
-        m_iniMain.WriteString(kMainSection, L"App", kAppIdentity);
-    if (!CopyFileW(m_strMainIniPath.c_str(), target.c_str(), FALSE)) {
+    if (m_files.main.ReadString(kMainSection, L"App", L"") != kAppIdentity)
+        m_files.main.WriteString(kMainSection, L"App", kAppIdentity);
+    if (!CopyFileW(m_files.folders.mainIni.c_str(), target.c_str(), FALSE)) {
         fw::SystemErrorBox(GetLastError());
         return;
     }
@@ -51,11 +51,11 @@ void CMainDlg::OnConfigRestore() {
                     MB_ICONEXCLAMATION | MB_OK);
         return;
     }
-    if (!CopyFileW(source.c_str(), m_strMainIniPath.c_str(), FALSE)) {
+    if (!CopyFileW(source.c_str(), m_files.folders.mainIni.c_str(), FALSE)) {
         // The monitors are rebuilt from the unchanged file all the same.
         fw::SystemErrorBox(GetLastError());
     } else if (kind == RestoredFileKind::OldFormat) {
-        ConvertOldFormatKeys(m_iniMain);
+        ConvertOldFormatKeys(m_files.main);
     }
     RebuildMonitors();
 }
@@ -63,7 +63,7 @@ void CMainDlg::OnConfigRestore() {
 void CMainDlg::OnConfigReset() {
     ModalBusy busy(m_bModalBusy);
     if (fw::AppMessageBox(L"Do you want to Reset Config File?", MB_YESNO | MB_ICONQUESTION) != IDYES) return;
-    if (!DeleteFileW(m_strMainIniPath.c_str())) {
+    if (!DeleteFileW(m_files.folders.mainIni.c_str())) {
         fw::AppMessageBox(L"Can't delete MainConf?.ini file.", MB_OK);
         return;
     }

@@ -38,7 +38,7 @@ MonitorSettings NewMonitorSettings(CIniFile& defaultSkin) {
 }  // namespace
 
 void CMainDlg::PrepareMonitorDialog(bool addMode) {
-    CBoxPropertiesDlg& dlg = m_dlgMonitor;
+    CBoxPropertiesDlg& dlg = m_dialogs.monitor;
     dlg.m_hParent = m_hWnd;
     dlg.m_nPreviewWidth = XBox;
     dlg.m_nPreviewHeight = YBox;
@@ -48,7 +48,7 @@ void CMainDlg::PrepareMonitorDialog(bool addMode) {
     dlg.CustomSoundPathError = shared.CustomSoundPathError();
     dlg.TextSpeechSoundError = shared.TextSpeechSoundError;
     dlg.TextSpeechTextError = shared.TextSpeechTextError();
-    dlg.m_strDataFolder = m_strBaseFolder;
+    dlg.m_strDataFolder = m_files.folders.base;
 }
 
 // After Cancel the strip comes back to the top of its own z-order band.
@@ -59,19 +59,19 @@ void CMainDlg::RaiseAfterCancel() {
 // The dialog is one object: while it is open (the strip stays usable), a second Add or
 // Edit brings it to the front instead of running it again.
 bool CMainDlg::MonitorDialogAlreadyOpen() {
-    if (!m_dlgMonitor.m_hWnd) return false;
-    SetForegroundWindow(m_dlgMonitor.m_hWnd);
+    if (!m_dialogs.monitor.m_hWnd) return false;
+    SetForegroundWindow(m_dialogs.monitor.m_hWnd);
     return true;
 }
 
 void CMainDlg::AddMonitor() {
     if (MonitorDialogAlreadyOpen()) return;
-    m_dlgMonitor.LoadSettings(NewMonitorSettings(m_iniDefaultSkin));
-    m_dlgMonitor.m_strUrlHost.clear();
-    m_dlgMonitor.m_nUrlPort = 80;
+    m_dialogs.monitor.LoadSettings(NewMonitorSettings(m_files.defaultSkin));
+    m_dialogs.monitor.m_strUrlHost.clear();
+    m_dialogs.monitor.m_nUrlPort = 80;
     PrepareMonitorDialog(true);
-    m_monitorDialogMode = MonitorDialogMode::Add;
-    const INT_PTR result = m_dlgMonitor.DoModal();
+    m_dialogs.monitorMode = SettingsDialogs::MonitorMode::Add;
+    const INT_PTR result = m_dialogs.monitor.DoModal();
     if (result == IDOK) {
         OnApplyMonitorProperties(0, 0);
         FitWindowToBoxes();
@@ -85,12 +85,12 @@ void CMainDlg::EditMonitor(int box) {
     const CMonitorRecord* found = m_monitors.RecordOfBox(box);
     if (!found) return;
     const CMonitorRecord& record = *found;
-    m_dlgMonitor.LoadSettings(record);
+    m_dialogs.monitor.LoadSettings(record);
     // The dialog carries the low byte of the message-box mask.
-    m_dlgMonitor.MsgBox = record.MsgBox & 0xFF;
+    m_dialogs.monitor.MsgBox = record.MsgBox & 0xFF;
     PrepareMonitorDialog(false);
-    m_monitorDialogMode = MonitorDialogMode::Edit;
-    const INT_PTR result = m_dlgMonitor.DoModal();
+    m_dialogs.monitorMode = SettingsDialogs::MonitorMode::Edit;
+    const INT_PTR result = m_dialogs.monitor.DoModal();
     if (result == IDOK)
         OnApplyMonitorProperties(0, 0);
     else if (result == IDCANCEL)
@@ -98,14 +98,14 @@ void CMainDlg::EditMonitor(int box) {
 }
 
 LRESULT CMainDlg::OnApplyMonitorProperties(WPARAM, LPARAM) {
-    const bool adding = m_monitorDialogMode == MonitorDialogMode::Add;
+    const bool adding = m_dialogs.monitorMode == SettingsDialogs::MonitorMode::Add;
     if (adding) {
         // The new monitor goes after the clicked box; the boxes after it move up a slot.
         const int slot = SlotOfBox(m_boxMenu.box + 1);
         if (!m_monitors.Insert(slot, std::make_unique<CMonitorRecord>(m_hWnd, static_cast<UINT>(slot)))) return 0;
         ++m_boxMenu.box;
         // A further Apply, or the OK that follows, edits the new monitor.
-        m_monitorDialogMode = MonitorDialogMode::Edit;
+        m_dialogs.monitorMode = SettingsDialogs::MonitorMode::Edit;
         m_monitors.RecordAt(slot)->NetUserName = L"console";
         m_boxMenu.insertMark = false;
     }
@@ -113,13 +113,13 @@ LRESULT CMainDlg::OnApplyMonitorProperties(WPARAM, LPARAM) {
     CMonitorRecord* found = m_monitors.RecordAt(k);
     if (!found) return 0;
     CMonitorRecord& record = *found;
-    m_dlgMonitor.StoreSettings(record);
-    record.m_strPicPathUp = m_dlgMonitor.m_strPicPathUp;
-    record.m_strPicPathDown = m_dlgMonitor.m_strPicPathDown;
+    m_dialogs.monitor.StoreSettings(record);
+    record.m_strPicPathUp = m_dialogs.monitor.m_strPicPathUp;
+    record.m_strPicPathDown = m_dialogs.monitor.m_strPicPathDown;
     LoadBoxPictures(k);
     record.m_nMsgBoxCount = record.m_nSoundCount = record.m_nExecCount = 0;
-    record.m_strUrlHost = m_dlgMonitor.m_strUrlHost;
-    record.m_nUrlPort = m_dlgMonitor.m_nUrlPort;
+    record.m_strUrlHost = m_dialogs.monitor.m_strUrlHost;
+    record.m_nUrlPort = m_dialogs.monitor.m_nUrlPort;
 
     // An enabled monitor restarts with its new settings; a disabled one stays as it is.
     m_monitors.Restart(k);
@@ -131,6 +131,6 @@ LRESULT CMainDlg::OnApplyMonitorProperties(WPARAM, LPARAM) {
         RedrawWholeWindow();
         SaveMonitor(k);
     }
-    if (m_dlgMonitor.m_hWnd && IsWindowVisible(m_dlgMonitor.m_hWnd)) SetFocus(m_dlgMonitor.m_hWnd);
+    if (m_dialogs.monitor.m_hWnd && IsWindowVisible(m_dialogs.monitor.m_hWnd)) SetFocus(m_dialogs.monitor.m_hWnd);
     return 0;
 }

@@ -5,13 +5,13 @@
 #include "model/SharedRoutines.h"
 
 void CMainDlg::OnOptions() {
-    CPropertiesDlg& dialog = m_dlgOptions;
+    CPropertiesDlg& dialog = m_dialogs.options;
     dialog.m_hParent = m_hWnd;
     // The window's option values are those in force (the threads' time-out and log file
     // type among them).
     CopySettingKeys(MainKeys(), Settings(), dialog.Settings(), kOptionKeys);
     dialog.m_nInstance = m_nInstance;
-    dialog.m_strDefaultLogDir = m_strLogsFolder;
+    dialog.m_strDefaultLogDir = m_files.folders.logs;
 
     switch (dialog.DoModal()) {
     case IDOK:
@@ -28,6 +28,6 @@ void CMainDlg::OnOptions() {
 }
 
 void CMainDlg::OnAbout() {
-    m_dlgAbout.m_hParent = m_hWnd;
-    m_dlgAbout.DoModal();
+    m_dialogs.about.m_hParent = m_hWnd;
+    m_dialogs.about.DoModal();
 }

@@ -4,7 +4,6 @@
 #include <shobjidl.h>
 
 #include "app/MainDlg.h"
-#include "app/MenuImages.h"
 #include "app/StripGeometry.h"
 #include "framework/AppMessage.h"
 #include "framework/ComPtr.h"
@@ -42,8 +41,6 @@ const TrayMenuImage kTrayMenuImages[] = {
 
 const UINT kInstanceIcons[] = {IDI_INSTANCE_0, IDI_INSTANCE_1, IDI_INSTANCE_2, IDI_INSTANCE_3, IDI_INSTANCE_4};
 
-HBITMAP LoadBitmapResource(UINT id) { return LoadBitmapW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id)); }
-
 }  // namespace
 
 int CMainDlg::OnCreate(CREATESTRUCTW*) {
@@ -55,7 +52,7 @@ int CMainDlg::OnCreate(CREATESTRUCTW*) {
     m_hInstanceIcon.Reset(static_cast<HICON>(
         LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kInstanceIcons[instance]), IMAGE_ICON,
                    GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0)));
-    LoadMenuImages();
+    m_menuImages.Load();
     SetTrayMenuImages();
 
     // Started with Windows, the program may come before the shell's taskbar: then it
@@ -71,39 +68,12 @@ int CMainDlg::OnCreate(CREATESTRUCTW*) {
     return 0;
 }
 
-// Menus show images opaque (Wine blends no alpha): every image is drawn onto the menu
-// colour, the icons from their icon bitmaps, the bitmaps' white ground replaced.
-void CMainDlg::LoadMenuImages() {
-    for (size_t i = 0; i < kMenuIconIds.size(); ++i) {
-        CIconBitmap& icon = m_aMenuIcons[i];
-        icon.Load(static_cast<WORD>(kMenuIconIds[i]));
-        m_aMenuImages[i].Reset(MenuImageFromIcon(icon.m_hIcon, icon.m_nWidth, icon.m_nHeight));
-    }
-    const struct {
-        fw::CBitmap& target;
-        UINT id;
-    } bitmaps[] = {{m_bmpResetConfig, IDB_MENU_RESET_CONFIG},
-                   {m_bmpDisableFiles, IDB_MENU_DISABLE_FILES},
-                   {m_bmpBoxMenu, IDB_MENU_PING}};
-    for (const auto& bitmap : bitmaps) {
-        fw::CBitmap loaded(LoadBitmapResource(bitmap.id));
-        bitmap.target.Reset(MenuImageFromWhiteBitmap(loaded));
-    }
-    // m_bmpNoMark holds no bitmap: an item given it shows no image.
-}
-
-HBITMAP CMainDlg::MenuIconBitmap(UINT iconId) const {
-    for (size_t i = 0; i < kMenuIconIds.size(); ++i)
-        if (kMenuIconIds[i] == iconId) return m_aMenuImages[i];
-    return nullptr;
-}
-
 void CMainDlg::SetTrayMenuImages() {
     if (!m_menuTray) return;
     for (const TrayMenuImage& image : kTrayMenuImages) {
-        HBITMAP bitmap = image.iconId ? MenuIconBitmap(image.iconId)
-                         : image.command == ID_TRAY_DISABLE_FILES ? m_bmpDisableFiles.Get()
-                                                                   : m_bmpResetConfig.Get();
+        HBITMAP bitmap = image.iconId ? m_menuImages.OfIcon(image.iconId)
+                         : image.command == ID_TRAY_DISABLE_FILES ? m_menuImages.DisableFiles()
+                                                                   : m_menuImages.ResetConfig();
         SetMenuItemBitmaps(m_menuTray, image.command, MF_BYCOMMAND, bitmap, bitmap);
     }
 }
@@ -119,7 +89,6 @@ void CMainDlg::ShowAtStart(int command) {
 }
 
 BOOL CMainDlg::OnInitDialog() {
-    m_iniMain.SetPath(m_strMainIniPath);
     SendMessageW(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
     SendMessageW(m_hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
     ApplyLayoutAndStart();

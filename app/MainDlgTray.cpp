@@ -45,7 +45,7 @@ BOOL CMainDlg::OnTrayCommand(WORD id) {
 }
 
 LRESULT CMainDlg::OnTrayNotify(WPARAM wParam, LPARAM lParam) {
-    const SettingsDialogWindows dialogs = OpenDialogWindows();
+    const SettingsDialogWindows dialogs = m_dialogs.OpenWindows();
     switch (lParam) {
     case WM_LBUTTONDOWN:
         SetForegroundWindow(m_hWnd);

@@ -24,7 +24,7 @@ BOOL CMainDlg::OnLButtonDown(UINT, POINT point) {
             DestroyWindow(m_hWnd);
             return TRUE;
         case GripZone::Background: {
-            if (OpenDialogWindows().BlockingShown()) return TRUE;
+            if (m_dialogs.OpenWindows().BlockingShown()) return TRUE;
             ShowWindow(m_hWnd, SW_MINIMIZE);
             // Without a taskbar button only the tray icon brings the window back.
             if (HideTaskBarButton) ShowWindow(m_hWnd, SW_HIDE);

@@ -16,7 +16,7 @@ bool CMainDlg::StartsAtBottom() const { return WinBeh == ZORDER_ALWAYS_BOTTOM; }
 
 void CMainDlg::OnWindowPosChanged(WINDOWPOS*) {
     m_zOrder.ApplyAfterMove(m_hWnd, WinBeh, [this] {
-        SettingsDialogWindows dialogs = OpenDialogWindows();
+        const SettingsDialogWindows dialogs = m_dialogs.OpenWindows();
         for (HWND dialog : {dialogs.monitor, dialogs.options, dialogs.about})
             if (SettingsDialogWindows::IsShown(dialog))
                 SetWindowPos(dialog, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
@@ -27,10 +27,10 @@ void CMainDlg::MarkZOrderMode() {
     // The tray commands in the order of the modes.
     const UINT modes[] = {ID_TRAY_ALWAYS_TOP, ID_TRAY_NORMAL, ID_TRAY_ALWAYS_BOTTOM};
     if (!IsZOrderMode(WinBeh)) return;
-    HBITMAP mark = MenuIconBitmap(IDI_MENU_MODE_MARK);
+    HBITMAP mark = m_menuImages.OfIcon(IDI_MENU_MODE_MARK);
     for (int mode = ZORDER_ALWAYS_TOP; mode <= ZORDER_ALWAYS_BOTTOM; ++mode) {
-        // m_bmpNoMark holds no bitmap: the other modes show no image.
-        HBITMAP image = mode == WinBeh ? mark : m_bmpNoMark.Get();
+        // The other modes show no image.
+        HBITMAP image = mode == WinBeh ? mark : nullptr;
         SetMenuItemBitmaps(m_menuTray, modes[mode], MF_BYCOMMAND, image, image);
     }
 }
