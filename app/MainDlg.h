@@ -73,6 +73,8 @@ private:
     // the whole "Box %d" section of the monitor in a slot (it holds a record).
     void LoadConfig();
     void SaveMonitor(int slot);
+    // Every monitor from a slot on: those that moved when a box was added or deleted.
+    void SaveMonitorsFrom(int slot);
     // Layout, taskbar button, volume, first statuses and the monitoring threads.
     void ApplyLayoutAndStart();
     void RebuildMonitors();

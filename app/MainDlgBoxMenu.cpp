@@ -211,7 +211,7 @@ void CMainDlg::DuplicateBox(int box) {
     if (!added.Disabled) added.StartThread();
     m_boxMenu.open = false;
     FitWindowToBoxes();
-    for (int j = slot; j < m_monitors.Count(); ++j) SaveMonitor(j);
+    SaveMonitorsFrom(slot);
     SaveNumBox();
 }
 
@@ -229,7 +229,7 @@ void CMainDlg::DeleteBox(int box) {
         m_monitors.Remove(slot);
         m_boxMenu.open = false;
         FitWindowToBoxes();
-        for (int j = slot; j < m_monitors.Count(); ++j) SaveMonitor(j);
+        SaveMonitorsFrom(slot);
         SaveNumBox();
     }
 }

@@ -13,6 +13,10 @@ void CMainDlg::LoadConfig() {
 
 void CMainDlg::SaveMonitor(int slot) { WriteMonitorSection(m_files.main, static_cast<UINT>(slot), *m_monitors[slot]); }
 
+void CMainDlg::SaveMonitorsFrom(int slot) {
+    for (int i = slot; i < m_monitors.Count(); ++i) SaveMonitor(i);
+}
+
 LRESULT CMainDlg::OnOptionsApplied(const MainSettings& dialog, HWND dialogWindow) {
     const bool buttonSwitched = dialog.HideTaskBarButton != HideTaskBarButton;
     CopySettingKeys(MainKeys(), dialog, Settings(), kOptionKeys);

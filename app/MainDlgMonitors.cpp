@@ -125,7 +125,7 @@ LRESULT CMainDlg::OnApplyMonitorProperties(WPARAM, LPARAM) {
     m_monitors.Restart(k);
     if (adding) {
         FitWindowToBoxes();
-        for (int i = k; i < m_monitors.Count(); ++i) SaveMonitor(i);
+        SaveMonitorsFrom(k);
         SaveNumBox();
     } else {
         RedrawWholeWindow();

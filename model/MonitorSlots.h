@@ -55,8 +55,8 @@ public:
     // falls empty and out of use.
     void Remove(int slot);
 
-    // The slot a check result goes to, -1 for none. The window's own results (no report)
-    // name it by index. A thread's report goes to the record whose link is handing it
+    // The slot a check result goes to, -1 for none. A result without a report (another
+    // program may send one) names it by index. A thread's report goes to the record whose link is handing it
     // over now: the index it was sent with may be stale, since boxes move, are inserted
     // and deleted while a check is out; a report no record claims (its monitor was
     // deleted or restarted, or it is not one of ours) is dropped unread.

@@ -46,8 +46,10 @@ protected:
         if (sender) sender->m_pReportInFlight = nullptr;
         return result;
     }
+    // UM_CHECK_RESULT's parameters as a thread sends them.
     LRESULT Deliver(UINT index, int status, const void* report) {
-        return m_dlg->OnCheckResult(MAKEWPARAM(index, status), reinterpret_cast<LPARAM>(report));
+        const WPARAM indexAndStatus = MAKEWPARAM(index, status);
+        return m_dlg->OnCheckResult(indexAndStatus, reinterpret_cast<LPARAM>(report));
     }
 
     CTempAppData m_appData;  // the window reads and writes its files under APPDATA
@@ -99,7 +101,7 @@ TEST_F(OnCheckResultTest, WhatARecordShows) {
     SendFrom(LinkOf(1), 1, MON_UP);
     EXPECT_EQ(Record(1).m_nStatus, MON_DISABLED);
     EXPECT_EQ(Record(1).m_dwError + Record(1).m_dwIpStatus, 0u);
-    // The window's own calls carry no result, and name the slot by index.
+    // A message without a report (another program may send one) names the slot by index.
     Deliver(0, MON_CHECKING, nullptr);
     EXPECT_EQ(Record(0).m_nStatus, MON_CHECKING);
     EXPECT_EQ(Record(0).m_dwTimeMs, kNoTime);

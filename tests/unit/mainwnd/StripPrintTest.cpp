@@ -74,17 +74,17 @@ TEST(StripPrint, BoxesByStatusAtTheirPlaces) {
     ASSERT_EQ(strip.DoModal(), IDOK);
     ASSERT_EQ(strip.pixels.size(), static_cast<size_t>(strip.width * strip.height));
 
-    // Box n (from 1) starts at x = 8 + (n - 1) * 111, one pixel below the frame.
+    // Box n (from 1) starts 111 pixels after the one before it, one pixel below the frame.
     const struct {
-        int box;
+        int box, left;
         COLORREF background;
     } cases[] = {
-        {1, RGB(0, 192, 0)}, {2, RGB(0, 0, 255)}, {3, RGB(0, 0, 255)}, {4, RGB(255, 255, 255)}, {5, RGB(255, 255, 255)},
+        {1, 8, RGB(0, 192, 0)},         {2, 119, RGB(0, 0, 255)},       {3, 230, RGB(0, 0, 255)},
+        {4, 341, RGB(255, 255, 255)},   {5, 452, RGB(255, 255, 255)},
     };
     for (const auto& c : cases) {
-        const int left = 8 + (c.box - 1) * 111;
-        EXPECT_EQ(strip.At(left + 3, 60), c.background) << "box " << c.box;
-        EXPECT_EQ(strip.At(left + 110, 60), RGB(0, 0, 0)) << "separator after box " << c.box;
+        EXPECT_EQ(strip.At(c.left + 3, 60), c.background) << "box " << c.box;
+        EXPECT_EQ(strip.At(c.left + 110, 60), RGB(0, 0, 0)) << "separator after box " << c.box;
     }
     EXPECT_EQ(strip.At(0, 40), RGB(0, 0, 0)) << "frame";
     EXPECT_EQ(strip.At(300, strip.height - 1), RGB(0, 0, 0)) << "frame";
