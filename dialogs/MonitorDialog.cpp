@@ -435,7 +435,7 @@ void CBoxPropertiesDlg::OnDefault() {
     // Default keeps the name, the address, the sound files and texts and the program to
     // run; the rest becomes what a missing key reads as, the look the default pictures.
     const MonitorSettings d = DefaultMonitorSettings();
-    WriteMissingDefaultPictures(m_strDataFolder + L"\\Pictures\\");
+    WriteMissingDefaultPictures(m_preview.PicturesFolder());
     ShowLook(SkinLook::Of(d));
     m_skins.ShowDefault();
 

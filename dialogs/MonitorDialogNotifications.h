@@ -23,7 +23,7 @@ public:
     void OnClicked(HWND dialog, WORD id, const ErrorSoundSettings& errors);
 
 private:
-    // The check boxes, their fields and their bits in Sound or MsgBox.
+    // The check boxes and their bits in Sound or MsgBox.
     struct Check {
         int id;
         bool sound;  // the Sound mask, else MsgBox

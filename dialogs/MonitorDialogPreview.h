@@ -20,6 +20,7 @@ class CMonitorPreview {
 public:
     // The dialog it draws on and the pictures folder (with its trailing backslash).
     void Attach(HWND dialog, const std::wstring& picturesFolder);
+    const std::wstring& PicturesFolder() const { return m_picturesFolder; }
 
     // Stored names, kept to file names in the pictures folder, and their pictures shown.
     void ShowFiles(const std::wstring& up, const std::wstring& down);
