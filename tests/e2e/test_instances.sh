@@ -81,16 +81,17 @@ close_by() {
 for what in Quit WM_CLOSE close_zone; do
     closing=$LAST_PID
     sleep 2  # the first echoes are out, each for 10 s
-    closed_at=$(date +%s%3N)
     close_by "$what"
+    closed_at=$(date +%s%3N)
     sleep 0.5
     drv wait-pid "$closing" 0 >/dev/null && fail "$what: no echo was pending"
     assert_eq "$(drv mutex-exists "$GUARD_A")" "0" "$what: guard of the instance that closed"
+    started_at=$(date +%s%3N)
     start_strip "$quit_data"
-    waited=$(($(date +%s%3N) - closed_at))
+    waited=$(($(date +%s%3N) - started_at))
     assert_eq "$(drv pid "$TITLE")" "$LAST_PID" "$what: process of the strip started after it"
-    ((waited <= 3000)) || fail "$what: the strip started after it came up $waited ms after the close"
-    wait_exit "$closing" $((12000 - waited)) "$what: instance that closed, within its echoes' bound"
+    ((waited <= 3000)) || fail "$what: the strip started after it came up $waited ms after its start"
+    wait_exit "$closing" $((12000 - ($(date +%s%3N) - closed_at))) "$what: instance that closed, within its echoes' bound"
 done
 close_window "$TITLE" "$LAST_PID"
 sysctl -q -w net.ipv4.icmp_echo_ignore_all="$ignore_before"
