@@ -77,27 +77,30 @@ std::vector<std::wstring> CIniFile::ReadSectionLines(const std::wstring& section
 
 BOOL CIniFile::WriteKeys(const std::wstring& section, const KeyTexts& keys) {
     std::vector<bool> placed(keys.size(), false);
-    auto place = [&](size_t i, std::wstring& block) {
+    std::wstring block;  // the section's lines, each ended by a zero
+    auto place = [&](size_t i) {
         block += keys[i].first + L"=" + StoredText(keys[i].second);
         block += L'\0';
         placed[i] = true;
     };
-    std::wstring block;
     // Each key takes the place of its first line, as a single write would; a later line
     // of the same key, and every other line, stays as it is.
     for (const std::wstring& line : ReadSectionLines(section)) {
-        const std::wstring name = line.substr(0, line.find(L'='));
+        // A name written with blanks around it ("Name =x") is the same key.
+        std::wstring name = line.substr(0, line.find(L'='));
+        name.erase(name.find_last_not_of(L" \t") + 1);
+        name.erase(0, name.find_first_not_of(L" \t"));
         size_t i = 0;
         while (i < keys.size() && (placed[i] || lstrcmpiW(keys[i].first.c_str(), name.c_str()) != 0)) ++i;
         if (i < keys.size()) {
-            place(i, block);
+            place(i);
         } else {
             block += line;
             block += L'\0';
         }
     }
     for (size_t i = 0; i < keys.size(); ++i)
-        if (!placed[i]) place(i, block);
+        if (!placed[i]) place(i);
     block += L'\0';
     CreateUnicodeFileIfMissing();
     return WritePrivateProfileSectionW(section.c_str(), block.c_str(), m_strPath.c_str());

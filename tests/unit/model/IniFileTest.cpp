@@ -103,7 +103,7 @@ TEST(IniFile, KeysWrittenTogetherReadBackAsSingleWritesLeaveThem) {
     CTempFolder folder;
     CIniFile ini;
     ini.SetPath(folder.File(L"k.ini"));
-    ASSERT_TRUE(WriteBytes(ini.GetPath(), "[Box 0]\r\nOther=\"  quoted  \"\r\nname=old\r\nKeep=1\r\nName=second\r\n"
+    ASSERT_TRUE(WriteBytes(ini.GetPath(), "[Box 0]\r\nOther=\"  quoted  \"\r\nname =old\r\nKeep=1\r\nName=second\r\n"
                                           "[Box 1]\r\nName=untouched\r\n"));
     EXPECT_TRUE(ini.WriteKeys(L"Box 0", {{L"Name", L" padded"}, {L"Port", L"80"}, {L"Phrase", L"a\r\nB=1"}}));
     const struct {
