@@ -22,9 +22,10 @@ public:
     BOOL WriteInt(std::wstring section, std::wstring key, int32_t value);
     BOOL WriteULong(std::wstring section, std::wstring key, uint32_t value);
     // Several keys of one section, each text as WriteString writes it, in one rewrite of
-    // the file (the platform rewrites the whole file for every key written, which costs
-    // a dialog's OK a second and more on a busy machine). The section's other lines keep
-    // their place; a key it lacks is added at its end.
+    // the file (the platform rewrites the whole file for every key written: a section's
+    // keys one by one held a dialog's OK for hundreds of milliseconds, more on a busy
+    // machine). The section's other lines keep their place; a key it lacks is added at
+    // its end.
     using KeyTexts = std::vector<std::pair<std::wstring, std::wstring>>;
     BOOL WriteKeys(const std::wstring& section, const KeyTexts& keys);
 
