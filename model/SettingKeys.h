@@ -107,11 +107,14 @@ void ReadSettingKeys(CIniFile& ini, const std::wstring& section, const std::vect
     for (const auto& row : table)
         if (row.In(group)) ReadSettingKey(ini, section, row, settings);
 }
+// Every row of a group, in table order, in one write of the file.
 template <class S>
 void WriteSettingKeys(CIniFile& ini, const std::wstring& section, const std::vector<SettingKey<S>>& table,
                       const S& settings, unsigned group = kAllKeys) {
+    CIniFile::KeyTexts keys;
     for (const auto& row : table)
-        if (row.In(group)) WriteSettingKey(ini, section, row, settings);
+        if (row.In(group)) keys.emplace_back(row.key, SettingKeyText(row, settings));
+    ini.WriteKeys(section, keys);
 }
 // Every row of a group set to its default, as if its key were missing.
 template <class S>
