@@ -20,9 +20,24 @@
 
 namespace {
 constexpr UINT kActivateWaitMs = 3000;
+// How long a start waits for a guard held by an instance without a window: one that is
+// ending lets its guard go as soon as its window has gone, one that is starting shows its
+// window within this time.
+constexpr DWORD kGuardWaitMs = 5000;
+constexpr DWORD kGuardPollMs = 50;
 // The longest the ended program waits for its pending echoes, whatever the time-out: a
 // time-out read as 4294967295 must not leave an invisible process for weeks.
 constexpr DWORD kLongestEchoWaitMs = 60000;
+
+// The running instance's window restores itself and comes to the front. A window that
+// does not answer (hung) must not hang this start too: the hand-over waits a few seconds
+// at most, and nothing after it waits.
+void HandOverTo(HWND running) {
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(running, UM_ACTIVATE_INSTANCE, 0, 0, SMTO_ABORTIFHUNG, kActivateWaitMs, &ignored);
+    ShowWindowAsync(running, SW_SHOW);
+    SetForegroundWindow(running);
+}
 }  // namespace
 
 BOOL CMainApp::InitInstance() {
@@ -32,18 +47,17 @@ BOOL CMainApp::InitInstance() {
     int instance = InstanceFromCommandLine(m_lpCmdLine);
 
     fw::CHandle guard = fw::NewMutex(InstanceMutexName(instance).c_str());
-    const DWORD taken = guard.Valid() ? WaitForSingleObject(guard.Get(), 0) : WAIT_FAILED;
-    if (taken == WAIT_TIMEOUT) {
+    DWORD taken = guard.Valid() ? WaitForSingleObject(guard.Get(), 0) : WAIT_FAILED;
+    // A held guard with no window beside it belongs to an instance that is ending (its
+    // window has just gone) or starting: its guard, or its window, is waited for.
+    for (const DWORD since = GetTickCount(); taken == WAIT_TIMEOUT;) {
         HWND running = FindWindowW(nullptr, InstanceWindowTitle(instance).c_str());
         if (running) {
-            // A running instance that does not answer (hung) must not hang this start
-            // too: the hand-over waits a few seconds at most, and nothing after it waits.
-            DWORD_PTR ignored = 0;
-            SendMessageTimeoutW(running, UM_ACTIVATE_INSTANCE, 0, 0, SMTO_ABORTIFHUNG, kActivateWaitMs, &ignored);
-            ShowWindowAsync(running, SW_SHOW);
-            SetForegroundWindow(running);
+            HandOverTo(running);
+            if (IsWindow(running)) return FALSE;  // not a window that was being destroyed
         }
-        return FALSE;
+        if (GetTickCount() - since >= kGuardWaitMs) return FALSE;
+        taken = WaitForSingleObject(guard.Get(), kGuardPollMs);
     }
     // The guard stays owned while the window lives (RunStrip lets it go).
 

@@ -4,34 +4,20 @@
 
 #include "model/Messages.h"
 #include "model/MonitorTypes.h"
+#include "model/SettingKeys.h"
 #include "model/SharedSettings.h"
+#include "model/SkinFiles.h"
 #include "resource.h"
 
 namespace {
 
-// What a new monitor starts with; its look comes from the default skin.
+// What a new monitor starts with: the keys' defaults, no name or address yet, and the
+// look of the default skin.
 MonitorSettings NewMonitorSettings(CIniFile& defaultSkin) {
-    MonitorSettings s;
-    const wchar_t kSkin[] = L"skin";
-    s.BoxColorUp = defaultSkin.ReadULong(kSkin, L"BoxColorUp", 0xFED1C5);
-    s.BoxColorDown = defaultSkin.ReadULong(kSkin, L"BoxColorDown", 0x797979);
-    s.TextColorUp = defaultSkin.ReadULong(kSkin, L"TextColorUp", 0);
-    s.TextColorDown = defaultSkin.ReadULong(kSkin, L"TextColorDown", 0xFFFFFF);
-    s.PicFileUp = defaultSkin.ReadString(kSkin, L"PicFileUp", L"1274607096_Desktop.ico");
-    s.PicFileDown = defaultSkin.ReadString(kSkin, L"PicFileDown", L"1274607096_Desktop_bw.ico");
-    s.PicTypeUp = s.PicTypeDown = 1;
-    s.CheckMethod = METHOD_PING;
-    s.Port = 80;
-    s.IPv = IPVER_4;
-    s.TextSpeechStringUp = L"%name is Up";
-    s.TextSpeechStringDown = L"%name is Down";
-    s.TextSpeechStringOpen = L"%name is Open";
-    s.TextSpeechStringClose = L"%name is Closed";
-    s.TextSpeechStringTDown = L"%name is Down";
-    s.TextSpeechStringSnF = L"%name is SnF";
-    s.MsgBoxDesc = L"%name is %status";
-    s.Phrase = L"String Here";
-    s.CheckInterval = 3;
+    MonitorSettings s = DefaultMonitorSettings();
+    s.Name.clear();
+    s.IPorURLAddress.clear();
+    ReadSkinLook(defaultSkin, SkinLook::Of(s)).ApplyTo(s);
     return s;
 }
 

@@ -1,9 +1,9 @@
 #include "dialogs/MonitorDialog.h"
 
 #include <commctrl.h>
+#include <optional>
 
 #include "dialogs/MonitorDialogRules.h"
-#include "dialogs/PictureRules.h"
 #include "framework/AppMessage.h"
 #include "model/DataFolders.h"
 #include "model/IniFile.h"
@@ -12,6 +12,7 @@
 #include "model/SettingKeys.h"
 #include "ui/DefaultPictures.h"
 #include "resource.h"
+#include "ui/PreviewLayout.h"
 
 namespace {
 // The method radios in template order, with their methods.
@@ -19,10 +20,6 @@ const struct {
     int id;
     UINT method;
 } kMethodRadios[] = {{IDC_MON_PING, METHOD_PING}, {IDC_MON_URL, METHOD_URL}, {IDC_MON_TCP, METHOD_TCP}};
-
-// The look of a new monitor (also what Default sets).
-constexpr COLORREF kNewBoxColorUp = 0xFED1C5, kNewBoxColorDown = 0x797979, kNewTextColorUp = 0x000000,
-                   kNewTextColorDown = 0xFFFFFF;
 
 // The value after an up-down step: the notification reports the position before it.
 int StepResult(HWND spin, const NMUPDOWN& step) {
@@ -72,12 +69,7 @@ void CBoxPropertiesDlg::DoDataExchange(fw::CDataExchange& dx) {
     dx.Control(IDC_MON_TEXT_UP_COLOR, m_btnTextColorUp);
     dx.Control(IDC_MON_TEXT_DOWN_COLOR, m_btnTextColorDown);
     dx.Unsigned(IDC_MON_PORT, Port);
-    dx.Check(IDC_MON_SOUND_UP, m_bSoundUp);
-    dx.Check(IDC_MON_SOUND_DOWN, m_bSoundDown);
-    dx.Check(IDC_MON_MSGBOX_UP, m_bMsgBoxUp);
-    dx.Check(IDC_MON_MSGBOX_DOWN, m_bMsgBoxDown);
-    dx.Check(IDC_MON_MSGBOX_CLOSED, m_bMsgBoxClosed);
-    dx.Check(IDC_MON_SOUND_CLOSED, m_bSoundClosed);
+    m_notifications.Exchange(dx);
     UINT execFile = ExecFileCheck;
     dx.Check(IDC_MON_EXEC_FILE, execFile);
     ExecFileCheck = execFile;
@@ -86,9 +78,7 @@ void CBoxPropertiesDlg::DoDataExchange(fw::CDataExchange& dx) {
     dx.Text(IDC_MON_SOUND_COUNT, m_strSoundCount);
     dx.Text(IDC_MON_PHRASE, Phrase, CIniFile::kValueChars);
     dx.Unsigned(IDC_MON_INTERVAL, CheckInterval);
-    dx.Check(IDC_MON_MSGBOX_ERROR, m_bMsgBoxError);
-    dx.Check(IDC_MON_SOUND_ERROR, m_bSoundError);
-    dx.ComboText(IDC_MON_SKIN, m_strSkinName);
+    dx.ComboText(IDC_MON_SKIN, m_skins.m_strName);
 }
 
 int CBoxPropertiesDlg::OnCreate(CREATESTRUCTW*) {
@@ -151,11 +141,12 @@ BOOL CBoxPropertiesDlg::OnInitDialog() {
     SetButtonIcon(IDCANCEL, IDI_BUTTON_CANCEL);
     SetButtonIcon(IDC_APPLY, IDI_BUTTON_APPLY);
 
-    m_strSkinName = m_bDefaultSkin ? L"Default" : L"Custom";
-    SetPictureFiles(PicFileUp, PicFileDown);
-    m_strSkinsFolder = m_strDataFolder + L"\\" + L"Skins\\";
-    LoadBoxIcons();
-    MirrorMaskBits();
+    // The two folders the parts use, made once from the data folder.
+    m_preview.Attach(m_hWnd, m_strDataFolder + L"\\Pictures\\");
+    m_skins.Attach(m_strDataFolder + L"\\Skins\\", m_bDefaultSkin != FALSE);
+    m_preview.ShowFiles(PicFileUp, PicFileDown);
+    TakePictureFiles();
+    m_notifications.MirrorMasks();
 
     UpdateData(false);
     UpdateData(true);
@@ -163,12 +154,41 @@ BOOL CBoxPropertiesDlg::OnInitDialog() {
     return TRUE;
 }
 
-// Stored names may come from hand-edited files: only a file name in Pictures is kept.
-void CBoxPropertiesDlg::SetPictureFiles(const std::wstring& up, const std::wstring& down) {
-    PicFileUp = PictureFileName(up);
-    PicFileDown = PictureFileName(down);
-    m_strPicPathUp = m_strDataFolder + L"\\Pictures\\" + PicFileUp;
-    m_strPicPathDown = m_strDataFolder + L"\\Pictures\\" + PicFileDown;
+void CBoxPropertiesDlg::TakePictureFiles() {
+    PicFileUp = m_preview.File(false);
+    PicFileDown = m_preview.File(true);
+    m_strPicPathUp = m_preview.Path(false);
+    m_strPicPathDown = m_preview.Path(true);
+}
+
+SkinLook CBoxPropertiesDlg::ShownLook() const {
+    SkinLook look;
+    look.picFileUp = PicFileUp;
+    look.picFileDown = PicFileDown;
+    look.boxColorUp = m_btnBoxColorUp.GetColor();
+    look.boxColorDown = m_btnBoxColorDown.GetColor();
+    look.textColorUp = m_btnTextColorUp.GetColor();
+    look.textColorDown = m_btnTextColorDown.GetColor();
+    return look;
+}
+
+void CBoxPropertiesDlg::ShowLook(const SkinLook& look) {
+    m_btnBoxColorUp.SetColor(look.boxColorUp);
+    m_btnBoxColorDown.SetColor(look.boxColorDown);
+    m_btnTextColorUp.SetColor(look.textColorUp);
+    m_btnTextColorDown.SetColor(look.textColorDown);
+    m_preview.ShowFiles(look.picFileUp, look.picFileDown);
+    TakePictureFiles();
+}
+
+PreviewTexts CBoxPropertiesDlg::PreviewTextsNow() const {
+    return {Name,
+            IPorURLAddress,
+            PreviewMethodLine(CheckMethod, Port),
+            {{m_btnBoxColorUp.GetColor(), m_btnTextColorUp.GetColor()},
+             {m_btnBoxColorDown.GetColor(), m_btnTextColorDown.GetColor()}},
+            m_nPreviewWidth,
+            m_nPreviewHeight};
 }
 
 // The labels, enabled states and interval range of a method.
@@ -195,10 +215,45 @@ void CBoxPropertiesDlg::ShowAddressLabel() {
     if (look && (IPv == IPVER_4 || IPv == IPVER_6)) SetItemText(IDC_MON_ADDRESS_LABEL, look->addressLabel[IPv]);
 }
 
-void CBoxPropertiesDlg::InvalidatePreview() { RedrawPreview(); }
+// The commands of the parts: pictures, skins and notifications.
+BOOL CBoxPropertiesDlg::OnPartCommand(WORD id, WORD code) {
+    std::optional<SkinLook> chosen;
+    if (m_skins.OnCommand(id, code, ShownLook(), chosen)) {
+        if (chosen) ShowLook(*chosen);
+        return TRUE;
+    }
+    if (code != BN_CLICKED) return FALSE;
+    if (CMonitorNotifications::Handles(id)) {
+        UpdateData(true);
+        // The File settings need an address that passes its test (their own wording).
+        if (id != IDC_MON_EXEC_SETTINGS || ValidateAddress(FALSE)) {
+            const ErrorSoundSettings errors = {static_cast<int>(CustomSoundError), CustomSoundPathError,
+                                               static_cast<int>(TextSpeechSoundError), TextSpeechTextError};
+            m_notifications.OnClicked(m_hWnd, id, errors);
+        }
+        return TRUE;
+    }
+    switch (id) {
+    case IDC_MON_ICON_UP:
+    case IDC_MON_ICON_DOWN:
+        // A chosen file, even one refused, ends the skin's look.
+        if (!m_preview.Choose(id == IDC_MON_ICON_DOWN)) return TRUE;
+        break;
+    case IDC_MON_EMPTY_UP:
+    case IDC_MON_EMPTY_DOWN: m_preview.Empty(id == IDC_MON_EMPTY_DOWN); break;
+    case IDC_MON_GRAY_COPY:
+        m_preview.GreyCopy();
+        TakePictureFiles();
+        return TRUE;
+    default: return FALSE;
+    }
+    TakePictureFiles();
+    m_skins.ShowCustom();
+    return TRUE;
+}
 
 BOOL CBoxPropertiesDlg::OnCommand(WORD id, WORD code, HWND control) {
-    if (OnPictureCommand(id, code) || OnSkinCommand(id, code)) return TRUE;
+    if (OnPartCommand(id, code)) return TRUE;
     if (code == BN_CLICKED) {
         for (const auto& radio : kMethodRadios)
             if (id == radio.id) {
@@ -230,7 +285,7 @@ BOOL CBoxPropertiesDlg::OnCommand(WORD id, WORD code, HWND control) {
         }
         if (id == IDC_MON_PORT) {
             UpdateData(true);
-            InvalidatePreview();
+            m_preview.Redraw();
             return TRUE;
         }
     }
@@ -240,6 +295,30 @@ BOOL CBoxPropertiesDlg::OnCommand(WORD id, WORD code, HWND control) {
     }
     return CSettingsDialog::OnCommand(id, code, control);
 }
+
+INT_PTR CBoxPropertiesDlg::DialogProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_PAINT && !IsIconic(m_hWnd)) {
+        PAINTSTRUCT ps;
+        HDC dc = BeginPaint(m_hWnd, &ps);
+        m_preview.Draw(dc, PreviewTextsNow());
+        EndPaint(m_hWnd, &ps);
+        return TRUE;
+    }
+    if (message == WM_CTLCOLORSTATIC || message == WM_CTLCOLORBTN) {
+        HWND control = reinterpret_cast<HWND>(lParam);
+        if ((GetWindowLongW(control, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX) {
+            wchar_t cls[16] = {};
+            GetClassNameW(control, cls, 16);
+            if (!lstrcmpiW(cls, L"Button")) {
+                SetBkColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_BTNFACE));
+                return reinterpret_cast<INT_PTR>(GetStockObject(NULL_BRUSH));
+            }
+        }
+    }
+    return CSettingsDialog::DialogProc(message, wParam, lParam);
+}
+
+void CBoxPropertiesDlg::OnDestroy() { m_preview.ReleasePictures(); }
 
 BOOL CBoxPropertiesDlg::OnNotify(int id, NMHDR* header, LRESULT& result) {
     if (header->code != UDN_DELTAPOS) return FALSE;
@@ -266,7 +345,7 @@ void CBoxPropertiesDlg::OnMethodClicked(UINT method) {
     SetSpinRange(IDC_MON_INTERVAL_SPIN, static_cast<int>(look->intervalMin), kIntervalMax);
     CheckInterval = look->intervalDefault;
     SetSpinPos(IDC_MON_INTERVAL_SPIN, static_cast<int>(CheckInterval));
-    InvalidatePreview();
+    m_preview.Redraw();
     UpdateData(false);
 }
 
@@ -282,7 +361,7 @@ void CBoxPropertiesDlg::OnNameOrAddressChanged() {
     if (Name == L" ") Name.clear();
     if (IPorURLAddress == L" ") IPorURLAddress.clear();
     UpdateData(false);
-    InvalidatePreview();
+    m_preview.Redraw();
 }
 
 void CBoxPropertiesDlg::OnRepeatCountTyped(int editId) {
@@ -353,41 +432,39 @@ void CBoxPropertiesDlg::OnOkOrApply(bool ok) {
 
 void CBoxPropertiesDlg::OnDefault() {
     UpdateData(true);
-    m_btnBoxColorUp.SetColor(kNewBoxColorUp);
-    m_btnBoxColorDown.SetColor(kNewBoxColorDown);
-    m_btnTextColorUp.SetColor(kNewTextColorUp);
-    m_btnTextColorDown.SetColor(kNewTextColorDown);
-    SetPictureFiles(kDefaultPictureUp, kDefaultPictureDown);
-    WriteMissingDefaultPictures(m_strDataFolder + L"\\Pictures\\");
-    m_strSkinName = L"Default";
-    EnableItem(IDC_MON_DELETE_SKIN, false);
+    // Default keeps the name, the address, the sound files and texts and the program to
+    // run; the rest becomes what a missing key reads as, the look the default pictures.
+    const MonitorSettings d = DefaultMonitorSettings();
+    WriteMissingDefaultPictures(m_preview.PicturesFolder());
+    ShowLook(SkinLook::Of(d));
+    m_skins.ShowDefault();
 
-    CheckMethod = METHOD_PING;
-    for (const auto& radio : kMethodRadios) CheckDlgButton(m_hWnd, radio.id, radio.method == METHOD_PING);
-    Port = 80;
-    IPv = IPVER_4;
-    CheckRadioButton(m_hWnd, IDC_MON_IPV6, IDC_MON_IPV4, IDC_MON_IPV4);
+    CheckMethod = d.CheckMethod;
+    for (const auto& radio : kMethodRadios) CheckDlgButton(m_hWnd, radio.id, radio.method == d.CheckMethod);
+    Port = d.Port;
+    IPv = d.IPv;
+    CheckRadioButton(m_hWnd, IDC_MON_IPV6, IDC_MON_IPV4, d.IPv == IPVER_6 ? IDC_MON_IPV6 : IDC_MON_IPV4);
     EnableItem(IDC_MON_IPV4, true);
     EnableItem(IDC_MON_IPV6, true);
-    ApplyMethodLook(METHOD_PING);
-    CheckInterval = 3;
-    SetSpinRange(IDC_MON_INTERVAL_SPIN, 1, kIntervalMax);
-    SetSpinPos(IDC_MON_INTERVAL_SPIN, 3);
+    ApplyMethodLook(d.CheckMethod);
+    CheckInterval = d.CheckInterval;
+    SetSpinRange(IDC_MON_INTERVAL_SPIN, static_cast<int>(MethodLookFor(d.CheckMethod)->intervalMin), kIntervalMax);
+    SetSpinPos(IDC_MON_INTERVAL_SPIN, static_cast<int>(d.CheckInterval));
 
-    m_bSoundUp = m_bSoundDown = m_bMsgBoxUp = m_bMsgBoxDown = m_bMsgBoxClosed = m_bSoundClosed = m_bMsgBoxError =
-        m_bSoundError = 0;
-    Sound = 0;
-    MsgBox = 0;
-    CustomSoundCheck = 0;
-    TextSpeechCheck = 0;
-    ExecFileCheck = 0;
-    Logging = 0;
-    nMSGB = nPS = 0;
-    m_strMsgBoxCount = m_strSoundCount = L"0";
-    SetSpinPos(IDC_MON_MSGBOX_SPIN, 0);
-    SetSpinPos(IDC_MON_SOUND_SPIN, 0);
-    Phrase = L"String Here";
-    MsgBoxDesc = L"%name is %status";
-    LoadBoxIcons();
+    Sound = d.Sound;
+    MsgBox = d.MsgBox;
+    m_notifications.MirrorMasks();
+    CustomSoundCheck = d.CustomSoundCheck;
+    TextSpeechCheck = d.TextSpeechCheck;
+    ExecFileCheck = d.ExecFileCheck;
+    Logging = d.Logging;
+    nMSGB = d.nMSGB;
+    nPS = d.nPS;
+    m_strMsgBoxCount = std::to_wstring(nMSGB);
+    m_strSoundCount = std::to_wstring(nPS);
+    SetSpinPos(IDC_MON_MSGBOX_SPIN, static_cast<int>(nMSGB));
+    SetSpinPos(IDC_MON_SOUND_SPIN, static_cast<int>(nPS));
+    Phrase = d.Phrase;
+    MsgBoxDesc = d.MsgBoxDesc;
     UpdateData(false);
 }

@@ -3,15 +3,18 @@
 // one, fills its settings from a record or the new-monitor values, runs it, and copies
 // the settings back on OK and when the dialog's Apply sends UM_MONITOR_APPLIED. The
 // settings fields are MonitorSettings' own (the keys of a "Box %d" section); the four
-// colours live in the colour buttons while the dialog runs.
+// colours live in the colour buttons and the pictures in the preview while the dialog
+// runs. Its parts, each below it: the preview with its pictures, the skins, the
+// notification controls, and the rules that need no window.
 #include <string>
 
+#include "dialogs/MonitorDialogNotifications.h"
+#include "dialogs/MonitorDialogPreview.h"
+#include "dialogs/MonitorDialogSkins.h"
 #include "framework/ColorControls.h"
-#include "framework/Handle.h"
 #include "framework/SettingsDialog.h"
-#include "model/IniFile.h"
-#include "ui/BoxPainter.h"
 #include "model/MonitorSettings.h"
+#include "model/SkinFiles.h"
 
 class CBoxPropertiesDlg : public fw::CSettingsDialog, public MonitorSettings {
 public:
@@ -26,7 +29,7 @@ public:
     // (FALSE, other wording); a URL also sets m_strUrlHost and m_nUrlPort.
     bool ValidateAddress(BOOL bFromOkOrApply);
 
-    // Given by the caller.
+    // Given by the caller. The data folder holds the pictures and skins folders.
     std::wstring m_strDataFolder;
     BOOL m_bDefaultSkin = TRUE;
     BOOL m_bAddMode = TRUE;
@@ -40,16 +43,8 @@ public:
     std::wstring m_strPicPathUp, m_strPicPathDown;
     std::wstring m_strUrlHost;
     UINT m_nUrlPort = 80;
-    std::wstring m_strSkinsFolder;
 
     fw::CColorButton m_btnBoxColorUp, m_btnBoxColorDown, m_btnTextColorUp, m_btnTextColorDown;
-
-    // Pictures and preview (MonitorDlgPictures.cpp).
-    void LoadBoxIcons();
-    void MeasureUpIcon();
-    void MeasureDownIcon();
-    void RedrawPreview();
-    void DrawPreview(HDC dc);
 
 protected:
     int OnCreate(CREATESTRUCTW* create) override;
@@ -61,26 +56,7 @@ protected:
     void OnDestroy() override;
 
 private:
-    // Pictures, preview, notification check boxes, tests and the three notification
-    // settings (MonitorDlgPictures.cpp); skins (MonitorDlgSkins.cpp). TRUE when handled.
-    BOOL OnPictureCommand(WORD id, WORD code);
-    BOOL OnSkinCommand(WORD id, WORD code);
-    void ChoosePicture(bool up);
-    void EmptyPicture(bool up);
-    void OnGrayscale();
-    void MirrorMaskBits();
-    void OnNotificationCheck(int id);
-    void OnMsgBoxTest();
-    void OnSoundSettings();
-    void OnMsgBoxSettings();
-    void OnFileSettings();
-    void FillSkinList();
-    void OnSkinChosen();
-    void OnSkinTextChanged();
-    void OnAddSkin();
-    void OnDeleteSkin();
-    void ShowCustomSkin();
-
+    BOOL OnPartCommand(WORD id, WORD code);
     void ApplyMethodLook(UINT method);
     void ShowAddressLabel();
     void OnMethodClicked(UINT method);
@@ -91,25 +67,15 @@ private:
     void OnIntervalSpin(const NMUPDOWN& step);
     void OnOkOrApply(bool ok);
     void OnDefault();
-    void SetPictureFiles(const std::wstring& up, const std::wstring& down);
-    void InvalidatePreview();
+    // The look shown: the colour buttons and the preview's pictures.
+    SkinLook ShownLook() const;
+    void ShowLook(const SkinLook& look);
+    // The preview's picture files into the settings and the paths the caller reads.
+    void TakePictureFiles();
+    PreviewTexts PreviewTextsNow() const;
 
-    std::wstring m_strMsgBoxCount, m_strSoundCount, m_strSkinName;
-    int m_bSoundUp = 0, m_bSoundDown = 0, m_bMsgBoxUp = 0, m_bMsgBoxDown = 0, m_bMsgBoxClosed = 0,
-        m_bSoundClosed = 0, m_bMsgBoxError = 0, m_bSoundError = 0;
-
-    // The notification check boxes, their mirrors and their bits in Sound or MsgBox.
-    struct NotificationCheck {
-        int id;
-        int CBoxPropertiesDlg::*mirror;
-        bool sound;  // the Sound mask, else MsgBox
-        UINT bit;
-    };
-    static const NotificationCheck kNotificationChecks[8];
-
-    // The loaded 64x64 pictures and their working sizes (the preview keeps them fitted).
-    fw::CIcon m_hIconUp, m_hIconDown;
-    SIZE m_bmUp = {}, m_bmDown = {};
-    CBoxFontSet m_boxFonts;  // the preview uses the small layout's
-    CIniFile m_SkinIni;
+    std::wstring m_strMsgBoxCount, m_strSoundCount;
+    CMonitorPreview m_preview;
+    CMonitorSkins m_skins{*this};
+    CMonitorNotifications m_notifications{*this};
 };

@@ -43,18 +43,9 @@ void ExchangeCheck(fw::CDataExchange& dx, int id, BYTE& field) {
 
 CPropertiesDlg::CPropertiesDlg(HWND parent) : fw::CSettingsDialog(IDD_OPTIONS, parent) {}
 
-bool CPropertiesDlg::TakeFields() {
-    ++m_nExchanging;
-    bool taken = UpdateData(true);
-    --m_nExchanging;
-    return taken;
-}
+bool CPropertiesDlg::TakeFields() { return UpdateData(true); }
 
-void CPropertiesDlg::GiveFields() {
-    ++m_nExchanging;
-    UpdateData(false);
-    --m_nExchanging;
-}
+void CPropertiesDlg::GiveFields() { UpdateData(false); }
 
 void CPropertiesDlg::DoDataExchange(fw::CDataExchange& dx) {
     ExchangeUnsigned(dx, IDC_OPT_WIDTH, XBox);
@@ -153,7 +144,7 @@ void CPropertiesDlg::OnOK() {
 
 // Typing shows the range in a balloon; leaving the edit clamps into it.
 void CPropertiesDlg::OnBoxSizeEdit(int editId, WORD code, int& field, ValueRange range) {
-    if (m_nExchanging) return;
+    if (Exchanging()) return;
     if (code != EN_CHANGE && code != EN_MAXTEXT && code != EN_KILLFOCUS) return;
     TakeFields();
     const UINT value = static_cast<UINT>(field);

@@ -36,7 +36,8 @@ protected:
 
 private:
     // Take the controls into the fields / give the fields back. An edit handler reached
-    // meanwhile (the edit loses the focus to the exchange's message) does nothing.
+    // meanwhile (the edit loses the focus to the exchange's message) does nothing
+    // (the base's Exchanging).
     bool TakeFields();
     void GiveFields();
 
@@ -52,6 +53,4 @@ private:
     void OnDefaults();
     void ChooseFileInto(int editId, const wchar_t* filter);
     void ChooseLogFolder();
-
-    int m_nExchanging = 0;
 };

@@ -38,10 +38,12 @@ CDialog::~CDialog() {
 INT_PTR CDialog::DoModal() {
     CDialog* previous = t_creating;
     t_creating = this;
+    m_bRunningModal = true;
     INT_PTR result = DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(m_nTemplateId),
                                      m_hParent, &CDialog::StaticDialogProc,
                                      reinterpret_cast<LPARAM>(this));
     t_creating = previous;
+    m_bRunningModal = false;
     m_hWnd = nullptr;
     return result;
 }
@@ -125,6 +127,10 @@ INT_PTR CALLBACK CDialog::StaticDialogProc(HWND hwnd, UINT message, WPARAM wPara
     if (message == WM_NCDESTROY) {
         Unbind(hwnd);
         self->m_hWnd = nullptr;
+        // The modal loop of a dialog destroyed without EndDialog (a sent WM_CLOSE, say)
+        // sees that its window has gone only when its next message arrives, which may
+        // be seconds away: a message of the thread's own wakes it now.
+        if (self->m_bRunningModal) PostThreadMessageW(GetCurrentThreadId(), WM_NULL, 0, 0);
     }
     return handled;
 }

@@ -21,7 +21,8 @@ public:
     CDialog& operator=(const CDialog&) = delete;
 
     // Runs the dialog modally; returns the EndDialog result, or -1 when the dialog
-    // could not be created.
+    // could not be created. Destroying the window instead of ending the dialog returns
+    // at once as well.
     INT_PTR DoModal();
     void EndDialog(INT_PTR result);
 
@@ -59,6 +60,8 @@ private:
     static CDialog* FromHandle(HWND hwnd);
     void Bind(HWND hwnd);
     static void Unbind(HWND hwnd);
+
+    bool m_bRunningModal = false;  // the window is run by DoModal
 };
 
 }  // namespace fw

@@ -30,10 +30,10 @@ CSettingsDialog::CSettingsDialog(UINT templateId, HWND parent, EnablesMainWindow
 bool CSettingsDialog::UpdateData(bool save) {
     if (!m_hWnd) return false;
     CDataExchange dx(*this, save);
-    const bool wasGivingBack = m_bGivingBack;
-    m_bGivingBack = m_bGivingBack || !save;
+    const Pass outer = m_pass;
+    m_pass = outer == Pass::GivingBack || !save ? Pass::GivingBack : Pass::Taking;
     DoDataExchange(dx);
-    m_bGivingBack = wasGivingBack;
+    m_pass = outer;
     return dx.Succeeded();
 }
 
@@ -155,7 +155,7 @@ bool CSettingsDialog::PaintIconic() {
 INT_PTR CSettingsDialog::DialogProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_COMMAND:
-        if (m_bGivingBack && (HIWORD(wParam) == EN_CHANGE || HIWORD(wParam) == EN_UPDATE)) return TRUE;
+        if (m_pass == Pass::GivingBack && (HIWORD(wParam) == EN_CHANGE || HIWORD(wParam) == EN_UPDATE)) return TRUE;
         if (lParam && Reflect(reinterpret_cast<HWND>(lParam), message, wParam, lParam)) return TRUE;
         break;
     case WM_NOTIFY: {

@@ -48,6 +48,9 @@ public:
     // fields are given back, the edits' change notifications that this causes are not
     // passed on: handlers see only what the user (or a program acting as one) typed.
     bool UpdateData(bool save = true);
+    // While a pass runs (either way, also nested): a handler that itself exchanges skips
+    // what the pass causes, such as the focus a refused field's message box takes away.
+    bool Exchanging() const { return m_pass != Pass::None; }
     void AttachControl(int id, CControl& control);
 
     // Control helpers.
@@ -86,7 +89,10 @@ private:
     void DetachControls();
 
     EnablesMainWindow m_enables;
-    bool m_bGivingBack = false;
+    // The one re-entrancy guard of the exchange: once a pass gives back, nested passes
+    // count as giving back too.
+    enum class Pass { None, Taking, GivingBack };
+    Pass m_pass = Pass::None;
     std::vector<CControl*> m_controls;
 };
 

@@ -46,11 +46,64 @@ BOOL CIniFile::WriteRaw(const std::wstring& section, const std::wstring& key, co
     return WritePrivateProfileStringW(section.c_str(), key.c_str(), text.c_str(), m_strPath.c_str());
 }
 
-BOOL CIniFile::WriteString(std::wstring section, std::wstring key, std::wstring value) {
+std::wstring CIniFile::StoredText(std::wstring value) {
     // A line break would start a new line in the file: a key or a section of its own.
     for (wchar_t& c : value)
         if (c == L'\r' || c == L'\n') c = L' ';
-    return WriteRaw(section, key, QuoteForProfile(value));
+    return QuoteForProfile(value);
+}
+
+BOOL CIniFile::WriteString(std::wstring section, std::wstring key, std::wstring value) {
+    return WriteRaw(section, key, StoredText(std::move(value)));
+}
+
+std::vector<std::wstring> CIniFile::ReadSectionLines(const std::wstring& section) const {
+    // The platform answers size - 2 when the section did not fit: read again with more room.
+    std::wstring buffer(32768, L'\0');
+    DWORD n = 0;
+    for (;;) {
+        n = GetPrivateProfileSectionW(section.c_str(), &buffer[0], static_cast<DWORD>(buffer.size()),
+                                      m_strPath.c_str());
+        if (n + 2 < buffer.size() || buffer.size() >= (1u << 24)) break;
+        buffer.assign(buffer.size() * 2, L'\0');
+    }
+    std::vector<std::wstring> lines;
+    for (size_t at = 0; at < n && buffer[at];) {
+        lines.emplace_back(buffer.c_str() + at);
+        at += lines.back().size() + 1;
+    }
+    return lines;
+}
+
+BOOL CIniFile::WriteKeys(const std::wstring& section, const KeyTexts& keys) {
+    std::vector<bool> placed(keys.size(), false);
+    std::wstring block;  // the section's lines, each ended by a zero
+    auto place = [&](size_t i) {
+        block += keys[i].first + L"=" + StoredText(keys[i].second);
+        block += L'\0';
+        placed[i] = true;
+    };
+    // Each key takes the place of its first line, as a single write would; a later line
+    // of the same key, and every other line, stays as it is.
+    for (const std::wstring& line : ReadSectionLines(section)) {
+        // A name written with blanks around it ("Name =x") is the same key.
+        std::wstring name = line.substr(0, line.find(L'='));
+        name.erase(name.find_last_not_of(L" \t") + 1);
+        name.erase(0, name.find_first_not_of(L" \t"));
+        size_t i = 0;
+        while (i < keys.size() && (placed[i] || lstrcmpiW(keys[i].first.c_str(), name.c_str()) != 0)) ++i;
+        if (i < keys.size()) {
+            place(i);
+        } else {
+            block += line;
+            block += L'\0';
+        }
+    }
+    for (size_t i = 0; i < keys.size(); ++i)
+        if (!placed[i]) place(i);
+    block += L'\0';
+    CreateUnicodeFileIfMissing();
+    return WritePrivateProfileSectionW(section.c_str(), block.c_str(), m_strPath.c_str());
 }
 
 BOOL CIniFile::WriteInt(std::wstring section, std::wstring key, int32_t value) {

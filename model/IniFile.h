@@ -1,7 +1,10 @@
 #pragma once
-// One INI file, read and written key by key through the system's private-profile
-// calls. Nothing is cached: a value written is what the next read returns.
+// One INI file, read and written through the system's private-profile calls, key by
+// key or several keys of a section at once. Nothing is cached: a value written is what
+// the next read returns.
 #include <string>
+#include <utility>
+#include <vector>
 #include <windows.h>
 
 class CIniFile {
@@ -18,6 +21,13 @@ public:
     BOOL WriteString(std::wstring section, std::wstring key, std::wstring value);
     BOOL WriteInt(std::wstring section, std::wstring key, int32_t value);
     BOOL WriteULong(std::wstring section, std::wstring key, uint32_t value);
+    // Several keys of one section, each text as WriteString writes it, in one rewrite of
+    // the file (the platform rewrites the whole file for every key written: a section's
+    // keys one by one held a dialog's OK for hundreds of milliseconds, more on a busy
+    // machine). The section's other lines keep their place; a key it lacks is added at
+    // its end.
+    using KeyTexts = std::vector<std::pair<std::wstring, std::wstring>>;
+    BOOL WriteKeys(const std::wstring& section, const KeyTexts& keys);
 
     int32_t ReadInt(std::wstring section, std::wstring key, int32_t defaultValue);
     uint32_t ReadULong(std::wstring section, std::wstring key, uint32_t defaultValue);
@@ -31,6 +41,10 @@ private:
                  std::wstring& text);
     BOOL WriteRaw(const std::wstring& section, const std::wstring& key, const std::wstring& text);
     void CreateUnicodeFileIfMissing();
+    // The section's lines ("key=value", as stored), in file order.
+    std::vector<std::wstring> ReadSectionLines(const std::wstring& section) const;
+    // A text as it is stored: one line, with protective quotes where needed.
+    static std::wstring StoredText(std::wstring value);
 
     std::wstring m_strPath;
 };

@@ -1,6 +1,6 @@
 #pragma once
 // The settings of section "main" that loading reads (every key but "App", "FirstStart"
-// and the net-message command), with the values a missing key reads as. The main window
+// and the net-message command), starting as a missing key reads. The main window
 // holds them; the options dialog exchanges the option keys among them. The keys, forms,
 // defaults and limits are described in model/SettingKeys.h.
 #include <string>
@@ -17,31 +17,34 @@ enum ZOrderMode : int {
 };
 
 struct MainSettings {
-    int XBox = 110;
-    int YBox = 90;
-    int NumBox = 1;
-    int PosX = 300;
-    int PosY = 300;
-    int WinPos = 1;
-    int WinBeh = ZORDER_NORMAL;  // a ZOrderMode
-    DWORD TimeOut = 3000;
-    int DCOBEFE = 0;  // on: a double-click on a box runs DCOBEFPath with DCOBEFParameters
+    int XBox;
+    int YBox;
+    int NumBox;
+    int PosX;
+    int PosY;
+    int WinPos;
+    int WinBeh;  // a ZOrderMode
+    DWORD TimeOut;
+    int DCOBEFE;  // on: a double-click on a box runs DCOBEFPath with DCOBEFParameters
     std::wstring DCOBEFPath;
     std::wstring DCOBEFParameters;
-    int CustomSoundError = 0;
+    int CustomSoundError;
     std::wstring CustomSoundPathError;
-    int HideTaskBarButton = 1;
-    int EnableLog = 1;
-    int ShowReplyTime = 1;
-    BYTE ShowIPAddress = 1;
-    BYTE ShowMethod = 1;
-    BYTE ShowStatus = 1;
-    int TextSpeechSoundError = 0;
-    std::wstring TextSpeechTextError = L"%name is Error";
-    int LogEveryCheck = 0;
-    UINT Volume = 65535;
-    int LogFileType = 0;
+    int HideTaskBarButton;
+    int EnableLog;
+    int ShowReplyTime;
+    BYTE ShowIPAddress;
+    BYTE ShowMethod;
+    BYTE ShowStatus;
+    int TextSpeechSoundError;
+    std::wstring TextSpeechTextError;
+    int LogEveryCheck;
+    UINT Volume;
+    int LogFileType;
     std::wstring LogDir;  // never empty after loading: the default logs folder stands in
+
+    // Every field as a missing key reads (the key table's defaults).
+    MainSettings();
 
     MainSettings& Settings() { return *this; }
     const MainSettings& Settings() const { return *this; }

@@ -196,6 +196,23 @@ void CopySettingKey(const SettingKey<S>& row, const S& from, S& to) {
 }
 
 template <class S>
+void SetSettingKeyDefault(const SettingKey<S>& row, S& s) {
+    if (std::wstring* text = TextOf(row.field, s))
+        *text = row.textDefault;
+    else
+        SetNumber(row.field, s, row.numberDefault);
+}
+
+MonitorSettings DefaultMonitorSettings() {
+    MonitorSettings s;
+    SetSettingDefaults(MonitorKeys(), s);
+    return s;
+}
+
+// The fields' defaults live in the table only.
+MainSettings::MainSettings() { SetSettingDefaults(MainKeys(), *this); }
+
+template <class S>
 bool SettingKeyEqual(const SettingKey<S>& row, const S& a, const S& b) {
     return std::visit([&](auto member) { return a.*member == b.*member; }, row.field);
 }
@@ -205,6 +222,7 @@ bool SettingKeyEqual(const SettingKey<S>& row, const S& a, const S& b) {
     template void ReadSettingKey(CIniFile&, const std::wstring&, const SettingKey<S>&, S&);               \
     template BOOL WriteSettingKey(CIniFile&, const std::wstring&, const SettingKey<S>&, const S&);        \
     template void CopySettingKey(const SettingKey<S>&, const S&, S&);                                     \
+    template void SetSettingKeyDefault(const SettingKey<S>&, S&);                                         \
     template bool SettingKeyEqual(const SettingKey<S>&, const S&, const S&);                              \
     template std::wstring SettingKeyText(const SettingKey<S>&, const S&);
 

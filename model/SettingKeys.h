@@ -83,6 +83,9 @@ template <class S>
 BOOL WriteSettingKey(CIniFile& ini, const std::wstring& section, const SettingKey<S>& row, const S& settings);
 template <class S>
 void CopySettingKey(const SettingKey<S>& row, const S& from, S& to);
+// The value a missing key reads as, into the field.
+template <class S>
+void SetSettingKeyDefault(const SettingKey<S>& row, S& settings);
 template <class S>
 bool SettingKeyEqual(const SettingKey<S>& row, const S& a, const S& b);
 // The field as the text its key holds in the file (the written form).
@@ -104,12 +107,25 @@ void ReadSettingKeys(CIniFile& ini, const std::wstring& section, const std::vect
     for (const auto& row : table)
         if (row.In(group)) ReadSettingKey(ini, section, row, settings);
 }
+// Every row of a group, in table order, in one write of the file.
 template <class S>
 void WriteSettingKeys(CIniFile& ini, const std::wstring& section, const std::vector<SettingKey<S>>& table,
                       const S& settings, unsigned group = kAllKeys) {
+    CIniFile::KeyTexts keys;
     for (const auto& row : table)
-        if (row.In(group)) WriteSettingKey(ini, section, row, settings);
+        if (row.In(group)) keys.emplace_back(row.key, SettingKeyText(row, settings));
+    ini.WriteKeys(section, keys);
 }
+// Every row of a group set to its default, as if its key were missing.
+template <class S>
+void SetSettingDefaults(const std::vector<SettingKey<S>>& table, S& settings, unsigned group = kAllKeys) {
+    for (const auto& row : table)
+        if (row.In(group)) SetSettingKeyDefault(row, settings);
+}
+// A monitor whose every key is missing: where a new monitor and the monitor dialog's
+// Default button take their values.
+MonitorSettings DefaultMonitorSettings();
+
 template <class S>
 void CopySettingKeys(const std::vector<SettingKey<S>>& table, const S& from, S& to, unsigned group = kAllKeys) {
     for (const auto& row : table)

@@ -25,7 +25,7 @@ enter_loopback_namespace() {
 
 # --- The namespace's ICMP settings --------------------------------------------------------
 # Inside the loopback namespace (as root there) a script may make echoes go unanswered
-# and 127.0.0.3 unreachable; icmp_restore puts both back, and end_started calls it when
+# (all of them, or those of one address) and 127.0.0.3 unreachable; icmp_restore puts all back, and end_started calls it when
 # either was changed, so a failing script leaves the namespace as it found it.
 
 ICMP_CHANGED=""
@@ -46,7 +46,17 @@ unreachable_route_on() {
     ip rule del pref 0 lookup local
 }
 
-# Echoes answered again and 127.0.0.3 reachable again (each step also when the change
+# Echoes to ADDR go unanswered while every other loopback address answers: replies from
+# ADDR take a route that drops them, behind which the loopback rule moves as above.
+echo_replies_dropped_from() {
+    ICMP_CHANGED=1
+    ip rule add pref 100 lookup local
+    ip route add blackhole 127.0.0.1/32 table 105
+    ip rule add pref 5 from "$1" lookup 105
+    ip rule del pref 0 lookup local
+}
+
+# Echoes answered again, from every address, and 127.0.0.3 reachable again (each step also when the change
 # before it was never made).
 icmp_restore() {
     sysctl -q -w net.ipv4.icmp_echo_ignore_all=0 || true
@@ -56,6 +66,8 @@ icmp_restore() {
     ip rule del pref 10 to 127.0.0.3/32 lookup 100 2>/dev/null || true
     ip rule del pref 100 lookup local 2>/dev/null || true
     ip route flush table 100 2>/dev/null || true
+    ip rule del pref 5 2>/dev/null || true
+    ip route flush table 105 2>/dev/null || true
     ICMP_CHANGED=""
 }
 

@@ -3,7 +3,8 @@
 # states, the hand-over to the running window, and five instances at once, each on a main file that
 # no user would write (random bytes, numbers out of range, 300-character values, broken
 # lines, duplicate keys): each shows a strip within the limits and ends cleanly. F1 opens
-# the help. Quit with echoes pending, then a start right after: the new strip comes up.
+# the help. Quit, WM_CLOSE or the close zone with echoes pending, then a start right
+# after: the new strip comes up.
 # (Ignored pings are a setting of the whole network namespace: this test runs alone.)
 source "$(dirname "$0")/lib.sh"
 GUARD_A="K3A92D7E1-5B40-4C8E-A613-2F0D9B7C4E58A"
@@ -28,7 +29,8 @@ release_guard() {
 }
 expect_untouched() { [ -z "$(ls -A "$1")" ] || fail "$2 created: $(ls -A "$1")"; }
 
-# Held, but no window carries the instance's title: the start ends at once, touching nothing.
+# Held, but no window carries the instance's title: the start waits a few seconds for the
+# guard. Held on, the start ends, touching nothing; let go meanwhile, the strip comes up.
 hold_guard mutex
 untouched="$(new_appdata held)"
 start_orvalen "$untouched"
@@ -36,6 +38,9 @@ wait_exit "$LAST_PID" 20000 "guard held"
 assert_eq "$(drv count "$TITLE")" "0" "windows while the guard is held elsewhere"
 expect_untouched "$untouched" "a start that found its guard held"
 release_guard
+start_fixture wine "$ORVALEN_BIN/orvdriver.exe" hold mutex "$GUARD_A" 1500
+start_strip "$(new_appdata letgo)"
+close_window "$TITLE" "$LAST_PID"
 # The name belongs to another kind of object: the start goes on as if alone, here a first
 # start: the tree, the missing default picture and the main file written, a picture that
 # is there kept, the default monitor's 110 x 90 box.
@@ -52,9 +57,10 @@ assert_eq "$STRIP_W x $STRIP_H" "119 x 92" "first-start window"
 close_window "$TITLE" "$LAST_PID"
 release_guard
 
-# --- Quit while echoes are pending, and a start half a second later -------------------
+# --- Each way of closing while echoes are pending, and a start half a second later -----
 # Hosts that ignore pings, time-out 10 s: the closing process waits for its echoes
 # unseen, without its window, tray icon or guard, so the new start comes up at once.
+# Each new strip is the one the next way closes.
 quit_data="$(new_appdata quit)"
 {
     ini_section main FirstStart=0 NumBox=3 TimeOut=10000
@@ -62,17 +68,29 @@ quit_data="$(new_appdata quit)"
 } | write_main_ini "$quit_data" MainConfAID1.ini
 icmp_ignore_echo 1  # answered again by icmp_restore, or end_started on a failure
 start_strip "$quit_data"
-quitting=$LAST_PID
-sleep 2  # the first echoes are out, each for 10 s
-drv command "$TITLE" $ID_TRAY_QUIT >/dev/null  # from the tray menu
-quit_at=$SECONDS
-sleep 0.5
-drv wait-pid "$quitting" 0 >/dev/null && fail "no echo was pending at Quit"
-assert_eq "$(drv mutex-exists "$GUARD_A")" "0" "guard of the instance that quit"
-start_strip "$quit_data"
-assert_eq "$(drv pid "$TITLE")" "$LAST_PID" "process of the strip started after Quit"
-((SECONDS - quit_at <= 5)) || fail "the strip after Quit took $((SECONDS - quit_at)) s"
-wait_exit "$quitting" $((12000 - (SECONDS - quit_at) * 1000)) "instance that quit, within its echoes' bound"
+# close_by WAY: closes the strip as a user, or the system, would.
+close_by() {
+    case "$1" in
+    Quit) drv command "$TITLE" $ID_TRAY_QUIT ;;     # from the tray menu
+    WM_CLOSE) drv send "$TITLE" 16 0 0 ;;   # sent, as Alt+F4, the taskbar or a shutdown do
+    close_zone) read -r x y _ _ <<<"$(drv rect "$TITLE")" && xdotool mousemove $((x + 3)) $((y + 3)) click 1 ;;
+    esac >/dev/null
+}
+for what in Quit WM_CLOSE close_zone; do
+    closing=$LAST_PID
+    sleep 2  # the first echoes are out, each for 10 s
+    close_by "$what"
+    closed_at=$(date +%s%3N)
+    sleep 0.5
+    drv wait-pid "$closing" 0 >/dev/null && fail "$what: no echo was pending"
+    assert_eq "$(drv mutex-exists "$GUARD_A")" "0" "$what: guard of the instance that closed"
+    started_at=$(date +%s%3N)
+    start_strip "$quit_data"
+    waited=$(($(date +%s%3N) - started_at))
+    assert_eq "$(drv pid "$TITLE")" "$LAST_PID" "$what: process of the strip started after it"
+    ((waited <= 3000)) || fail "$what: the strip started after it came up $waited ms after its start"
+    wait_exit "$closing" $((12000 - ($(date +%s%3N) - closed_at))) "$what: instance that closed, within its echoes' bound"
+done
 close_window "$TITLE" "$LAST_PID"
 icmp_restore
 

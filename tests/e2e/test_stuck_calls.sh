@@ -13,19 +13,8 @@ GREEN="0 192 0"
 RUN_S=120
 
 start_fixture python3 "$ORVALEN_SRC/tests/fixtures/netcheck_server.py"
-# 127.0.0.5 never answers an echo: its replies (from 127.0.0.5) get a route that drops
-# them, behind which the loopback rule moves without a moment with no route.
-ip rule add pref 100 lookup local
-ip route add blackhole 127.0.0.1/32 table 105
-ip rule add pref 5 from 127.0.0.5 lookup 105
-ip rule del pref 0 lookup local
-restore_routes() {
-    ip rule add pref 0 lookup local 2>/dev/null || true
-    ip rule del pref 5 from 127.0.0.5 lookup 105 2>/dev/null || true
-    ip rule del pref 100 lookup local 2>/dev/null || true
-    ip route flush table 105 2>/dev/null || true
-}
-trap 'restore_routes; end_started' EXIT
+# 127.0.0.5 never answers an echo (end_started puts the routes back).
+echo_replies_dropped_from 127.0.0.5
 
 main() { ini_section main FirstStart=0 WinBeh=0 "$@"; }
 monitor() {  # index name method address [KEY=VALUE...]

@@ -1,5 +1,5 @@
 // The controls of another process's dialog, as a user meets them: type a text, read a
-// text (or type it key by key), click (and time the answer of a window right after),
+// text (or type it key by key), click (and time the answer of a window after it),
 // read the enabled and checked states and where a control sits on the
 // screen, move the focus into and out of a control, press a key in it, read a list
 // view's rows, and read the tooltips and balloons that the process shows.
@@ -131,6 +131,21 @@ int RunControlCommand(int argc, wchar_t** argv) {
         if (!other || !SendMessageTimeoutW(control, BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, 10000, &result)) return 1;
         const DWORD start = GetTickCount();
         if (!SendMessageTimeoutW(other, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &result)) return 1;
+        wprintf(L"%lu\n", static_cast<unsigned long>(GetTickCount() - start));
+    } else if (cmd == L"ctl-click-answer" && argc >= 5) {
+        // The click posted, as a user's click arrives; then messages to window argv[4]
+        // until one is answered after the dialog has gone: prints the milliseconds from
+        // the post to that answer (all a user waits, the click's own handling included).
+        HWND dialog = GetParent(control), other = FindWindowW(nullptr, argv[4]);
+        const DWORD start = GetTickCount();
+        if (!other || !PostMessageW(control, BM_CLICK, 0, 0)) return 1;
+        for (bool gone = false; !gone;) {
+            gone = !IsWindow(dialog);
+            DWORD_PTR result = 0;
+            if (!SendMessageTimeoutW(other, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &result)) return 1;
+            if (GetTickCount() - start > 10000) return 1;
+            if (!gone) Sleep(5);
+        }
         wprintf(L"%lu\n", static_cast<unsigned long>(GetTickCount() - start));
     } else if (cmd == L"ctl-type" && argc >= 5) {
         // Each character as the keyboard gives it, at the caret: the edit's own limits hold.

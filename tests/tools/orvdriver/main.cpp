@@ -113,7 +113,7 @@ int Usage() {
              L"  msgbox-press CAPTION ID | hold mutex|abandoned|event|file NAME MS | release | mutex-exists NAME |\n"
              L"  watch PID TITLE INTERVAL_MS SECONDS | tips TITLE | wait-menu MS [closed] | menu-rects |\n"
              L"  ctl-set|ctl-get|ctl-click|ctl-press|ctl-state|ctl-rect|ctl-focus|ctl-leave|ctl-key|ctl-rows|ctl-type TITLE ID [TEXT|VK] |\n"
-             L"  ctl-press-answer TITLE ID WINDOW | box-point ROW XBOX YBOX N [LAST]\n");
+             L"  ctl-press-answer|ctl-click-answer TITLE ID WINDOW | box-point ROW XBOX YBOX N [LAST]\n");
     return 2;
 }
 

@@ -127,40 +127,52 @@ std::string IniLines(const std::wstring& path) {
 std::vector<SoundPlan> g_plans;
 void RecordPlan(const SoundPlan& plan) { g_plans.push_back(plan); }
 
-TEST(MonitorDialogExtras, PicturesPreviewSkinsChecksTestsAndSettings) {
+// A TCP monitor "web" in a data folder with Pictures and Skins (a predefined skin "Pre"),
+// an icon to choose elsewhere, and a program that records its command line.
+class MonitorDialogExtras : public ::testing::Test {
+protected:
+    void SetUp() override {
+        CreateDirectoryW(data.File(L"Pictures").c_str(), nullptr);
+        CreateDirectoryW(data.File(L"Skins").c_str(), nullptr);
+        HICON red = SolidIcon(0xE01010);
+        ASSERT_TRUE(SaveIconFile(source.File(L"abc.ico").c_str(), &red, 1));
+        DestroyIcon(red);
+        WriteBytes(data.File(L"Skins\\Pre.ini"), "[skin]\r\nPredefined=1\r\nBoxColorUp=255\r\n");
+        standIn = data.File(L"stand-in.exe");
+        CopyFileW((fw::ProgramPath().substr(0, fw::ProgramPath().rfind(L'\\') + 1) + L"argrecorder.exe").c_str(),
+                  standIn.c_str(), FALSE);
+        s.Name = L"web";
+        s.IPorURLAddress = L"127.0.0.1";
+        s.CheckMethod = METHOD_TCP;
+        s.Port = 8080;
+        s.CheckInterval = 10;
+        s.Sound = 0x05;
+        s.MsgBox = 0x0A;
+        s.CustomSoundCheck = 0x04;  // Open: both switches stored
+        s.TextSpeechCheck = 0x04;
+        s.TextSpeechStringOpen = L"%name is Open";
+        s.MsgBoxDesc = L"%name is %status";
+        s.BoxColorUp = 0x00FF00;
+        s.BoxColorDown = 0x0000FF;
+    }
+
+    // The dialog on `s`, running `body` with its window.
+    void Run(const std::function<void(HWND)>& body) {
+        dlg.LoadSettings(s);
+        dlg.m_strDataFolder = data.Path().substr(0, data.Path().size() - 1);
+        dlg.m_bDefaultSkin = FALSE;
+        dlg.body = [&] { body(dlg.m_hWnd); };
+        dlg.DoModal();
+    }
+
     CTempFolder data, source;
-    CreateDirectoryW(data.File(L"Pictures").c_str(), nullptr);
-    CreateDirectoryW(data.File(L"Skins").c_str(), nullptr);
-    HICON red = SolidIcon(0xE01010);
-    ASSERT_TRUE(SaveIconFile(source.File(L"abc.ico").c_str(), &red, 1));
-    DestroyIcon(red);
-    WriteBytes(data.File(L"Skins\\Pre.ini"), "[skin]\r\nPredefined=1\r\nBoxColorUp=255\r\n");
-    const std::wstring standIn = data.File(L"stand-in.exe");
-    CopyFileW((fw::ProgramPath().substr(0, fw::ProgramPath().rfind(L'\\') + 1) + L"argrecorder.exe").c_str(),
-              standIn.c_str(), FALSE);
-
-    ShownMonitorDialog dlg;
+    std::wstring standIn;
     MonitorSettings s;
-    s.Name = L"web";
-    s.IPorURLAddress = L"127.0.0.1";
-    s.CheckMethod = METHOD_TCP;
-    s.Port = 8080;
-    s.CheckInterval = 10;
-    s.Sound = 0x05;
-    s.MsgBox = 0x0A;
-    s.CustomSoundCheck = 0x04;  // Open: both switches stored
-    s.TextSpeechCheck = 0x04;
-    s.TextSpeechStringOpen = L"%name is Open";
-    s.MsgBoxDesc = L"%name is %status";
-    s.BoxColorUp = 0x00FF00;
-    s.BoxColorDown = 0x0000FF;
-    dlg.LoadSettings(s);
-    dlg.m_strDataFolder = data.Path().substr(0, data.Path().size() - 1);
-    dlg.m_bDefaultSkin = FALSE;
+    ShownMonitorDialog dlg;
+};
 
-    dlg.body = [&] {
-        HWND d = dlg.m_hWnd;
-        // The check boxes mirror the masks; a click sets or clears its bit only.
+TEST_F(MonitorDialogExtras, CheckBoxesMirrorTheMasksAndAClickSetsOnlyItsBit) {
+    Run([&](HWND d) {
         const int checks[] = {IDC_MON_SOUND_UP,  IDC_MON_SOUND_DOWN,  IDC_MON_SOUND_CLOSED,  IDC_MON_SOUND_ERROR,
                               IDC_MON_MSGBOX_UP, IDC_MON_MSGBOX_DOWN, IDC_MON_MSGBOX_CLOSED, IDC_MON_MSGBOX_ERROR};
         std::string shown;
@@ -172,8 +184,11 @@ TEST(MonitorDialogExtras, PicturesPreviewSkinsChecksTestsAndSettings) {
         EXPECT_EQ(static_cast<UINT>(dlg.MsgBox), 0x02u);
         // The Up preview: background and the method line's box.
         EXPECT_EQ(PixelAt(d, 21, 57), 0x00FF00u) << "Up box background";
+    });
+}
 
-        // Choosing an icon copies it into Pictures and shows it in the Up preview.
+TEST_F(MonitorDialogExtras, AChosenIconIsCopiedAndShownAndItsGreyCopyBecomesDown) {
+    Run([&](HWND d) {
         {
             Answer open(L"Open", [&](HWND w) {
                 Type(w, kFileNameBox, source.File(L"abc.ico").c_str());
@@ -194,7 +209,13 @@ TEST(MonitorDialogExtras, PicturesPreviewSkinsChecksTestsAndSettings) {
         const COLORREF grey = PixelAt(d, 149, 67);
         EXPECT_TRUE(GetRValue(grey) == GetGValue(grey) && GetGValue(grey) == GetBValue(grey) && GetRValue(grey) > 0)
             << std::hex << grey;
+    });
+}
 
+TEST_F(MonitorDialogExtras, SkinsAreAddedChosenAndDeleted) {
+    s.PicFileUp = L"abc.ico";
+    s.PicFileDown = L"abc_GSC.ico";
+    Run([&](HWND d) {
         // Add Skin "Night": the name loses what a file name cannot hold; six keys in order.
         dlg.m_btnTextColorUp.SetColor(0x123456);
         {
@@ -244,8 +265,12 @@ TEST(MonitorDialogExtras, PicturesPreviewSkinsChecksTestsAndSettings) {
         EXPECT_FALSE(FileExists(data.File(L"Skins\\Night.ini")));
         EXPECT_EQ(Text(d, IDC_MON_SKIN), L"Custom");
         EXPECT_FALSE(Enabled(d, IDC_MON_DELETE_SKIN));
+    });
+}
 
-        // Sound settings of a TCP monitor: Ping/URL rows disabled; speech wins the slot.
+TEST_F(MonitorDialogExtras, SoundSettingsOfATcpMonitorAndItsSoundTest) {
+    Run([&](HWND d) {
+        // Ping/URL rows disabled; speech wins the slot.
         {
             Answer sound(L"Play Sound Notification Settings", [&](HWND w) {
                 for (int id : {IDC_SND_UP_CUSTOM, IDC_SND_DOWN_SPEAK, IDC_SND_SNF_CUSTOM, IDC_SND_UP_TEXT})
@@ -270,7 +295,11 @@ TEST(MonitorDialogExtras, PicturesPreviewSkinsChecksTestsAndSettings) {
         SetSoundObserver(nullptr);
         ASSERT_EQ(g_plans.size(), 1u);
         EXPECT_EQ(g_plans[0].kind, SoundPlan::Speak);
+    });
+}
 
+TEST_F(MonitorDialogExtras, MessageBoxTestAndSettings) {
+    Run([&](HWND d) {
         // The message-box test shows the TCP sample.
         {
             Answer shown(kBoxTitle, [&](HWND box) {
@@ -294,25 +323,25 @@ TEST(MonitorDialogExtras, PicturesPreviewSkinsChecksTestsAndSettings) {
             Click(d, IDC_MON_MSGBOX_SETTINGS);
         }
         EXPECT_EQ(dlg.MsgBoxDesc, L"%status of %name");
+    });
+}
 
-        // File settings: the labels of a TCP monitor; Test runs the program with the values.
-        {
-            Answer file(L"File Notification Settings", [&](HWND w) {
-                EXPECT_EQ(Text(w, IDC_EXEC_UP) + L"|" + Text(w, IDC_EXEC_ADDR_ERROR), L"Open|IP ERROR");
-                Type(w, IDC_EXEC_PROGRAM, standIn.c_str());
-                Type(w, IDC_EXEC_PARAMETERS, L"%name %port %url %status");
-                Click(w, IDC_EXEC_UP);
-                Type(w, IDC_EXEC_COUNT, L"3");
-                Press(w, IDC_EXEC_TEST);  // run before OK: posted in this order
-                Press(w, IDOK);
-            });
-            Click(d, IDC_MON_EXEC_SETTINGS);
-        }
-        EXPECT_EQ(dlg.ExecFileStatusCheck, 0x01u);
-        EXPECT_EQ(dlg.nEF, 3u);
-        EXPECT_EQ(dlg.ExecFilePath, standIn);
-    };
-    dlg.DoModal();
+TEST_F(MonitorDialogExtras, FileSettingsShowTheMethodsLabelsAndTestRunsTheProgram) {
+    Run([&](HWND d) {
+        Answer file(L"File Notification Settings", [&](HWND w) {
+            EXPECT_EQ(Text(w, IDC_EXEC_UP) + L"|" + Text(w, IDC_EXEC_ADDR_ERROR), L"Open|IP ERROR");
+            Type(w, IDC_EXEC_PROGRAM, standIn.c_str());
+            Type(w, IDC_EXEC_PARAMETERS, L"%name %port %url %status");
+            Click(w, IDC_EXEC_UP);
+            Type(w, IDC_EXEC_COUNT, L"3");
+            Press(w, IDC_EXEC_TEST);  // run before OK: posted in this order
+            Press(w, IDOK);
+        });
+        Click(d, IDC_MON_EXEC_SETTINGS);
+    });
+    EXPECT_EQ(dlg.ExecFileStatusCheck, 0x01u);
+    EXPECT_EQ(dlg.nEF, 3u);
+    EXPECT_EQ(dlg.ExecFilePath, standIn);
     std::string recorded;
     WaitUntil([&] { return !(recorded = ReadBytes(standIn + L".log")).empty(); }, 5000, 50);
     EXPECT_EQ(recorded, "web 8080 N/A STATUS\n");

@@ -95,3 +95,33 @@ TEST(IniFile, NewFilesAreUnicodeOldOnesKeepTheirEncodingAndQuotes) {
     EXPECT_FALSE(nowhere.WriteString(L"main", L"k", L"v"));
     EXPECT_FALSE(FileExists(nowhere.GetPath()));
 }
+
+// Keys written together read back as single writes leave them: each in the place of its
+// first line, the section's other lines (quotes included) and other sections untouched,
+// missing keys added at the end, a new file in Unicode.
+TEST(IniFile, KeysWrittenTogetherReadBackAsSingleWritesLeaveThem) {
+    CTempFolder folder;
+    CIniFile ini;
+    ini.SetPath(folder.File(L"k.ini"));
+    ASSERT_TRUE(WriteBytes(ini.GetPath(), "[Box 0]\r\nOther=\"  quoted  \"\r\nname =old\r\nKeep=1\r\nName=second\r\n"
+                                          "[Box 1]\r\nName=untouched\r\n"));
+    EXPECT_TRUE(ini.WriteKeys(L"Box 0", {{L"Name", L" padded"}, {L"Port", L"80"}, {L"Phrase", L"a\r\nB=1"}}));
+    const struct {
+        const wchar_t *section, *key, *read;
+    } cases[] = {
+        {L"Box 0", L"Name", L" padded"}, {L"Box 0", L"Port", L"80"},   {L"Box 0", L"Phrase", L"a  B=1"},
+        {L"Box 0", L"B", L"<none>"},     {L"Box 0", L"Other", L"  quoted  "}, {L"Box 0", L"Keep", L"1"},
+        {L"Box 1", L"Name", L"untouched"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(ini.ReadString(c.section, c.key, L"<none>"), c.read) << c.key;
+    wchar_t lines[512] = {};
+    const DWORD n = GetPrivateProfileSectionW(L"Box 0", lines, 512, ini.GetPath().c_str());
+    std::wstring order(lines, n);
+    for (wchar_t& c : order) c = c ? c : L'|';
+    EXPECT_EQ(order, L"Other=\"  quoted  \"|Name=\" padded\"|Keep=1|Name=second|Port=80|Phrase=a  B=1|");
+
+    CIniFile fresh;
+    fresh.SetPath(folder.File(L"new.ini"));
+    EXPECT_TRUE(fresh.WriteKeys(L"main", {{L"Name", L"\x65E5\x672C"}}));
+    EXPECT_EQ(fresh.ReadString(L"main", L"Name", L""), L"\x65E5\x672C");
+}
