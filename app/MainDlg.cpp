@@ -1,6 +1,5 @@
 #include "app/MainDlg.h"
 
-#include <algorithm>
 #include <shlwapi.h>
 #include <windowsx.h>
 

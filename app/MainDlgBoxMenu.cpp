@@ -1,7 +1,6 @@
 // The box menu: a right click on the strip opens it for the box under the cursor (or
 // the grip strip); the chosen command is carried out before the handler returns. Also
 // the double-click command.
-#include <algorithm>
 #include <memory>
 #include <windows.h>
 #include <shellapi.h>
