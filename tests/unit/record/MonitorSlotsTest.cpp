@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "framework/ComPtr.h"
 #include "model/MonitorSlots.h"
@@ -108,4 +109,39 @@ TEST(MonitorSlots, ABoxHasARecordOnlyInsideTheCount) {
         EXPECT_EQ(BoxOfSlot(SlotOfBox(c.box)), c.box) << c.name;
     }
     EXPECT_EQ(SlotOfBox(1), 0);
+}
+
+// One monitor enabled, disabled or restarted, as the box menu, the tray and the monitor
+// dialog do it: its flag, the status it shows (each one told to the window), its thread.
+TEST(MonitorSlots, EnablingDisablingAndRestartingOneMonitor) {
+    enum Change { Enable, Disable, Restart };
+    const struct {
+        const char* name;
+        int disabled;
+        Change change;
+        int disabledAfter, status;
+        bool thread;
+        size_t shows;
+    } cases[] = {
+        {"disable a running monitor", 0, Disable, 1, MON_DISABLED, false, 1},
+        {"enable a disabled monitor", 1, Enable, 0, MON_CHECKING, true, 1},
+        {"enable any other disabled value", 2, Enable, 0, MON_CHECKING, true, 1},
+        {"restart a running monitor: Checking before and after the stop", 0, Restart, 0, MON_CHECKING, true, 2},
+        {"a disabled monitor stays as it is", 1, Restart, 1, MON_UP, true, 0},
+    };
+    for (const auto& c : cases) {
+        CMonitorSlots slots;
+        Fill(slots);
+        CMonitorRecord& record = *slots[1];
+        record.Disabled = c.disabled;
+        record.m_nStatus = MON_UP;
+        std::vector<int> shown;
+        slots.OnStatusShown([&shown](int slot) { shown.push_back(slot); });
+        if (c.change == Restart) slots.Restart(1);
+        else slots.SetEnabled(1, c.change == Enable);
+        EXPECT_EQ(record.Disabled, c.disabledAfter) << c.name;
+        EXPECT_EQ(record.m_nStatus, c.status) << c.name;
+        EXPECT_EQ(record.HasThread(), c.thread) << c.name;
+        EXPECT_EQ(shown, std::vector<int>(c.shows, 1)) << c.name;
+    }
 }
