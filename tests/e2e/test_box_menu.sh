@@ -285,7 +285,7 @@ drv wait-gone Orvalen 5000 >/dev/null || true
 drv wait-window "Edit Monitor" 0 >/dev/null || fail "the dialog closed on a refused address"
 drv ctl-press "Edit Monitor" $IDCANCEL >/dev/null
 drv wait-gone "Edit Monitor" 5000 >/dev/null || fail "the monitor dialog stayed"
-assert_eq "$(ini_value "Box 0" IPorURLAddress)|$(ini_value "Box 0" CheckMethod)" "$PERCENT_HOST|" "section after Cancel"
+assert_eq "$(ini_value "Box 0" IPorURLAddress)|$(ini_value "Box 0" CheckMethod)" "$PERCENT_HOST|<none>" "section after Cancel"
 close_window "$TITLE" "$LAST_PID"
 
 # Seventy monitors: Duplicate and Add Mon. do nothing.
