@@ -9,6 +9,7 @@
 # - With TimeOut=90000 a page that answers after 70 s is Up: the whole-check limit of a
 #   URL check does not cut what the time-out allows.
 source "$(dirname "$0")/lib.sh"
+own_wine_session
 GREEN="0 192 0"
 RUN_S=120
 
