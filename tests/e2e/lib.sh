@@ -20,6 +20,18 @@ FILE_NAME_BOX=1148                 # the name box of the system's file dialogs
 trap end_started EXIT
 
 pass() { echo "PASS: $E2E_NAME"; }
+
+# Runs this test in a Wine session of its own: a prefix, wineserver and Xvfb display that no
+# other test shares, so that its windows, instance guards and message boxes meet nobody's and
+# it needs no turn on the shared desktop (tests/CMakeLists.txt gives such a test a lock of its
+# own). For the long tests: the others wait for each other. Call before starting anything.
+own_wine_session() {
+    export WINEPREFIX_OVERRIDE="$ORVALEN_BUILD/wineprefix-$E2E_NAME"
+    source "$ORVALEN_SRC/scripts/wine-session.sh"
+    start_xvfb
+    start_wine
+    trap 'end_started; session_cleanup' EXIT
+}
 assert_eq() { [ "$1" == "$2" ] || fail "${3:-value}: expected '$2', got '$1'"; }
 
 # A fresh application-data folder for this test; prints its Unix path.

@@ -8,6 +8,7 @@
 #   own lines are written once it is free, here while the program ends.
 # - Hosts whose first label is a device name get log files of their own.
 source "$(dirname "$0")/lib.sh"
+own_wine_session
 WATCH_S=60
 MAX_BOXES=16  # the process's bound of open message boxes
 
