@@ -68,7 +68,8 @@ python3 - "$E2E_DIR/watch-restarts.txt" <<'PY' || fail "threads after ten restar
 import sys
 rows = [dict(f.split("=", 1) for f in line.split()) for line in open(sys.argv[1]) if "threads=" in line]
 assert len(rows) >= 50, "only %d samples" % len(rows)
-before = min(int(r["threads"]) for r in rows if 1.5 <= float(r["t_s"]) <= 3)
+# Before the restarts the count moves with the echoes out (5 to 9 for four monitors): its top.
+before = max(int(r["threads"]) for r in rows if float(r["t_s"]) <= 2)
 after = min(int(r["threads"]) for r in rows[-5:])
 peak = max(int(r["threads"]) for r in rows)
 assert after <= before + 2, "threads %d before the restarts, %d after (at most %d)" % (before, after, peak)
