@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include "app/MainDlg.h"
+#include "framework/GdiHandles.h"
 #include "support/TempFiles.h"
 
 namespace {
@@ -35,14 +36,12 @@ TEST_F(MainDlgTest, FirstStartWritesBothDefaultPicturesAsColourIcons) {
         std::wstring path = Pictures + name;
         ASSERT_TRUE(FileExists(path)) << name;
         // The file is a loadable colour icon.
-        HICON icon = static_cast<HICON>(LoadImageW(nullptr, path.c_str(), IMAGE_ICON, 0, 0, LR_LOADFROMFILE));
-        ASSERT_NE(icon, nullptr) << name;
+        const fw::CIcon icon(static_cast<HICON>(LoadImageW(nullptr, path.c_str(), IMAGE_ICON, 0, 0, LR_LOADFROMFILE)));
+        ASSERT_TRUE(icon.Valid()) << name;
         ICONINFO info = {};
         ASSERT_TRUE(GetIconInfo(icon, &info));
+        const fw::CBitmap colour(info.hbmColor), mask(info.hbmMask);
         EXPECT_NE(info.hbmColor, nullptr) << name;
-        DeleteObject(info.hbmColor);
-        DeleteObject(info.hbmMask);
-        DestroyIcon(icon);
     }
 }
 
