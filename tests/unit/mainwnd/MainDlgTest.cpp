@@ -7,6 +7,7 @@
 
 #include "app/MainDlg.h"
 #include "framework/GdiHandles.h"
+#include "support/ScopedAppData.h"
 #include "support/TempFiles.h"
 
 namespace {
@@ -18,13 +19,11 @@ public:
     ~TestMainDlg() override { OnDestroy(); }
 };
 
-// An application-data folder of its own for each test, set as "APPDATA".
+// An application-data folder of its own for each test, set as "APPDATA" while it runs.
 class MainDlgTest : public ::testing::Test {
 protected:
-    void SetUp() override { SetEnvironmentVariableW(L"APPDATA", m_appData.c_str()); }
-
-    CTempFolder m_temp;
-    const std::wstring m_appData = m_temp.Path().substr(0, m_temp.Path().size() - 1);
+    CTempAppData m_temp;
+    const std::wstring m_appData = m_temp.Path();
     const std::wstring Base = m_appData + L"\\Carrowmede\\Orvalen", Pictures = Base + L"\\Pictures\\";
 };
 
