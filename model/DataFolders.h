@@ -4,7 +4,9 @@
 // skins, the box pictures and the logs.
 #include <string>
 
-// Default box pictures, written into the Pictures folder when missing (ui/DefaultPictures).
+// Default box pictures: a new box's pictures (the PicFileUp and PicFileDown defaults of
+// model/SettingKeys), written into the Pictures folder when missing (ui/DefaultPictures).
+// One name each, so the files written are the ones a new box asks for.
 extern const wchar_t kDefaultPictureUp[];    // "1274607096_Desktop.ico"
 extern const wchar_t kDefaultPictureDown[];  // "1274607096_Desktop_bw.ico"
 

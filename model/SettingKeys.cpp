@@ -3,6 +3,7 @@
 #include <type_traits>
 
 #include "framework/StringUtil.h"
+#include "model/DataFolders.h"
 #include "model/MonitorTypes.h"
 
 namespace {
@@ -38,8 +39,8 @@ const std::vector<SettingKey<MonitorSettings>>& MonitorKeys() {
         Number(L"BoxColorDown", U, U, &M::BoxColorDown, 0x797979, D),
         Number(L"TextColorUp", U, U, &M::TextColorUp, 0, D),
         Number(L"TextColorDown", U, U, &M::TextColorDown, 0xFFFFFF, D),
-        Text(L"PicFileUp", &M::PicFileUp, L"1274607096_Desktop.ico", D),
-        Text(L"PicFileDown", &M::PicFileDown, L"1274607096_Desktop_bw.ico", D),
+        Text(L"PicFileUp", &M::PicFileUp, kDefaultPictureUp, D),
+        Text(L"PicFileDown", &M::PicFileDown, kDefaultPictureDown, D),
         Text(L"IPorURLAddress", &M::IPorURLAddress, L"127.0.0.1", D),
         Number(L"IPv", U, U, &M::IPv, IPVER_4, D),
         Number(L"Port", U, U, &M::Port, 80, D),

@@ -90,30 +90,23 @@ const std::wstring kBoxTitle = L"test_dialogs";  // message boxes carry the prog
 std::wstring MessageText(HWND box) { return Text(box, kMessageBoxText); }
 
 // A 64x64 colour icon of one colour (0xRRGGBB), opaque.
-HICON SolidIcon(uint32_t rgb) {
+fw::CIcon SolidIcon(uint32_t rgb) {
     BITMAPINFO info = fw::TopDown32BitInfo(64, 64);
     void* bits = nullptr;
-    HDC screen = GetDC(nullptr);
-    HBITMAP colour = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    ReleaseDC(nullptr, screen);
+    fw::CBitmap colour(CreateDIBSection(fw::CClientDC(nullptr), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     for (int i = 0; i < 64 * 64; ++i) static_cast<uint32_t*>(bits)[i] = 0xFF000000u | rgb;
     std::vector<BYTE> maskBits(64 * 64 / 8, 0);
-    HBITMAP mask = CreateBitmap(64, 64, 1, 1, maskBits.data());
+    const fw::CBitmap mask(CreateBitmap(64, 64, 1, 1, maskBits.data()));
     ICONINFO ii = {TRUE, 0, 0, mask, colour};
-    HICON icon = CreateIconIndirect(&ii);
-    DeleteObject(mask);
-    DeleteObject(colour);
-    return icon;
+    // The icon holds copies of the bitmaps: these go when the function returns.
+    return fw::CIcon(CreateIconIndirect(&ii));
 }
 
 // What the screen shows at a point of the dialog's client area.
 COLORREF PixelAt(HWND dialog, int x, int y) {
     POINT at = {x, y};
     ClientToScreen(dialog, &at);
-    HDC screen = GetDC(nullptr);
-    const COLORREF c = GetPixel(screen, at.x, at.y);
-    ReleaseDC(nullptr, screen);
-    return c;
+    return GetPixel(fw::CClientDC(nullptr), at.x, at.y);
 }
 
 std::string IniLines(const std::wstring& path) {
@@ -134,9 +127,9 @@ protected:
     void SetUp() override {
         CreateDirectoryW(data.File(L"Pictures").c_str(), nullptr);
         CreateDirectoryW(data.File(L"Skins").c_str(), nullptr);
-        HICON red = SolidIcon(0xE01010);
-        ASSERT_TRUE(SaveIconFile(source.File(L"abc.ico").c_str(), &red, 1));
-        DestroyIcon(red);
+        const fw::CIcon red = SolidIcon(0xE01010);
+        const HICON handles[] = {red};
+        ASSERT_TRUE(SaveIconFile(source.File(L"abc.ico").c_str(), handles, 1));
         WriteBytes(data.File(L"Skins\\Pre.ini"), "[skin]\r\nPredefined=1\r\nBoxColorUp=255\r\n");
         standIn = data.File(L"stand-in.exe");
         CopyFileW((fw::ProgramPath().substr(0, fw::ProgramPath().rfind(L'\\') + 1) + L"argrecorder.exe").c_str(),

@@ -6,6 +6,7 @@
 
 #include "dialogs/OptionsRules.h"
 #include "dialogs/StartWithWindows.h"
+#include "framework/Handle.h"
 
 TEST(OptionsRules, BoxSizesClampToTheirRanges) {
     const struct {
@@ -71,13 +72,12 @@ protected:
     static constexpr const wchar_t* kKey = L"Software\\Orvalen unit tests\\Run";
     const std::wstring m_path = L"C:\\Apps\\Orvalen.exe";
     void SetUp() override {
-        HKEY key = nullptr;
-        ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, kKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
+        ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, kKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, m_key.Receive(),
+                                  nullptr),
                   ERROR_SUCCESS);
-        m_key = key;
     }
     void TearDown() override {
-        RegCloseKey(m_key);
+        m_key.Reset();  // closed before its tree is deleted
         RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Orvalen unit tests");
     }
     // Unterminated: the text's bytes alone (a number's four bytes). Wine adds a missing
@@ -87,7 +87,7 @@ protected:
         ASSERT_EQ(RegSetValueExW(m_key, name, 0, type, reinterpret_cast<const BYTE*>(text.c_str()), bytes),
                   ERROR_SUCCESS);
     }
-    HKEY m_key = nullptr;
+    fw::CRegKey m_key;
 };
 
 TEST_F(StartWithWindowsTest, StoredValueShowsTheCheckBox) {

@@ -45,7 +45,8 @@ TEST(CreateGrayscaleIcon, GreysEveryPixelByTheRuleAndKeepsTheMask) {
 
 TEST(CreateGrayscaleIcon, ReportsAnIconThatYieldsNoCopy) {
     fw::CIcon mono(MakeMonochromeIcon(32, 32));
-    HICON gone = MakeColorIcon(16, 16);
-    DestroyIcon(gone);
+    fw::CIcon goneOwner(MakeColorIcon(16, 16));
+    const HICON gone = goneOwner.Get();
+    goneOwner.Reset();  // destroyed on purpose: a handle that no longer names an icon
     for (HICON icon : {HICON(nullptr), mono.Get(), gone}) EXPECT_EQ(CreateGrayscaleIcon(icon), nullptr);
 }

@@ -56,8 +56,8 @@ TEST(SaveIconFile, EveryImageLoadsBackWithItsPixelsAndMask) {
 
 TEST(SaveIconFile, ReplacesAFileOrRefusesAndLeavesWhatWasThere) {
     fw::CIcon colour(MakeColorIcon(16, 16)), mono(MakeMonochromeIcon(32, 32)), gone(MakeColorIcon(16, 16));
-    const HICON goneHandle = gone.Detach();
-    DestroyIcon(goneHandle);
+    const HICON goneHandle = gone.Get();
+    gone.Reset();  // destroyed on purpose: its handle is now one the program must refuse
     const HICON good[] = {colour}, withMono[] = {colour, mono}, withGone[] = {colour, goneHandle};
     struct Case {
         const char* what;
@@ -84,9 +84,8 @@ TEST(SaveIconFile, ReplacesAFileOrRefusesAndLeavesWhatWasThere) {
     // Nothing but the files is left in the folder.
     WIN32_FIND_DATAW found;
     int files = 0;
-    HANDLE search = FindFirstFileW(folder.File(L"*.*").c_str(), &found);
-    for (BOOL more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileW(search, &found))
+    const fw::CFileSearch search = fw::StartFileSearch(folder.File(L"*.*"), found);
+    for (BOOL more = search.Valid(); more; more = FindNextFileW(search, &found))
         files += !(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
-    FindClose(search);
     EXPECT_EQ(files, 1);
 }

@@ -6,6 +6,8 @@
 #include <windows.h>
 
 #include "app/MainDlg.h"
+#include "framework/GdiHandles.h"
+#include "support/ScopedAppData.h"
 #include "support/TempFiles.h"
 
 namespace {
@@ -17,13 +19,11 @@ public:
     ~TestMainDlg() override { OnDestroy(); }
 };
 
-// An application-data folder of its own for each test, set as "APPDATA".
+// An application-data folder of its own for each test, set as "APPDATA" while it runs.
 class MainDlgTest : public ::testing::Test {
 protected:
-    void SetUp() override { SetEnvironmentVariableW(L"APPDATA", m_appData.c_str()); }
-
-    CTempFolder m_temp;
-    const std::wstring m_appData = m_temp.Path().substr(0, m_temp.Path().size() - 1);
+    CTempAppData m_temp;
+    const std::wstring m_appData = m_temp.Path();
     const std::wstring Base = m_appData + L"\\Carrowmede\\Orvalen", Pictures = Base + L"\\Pictures\\";
 };
 
@@ -35,14 +35,12 @@ TEST_F(MainDlgTest, FirstStartWritesBothDefaultPicturesAsColourIcons) {
         std::wstring path = Pictures + name;
         ASSERT_TRUE(FileExists(path)) << name;
         // The file is a loadable colour icon.
-        HICON icon = static_cast<HICON>(LoadImageW(nullptr, path.c_str(), IMAGE_ICON, 0, 0, LR_LOADFROMFILE));
-        ASSERT_NE(icon, nullptr) << name;
+        const fw::CIcon icon(static_cast<HICON>(LoadImageW(nullptr, path.c_str(), IMAGE_ICON, 0, 0, LR_LOADFROMFILE)));
+        ASSERT_TRUE(icon.Valid()) << name;
         ICONINFO info = {};
         ASSERT_TRUE(GetIconInfo(icon, &info));
+        const fw::CBitmap colour(info.hbmColor), mask(info.hbmMask);
         EXPECT_NE(info.hbmColor, nullptr) << name;
-        DeleteObject(info.hbmColor);
-        DeleteObject(info.hbmMask);
-        DestroyIcon(icon);
     }
 }
 

@@ -41,16 +41,16 @@ protected:
         width = client.right;
         height = client.bottom;
         BITMAPINFO info = fw::TopDown32BitInfo(width, height);
-        HDC dc = CreateCompatibleDC(nullptr);
-        DWORD* bits = nullptr;
-        HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits), nullptr, 0);
-        HGDIOBJ old = SelectObject(dc, bitmap);
-        SendMessageW(m_hWnd, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
-        GdiFlush();
-        if (bits) pixels.assign(bits, bits + width * height);
-        SelectObject(dc, old);
-        DeleteObject(bitmap);
-        DeleteDC(dc);
+        {
+            const fw::CMemoryDC dc(nullptr);
+            DWORD* bits = nullptr;
+            const fw::CBitmap bitmap(
+                CreateDIBSection(dc, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits), nullptr, 0));
+            const fw::CSelectObject selected(dc, bitmap);
+            SendMessageW(m_hWnd, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc.Get()), PRF_CLIENT);
+            GdiFlush();
+            if (bits) pixels.assign(bits, bits + width * height);
+        }  // the drawing's objects go before the dialog ends
         EndDialog(IDOK);
         return TRUE;
     }

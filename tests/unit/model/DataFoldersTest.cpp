@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "model/DataFolders.h"
+#include "support/ScopedAppData.h"
 
 namespace {
 
@@ -16,23 +17,6 @@ TEST(DataFolders, InstancesShareTheTreeButNotTheirMainFile) {
                               L"MainConfEID1.ini", L"MainConfAID1.ini", L"MainConfAID1.ini"};
     for (int i = 0; i < 7; ++i) EXPECT_EQ(MainConfigFileName(i < 6 ? i : -1), names[i]) << i;
 }
-
-// Sets "APPDATA" for one check (nullptr: unset) and puts the old value back.
-class ScopedAppData {
-public:
-    explicit ScopedAppData(const wchar_t* value) {
-        wchar_t buffer[32768];
-        DWORD n = GetEnvironmentVariableW(L"APPDATA", buffer, 32768);
-        m_had = n > 0 && n < 32768;
-        if (m_had) m_old.assign(buffer, n);
-        SetEnvironmentVariableW(L"APPDATA", value);
-    }
-    ~ScopedAppData() { SetEnvironmentVariableW(L"APPDATA", m_had ? m_old.c_str() : nullptr); }
-
-private:
-    bool m_had = false;
-    std::wstring m_old;
-};
 
 TEST(DataFolders, AppDataMustBeSetAndLeaveRoomForTheLongestFile) {
     // The longest file of the tree is a default picture: root + 60 characters.
@@ -51,7 +35,7 @@ TEST(DataFolders, AppDataMustBeSetAndLeaveRoomForTheLongestFile) {
         {over260.c_str(), AppDataResult::TooLong},  // 260 characters
     };
     for (const auto& c : cases) {
-        ScopedAppData set(c.value);
+        CScopedAppData set(c.value);
         std::wstring value = L"old";
         EXPECT_EQ(ReadAppDataFolder(value), c.result) << (c.value ? c.value : L"(unset)");
         if (c.result == AppDataResult::Ok) {

@@ -5,11 +5,14 @@
 #include <iphlpapi.h>
 #include <icmpapi.h>
 
+#include <process.h>
+
 #include <atomic>
 
 #include "Fixtures.h"
 #include "engine/EchoCall.h"
 #include "engine/NetCheck.h"
+#include "framework/Handle.h"
 #include "model/GlobalSettings.h"
 
 namespace {
@@ -28,7 +31,7 @@ struct PingCase {
     DWORD time;  // kEarlierTime: kept; kNoTime; 0: measured
 };
 
-DWORD WINAPI SetFlagSoon(void* flag) {
+unsigned __stdcall SetFlagSoon(void* flag) {
     Sleep(100);
     static_cast<std::atomic<bool>*>(flag)->store(true);
     return 0;
@@ -109,15 +112,15 @@ TEST(IgnoredEchoSerial, DownInTimeAndAStuckCallIsAnErrorThatHoldsNothingUp) {
     std::atomic<bool> stop{false};
     check.SetStopFlag(&stop);
     g_dwTimeOut = MAXDWORD;
-    HANDLE setter = CreateThread(nullptr, 0, &SetFlagSoon, &stop, 0, nullptr);
-    ASSERT_NE(setter, nullptr);
+    fw::CHandle setter = fw::AdoptThreadHandle(_beginthreadex(nullptr, 0, &SetFlagSoon, &stop, 0, nullptr));
+    ASSERT_TRUE(setter.Valid());
     start = NowMs();
     EXPECT_EQ(check.PingIPv4("127.0.0.1"), MON_ERROR);
     EXPECT_LT(NowMs() - start, kTestTimeOut);
     g_dwTimeOut = kTestTimeOut;
     check.SetStopFlag(nullptr);
     WaitForSingleObject(setter, INFINITE);
-    CloseHandle(setter);
+    setter.Reset();
     // The program's end can wait for the stuck call to return...
     EXPECT_FALSE(CloseEchoesAndWait(0));
     EXPECT_TRUE(CloseEchoesAndWait(4 * kTestTimeOut));

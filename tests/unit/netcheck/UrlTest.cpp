@@ -1,9 +1,12 @@
 // URL checks against the loopback HTTP responder and listeners.
+#include <process.h>
+
 #include <atomic>
 #include <string>
 
 #include "Fixtures.h"
 #include "engine/NetCheck.h"
+#include "framework/Handle.h"
 #include "support/TempFiles.h"
 #include "framework/StringUtil.h"
 #include "model/GlobalSettings.h"
@@ -38,7 +41,7 @@ struct UrlCase {
     TimeRule time;
 };
 
-DWORD WINAPI SetFlagSoon(void* flag) {
+unsigned __stdcall SetFlagSoon(void* flag) {
     Sleep(100);
     static_cast<std::atomic<bool>*>(flag)->store(true);
     return 0;
@@ -224,11 +227,10 @@ TEST(CheckUrl, StopRequestEndsTheWaitForAStalledFetch) {
     std::atomic<bool> stop{false};
     CNetCheck check;
     check.SetStopFlag(&stop);
-    HANDLE setter = CreateThread(nullptr, 0, &SetFlagSoon, &stop, 0, nullptr);
-    ASSERT_NE(setter, nullptr);
+    fw::CHandle setter = fw::AdoptThreadHandle(_beginthreadex(nullptr, 0, &SetFlagSoon, &stop, 0, nullptr));
+    ASSERT_TRUE(setter.Valid());
     DWORD start = NowMs();
     check.CheckUrl(Url("127.0.0.1", "FULL4", "/"), kPhrase);
     EXPECT_LT(NowMs() - start, kTestTimeOut);
     WaitForSingleObject(setter, INFINITE);
-    CloseHandle(setter);
 }

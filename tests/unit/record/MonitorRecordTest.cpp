@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "framework/GdiHandles.h"
 #include "model/MonitorRecord.h"
 #include "model/RecordLink.h"
 #include "support/ReceiverWindow.h"
@@ -26,8 +27,7 @@ HICON NewIcon() {  // 32 x 32, monochrome
 bool IconAlive(HICON icon) {
     ICONINFO info = {};
     if (!GetIconInfo(icon, &info)) return false;
-    DeleteObject(info.hbmColor);
-    DeleteObject(info.hbmMask);
+    const fw::CBitmap colour(info.hbmColor), mask(info.hbmMask);
     return true;
 }
 

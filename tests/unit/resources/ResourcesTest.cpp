@@ -7,6 +7,7 @@
 #include <cstring>
 #include <vector>
 
+#include "framework/GdiHandles.h"
 #include "resource.h"
 
 namespace {
@@ -44,21 +45,18 @@ TEST(Resources, PicturesLoadAtTheirOwnSize) {
         for (const auto& c : sizes)
             for (int listed : c.ids)
                 if (listed == id) expected = {c.width, c.height};
-        HICON icon = static_cast<HICON>(LoadImageW(module, MAKEINTRESOURCEW(id), IMAGE_ICON, 0, 0, 0));
+        const fw::CIcon icon(static_cast<HICON>(LoadImageW(module, MAKEINTRESOURCEW(id), IMAGE_ICON, 0, 0, 0)));
         ICONINFO info{};
-        ASSERT_TRUE(icon && GetIconInfo(icon, &info)) << "icon " << id;
+        ASSERT_TRUE(icon.Valid() && GetIconInfo(icon, &info)) << "icon " << id;
+        const fw::CBitmap colour(info.hbmColor), mask(info.hbmMask);
         SIZE size = ImageSize(info.hbmColor);
         EXPECT_TRUE(size.cx == expected.cx && size.cy == expected.cy) << "icon " << id;
-        DeleteObject(info.hbmColor);
-        DeleteObject(info.hbmMask);
-        DestroyIcon(icon);
     }
     for (int id : {IDB_MENU_RESET_CONFIG, IDB_MENU_PING, IDB_MENU_DISABLE_FILES}) {
-        HBITMAP bitmap = LoadBitmapW(module, MAKEINTRESOURCEW(id));
-        ASSERT_NE(bitmap, nullptr) << "bitmap " << id;
+        const fw::CBitmap bitmap(LoadBitmapW(module, MAKEINTRESOURCEW(id)));
+        ASSERT_TRUE(bitmap.Valid()) << "bitmap " << id;
         EXPECT_EQ(ImageSize(bitmap).cx, 16) << "bitmap " << id;
         EXPECT_EQ(ImageSize(bitmap).cy, 16) << "bitmap " << id;
-        DeleteObject(bitmap);
     }
     for (const wchar_t* name : {L"IDW_UP", L"IDW_DOWN", L"IDW_COMPERROR", L"IDW_VOLTEST"}) {
         HRSRC found = FindResourceW(module, name, L"WAVE");

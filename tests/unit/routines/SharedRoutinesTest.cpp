@@ -5,6 +5,7 @@
 #include <string>
 
 #include "framework/AppMessage.h"
+#include "framework/Handle.h"
 #include "model/SharedRoutines.h"
 #include "support/TempFiles.h"
 
@@ -87,9 +88,7 @@ TEST(ErrorTexts, PlatformTextsWithoutTrailingBlanksOrNumbers) {
 }
 
 TEST(PlatformTests, WineVersionAndOwnVersionResource) {
-    HKEY key = nullptr;
-    bool wineKey = RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\Wine", 0, KEY_READ, &key) == ERROR_SUCCESS;
-    if (key) RegCloseKey(key);
+    const bool wineKey = fw::OpenRegKey(HKEY_CURRENT_USER, L"Software\\Wine", KEY_READ).Valid();
     EXPECT_EQ(IsRunningOnWine() != FALSE, wineKey);
 
     OSVERSIONINFOEXW wanted = {sizeof(wanted), 6};
