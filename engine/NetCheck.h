@@ -39,6 +39,7 @@ public:
     // its calls that outlive their checks are bounded per monitor (StuckCalls.h), not
     // per object. Without one, the object's own.
     void SetCallBudget(UINT64 budget) { m_nCallBudget = budget; }
+    UINT64 CallBudget() const { return m_nCallBudget; }
 
     // What bounds a URL check whose page keeps arriving (each step has its time-out); a
     // time-out longer than this is the check's bound instead, so no check that the

@@ -19,7 +19,6 @@ void CNetThread::Prepare(const CMonitorRecord& owner, CRecordLink* link) {
     m_pLink = fw::CComPtr<CRecordLink>(link);
     link->SetRunningCopy(&m_Record);
     m_Check.SetStopFlag(&link->m_bStop);
-    m_pMonitorKey = &owner;
     std::string address = fw::ToNarrow(owner.IPorURLAddress);
     if (address.size() > 250) address.resize(250);
     m_strAddress = address;

@@ -33,9 +33,6 @@ public:
     UINT m_nPort = 0;
     CNetCheck m_Check;
     SYSTEMTIME m_resultTime = {};  // when the current result came: its notifications carry it
-    // The monitor, the same for every restart of it (its owner record): what is bounded
-    // per monitor (open message boxes) is counted by it.
-    const void* m_pMonitorKey = nullptr;
 
     // Values read once from the owner record when the thread is prepared.
     std::string m_strAddress;   // 8-bit text of the address, at most 250 characters

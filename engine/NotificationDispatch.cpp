@@ -22,7 +22,7 @@ void CNetThread::DispatchNotifications() {
         StartSound(ChooseSound(m_Record, errorSounds));
     }
     // A box that finds no room is not shown; the other kinds go on regardless.
-    if (due.msgBox) StartMessageBox(m_pMonitorKey, m_Record, m_resultTime);
+    if (due.msgBox) StartMessageBox(m_Check.CallBudget(), m_Record, m_resultTime);
     if (due.log) QueueLogLine(m_Record, m_resultTime);
     if (due.execFile) QueueRecordWorker(ExecFileQueue(), ExecFileThreadProc, m_Record, m_resultTime);
 

@@ -58,7 +58,7 @@ std::unique_ptr<NotificationJob> WorkerJob(const CMonitorRecord& record, const S
 }
 }  // namespace
 
-bool StartMessageBox(const void* monitor, const CMonitorRecord& record, const SYSTEMTIME& resultTime,
+bool StartMessageBox(UINT64 monitor, const CMonitorRecord& record, const SYSTEMTIME& resultTime,
                      COpenBoxes& boxes) {
     CBoxRoom room(monitor, boxes);
     if (!room) return false;

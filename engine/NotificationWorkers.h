@@ -26,7 +26,7 @@ unsigned __stdcall ExecFileThreadProc(void* job);
 // Shows the message-box notification of `record` on a worker of its own when `monitor`
 // and the process have room for another open box (OpenBoxes.h); false when not (nothing
 // is shown) or when no thread could be created.
-bool StartMessageBox(const void* monitor, const CMonitorRecord& record, const SYSTEMTIME& resultTime,
+bool StartMessageBox(UINT64 monitor, const CMonitorRecord& record, const SYSTEMTIME& resultTime,
                      COpenBoxes& boxes = COpenBoxes::Process());
 
 // Queues `proc` on such a job in `queue`. False when the queue can run nothing (the

@@ -1,6 +1,6 @@
 #include "engine/OpenBoxes.h"
 
-bool COpenBoxes::Take(const void* monitor) {
+bool COpenBoxes::Take(UINT64 monitor) {
     std::lock_guard<std::mutex> hold(m_lock);
     size_t& ofMonitor = m_open[monitor];
     if (m_total >= m_maxInProcess || ofMonitor >= m_maxPerMonitor) {
@@ -12,7 +12,7 @@ bool COpenBoxes::Take(const void* monitor) {
     return true;
 }
 
-void COpenBoxes::Give(const void* monitor) {
+void COpenBoxes::Give(UINT64 monitor) {
     std::lock_guard<std::mutex> hold(m_lock);
     auto it = m_open.find(monitor);
     if (it == m_open.end()) return;

@@ -1,12 +1,14 @@
 #pragma once
 // Room for open notification message boxes. A box keeps a thread until someone clicks it,
 // so a host that flaps all night would open boxes until no thread could be created and
-// every check failed: open boxes are bounded per monitor (across its restarts, as a
-// restart is no new target) and for the whole process. A notification that finds no
+// every check failed: open boxes are bounded per monitor and for the whole process. A
+// monitor is named by its call budget (CMonitorRecord::CallBudget): the same across its
+// restarts, fresh for a new record even where a deleted one's memory is used again. A notification that finds no
 // room shows no box; its sound, log line and program still come.
 #include <cstddef>
 #include <map>
 #include <mutex>
+#include <windows.h>
 
 class COpenBoxes {
 public:
@@ -20,16 +22,16 @@ public:
 
     // Takes room for one more box of `monitor`: false when the monitor or the process
     // has all the open boxes it may have.
-    bool Take(const void* monitor);
+    bool Take(UINT64 monitor);
     // A box of `monitor` has closed (or was never shown).
-    void Give(const void* monitor);
+    void Give(UINT64 monitor);
 
     // The process's own, never destroyed (a box may close while the process ends).
     static COpenBoxes& Process();
 
 private:
     std::mutex m_lock;
-    std::map<const void*, size_t> m_open;
+    std::map<UINT64, size_t> m_open;
     size_t m_total = 0;
     const size_t m_maxPerMonitor;
     const size_t m_maxInProcess;
@@ -39,7 +41,7 @@ private:
 class CBoxRoom {
 public:
     CBoxRoom() = default;
-    explicit CBoxRoom(const void* monitor, COpenBoxes& boxes = COpenBoxes::Process())
+    explicit CBoxRoom(UINT64 monitor, COpenBoxes& boxes = COpenBoxes::Process())
         : m_boxes(boxes.Take(monitor) ? &boxes : nullptr), m_monitor(monitor) {}
     CBoxRoom(CBoxRoom&& other) noexcept : m_boxes(other.m_boxes), m_monitor(other.m_monitor) {
         other.m_boxes = nullptr;
@@ -64,5 +66,5 @@ private:
         m_boxes = nullptr;
     }
     COpenBoxes* m_boxes = nullptr;
-    const void* m_monitor = nullptr;
+    UINT64 m_monitor = 0;
 };

@@ -131,9 +131,9 @@ TEST_F(WorkersTest, MessageBoxShowsTheResultsTextOnTopAndHoldsItsRoomUntilClosed
     r.MsgBoxDesc = L"%name is %status";
     const SYSTEMTIME when = MakeTime(2026, 3, 4, 5, 6, 7);
     static COpenBoxes* boxes = new COpenBoxes(1, 8);  // a box may give its room back late
-    const int monitor = 0;
-    ASSERT_TRUE(StartMessageBox(&monitor, r, when, *boxes));
-    EXPECT_FALSE(StartMessageBox(&monitor, r, when, *boxes));  // its one box is open
+    const UINT64 monitor = 1;
+    ASSERT_TRUE(StartMessageBox(monitor, r, when, *boxes));
+    EXPECT_FALSE(StartMessageBox(monitor, r, when, *boxes));  // its one box is open
     HWND box = nullptr;
     WaitUntil([&] { return (box = FindWindowW(L"#32770", kNotificationCaption)) != nullptr; }, 10000, 50);
     ASSERT_NE(box, nullptr);
@@ -145,7 +145,7 @@ TEST_F(WorkersTest, MessageBoxShowsTheResultsTextOnTopAndHoldsItsRoomUntilClosed
     WaitUntil([] { return FindWindowW(L"#32770", kNotificationCaption) == nullptr; }, 5000, 50);
     EXPECT_EQ(FindWindowW(L"#32770", kNotificationCaption), nullptr);
     bool roomBack = false;
-    for (int i = 0; i < 100 && !(roomBack = static_cast<bool>(CBoxRoom(&monitor, *boxes))); ++i) Sleep(20);
+    for (int i = 0; i < 100 && !(roomBack = static_cast<bool>(CBoxRoom(monitor, *boxes))); ++i) Sleep(20);
     EXPECT_TRUE(roomBack);
 }
 
