@@ -23,21 +23,28 @@ session_cleanup() {
 
 # Starts Xvfb on a free display and exports DISPLAY (XVFB_SCREEN: another screen size).
 start_xvfb() {
-    local n
+    local n lock
+    # Tests that make sessions of their own start side by side: one at a time chooses a
+    # number and waits for its display, so two never take the same free number.
+    exec {lock}>"/tmp/.orvalen-xvfb-choice.lock"
+    flock "$lock"
     for n in $(seq 91 140); do
         if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then
-            Xvfb ":$n" -screen 0 "${XVFB_SCREEN:-1280x1024x24}" -nolisten tcp >/dev/null 2>&1 &
+            # Not inherited by Xvfb, which would keep the choice locked as long as it runs.
+            Xvfb ":$n" -screen 0 "${XVFB_SCREEN:-1280x1024x24}" -nolisten tcp >/dev/null 2>&1 {lock}>&- &
             SESSION_PIDS+=($!)
             export DISPLAY=":$n"
             local i
             for i in $(seq 1 100); do
-                [ -e "/tmp/.X11-unix/X$n" ] && return 0
+                [ -e "/tmp/.X11-unix/X$n" ] && { exec {lock}>&-; return 0; }
                 sleep 0.05
             done
+            exec {lock}>&-
             echo "Xvfb did not start on :$n" >&2
             return 1
         fi
     done
+    exec {lock}>&-
     echo "no free X display" >&2
     return 1
 }
