@@ -2,7 +2,7 @@
 // CallPool.h): one that does not return within its time-out and 500 ms is an error of
 // that cycle, and its pool thread is left to it (StuckCalls.h bounds those). A stop
 // request ends the wait at once; the call then ends within its own time-out, which is
-// never longer than m_dwEchoCallMaxMs.
+// never longer than m_dwEchoCallMaxMs, and counts as stuck only if it outlives that.
 #include <winsock2.h>
 #include <ws2tcpip.h>
 #include <iphlpapi.h>
@@ -65,11 +65,14 @@ std::shared_ptr<CEchoCall> CNetCheck::GuardedEchoCall(EchoTarget target, HANDLE(
     }
     std::shared_ptr<CEchoCall> call = StartEcho(target, create, timeOutMs);
     if (!call) return nullptr;
-    if (!WaitForEcho(*call, SaturatingSub(CallBoundMs(timeOutMs), kEndMarginMs))) {
+    const CElapsedTimer started;
+    const DWORD boundMs = CallBoundMs(timeOutMs);
+    if (!WaitForEcho(*call, SaturatingSub(boundMs, kEndMarginMs))) {
         // The stuck call, or the call a stop left behind, keeps its share of the handle
-        // and its pool thread until it returns; the next cycle opens another handle.
+        // and its pool thread until it returns; the next cycle opens another handle. It
+        // is stuck only once its bound has passed (at once, unless a stop cut the wait).
         m_hIcmp.reset();
-        room.Keep([call] { return call->WaitEnded(0); });
+        room.Keep([call] { return call->WaitEnded(0); }, SaturatingSub(boundMs, started.ElapsedMs()));
         SetOutcome({MON_ERROR, ERROR_TIMEOUT, 0});
         return nullptr;
     }

@@ -81,9 +81,11 @@ int CNetCheck::CheckUrl(const std::string& url, std::wstring phrase) {
     // The overall limit is for pages that never end: a step the time-out allows is not cut.
     if (!WaitForFetch(*fetch, std::max(m_dwUrlOverallLimitMs, CallBoundMs(timeOut)))) {
         // The abandoned fetch keeps its pool thread until WinINet returns, which its
-        // failing receives make it do at once when the server still sends.
+        // failing receives make it do at once when the server still sends; else the step
+        // it is in ends within that step's bound, and it is stuck only if it outlives it
+        // (at once when the step ran out, later when a stop cut the wait).
         fetch->Abandon();
-        room.Keep([fetch] { return fetch->WaitEnded(0); });
+        room.Keep([fetch] { return fetch->WaitEnded(0); }, fetch->StepMsLeft() + kStepEndMarginMs);
         return SetOutcome({MON_DOWN, ERROR_INTERNET_TIMEOUT, 0});
     }
 

@@ -1,12 +1,15 @@
 #pragma once
 // Room for blocking calls that outlive their checks (an echo the system does not
 // complete, a connect WinINet does not bound). Each such call keeps a thread until it
-// returns, so their number is bounded per monitor and for the whole process. A monitor's
-// stuck calls count against its call budget (CMonitorRecord::CallBudget): kept across its
-// restarts (a restart makes a new check object, not a new target), fresh for a new
-// monitor or a new target. Only a monitor with stuck calls of its own pays for them: the
-// process's bound leaves room for every monitor's full share, and even once it is
-// reached a monitor with none stuck still gets room.
+// returns, so their number is bounded per monitor and for the whole process. A call left
+// behind counts as stuck only once its own bound has passed: a restart or a stop leaves
+// its check's call running within its time-out, and such calls end by themselves, so
+// they take no room however many restarts leave them. A monitor's stuck calls count
+// against its call budget (CMonitorRecord::CallBudget): kept across its restarts (a
+// restart makes a new check object, not a new target), fresh for a new monitor or a new
+// target. Only a monitor with stuck calls of its own pays for them: the process's bound
+// leaves room for every monitor's full share, and even once it is reached a monitor with
+// none stuck still gets room.
 #include <windows.h>
 
 #include <functional>
@@ -20,8 +23,12 @@ public:
     static constexpr size_t kMaxPerMonitor = 4;
     static constexpr size_t kMaxInProcess = kMaxMonitors * kMaxPerMonitor;
 
-    CStuckCalls(size_t maxPerMonitor = kMaxPerMonitor, size_t maxInProcess = kMaxInProcess)
-        : m_maxPerMonitor(maxPerMonitor), m_maxInProcess(maxInProcess) {}
+    // Milliseconds from a fixed moment; the system's tick count unless a test sets the time.
+    using Clock = ULONGLONG (*)();
+
+    CStuckCalls(size_t maxPerMonitor = kMaxPerMonitor, size_t maxInProcess = kMaxInProcess,
+                Clock now = &SystemClock)
+        : m_maxPerMonitor(maxPerMonitor), m_maxInProcess(maxInProcess), m_now(now) {}
 
     // Takes room for one call of `budget` that may get stuck: a ticket, or 0 when the
     // budget has all the stuck calls it may have, or has some while the process has all
@@ -29,8 +36,9 @@ public:
     unsigned Reserve(UINT64 budget);
     // The call ended in time: its room is free again.
     void Release(unsigned ticket);
-    // The call outlived its check: its room stays taken until `ended` says it returned.
-    void Keep(unsigned ticket, std::function<bool()> ended);
+    // Nobody waits for the call any more: once `boundLeftMs` have passed it counts as
+    // stuck, until `ended` says it returned (0: it is overdue already).
+    void Keep(unsigned ticket, std::function<bool()> ended, DWORD boundLeftMs = 0);
 
     // The process's own, never destroyed (a stuck call may end after static objects).
     static CStuckCalls& Process();
@@ -40,7 +48,9 @@ private:
         unsigned ticket;
         UINT64 budget;
         std::function<bool()> ended;  // empty while the call is still being waited for
+        ULONGLONG overdueAt;          // once kept: when its own bound has passed
     };
+    static ULONGLONG SystemClock() { return GetTickCount64(); }
     void DropEnded();
 
     std::mutex m_lock;
@@ -48,6 +58,7 @@ private:
     unsigned m_nextTicket = 1;
     const size_t m_maxPerMonitor;
     const size_t m_maxInProcess;
+    const Clock m_now;
 };
 
 // Room taken for one call, given back when it goes unless kept for the stuck call.
@@ -63,9 +74,10 @@ public:
 
     // False when the monitor has no room left.
     explicit operator bool() const { return m_ticket != 0; }
-    // The call outlived its check: the room stays taken until `ended` says it returned.
-    void Keep(std::function<bool()> ended) {
-        m_calls.Keep(m_ticket, std::move(ended));
+    // Nobody waits for the call any more: it takes the room once `boundLeftMs` have
+    // passed, until `ended` says it returned.
+    void Keep(std::function<bool()> ended, DWORD boundLeftMs = 0) {
+        m_calls.Keep(m_ticket, std::move(ended), boundLeftMs);
         m_ticket = 0;
     }
 

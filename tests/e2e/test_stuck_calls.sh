@@ -3,7 +3,10 @@
 # two minutes):
 # - A Ping box at 127.0.0.1 and a URL box at a healthy page stay Up, every check of two
 #   minutes, beside 16 URL monitors at a server whose headers never end and 4 whose
-#   connects hang: one monitor's stuck calls never change another's result.
+#   connects hang: one monitor's stuck calls never change another's result. Beside them,
+#   three Ping boxes at a host that never answers (TimeOut=4000) go through six Disable
+#   all / Enable all within about three seconds: the echoes the restarts leave running,
+#   each within its time-out, never make a later check an ERROR; every one is Down.
 # - With TimeOut=4294967295 and hosts that never answer, ten Disable all / Enable all
 #   leave the process's thread count where it was: every wait ends at a stop request.
 # - With TimeOut=90000 a page that answers after 70 s is Up: the whole-check limit of a
@@ -24,11 +27,12 @@ monitor() {  # index name method address [KEY=VALUE...]
 page() { echo "http://127.0.0.1:$1$2"; }
 beside="$(new_appdata 0)" restarted="$(new_appdata 1)" slow="$(new_appdata 2)"
 {
-    main PosX=0 PosY=0 NumBox=22 EnableLog=1 LogEveryCheck=1 LogFileType=0
+    main PosX=0 PosY=0 NumBox=25 TimeOut=4000 EnableLog=1 LogEveryCheck=1 LogFileType=0
     monitor 0 ping-ok 1 127.0.0.1
     monitor 1 url-ok 3 "$(page "$NETFIX_HTTP4" /phrase)" Phrase=orvalen-phrase
     for i in $(seq 2 17); do monitor "$i" "endless$i" 3 "$(page "$NETFIX_HTTP4" /endlessheaders)" Phrase=x; done
     for i in 18 19 20 21; do monitor "$i" "hang$i" 3 "$(page "$NETFIX_FULL4" /)"; done
+    for i in 22 23 24; do monitor "$i" "silent$i" 1 127.0.0.5; done
 } | write_main_ini "$beside" MainConfAID1.ini
 {
     main PosX=0 PosY=300 NumBox=4 TimeOut=4294967295
@@ -49,6 +53,14 @@ STRIP_TITLE="Orvalen III" start_strip "$slow" /tertiary
 slow_started=$SECONDS
 slow_pid=$LAST_PID
 slow_at="$STRIP_X $STRIP_Y"
+
+# Instance 0: six restarts of every monitor while the silent boxes' first echoes are out.
+restarts_from=$(date +%s%N)
+for _ in $(seq 1 6); do
+    drv command "$TITLE" "$ID_TRAY_DISABLE_ALL_MON" >/dev/null
+    drv command "$TITLE" "$ID_TRAY_ENABLE_ALL_MON" >/dev/null
+done
+echo "six restarts in $((($(date +%s%N) - restarts_from) / 1000000)) ms"
 
 # Instance 1: a second of checks, then ten restarts of every monitor, a second apart;
 # then what a restart left behind has ended (an echo within 5 s, an idle call thread
@@ -107,6 +119,11 @@ for name in ("ping-ok", "url-ok"):
     words = [w for n, w in rows if n == name]
     assert len(words) >= 50, "%s: only %d checks" % (name, len(words))
     assert set(words) == {"Up"}, "%s: %s" % (name, sorted(set(words)))
+# Each restart's first result and every change after it is logged: Down, never an ERROR.
+silent = results("127.0.0.5_Ping_IPv4.txt")
+for name in ("silent22", "silent23", "silent24"):
+    words = [w for n, w in silent if n == name]
+    assert words and set(words) == {"Down"}, "%s after the restarts: %s" % (name, words)
 # The stuck calls were there: pages given up at the whole-check limit, connects that hang.
 assert any(n.startswith("endless") and w == "Down" for n, w in rows), "no endless page given up"
 hangs = results("127.0.0.1_URL_%s_IPv4.txt" % full)

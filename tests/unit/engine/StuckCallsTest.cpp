@@ -1,7 +1,8 @@
 // The bound on calls left stuck by their checks: per call budget whatever object made the
 // call (a restart makes a new one), for the whole process without ever refusing a monitor
-// that has none stuck, and room given back as a stuck call returns. Whose budget a call
-// counts against: the monitor with its check target as it is now.
+// that has none stuck, and room given back as a stuck call returns; a call left behind
+// counts only once its own bound has passed. Whose budget a call counts against: the
+// monitor with its check target as it is now.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -12,6 +13,9 @@
 #include "model/MonitorRecord.h"
 
 namespace {
+ULONGLONG g_nowMs = 0;
+ULONGLONG TestNow() { return g_nowMs; }
+
 // A call of `budget` that gets stuck for good, when there is room for it.
 bool Stick(CStuckCalls& calls, UINT64 budget) {
     CStuckCallRoom room(budget, calls);
@@ -56,6 +60,49 @@ TEST(StuckCalls, BoundPerMonitorAndProcessUntilCallsReturn) {
     // ...the other returns too: A has none stuck and room again.
     *returned[1] = true;
     EXPECT_TRUE(Stick(calls, a));
+}
+
+// Calls that restarts and stops leave behind within their time-outs take no room, however
+// many; each counts from the moment its bound has passed until it returns.
+TEST(StuckCalls, AKeptCallCountsOnlyOnceItsBoundHasPassed) {
+    CStuckCalls calls(2, 3, &TestNow);  // two per monitor, three in all
+    const UINT64 a = 1, b = 2, c = 3;
+    enum Action { Keep, End, Ask };
+    struct Step {
+        const char* name;
+        ULONGLONG atMs;
+        Action action;  // Keep: a call of `budget` left with `arg` ms of its bound; End: kept call `arg` returns
+        UINT64 budget;  // whose room is asked for
+        DWORD arg;
+        bool room;
+    };
+    const Step steps[] = {
+        {"a restart leaves its echo", 0, Keep, a, 4000, true},
+        {"another restart", 500, Keep, a, 4000, true},
+        {"more left than the monitor may have stuck", 1000, Keep, a, 4000, true},
+        {"one past its bound", 4000, Ask, a, 0, true},
+        {"two past their bounds", 4500, Ask, a, 0, false},
+        {"the first returns", 4500, End, a, 0, true},
+        {"another monitor's overdue call", 4500, Keep, b, 0, true},
+        {"the third past its bound", 5000, Ask, a, 0, false},
+        {"the process full: a monitor with one stuck", 5000, Ask, b, 0, false},
+        {"a monitor with none stuck", 5000, Keep, c, MAXDWORD, true},
+        {"and a second with the longest bound", 5000, Keep, c, MAXDWORD, true},
+        {"never counted within it", 5000 + MAXDWORD - 1, Ask, c, 0, true},
+        {"but past it", 5000 + ULONGLONG{MAXDWORD}, Ask, c, 0, false},
+    };
+    std::vector<std::shared_ptr<bool>> kept;
+    for (const Step& s : steps) {
+        g_nowMs = s.atMs;
+        if (s.action == End) *kept[s.arg] = true;
+        CStuckCallRoom room(s.budget, calls);
+        EXPECT_EQ(static_cast<bool>(room), s.room) << s.name;
+        if (s.action == Keep && room) {
+            kept.push_back(std::make_shared<bool>(false));
+            std::shared_ptr<bool> returned = kept.back();
+            room.Keep([returned] { return *returned; }, s.arg);
+        }
+    }
 }
 
 TEST(StuckCalls, CallsInFlightTakeNoRoom) {
