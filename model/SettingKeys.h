@@ -33,6 +33,11 @@ enum KeyGroup : unsigned {
     kMonitorDialogKeys = 1u << 0,
     // "main": the 20 keys the options write, in their writing order (the table's first rows).
     kOptionKeys = 1u << 1,
+    // What each dialog's Default button puts back to the key's default. The monitor
+    // dialog's keeps the name, the address, the sound files and spoken texts and the
+    // program it runs; the Options' keeps the double-click program and its parameters.
+    kMonitorDefaultKeys = 1u << 2,
+    kOptionDefaultKeys = 1u << 3,
 };
 
 template <class S>

@@ -48,8 +48,9 @@ std::wstring GetWinInetErrorText(DWORD code);
 // when the file carries no readable version.
 BOOL GetFileVersion(DWORD& major, DWORD& minor, DWORD& build, DWORD& revision);
 
-// Sets the wave-out volume (0 to 65535) to the same level on the left and the right
-// channel. No sound device is no error here: the call's failure is not reported.
+// Sets the wave-out volume (0 to kFullVolume) to the same level on the left and the
+// right channel. No sound device is no error here: the call's failure is not reported.
+constexpr UINT kFullVolume = 65535;
 void SetWaveOutVolume(UINT volume);
 
 class CGlobalFunctions {
