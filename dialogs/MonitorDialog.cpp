@@ -131,8 +131,8 @@ BOOL CBoxPropertiesDlg::OnInitDialog() {
     SetButtonIcon(IDC_APPLY, IDI_BUTTON_APPLY);
 
     // The two folders the parts use, made once from the data folder.
-    m_preview.Attach(m_hWnd, m_strDataFolder + L"\\Pictures\\");
-    m_skins.Attach(m_strDataFolder + L"\\Skins\\", m_bDefaultSkin != FALSE);
+    m_preview.Attach(m_hWnd, PicturesFolderOf(m_strDataFolder));
+    m_skins.Attach(SkinsFolderOf(m_strDataFolder), m_bDefaultSkin != FALSE);
     m_preview.ShowFiles(PicFileUp, PicFileDown);
     TakePictureFiles();
 
