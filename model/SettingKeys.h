@@ -97,6 +97,15 @@ bool SettingKeyEqual(const SettingKey<S>& row, const S& a, const S& b);
 template <class S>
 std::wstring SettingKeyText(const SettingKey<S>& row, const S& settings);
 
+// The key of one field, read with its row's default and limit; false when no row
+// carries the field.
+template <class S, class F>
+bool ReadSettingField(CIniFile& ini, const std::wstring& section, const std::vector<SettingKey<S>>& table,
+                      S& settings, F S::*field) {
+    const SettingKey<S>* row = FindSettingKey(table, field);
+    if (row) ReadSettingKey(ini, section, *row, settings);
+    return row != nullptr;
+}
 // The key of one field, written in its row's form; FALSE when no row carries the field.
 template <class S, class F>
 BOOL WriteSettingField(CIniFile& ini, const std::wstring& section, const std::vector<SettingKey<S>>& table,
