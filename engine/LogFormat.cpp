@@ -24,7 +24,7 @@ std::wstring FifthField(const LogEntry& e) {
     case MON_CLOSED: return fw::Format(L"%lu", static_cast<unsigned long>(e.timeMs));
     case MON_DOWN:
         if (e.method == METHOD_PING && e.error == 0 && e.ipStatus == kIpDestHostUnreachable) return L"Unreachable";
-        if (e.method == METHOD_TCP && e.error == 10065) return L"Unreachable";
+        if (e.method == METHOD_TCP && e.error == kWsaHostUnreachable) return L"Unreachable";
         if (e.method == METHOD_URL && e.error == kInternetCannotConnect) return L"Failed";
         return L"Timeout";
     default: return L"";
