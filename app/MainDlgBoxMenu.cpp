@@ -244,7 +244,7 @@ void CMainDlg::ViewBoxLog(const CMonitorRecord& record) {
     const std::wstring file =
         TodaysLogFileName(CSharedSettings::Get().LogDir(), record, logFileType, fw::LocalNow());
     std::wstring problem;
-    if (file.empty() || GetFileAttributesW(file.c_str()) == INVALID_FILE_ATTRIBUTES) {
+    if (file.empty() || !IsExistingFile(file)) {
         problem = L"Log file not found. If you want Logging, you need enable it and wait for status change.";
     } else {
         const auto result = reinterpret_cast<INT_PTR>(

@@ -88,11 +88,14 @@ LRESULT CMainDlg::OnApplyMonitorProperties(WPARAM, LPARAM) {
     if (adding) {
         // The new monitor goes after the clicked box; the boxes after it move up a slot.
         const int slot = SlotOfBox(m_boxMenu.box + 1);
-        if (!m_monitors.Insert(slot, std::make_unique<CMonitorRecord>(m_hWnd, static_cast<UINT>(slot)))) return 0;
+        auto added = std::make_unique<CMonitorRecord>(m_hWnd, static_cast<UINT>(slot));
+        // The keys the dialog does not carry ("NetUserName", "Disabled", the picture
+        // types) start as a missing key reads.
+        added->Settings() = DefaultMonitorSettings();
+        if (!m_monitors.Insert(slot, std::move(added))) return 0;
         ++m_boxMenu.box;
         // A further Apply, or the OK that follows, edits the new monitor.
         m_dialogs.monitorMode = SettingsDialogs::MonitorMode::Edit;
-        m_monitors.RecordAt(slot)->NetUserName = L"console";
         m_boxMenu.insertMark = false;
     }
     const int k = SlotOfBox(m_boxMenu.box);

@@ -6,11 +6,6 @@
 
 #include "model/MainSettings.h"
 
-// The largest box the settings allow; every box is drawn off-screen in a bitmap of
-// this size.
-constexpr int kMaxBoxWidth = 200;
-constexpr int kMaxBoxHeight = 150;
-
 struct StripShape {
     int numBox;
     bool row;  // WinPos non-zero: a row; zero: a column

@@ -22,15 +22,10 @@ bool SplitsCommandLine(wchar_t c) {
 // Ping and Trace route run in the command interpreter.
 bool RunsInConsole(UINT command) { return command == ID_BOX_PING || command == ID_BOX_TRACE_ROUTE; }
 
-// An IPv6 literal holds colons; a host name never does.
-bool IsIPv6Literal(const std::wstring& host) { return host.find(L':') != std::wstring::npos; }
-
-// An IPv6 address as a host name the shell can reach shares at: ":" becomes "-" and
-// "%" becomes "s" under the "ipv6-literal.net" domain.
-std::wstring Ipv6LiteralShare(std::wstring text) {
-    fw::ReplaceAll(text, L":", L"-");
-    fw::ReplaceAll(text, L"%", L"s");
-    return L"\\\\" + text + L".ipv6-literal.net";
+// An IPv6 address as a host name the shell can reach shares at, under the
+// "ipv6-literal.net" domain.
+std::wstring Ipv6LiteralShare(const std::wstring& text) {
+    return L"\\\\" + IPv6LiteralNameForm(text) + L".ipv6-literal.net";
 }
 
 // A URL monitor's address opened as it is: only an address the monitor's own parser
@@ -49,7 +44,7 @@ std::wstring UrlMonitorTarget(NetTool tool, const ToolSubject& s) {
     if (tool == NetTool::Web) return IsOpenableUrl(s.address) ? s.address : std::wstring();
     const std::wstring& host = s.urlHost;
     if (!IsLaunchableHost(host)) return std::wstring();
-    const bool literal = s.ipVersion == IPVER_6 && IsIPv6Literal(host);
+    const bool literal = s.ipVersion == IPVER_6 && IsIPv6LiteralForm(host, IPv6Zone::Any);
     if (tool == NetTool::Ftp) return literal ? L"ftp://[" + host + L"]" : L"ftp://" + host;
     return literal ? Ipv6LiteralShare(host) : L"\\\\" + host + L"\\";
 }
@@ -135,7 +130,7 @@ std::wstring NetToolTarget(NetTool tool, const ToolSubject& s, const ToolResolut
     case ToolResolution::IPv4: return PlainTarget(tool, s.address);
     case ToolResolution::IPv6:
         if (tool == NetTool::Shares) return r.ipv6Text.empty() ? std::wstring() : Ipv6LiteralShare(r.ipv6Text);
-        if (!IsIPv6Literal(s.address)) return PlainTarget(tool, s.address);
+        if (!IsIPv6LiteralForm(s.address, IPv6Zone::Any)) return PlainTarget(tool, s.address);
         return (tool == NetTool::Web ? L"http://[" : L"ftp://[") + s.address + L"]";
     default: return std::wstring();
     }

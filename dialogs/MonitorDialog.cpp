@@ -94,15 +94,11 @@ BOOL CBoxPropertiesDlg::OnInitDialog() {
     LimitText(IDC_MON_MSGBOX_COUNT, 3);
     LimitText(IDC_MON_SOUND_COUNT, 3);
     SetSpinRange(IDC_MON_MSGBOX_SPIN, 0, 999);
-    SetSpinPos(IDC_MON_MSGBOX_SPIN, nMSGB & 0xFFFF);
     SetSpinRange(IDC_MON_INTERVAL_SPIN, 1, kIntervalMax);
     SetSpinRange(IDC_MON_SOUND_SPIN, 0, 999);
-    SetSpinPos(IDC_MON_SOUND_SPIN, nPS & 0xFFFF);
     // Skins are chosen from the list only.
     if (HWND skinEdit = FindWindowExW(GetDlgItem(IDC_MON_SKIN), nullptr, L"Edit", nullptr))
         SendMessageW(skinEdit, EM_SETREADONLY, TRUE, 0);
-    m_strMsgBoxCount = std::to_wstring(nMSGB);
-    m_strSoundCount = std::to_wstring(nPS);
     EnableItem(IDC_MON_DELETE_SKIN, false);
     // The preview always shows an 80x60 box, whatever the window's box size.
     m_nPreviewWidth = 80;
@@ -111,18 +107,11 @@ BOOL CBoxPropertiesDlg::OnInitDialog() {
     // A version the program does not know (a hand-edited file) is shown, and saved, as
     // IPv4: with no radio checked, OK could only fail without a word.
     if (IPv != IPVER_4 && IPv != IPVER_6) IPv = IPVER_4;
-    if (const MethodLook* look = MethodLookFor(CheckMethod)) {
-        for (const auto& radio : kMethodRadios) CheckDlgButton(m_hWnd, radio.id, radio.method == CheckMethod);
-        ApplyMethodLook(CheckMethod);
-        SetSpinRange(IDC_MON_INTERVAL_SPIN, static_cast<int>(look->intervalMin), kIntervalMax);
-    }
-    CheckDlgButton(m_hWnd, IDC_MON_IPV4, IPv == IPVER_4);
-    CheckDlgButton(m_hWnd, IDC_MON_IPV6, IPv == IPVER_6);
+    ShowFieldsOutsideExchange();
     if (CheckMethod == METHOD_URL) {
         EnableItem(IDC_MON_IPV4, true);
         EnableItem(IDC_MON_IPV6, true);
     }
-    SetSpinPos(IDC_MON_INTERVAL_SPIN, static_cast<int>(CheckInterval));
 
     AddToolTip(IDC_MON_EMPTY_UP, L"Empty Icon");
     AddToolTip(IDC_MON_EMPTY_DOWN, L"Empty Icon");
@@ -142,16 +131,33 @@ BOOL CBoxPropertiesDlg::OnInitDialog() {
     SetButtonIcon(IDC_APPLY, IDI_BUTTON_APPLY);
 
     // The two folders the parts use, made once from the data folder.
-    m_preview.Attach(m_hWnd, m_strDataFolder + L"\\Pictures\\");
-    m_skins.Attach(m_strDataFolder + L"\\Skins\\", m_bDefaultSkin != FALSE);
+    m_preview.Attach(m_hWnd, PicturesFolderOf(m_strDataFolder));
+    m_skins.Attach(SkinsFolderOf(m_strDataFolder), m_bDefaultSkin != FALSE);
     m_preview.ShowFiles(PicFileUp, PicFileDown);
     TakePictureFiles();
-    m_notifications.MirrorMasks();
 
     UpdateData(false);
     UpdateData(true);
     RedrawAll();
     return TRUE;
+}
+
+// What the data exchange does not carry: the method's radio, look and interval range,
+// the IP version's radio, the up-downs, the counts' texts and the notification checks.
+void CBoxPropertiesDlg::ShowFieldsOutsideExchange() {
+    if (const MethodLook* look = MethodLookFor(CheckMethod)) {
+        for (const auto& radio : kMethodRadios) CheckDlgButton(m_hWnd, radio.id, radio.method == CheckMethod);
+        ApplyMethodLook(CheckMethod);
+        SetSpinRange(IDC_MON_INTERVAL_SPIN, static_cast<int>(look->intervalMin), kIntervalMax);
+    }
+    CheckDlgButton(m_hWnd, IDC_MON_IPV4, IPv == IPVER_4);
+    CheckDlgButton(m_hWnd, IDC_MON_IPV6, IPv == IPVER_6);
+    SetSpinPos(IDC_MON_INTERVAL_SPIN, static_cast<int>(CheckInterval));
+    m_strMsgBoxCount = std::to_wstring(nMSGB);
+    m_strSoundCount = std::to_wstring(nPS);
+    SetSpinPos(IDC_MON_MSGBOX_SPIN, nMSGB & 0xFFFF);
+    SetSpinPos(IDC_MON_SOUND_SPIN, nPS & 0xFFFF);
+    m_notifications.MirrorMasks();
 }
 
 void CBoxPropertiesDlg::TakePictureFiles() {
@@ -432,39 +438,14 @@ void CBoxPropertiesDlg::OnOkOrApply(bool ok) {
 
 void CBoxPropertiesDlg::OnDefault() {
     UpdateData(true);
-    // Default keeps the name, the address, the sound files and texts and the program to
-    // run; the rest becomes what a missing key reads as, the look the default pictures.
-    const MonitorSettings d = DefaultMonitorSettings();
+    // The keys Default resets go back to the table's defaults: the look is the default
+    // pictures' (written when missing), and the skin shown becomes "Default".
+    SetSettingDefaults(MonitorKeys(), static_cast<MonitorSettings&>(*this), kMonitorDefaultKeys);
     WriteMissingDefaultPictures(m_preview.PicturesFolder());
-    ShowLook(SkinLook::Of(d));
+    ShowLook(SkinLook::Of(*this));
     m_skins.ShowDefault();
-
-    CheckMethod = d.CheckMethod;
-    for (const auto& radio : kMethodRadios) CheckDlgButton(m_hWnd, radio.id, radio.method == d.CheckMethod);
-    Port = d.Port;
-    IPv = d.IPv;
-    CheckRadioButton(m_hWnd, IDC_MON_IPV6, IDC_MON_IPV4, d.IPv == IPVER_6 ? IDC_MON_IPV6 : IDC_MON_IPV4);
+    ShowFieldsOutsideExchange();
     EnableItem(IDC_MON_IPV4, true);
     EnableItem(IDC_MON_IPV6, true);
-    ApplyMethodLook(d.CheckMethod);
-    CheckInterval = d.CheckInterval;
-    SetSpinRange(IDC_MON_INTERVAL_SPIN, static_cast<int>(MethodLookFor(d.CheckMethod)->intervalMin), kIntervalMax);
-    SetSpinPos(IDC_MON_INTERVAL_SPIN, static_cast<int>(d.CheckInterval));
-
-    Sound = d.Sound;
-    MsgBox = d.MsgBox;
-    m_notifications.MirrorMasks();
-    CustomSoundCheck = d.CustomSoundCheck;
-    TextSpeechCheck = d.TextSpeechCheck;
-    ExecFileCheck = d.ExecFileCheck;
-    Logging = d.Logging;
-    nMSGB = d.nMSGB;
-    nPS = d.nPS;
-    m_strMsgBoxCount = std::to_wstring(nMSGB);
-    m_strSoundCount = std::to_wstring(nPS);
-    SetSpinPos(IDC_MON_MSGBOX_SPIN, static_cast<int>(nMSGB));
-    SetSpinPos(IDC_MON_SOUND_SPIN, static_cast<int>(nPS));
-    Phrase = d.Phrase;
-    MsgBoxDesc = d.MsgBoxDesc;
     UpdateData(false);
 }

@@ -67,6 +67,7 @@ private:
     void OnIntervalSpin(const NMUPDOWN& step);
     void OnOkOrApply(bool ok);
     void OnDefault();
+    void ShowFieldsOutsideExchange();
     // The look shown: the colour buttons and the preview's pictures.
     SkinLook ShownLook() const;
     void ShowLook(const SkinLook& look);

@@ -4,6 +4,7 @@
 #include "framework/AppMessage.h"
 #include "framework/TimeText.h"
 #include "model/IniFile.h"
+#include "model/SettingKeys.h"
 #include "resource.h"
 
 CMsgBoxSettings::CMsgBoxSettings(HWND monitorDialog)
@@ -28,7 +29,7 @@ BOOL CMsgBoxSettings::OnCommand(WORD id, WORD code, HWND control) {
             return TRUE;
         case IDC_MSGS_DEFAULT:
             UpdateData(true);
-            m_strDescription = L"%name is %status";
+            m_strDescription = DefaultMonitorSettings().MsgBoxDesc;
             UpdateData(false);
             return TRUE;
         case IDC_MSGS_TEST:

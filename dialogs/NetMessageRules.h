@@ -6,7 +6,6 @@
 
 constexpr wchar_t kDefaultNetMsgCommand[] = L"cmd";
 constexpr wchar_t kDefaultNetMsgParameters[] = L"/K \"msg /V /SERVER:%ip %user %message\"";
-constexpr wchar_t kDefaultNetUserName[] = L"console";
 
 // The user name without the 31 characters a user name may not hold (blank, \ / : " '
 // | , ; . < > ~ ! @ # $ % ^ & ( ) = + _ [ ] { } * ?), each removed in every occurrence.
@@ -16,13 +15,13 @@ std::wstring FilterNetUserName(const std::wstring& name);
 // message left that is not empty.
 std::wstring MessageAfterEdit(const std::wstring& message);
 
-// The user name that "S" stores: an empty one becomes "console".
+// The user name that "S" stores: an empty one becomes the NetUserName key's default.
 std::wstring StoredNetUserName(const std::wstring& name);
 
 // The program and the parameters that send `message`. When the program is the command
 // interpreter or a batch program, host, user and message are inserted inert, so that
 // no character in them starts a second command. A user name that is empty or blank
-// is sent as "console", whatever was stored.
+// is sent as the NetUserName key's default, whatever was stored.
 struct NetMessageLaunch {
     std::wstring program;
     std::wstring parameters;

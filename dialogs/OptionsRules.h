@@ -5,13 +5,15 @@
 #include <string>
 #include <windows.h>
 
+#include "model/MainSettings.h"
+
 struct ValueRange {
     UINT low;
     UINT high;
 };
 
-constexpr ValueRange kBoxWidthRange = {60, 200};
-constexpr ValueRange kBoxHeightRange = {60, 150};
+constexpr ValueRange kBoxWidthRange = {kMinBoxWidth, kMaxBoxWidth};
+constexpr ValueRange kBoxHeightRange = {kMinBoxHeight, kMaxBoxHeight};
 constexpr ValueRange kTimeOutRange = {1500, 10000};
 constexpr int kTimeOutStepMs = 500;  // one click of the time-out up-down
 

@@ -11,7 +11,9 @@
 #include "framework/FolderDialog.h"
 #include "framework/StringUtil.h"
 #include "model/IniFile.h"
+#include "model/MainConfig.h"
 #include "model/Messages.h"
+#include "model/SettingKeys.h"
 #include "model/SharedRoutines.h"
 #include "resource.h"
 
@@ -83,29 +85,17 @@ BOOL CPropertiesDlg::OnInitDialog() {
         EnableWindow(info.hwndItem, TRUE);
         SendMessageW(info.hwndItem, EM_SETREADONLY, TRUE, 0);
     }
-    SendMessageW(combo, CB_SETCURSEL, LogEveryCheck ? 1 : 0, 0);
 
     HWND volume = GetDlgItem(IDC_OPT_VOLUME);
     SendMessageW(volume, TBM_SETRANGEMIN, FALSE, 0);
-    SendMessageW(volume, TBM_SETRANGEMAX, FALSE, 65535);
-    SetVolume(Volume);
+    SendMessageW(volume, TBM_SETRANGEMAX, FALSE, kFullVolume);
 
     SetSpinRange(IDC_OPT_WIDTH_SPIN, kBoxWidthRange.low, kBoxWidthRange.high);
-    SetSpinPos(IDC_OPT_WIDTH_SPIN, LOWORD(XBox));
     LimitText(IDC_OPT_WIDTH, 3);
     SetSpinRange(IDC_OPT_HEIGHT_SPIN, kBoxHeightRange.low, kBoxHeightRange.high);
-    SetSpinPos(IDC_OPT_HEIGHT_SPIN, YBox);
     LimitText(IDC_OPT_HEIGHT, 3);
     SetSpinRange(IDC_OPT_TIMEOUT_SPIN, kTimeOutRange.low, kTimeOutRange.high);
-    SetSpinPos(IDC_OPT_TIMEOUT_SPIN, static_cast<int>(TimeOut));
-
-    EnableDoubleClickControls();
-
-    // Speech wins over the custom error sound.
-    if (TextSpeechSoundError && CustomSoundError) CustomSoundError = 0;
-    EnableItem(IDC_OPT_CUSTOM_SOUND_PATH, CustomSoundError != 0);
-    EnableItem(IDC_OPT_CUSTOM_SOUND_BROWSE, CustomSoundError != 0);
-    EnableItem(IDC_OPT_SPEECH_TEXT, TextSpeechSoundError != 0);
+    ShowFieldsOutsideExchange();
 
     SetButtonIcon(IDC_OPT_TEST_CUSTOM_SOUND, IDI_BUTTON_TEST_SOUND);
     SetButtonIcon(IDC_OPT_TEST_SPEECH, IDI_BUTTON_TEST_SOUND);
@@ -231,32 +221,33 @@ void CPropertiesDlg::OnVolumeMoved(UINT position) {
     SetItemText(IDC_OPT_MUTE, position ? L"Mute" : L"UnMute");
 }
 
-void CPropertiesDlg::OnMute() { SetVolume(Volume ? 0 : 65535); }
+void CPropertiesDlg::OnMute() { SetVolume(Volume ? 0 : kFullVolume); }
 
-// Nothing is written until Apply or OK.
+// What the data exchange does not carry: the log mode, the volume, the up-downs and
+// which controls the switches enable.
+void CPropertiesDlg::ShowFieldsOutsideExchange() {
+    SendDlgItemMessageW(m_hWnd, IDC_OPT_LOG_MODE, CB_SETCURSEL, LogEveryCheck ? 1 : 0, 0);
+    SetVolume(Volume);
+    SetSpinPos(IDC_OPT_WIDTH_SPIN, LOWORD(XBox));
+    SetSpinPos(IDC_OPT_HEIGHT_SPIN, YBox);
+    SetSpinPos(IDC_OPT_TIMEOUT_SPIN, static_cast<int>(TimeOut));
+    EnableDoubleClickControls();
+    // Speech wins over the custom error sound.
+    if (TextSpeechSoundError && CustomSoundError) CustomSoundError = 0;
+    EnableItem(IDC_OPT_CUSTOM_SOUND_PATH, CustomSoundError != 0);
+    EnableItem(IDC_OPT_CUSTOM_SOUND_BROWSE, CustomSoundError != 0);
+    EnableItem(IDC_OPT_SPEECH_TEXT, TextSpeechSoundError != 0);
+}
+
+// The option keys go back to the table's defaults but the double-click program and its
+// parameters; the logs folder to the instance's own, and the program starts with
+// Windows. Nothing is written until Apply or OK.
 void CPropertiesDlg::OnDefaults() {
     TakeFields();
-    TimeOut = 3000;
-    SetSpinPos(IDC_OPT_TIMEOUT_SPIN, 3000);
-    XBox = 110;
-    SetSpinPos(IDC_OPT_WIDTH_SPIN, 110);
-    YBox = 90;
-    SetSpinPos(IDC_OPT_HEIGHT_SPIN, 90);
-    ShowIPAddress = ShowReplyTime = ShowMethod = ShowStatus = 1;
-    DCOBEFE = 0;
-    EnableDoubleClickControls();
-    HideTaskBarButton = 1;
+    SetSettingDefaults(MainKeys(), Settings(), kOptionDefaultKeys);
+    UseLogsFolderWhenEmpty(Settings(), m_strDefaultLogDir);
     m_bRunAtStartup = 1;
-    EnableLog = 1;
-    CustomSoundError = TextSpeechSoundError = 0;
-    for (int id : {IDC_OPT_CUSTOM_SOUND_PATH, IDC_OPT_SPEECH_TEXT, IDC_OPT_CUSTOM_SOUND_BROWSE}) EnableItem(id, false);
-    TextSpeechTextError = L"%name is Error";
-    CustomSoundPathError.clear();
-    SetVolume(65535);
-    LogFileType = 0;
-    LogDir = m_strDefaultLogDir;
-    SendDlgItemMessageW(m_hWnd, IDC_OPT_LOG_MODE, CB_SETCURSEL, 0, 0);
-    LogEveryCheck = 0;
+    ShowFieldsOutsideExchange();
     GiveFields();
 }
 

@@ -51,6 +51,7 @@ private:
     void SetVolume(UINT volume);
     void OnMute();
     void OnDefaults();
+    void ShowFieldsOutsideExchange();
     void ChooseFileInto(int editId, const wchar_t* filter);
     void ChooseLogFolder();
 };

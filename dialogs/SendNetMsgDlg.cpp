@@ -8,19 +8,19 @@
 #include "framework/StringUtil.h"
 #include "model/IniFile.h"
 #include "model/MainConfig.h"
+#include "model/SettingKeys.h"
 #include "resource.h"
 
 namespace {
 const wchar_t kCommandKey[] = L"SendNetMsgComm";
 const wchar_t kParametersKey[] = L"SendNetMsgParam";
-const wchar_t kUserKey[] = L"NetUserName";
 }  // namespace
 
 // The main window stays disabled while a message is composed.
 CSendNetMsgDlg::CSendNetMsgDlg(HWND parent)
     : fw::CSettingsDialog(IDD_SEND_NET_MESSAGE, parent, fw::EnablesMainWindow::None) {}
 
-std::wstring CSendNetMsgDlg::BoxSection() const { return fw::Format(L"Box %d", m_nBoxIndex); }
+std::wstring CSendNetMsgDlg::BoxSection() const { return MonitorSectionName(static_cast<UINT>(m_nBoxIndex)); }
 
 void CSendNetMsgDlg::DoDataExchange(fw::CDataExchange& dx) {
     dx.Text(IDC_NETMSG_MESSAGE, m_strMessage);
@@ -30,7 +30,9 @@ void CSendNetMsgDlg::DoDataExchange(fw::CDataExchange& dx) {
 BOOL CSendNetMsgDlg::OnInitDialog() {
     fw::CSettingsDialog::OnInitDialog();
     EnableItem(IDOK, false);
-    m_strUserName = m_ini.ReadString(BoxSection(), kUserKey, kDefaultNetUserName);
+    MonitorSettings stored;
+    ReadSettingField(m_ini, BoxSection(), MonitorKeys(), stored, &MonitorSettings::NetUserName);
+    m_strUserName = stored.NetUserName;
     m_strCommand = m_ini.ReadString(kMainSection, kCommandKey, kDefaultNetMsgCommand);
     m_strParameters = m_ini.ReadString(kMainSection, kParametersKey, kDefaultNetMsgParameters);
     m_strMessage.clear();
@@ -82,7 +84,9 @@ void CSendNetMsgDlg::OnUserNameChange() {
 void CSendNetMsgDlg::OnSaveUserName() {
     UpdateData(true);
     m_strUserName = StoredNetUserName(m_strUserName);
-    m_ini.WriteString(BoxSection(), kUserKey, m_strUserName);
+    MonitorSettings stored;
+    stored.NetUserName = m_strUserName;
+    WriteSettingField(m_ini, BoxSection(), MonitorKeys(), stored, &MonitorSettings::NetUserName);
     UpdateData(false);
 }
 

@@ -3,7 +3,9 @@
 #include "dialogs/FileFilters.h"
 #include "engine/SoundThread.h"
 #include "framework/FileDialog.h"
+#include "dialogs/NotificationSettingsRules.h"
 #include "model/IniFile.h"
+#include "model/SettingKeys.h"
 #include "resource.h"
 
 namespace {
@@ -25,9 +27,6 @@ const struct SlotControls {
     {IDC_SND_SNF_CUSTOM, IDC_SND_SNF_WAV, IDC_SND_SNF_BROWSE, IDC_SND_SNF_TEST_WAV, IDC_SND_SNF_SPEAK,
      IDC_SND_SNF_TEXT, IDC_SND_SNF_TEST_TEXT},
 };
-
-const wchar_t* const kDefaultTexts[kSoundSlotCount] = {L"%name is Up",     L"%name is Down", L"%name is Open",
-                                                       L"%name is Closed", L"%name is Down", L"%name is SnF"};
 }  // namespace
 
 CPlaySoundSettings::CPlaySoundSettings(HWND monitorDialog)
@@ -91,7 +90,8 @@ void CPlaySoundSettings::OnBrowse(int slot) {
 // switches set since the dialog opened stay as the user left them.
 void CPlaySoundSettings::OnDefault() {
     if (!UpdateData(true)) return;
-    for (int i = 0; i < kSoundSlotCount; ++i) m_strSpeech[i] = kDefaultTexts[i];
+    MonitorSettings defaults = DefaultMonitorSettings();
+    for (int i = 0; i < kSoundSlotCount; ++i) m_strSpeech[i] = SlotSpokenText(defaults, i);
     UpdateData(false);
 }
 

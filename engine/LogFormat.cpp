@@ -5,6 +5,7 @@
 #include "model/DeviceNames.h"
 #include "model/MonitorRecord.h"
 #include "model/NetErrorCodes.h"
+#include "model/SharedRoutines.h"
 #include "model/StatusWords.h"
 
 namespace {
@@ -24,7 +25,7 @@ std::wstring FifthField(const LogEntry& e) {
     case MON_CLOSED: return fw::Format(L"%lu", static_cast<unsigned long>(e.timeMs));
     case MON_DOWN:
         if (e.method == METHOD_PING && e.error == 0 && e.ipStatus == kIpDestHostUnreachable) return L"Unreachable";
-        if (e.method == METHOD_TCP && e.error == 10065) return L"Unreachable";
+        if (e.method == METHOD_TCP && e.error == kWsaHostUnreachable) return L"Unreachable";
         if (e.method == METHOD_URL && e.error == kInternetCannotConnect) return L"Failed";
         return L"Timeout";
     default: return L"";
@@ -38,11 +39,7 @@ std::wstring LogDayFolder(const std::wstring& logDir, const SYSTEMTIME& now) {
 }
 
 std::wstring LogFileHost(const std::wstring& host, UINT ipVersion) {
-    std::wstring text = host;
-    if (ipVersion == IPVER_6) {
-        fw::ReplaceAll(text, L":", L"-");
-        fw::ReplaceAll(text, L"%", L"s");
-    }
+    std::wstring text = ipVersion == IPVER_6 ? IPv6LiteralNameForm(host) : host;
     for (wchar_t& c : text) {
         switch (c) {
         case L'\\': case L'/': case L':': case L'*': case L'?': case L'"': case L'<': case L'>': case L'|':

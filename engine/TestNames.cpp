@@ -34,7 +34,7 @@ TestOutcome ApplyTestName(const std::wstring& name, UINT method, CCrtRand& rng, 
                 out.error = 0;
                 if (rng.Next() % 2 == 1) out.ipStatus = kIpDestHostUnreachable;
             } else if (method == METHOD_TCP) {
-                out.error = (rng.Next() % 2 == 1) ? 10065 : 0;
+                out.error = (rng.Next() % 2 == 1) ? kWsaHostUnreachable : 0;
             } else {
                 out.error = (rng.Next() % 2 == 1) ? kInternetCannotConnect : 0;
             }

@@ -4,6 +4,7 @@
 
 #include "framework/StringUtil.h"
 #include "model/MainConfig.h"
+#include "model/SettingKeys.h"
 
 RestoredFileKind ClassifyRestoredFile(const std::wstring& app) {
     if (app == kAppIdentity || app == L"Bramblecast ID1") return RestoredFileKind::Current;
@@ -17,12 +18,14 @@ int OldFormatSectionCount(int numBox) {
 }
 
 void ConvertOldFormatKeys(CIniFile& ini) {
-    const int count = OldFormatSectionCount(ini.ReadInt(kMainSection, L"NumBox", 1));
+    // A missing old key converts to what the new key reads as when missing.
+    const MonitorSettings missing = DefaultMonitorSettings();
+    const int count = OldFormatSectionCount(ini.ReadInt(kMainSection, L"NumBox", MainSettings().NumBox));
     for (int i = 0; i < count; ++i) {
-        const std::wstring section = fw::Format(L"Box %d", i);
-        ini.WriteString(section, L"Name", ini.ReadString(section, L"Text", L"LOCAL"));
-        ini.WriteULong(section, L"CheckMethod", ini.ReadULong(section, L"VerifyMetod", 1));
-        ini.WriteString(section, L"IPorURLAddress", ini.ReadString(section, L"IPAdress", L"127.0.0.1"));
+        const std::wstring section = MonitorSectionName(static_cast<UINT>(i));
+        ini.WriteString(section, L"Name", ini.ReadString(section, L"Text", missing.Name));
+        ini.WriteULong(section, L"CheckMethod", ini.ReadULong(section, L"VerifyMetod", missing.CheckMethod));
+        ini.WriteString(section, L"IPorURLAddress", ini.ReadString(section, L"IPAdress", missing.IPorURLAddress));
     }
 }
 

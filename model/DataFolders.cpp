@@ -24,15 +24,19 @@ std::wstring MainConfigFileName(int instance) {
     return name;
 }
 
+std::wstring PicturesFolderOf(const std::wstring& base) { return base + L"\\Pictures\\"; }
+
+std::wstring SkinsFolderOf(const std::wstring& base) { return base + L"\\Skins\\"; }
+
 DataFolders MakeDataFolders(const std::wstring& appData, int instance) {
     DataFolders f;
     f.company = appData + L"\\Carrowmede";
     f.base = f.company + L"\\Orvalen";
     f.mainIni = f.base + L"\\" + MainConfigFileName(instance);
     f.menuIni = f.base + L"\\MenuConf.ini";
-    f.defaultSkin = f.base + L"\\Skins\\" + L"Default.ini";
-    f.pictures = f.base + L"\\Pictures\\";
-    f.skins = f.base + L"\\Skins\\";
+    f.pictures = PicturesFolderOf(f.base);
+    f.skins = SkinsFolderOf(f.base);
+    f.defaultSkin = f.skins + L"Default.ini";
     f.logs = f.base + L"\\Logs\\";
     return f;
 }

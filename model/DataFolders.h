@@ -35,6 +35,11 @@ std::wstring MainConfigFileName(int instance);
 
 DataFolders MakeDataFolders(const std::wstring& appData, int instance);
 
+// The Pictures and Skins folders (with a trailing backslash) of a data folder (`base`,
+// without one), for those that are given only the data folder.
+std::wstring PicturesFolderOf(const std::wstring& base);
+std::wstring SkinsFolderOf(const std::wstring& base);
+
 // Creates the company folder, the base folder and Pictures, Skins and Logs, each when
 // missing. Failures are not reported: files in a missing folder fail where they are used.
 void CreateDataFolderTree(const DataFolders& folders);

@@ -1,4 +1,7 @@
 #include "model/GlobalSettings.h"
 
-std::atomic<DWORD> g_dwTimeOut{3000};
-std::atomic<int> g_nLogFileType{0};
+#include "model/MainSettings.h"
+
+// Until the window publishes its settings, the keys' defaults.
+std::atomic<DWORD> g_dwTimeOut{MainSettings().TimeOut};
+std::atomic<int> g_nLogFileType{MainSettings().LogFileType};

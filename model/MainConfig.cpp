@@ -29,13 +29,16 @@ void PlaceAtFirstStart(CIniFile& ini, MainSettings& s) {
 
 }  // namespace
 
+void UseLogsFolderWhenEmpty(MainSettings& s, const std::wstring& logsFolder) {
+    if (s.LogDir.empty()) s.LogDir = logsFolder;
+}
+
 void ReadMainSettings(CIniFile& ini, const std::wstring& logsFolder, MainSettings& s) {
     const wchar_t* main = kMainSection;
     if (ini.ReadString(main, L"App", L"") != kAppIdentity) ini.WriteString(main, L"App", kAppIdentity);
     int firstStart = ini.ReadInt(main, L"FirstStart", 1);
     ReadSettingKeys(ini, main, MainKeys(), s);
-    // An empty folder would put the logs in whatever the current folder happens to be.
-    if (s.LogDir.empty()) s.LogDir = logsFolder;
+    UseLogsFolderWhenEmpty(s, logsFolder);
     if (firstStart != 0) PlaceAtFirstStart(ini, s);
 }
 

@@ -20,6 +20,10 @@ struct ConfigFolders {
     std::wstring logs;      // LogDir when the file names none
 };
 
+// An empty LogDir stands for the instance's logs folder: an empty folder would put the
+// logs in whatever the current folder happens to be.
+void UseLogsFolderWhenEmpty(MainSettings& settings, const std::wstring& logsFolder);
+
 // Reads section "main" (clamps applied, nothing corrected written back). Writes "App"
 // when it is not exactly kAppIdentity and, when "FirstStart" is non-zero, places the
 // window at the middle of the primary work area: writes PosX, PosY and FirstStart = 0.

@@ -8,6 +8,11 @@
 
 constexpr int kMaxMonitors = 70;  // NumBox is at most this
 
+// The box size in pixels that "XBox" and "YBox" are kept to: when read, and in the
+// Options dialog. Every box is drawn off-screen in a bitmap of the largest size.
+constexpr int kMinBoxWidth = 60, kMaxBoxWidth = 200;
+constexpr int kMinBoxHeight = 60, kMaxBoxHeight = 150;
+
 // The window's z-order mode, as "WinBeh" holds it. A file may hold another value: then
 // no mode is applied or marked.
 enum ZOrderMode : int {

@@ -18,3 +18,6 @@ constexpr DWORD kIpRequestTimedOut = 11010;
 constexpr DWORD kIpGeneralFailure = 11050;  // has no text of its own: "General Failure"
 
 constexpr DWORD kInternetCannotConnect = 12029;
+
+// A connect that found no route to the host (10065): a TCP monitor's "Unreach.".
+constexpr DWORD kWsaHostUnreachable = WSAEHOSTUNREACH;

@@ -33,6 +33,11 @@ enum KeyGroup : unsigned {
     kMonitorDialogKeys = 1u << 0,
     // "main": the 20 keys the options write, in their writing order (the table's first rows).
     kOptionKeys = 1u << 1,
+    // What each dialog's Default button puts back to the key's default. The monitor
+    // dialog's keeps the name, the address, the sound files and spoken texts and the
+    // program it runs; the Options' keeps the double-click program and its parameters.
+    kMonitorDefaultKeys = 1u << 2,
+    kOptionDefaultKeys = 1u << 3,
 };
 
 template <class S>
@@ -92,6 +97,15 @@ bool SettingKeyEqual(const SettingKey<S>& row, const S& a, const S& b);
 template <class S>
 std::wstring SettingKeyText(const SettingKey<S>& row, const S& settings);
 
+// The key of one field, read with its row's default and limit; false when no row
+// carries the field.
+template <class S, class F>
+bool ReadSettingField(CIniFile& ini, const std::wstring& section, const std::vector<SettingKey<S>>& table,
+                      S& settings, F S::*field) {
+    const SettingKey<S>* row = FindSettingKey(table, field);
+    if (row) ReadSettingKey(ini, section, *row, settings);
+    return row != nullptr;
+}
 // The key of one field, written in its row's form; FALSE when no row carries the field.
 template <class S, class F>
 BOOL WriteSettingField(CIniFile& ini, const std::wstring& section, const std::vector<SettingKey<S>>& table,

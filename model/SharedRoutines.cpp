@@ -74,10 +74,10 @@ bool IsDottedIPv4Form(const std::wstring& text) {
 
 }  // namespace
 
-bool IsIPv6LiteralForm(const std::wstring& text) {
+bool IsIPv6LiteralForm(const std::wstring& text, IPv6Zone zoneForm) {
     const size_t percent = text.find(L'%');
     const std::wstring address = text.substr(0, percent);
-    if (percent != std::wstring::npos) {
+    if (percent != std::wstring::npos && zoneForm == IPv6Zone::Number) {
         const std::wstring zone = text.substr(percent + 1);
         if (zone.empty()) return false;
         for (wchar_t c : zone)
@@ -93,6 +93,12 @@ bool IsIPv6LiteralForm(const std::wstring& text) {
         for (wchar_t c : tail)
             if (!IsHexDigit(c)) return false;
     return true;
+}
+
+std::wstring IPv6LiteralNameForm(std::wstring text) {
+    fw::ReplaceAll(text, L":", L"-");
+    fw::ReplaceAll(text, L"%", L"s");
+    return text;
 }
 
 bool IsIPv6ZonePercent(const std::wstring& text, size_t at) {

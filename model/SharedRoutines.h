@@ -20,12 +20,25 @@ BOOL IsValidHostName(const std::string& text);
 // started (WSAStartup), as every network routine here.
 BOOL IsIPv6Address(const std::string& text);
 
+// The zone an IPv6 literal may end with, after "%".
+enum class IPv6Zone {
+    Number,  // a number ("fe80::1%4", the form Windows gives), the only zone that may
+             // stand in a URL's brackets or reach the command interpreter
+    Any,     // any text, such as an interface name ("fe80::1%eth0"): the literal is put
+             // in brackets by a tool the shell opens, whatever its zone
+};
+
 // True when the text has the form of an IPv6 literal: hex digits and colons (two at
 // least), the last group perhaps a dotted IPv4 address ("::ffff:127.0.0.1"), then
-// perhaps "%" and a numeric zone ("fe80::1%4", the form Windows gives). The form only,
-// without asking the platform: it is what keeps a bracketed URL host or a zone from
-// carrying other text.
-bool IsIPv6LiteralForm(const std::wstring& text);
+// perhaps "%" and a zone. The form only, without asking the platform: it is what keeps
+// a bracketed URL host or a zone from carrying other text, and what tells a literal
+// from a host name.
+bool IsIPv6LiteralForm(const std::wstring& text, IPv6Zone zone = IPv6Zone::Number);
+
+// An IPv6 address in the letters a host or file name may hold, as the
+// "ipv6-literal.net" names write it: ":" becomes "-" and "%" becomes "s"
+// ("fe80::1%4" gives "fe80--1s4").
+std::wstring IPv6LiteralNameForm(std::wstring text);
 
 // True when the "%" at `at` in `text` ends an IPv6 literal written there and is followed
 // by its numeric zone alone ("ping fe80::1%4 -n 2"). Every other "%" could start a
@@ -48,8 +61,9 @@ std::wstring GetWinInetErrorText(DWORD code);
 // when the file carries no readable version.
 BOOL GetFileVersion(DWORD& major, DWORD& minor, DWORD& build, DWORD& revision);
 
-// Sets the wave-out volume (0 to 65535) to the same level on the left and the right
-// channel. No sound device is no error here: the call's failure is not reported.
+// Sets the wave-out volume (0 to kFullVolume) to the same level on the left and the
+// right channel. No sound device is no error here: the call's failure is not reported.
+constexpr UINT kFullVolume = 65535;
 void SetWaveOutVolume(UINT volume);
 
 class CGlobalFunctions {

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Keeps ARCHITECTURE.md's file index true: under each layer's heading ("## model/"),
+# Checks the names of ARCHITECTURE.md's file index (what a line says of its files is
+# for whoever changes them to keep true): under each layer's heading ("## model/"),
 # every bullet begins with the names of the files it describes ("- A / B (+ C, D): what
 # they are"), each such name must be a file of that folder (A.h or A.cpp), and every
 # program file of the folder must be named once.

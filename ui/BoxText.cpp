@@ -5,10 +5,6 @@
 #include "model/NetErrorCodes.h"
 #include "model/StatusWords.h"
 
-namespace {
-constexpr DWORD kHostUnreachable = 10065;
-}  // namespace
-
 bool IsCaptionStatus(int status) {
     return status == MON_ERROR || status == MON_ADDR_ERROR || status == MON_CHECKING || status == MON_DISABLED;
 }
@@ -42,7 +38,7 @@ std::wstring TimeLine(int status, UINT method, DWORD timeMs, DWORD error, DWORD 
     if (status == MON_DOWN) {
         switch (method) {
         case METHOD_URL: return error == kInternetCannotConnect ? L"Connect: Failed" : L"Connect: Timeout";
-        case METHOD_TCP: return error == kHostUnreachable ? L"Connect: Unreach." : L"Connect: Timeout";
+        case METHOD_TCP: return error == kWsaHostUnreachable ? L"Connect: Unreach." : L"Connect: Timeout";
         case METHOD_PING:
             if (error == kIpDestHostUnreachable || (error == 0 && ipStatus == kIpDestHostUnreachable))
                 return L"Reply: Unreach.";

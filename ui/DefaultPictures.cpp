@@ -5,6 +5,7 @@
 #include "framework/GdiHandles.h"
 #include "model/DataFolders.h"
 #include "model/IconFile.h"
+#include "model/SharedRoutines.h"
 #include "resource.h"
 
 void WriteMissingDefaultPictures(const std::wstring& picturesFolder) {
@@ -14,7 +15,7 @@ void WriteMissingDefaultPictures(const std::wstring& picturesFolder) {
     } pictures[] = {{kDefaultPictureUp, IDI_DEFAULT_PICTURE}, {kDefaultPictureDown, IDI_DEFAULT_PICTURE_BW}};
     for (const auto& picture : pictures) {
         const std::wstring path = picturesFolder + picture.name;
-        if (GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES) continue;
+        if (IsExistingFile(path)) continue;
         // The icon at its own size, one image.
         fw::CIcon icon(static_cast<HICON>(
             LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(picture.iconId), IMAGE_ICON, 0, 0, 0)));

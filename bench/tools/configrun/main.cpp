@@ -30,9 +30,9 @@ constexpr DWORD kExitLimitMs = 20000;
 std::vector<StripShape> StripsOfSize(SIZE size) {
     std::vector<StripShape> found;
     for (int row = 1; row >= 0; --row)
-        for (int n = 1; n <= 70; ++n)
-            for (int x = 60; x <= kMaxBoxWidth; ++x)
-                for (int y = 60; y <= kMaxBoxHeight; ++y) {
+        for (int n = 1; n <= kMaxMonitors; ++n)
+            for (int x = kMinBoxWidth; x <= kMaxBoxWidth; ++x)
+                for (int y = kMinBoxHeight; y <= kMaxBoxHeight; ++y) {
                     StripShape s = {n, row != 0, x, y};
                     SIZE expected = StripWindowSize(s);
                     if (expected.cx == size.cx && expected.cy == size.cy) found.push_back(s);

@@ -20,6 +20,8 @@ const ToolSubject kUrl6Name = {METHOD_URL, IPVER_6, L"https://v6host.lan/", L"v6
 const ToolSubject kPingShort = {METHOD_PING, IPVER_4, L"db", L""};
 const ToolSubject kUrlShort = {METHOD_URL, IPVER_4, L"http://db:8080/", L"db"};
 const ToolSubject kTcp6Zoned = {METHOD_TCP, IPVER_6, L"fe80::1%eth0", L""};
+const ToolSubject kTcp6Bracketed = {METHOD_TCP, IPVER_6, L"[::1]", L""};  // not a literal's form
+const ToolSubject kTcp6HostPort = {METHOD_TCP, IPVER_6, L"v6host.lan:8080", L""};
 const ToolSubject kIpv2 = {METHOD_PING, 2, L"192.0.2.1", L""};
 const ToolSubject kBadHost = {METHOD_PING, IPVER_4, L"127.0.0.1&calc", L""};
 const ToolSubject kBadHost6 = {METHOD_TCP, IPVER_6, L"::1\"&calc", L""};
@@ -57,6 +59,10 @@ TEST(NetToolTarget, PerMethodAndIpVersion) {
         {"url short name: web", NetTool::Web, kUrlShort, kNone, L"http://db:8080/"},
         {"url short name: ftp", NetTool::Ftp, kUrlShort, kNone, L"ftp://db"},
         {"tcp v6 zone by name: ftp", NetTool::Ftp, kTcp6Zoned, kResolved6, L"ftp://[fe80::1%eth0]"},
+        // Brackets go only around a literal: other text the resolver took goes as it is.
+        {"tcp v6 bracketed text found as v6: web", NetTool::Web, kTcp6Bracketed, kResolved6, L"http://[::1]"},
+        {"tcp v6 bracketed text found as v6: ftp", NetTool::Ftp, kTcp6Bracketed, kResolved6, L"ftp://[::1]"},
+        {"tcp v6 name with a colon, unresolved", NetTool::Web, kTcp6HostPort, kNone, L""},
         {"tcp v6 unresolved: web", NetTool::Web, kTcp6Name, kNone, L""},
         {"tcp v6 unresolved: ftp", NetTool::Ftp, kTcp6Name, kNone, L""},
         {"tcp v6 unresolved: shares", NetTool::Shares, kTcp6Name, kNone, L""},

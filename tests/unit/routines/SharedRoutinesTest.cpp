@@ -35,19 +35,27 @@ TEST(AddressTests, HostNamesAndIPv6Literals) {
 }
 
 // The form of an IPv6 literal, asked of no platform: what a bracketed URL host and a
-// zone "%" kept in a command line must have.
+// zone "%" kept in a command line must have (a numeric zone), and what the tools put in
+// brackets (any zone).
 TEST(AddressTests, IPv6LiteralForm) {
-    const std::pair<const wchar_t*, bool> cases[] = {
-        {L"::1", true},           {L"fe80::1%4", true},        {L"FE80::A:b%12", true},
-        {L"::ffff:127.0.0.1", true}, {L"::ffff:127.0.0.1%3", true}, {L"1:2:3:4:5:6:7:8", true},
-        {L"::", true},            {L"1:2", false},             {L"db", false},
-        {L"", false},             {L"fe80::1%", false},        {L"fe80::1%eth0", false},
-        {L"fe80::1%4%5", false},  {L"fe80::1%-4", false},      {L"x%CMDCMDLINE:~-8,1%calc", false},
-        {L"::1%CMDCMDLINE:~-8,1%", false}, {L"::g", false},    {L"::1.2.3", false},
-        {L"::1.2.3.4.5", false},  {L"::1234.1.1.1", false},    {L"1.2.3.4::1", false},
-        {L"::1 ", false},         {L"[::1]", false},           {L"::\u0661", false},
+    const struct {
+        const wchar_t* text;
+        bool numberZone, anyZone;
+    } cases[] = {
+        {L"::1", true, true},           {L"fe80::1%4", true, true},        {L"FE80::A:b%12", true, true},
+        {L"::ffff:127.0.0.1", true, true}, {L"::ffff:127.0.0.1%3", true, true}, {L"1:2:3:4:5:6:7:8", true, true},
+        {L"::", true, true},            {L"1:2", false, false},            {L"db", false, false},
+        {L"", false, false},            {L"fe80::1%", false, true},        {L"fe80::1%eth0", false, true},
+        {L"fe80::1%4%5", false, true},  {L"fe80::1%-4", false, true},      {L"x%CMDCMDLINE:~-8,1%calc", false, false},
+        {L"::1%CMDCMDLINE:~-8,1%", false, true}, {L"::g", false, false},   {L"::1.2.3", false, false},
+        {L"::1.2.3.4.5", false, false}, {L"::1234.1.1.1", false, false},   {L"1.2.3.4::1", false, false},
+        {L"::1 ", false, false},        {L"[::1]", false, false},          {L"::\u0661", false, false},
+        {L"host:8080", false, false},   {L"a:b:c", true, true},            {L"g::1%eth0", false, false},
     };
-    for (const auto& c : cases) EXPECT_EQ(IsIPv6LiteralForm(c.first), c.second) << testing::PrintToString(c.first);
+    for (const auto& c : cases) {
+        EXPECT_EQ(IsIPv6LiteralForm(c.text), c.numberZone) << testing::PrintToString(c.text);
+        EXPECT_EQ(IsIPv6LiteralForm(c.text, IPv6Zone::Any), c.anyZone) << testing::PrintToString(c.text);
+    }
 }
 
 TEST(RightThree, LastThreeCharactersOrWholeText) {
