@@ -8,48 +8,41 @@
 
 namespace {
 
-using NtQuerySystemInformationFn = NTSTATUS(NTAPI*)(ULONG, PVOID, ULONG, PULONG);
 using NtQueryInformationThreadFn = NTSTATUS(NTAPI*)(HANDLE, ULONG, PVOID, ULONG, PULONG);
-
-constexpr ULONG kSystemHandleInformation = 16;
-constexpr NTSTATUS kInfoLengthMismatch = static_cast<NTSTATUS>(0xC0000004);
-
-// One entry of the system handle list. Windows keeps a 16-bit process id and a 16-bit
-// back-trace index in the first field, Wine a 32-bit process id: the low 16 bits are
-// the process id in both.
-struct SystemHandleEntry {
-    ULONG ownerField;
-    UCHAR objectType;
-    UCHAR flags;
-    USHORT handle;
-    PVOID object;
-    ACCESS_MASK access;
-};
 
 FARPROC NtdllEntry(const char* name) { return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), name); }
 
-long HandlesFromSystemList(DWORD pid) {
-    auto query = reinterpret_cast<NtQuerySystemInformationFn>(NtdllEntry("NtQuerySystemInformation"));
-    if (!query) return -1;
-    std::vector<char> buffer(256 * 1024);
-    NTSTATUS status;
-    ULONG needed = 0;
-    while ((status = query(kSystemHandleInformation, buffer.data(), static_cast<ULONG>(buffer.size()), &needed)) ==
-           kInfoLengthMismatch)
-        buffer.resize(buffer.size() * 2);
-    if (status < 0) return -1;
-    ULONG count = *reinterpret_cast<const ULONG*>(buffer.data());
-    const auto* entries = reinterpret_cast<const SystemHandleEntry*>(buffer.data() + sizeof(ULONG_PTR));
-    long mine = 0;
-    for (ULONG i = 0; i < count; ++i)
-        if ((entries[i].ownerField & 0xFFFF) == (pid & 0xFFFF)) ++mine;
-    return mine;
+// Handle values are multiples of 4 from 4 on, and a process's table is filled from its
+// lowest free entry: past this many values in a row that name nothing, none is in use.
+constexpr DWORD kHandleProbeGap = 1024;
+
+// The handles of another process, counted by asking for a duplicate of each value in turn.
+// The system's handle list would be quicker, but Wine's server crashes walking it while a
+// process that inherits no handles is starting (its table is still empty), and the program
+// starts such processes at any time.
+long HandlesByDuplicating(HANDLE process) {
+    long count = 0;
+    for (DWORD value = 4, gap = 0; gap < kHandleProbeGap; value += 4) {
+        HANDLE copy = nullptr;
+        if (DuplicateHandle(process, reinterpret_cast<HANDLE>(static_cast<ULONG_PTR>(value)), GetCurrentProcess(),
+                            &copy, 0, FALSE, DUPLICATE_SAME_ACCESS)) {
+            CloseHandle(copy);
+            ++count;
+            gap = 0;
+        } else if (GetLastError() == ERROR_INVALID_HANDLE) {
+            ++gap;
+        } else {
+            ++count;  // a handle that may not be copied is still in use
+            gap = 0;
+        }
+    }
+    return count;
 }
 
-long CountHandles(HANDLE process, DWORD pid) {
+long CountHandles(HANDLE process) {
     DWORD count = 0;
     if (GetProcessHandleCount(process, &count) && count > 0) return static_cast<long>(count);
-    return HandlesFromSystemList(pid);
+    return HandlesByDuplicating(process);
 }
 
 DWORD AnyThreadOf(DWORD pid, long* threadCount) {
@@ -159,7 +152,7 @@ BOOL CALLBACK CountTopLevel(HWND hwnd, LPARAM param) {
 }  // namespace
 
 bool ReadProcessCounts(DWORD pid, ProcessCounts& counts) {
-    HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, pid);
+    HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ | PROCESS_DUP_HANDLE, FALSE, pid);
     if (!process) return false;
     DWORD exitCode = 0;
     if (GetExitCodeProcess(process, &exitCode) && exitCode != STILL_ACTIVE) {
@@ -167,7 +160,7 @@ bool ReadProcessCounts(DWORD pid, ProcessCounts& counts) {
         return false;
     }
     counts = ProcessCounts();
-    counts.handles = CountHandles(process, pid);
+    counts.handles = CountHandles(process);
     DWORD anyThread = AnyThreadOf(pid, &counts.threads);
     DWORD gdi = GetGuiResources(process, GR_GDIOBJECTS);
     counts.gdiObjects = gdi ? static_cast<long>(gdi) : GdiObjectsFromWineTable(process, anyThread);

@@ -1,8 +1,8 @@
 #pragma once
 // What another process holds, read from outside: handles, GDI objects, threads,
 // windows and memory. Where Wine leaves a documented call unimplemented (it answers 0
-// for GetProcessHandleCount and GetGuiResources), the same count is taken from the
-// system's handle list and from the process's own GDI handle table.
+// for GetProcessHandleCount and GetGuiResources), the same count is taken by copying the
+// process's handles one by one and from the process's own GDI handle table.
 #include <windows.h>
 
 struct ProcessCounts {
