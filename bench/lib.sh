@@ -14,6 +14,7 @@ OUT="${1:?output folder}"
 WORK_DIR="$OUT"
 mkdir -p "$OUT"
 
+export ORVALEN_RUN_MARK="bench.$$"  # on every Wine process it starts (end_started)
 trap end_started EXIT
 
 note() { echo "[$(date +%T)] $*" >&2; }

@@ -12,6 +12,7 @@ if [ -n "${DISPLAY:-}" ]; then
     exec wine "$BUILD_DIR/bin/Orvalen.exe" "$@"
 fi
 
+source "$ROOT/scripts/lib/helpers.sh"
 source "$ROOT/scripts/wine-session.sh"
 trap session_cleanup EXIT
 start_xvfb

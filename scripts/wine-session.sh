@@ -1,6 +1,6 @@
 # Sourced by the run and test scripts: a private Wine prefix, a persistent wineserver
 # and (when asked) an Xvfb display, all ended by process id on exit.
-# Needs: BUILD_DIR.
+# Needs: BUILD_DIR, and scripts/lib/helpers.sh sourced first.
 
 export WINEPREFIX="${WINEPREFIX_OVERRIDE:-$BUILD_DIR/wineprefix}"
 export WINEDEBUG="${WINEDEBUG:--all}"
@@ -13,6 +13,9 @@ SESSION_PIDS=()
 session_cleanup() {
     local pid
     wineserver -k >/dev/null 2>&1 || true
+    # Processes of a server that died are not ended by it and would never end: every Wine
+    # process of this prefix goes by its Unix id.
+    end_wine_processes "WINEPREFIX=$WINEPREFIX"
     for pid in "${SESSION_PIDS[@]}"; do
         kill "$pid" >/dev/null 2>&1 || true
     done

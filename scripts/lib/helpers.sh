@@ -78,12 +78,37 @@ UNIX_PIDS=()   # Unix process ids of helpers (fixtures)
 
 end_started() {
     local pid
+    # Background jobs of the script first (a watch, a loop of commands), so that none
+    # starts anything more.
+    for pid in $(jobs -p); do kill "$pid" >/dev/null 2>&1 || true; done
     for pid in "${WIN_PIDS[@]}"; do wine "$ORVALEN_BIN/orvdriver.exe" kill "$pid" >/dev/null 2>&1 || true; done
     for pid in "${UNIX_PIDS[@]}"; do
         kill "$pid" >/dev/null 2>&1 || true
         wait "$pid" 2>/dev/null || true
     done
+    # What the script started and is still there (a program it launched, a program that
+    # one launched, a driver command): a Wine process whose server has gone can no
+    # longer be asked to end, and would stay for good.
+    [ -z "${ORVALEN_RUN_MARK:-}" ] || end_wine_processes "ORVALEN_RUN_MARK=$ORVALEN_RUN_MARK" session-services
     [ -z "$ICMP_CHANGED" ] || icmp_restore
+}
+
+# end_wine_processes NAME=VALUE [session-services]: ends, by their Unix ids, the Wine
+# processes (programs and servers) whose environment holds NAME=VALUE; with
+# "session-services" the desktop and the service processes that the first program of a
+# session happens to start are left to the session.
+end_wine_processes() {
+    local want="$1" keep="${2:-}" p exe
+    for p in /proc/[0-9]*; do
+        exe="$(readlink "$p/exe" 2>/dev/null)" || continue
+        [[ "$exe" == /usr/lib/wine/* ]] || continue
+        tr '\0' '\n' <"$p/environ" 2>/dev/null | grep -qxF "$want" || continue
+        if [ -n "$keep" ]; then
+            tr '\0' ' ' <"$p/cmdline" 2>/dev/null |
+                grep -qiE '\\windows\\system32\\(explorer|services|winedevice|plugplay|svchost|rpcss)\.exe' && continue
+        fi
+        kill -9 "${p#/proc/}" >/dev/null 2>&1 || true
+    done
 }
 
 fail() {

@@ -11,6 +11,9 @@ source "$ORVALEN_SRC/scripts/lib/helpers.sh"
 source "$ORVALEN_BUILD/tests/resource_ids.sh"
 E2E_NAME="$(basename "${BASH_SOURCE[1]:-$0}" .sh)"
 E2E_DIR="${ORVALEN_BUILD}/e2e/${E2E_NAME}"
+# Every Wine process this test starts inherits the mark (the programs it launches too), so
+# that its end finds them all (end_started).
+export ORVALEN_RUN_MARK="$E2E_NAME.$$"
 WORK_DIR="$E2E_DIR"
 rm -rf "$E2E_DIR"
 mkdir -p "$E2E_DIR"
