@@ -79,6 +79,9 @@ open_tray_menu() {
         xdotool mousemove 12 32 sleep 0.3 click 3
         drv wait-menu 2000 >/dev/null || continue
         wait_until 5 menu_drawn
+        # Keys reach the menu through the strip's X window: the click gave the keyboard to
+        # no window of the program.
+        xdotool search --name "^$TITLE\$" windowfocus 2>/dev/null || true
         return 0
     done
     fail "the tray menu did not open"
@@ -111,7 +114,7 @@ expect_marked_mode "$shot" 1
 # before it takes the keyboard are lost: the menu is then opened and the item chosen again.
 for attempt in 1 2 3; do
     [ "$attempt" = 1 ] || { drv wait-menu 1000 closed >/dev/null || close_tray_menu; open_tray_menu; }
-    xdotool key Down Down Down Return
+    xdotool key --delay 120 Down Down Down Return
     for _ in $(seq 1 12); do
         [ "$(ini_get "$ini" main WinBeh)" == 0 ] && break 2
         sleep 0.25
