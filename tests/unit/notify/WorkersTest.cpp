@@ -121,6 +121,86 @@ TEST_F(WorkersTest, LogLinesFollowTheSwitchesOfTheMomentAndCarryTheResultsTime) 
     EXPECT_EQ(ReadBytes(file).substr(0, 26), "01/02/20 | 23:59:58 | web ");
 }
 
+// A program without room is not run. With logging on, the result's line is followed by a
+// line saying so, in the same form (the result's first five fields, a text, the not-run
+// code); the sound, the message box and the result's line come all the same.
+TEST_F(WorkersTest, AProgramWithoutRoomIsLoggedAsNotRunAndTheOtherKindsStillCome) {
+    enum Full { None, Monitor, Process };
+    const struct {
+        const char* name;
+        Full full;
+        bool log;
+        const char* why;  // in the not-run line's text; nullptr: no such line
+    } cases[] = {
+        {"room left: the program runs", None, true, nullptr},
+        {"the monitor's programs hang", Monitor, true, "of this monitor"},
+        {"every monitor's room taken", Process, true, "programs are still"},
+        {"logging off: not a line", Monitor, false, nullptr},
+    };
+    int row = 0;
+    for (const auto& c : cases) {
+        CDispatchingThread thread;
+        CMonitorRecord& r = thread.m_Record;
+        r.Name = L"web";
+        r.CheckMethod = METHOD_TCP;
+        r.IPorURLAddress = L"127.0.0.1";
+        r.Port = static_cast<UINT>(9000 + ++row);  // a log file of its own
+        r.Sound = r.MsgBox = 0x02;
+        r.ExecFileCheck = 1;
+        r.ExecFileStatusCheck = 0x02;
+        r.ExecFilePath = L"cmd";
+        r.ExecFileParam = L"/c exit";
+        std::vector<CRoom> held;
+        if (c.full == Monitor)
+            for (size_t i = 0; i < kProgramRunsPerMonitor; ++i)
+                held.emplace_back(thread.m_Check.CallBudget(), ProgramRunRoom());
+        for (bool more = c.full == Process; more;) {
+            held.emplace_back(NewCallBudget(), ProgramRunRoom());
+            more = static_cast<bool>(held.back());
+        }
+        shared.EnableLog = c.log ? 1 : 0;
+        auto sounds = [] {
+            std::lock_guard<std::mutex> lock(g_lock);
+            return g_plans.size();
+        };
+        const size_t soundsBefore = sounds();
+        thread.Result(MON_DOWN, 10060);
+        const std::wstring file = TodaysLogFileName(logs.Path(), r, 0, MakeTime(2026, 3, 4, 5, 6, 7));
+        auto lines = [&] {
+            std::vector<std::string> found;
+            const std::string bytes = ReadBytes(file);
+            for (size_t at = 0, end; (end = bytes.find("\r\n", at)) != std::string::npos; at = end + 2)
+                found.push_back(bytes.substr(at, end - at));
+            return found;
+        };
+        const size_t want = c.log ? (c.why ? 2 : 1) : 0;
+        EXPECT_EQ(SettledCount(want, [&] { return lines().size(); }), want) << c.name;
+        if (c.why && lines().size() == 2) {
+            auto fields = [](const std::string& line) {
+                std::vector<std::string> out;
+                for (size_t at = 0, end;; at = end + 3) {
+                    end = line.find(" | ", at);
+                    out.push_back(line.substr(at, end - at));
+                    if (end == std::string::npos) return out;
+                }
+            };
+            const auto result = fields(lines()[0]), notRun = fields(lines()[1]);
+            ASSERT_EQ(notRun.size(), 7u) << lines()[1];
+            EXPECT_EQ(result[3] + "/" + result[4], "Down/Timeout") << c.name;
+            EXPECT_TRUE(std::equal(result.begin(), result.begin() + 5, notRun.begin())) << lines()[1];
+            EXPECT_EQ(notRun[5].rfind("Program not run: ", 0), 0u) << lines()[1];
+            EXPECT_NE(notRun[5].find(c.why), std::string::npos) << lines()[1];
+            EXPECT_EQ(notRun[6], "170") << lines()[1];
+        }
+        EXPECT_EQ(SettledCount(soundsBefore + 1, sounds), soundsBefore + 1) << c.name;
+        HWND box = nullptr;
+        WaitUntil([&] { return (box = FindWindowW(L"#32770", kNotificationCaption)) != nullptr; }, 10000, 50);
+        EXPECT_NE(box, nullptr) << c.name;
+        if (box) PostMessageW(box, WM_COMMAND, IDOK, 0);
+        WaitUntil([] { return FindWindowW(L"#32770", kNotificationCaption) == nullptr; }, 5000, 50);
+    }
+}
+
 TEST_F(WorkersTest, MessageBoxShowsTheResultsTextOnTopAndHoldsItsRoomUntilClosed) {
     CMonitorRecord r;
     r.Name = L"Web 1";
@@ -130,7 +210,7 @@ TEST_F(WorkersTest, MessageBoxShowsTheResultsTextOnTopAndHoldsItsRoomUntilClosed
     r.m_nStatus = MON_CLOSED;
     r.MsgBoxDesc = L"%name is %status";
     const SYSTEMTIME when = MakeTime(2026, 3, 4, 5, 6, 7);
-    static COpenBoxes* boxes = new COpenBoxes(1, 8);  // a box may give its room back late
+    static CNotificationRoom* boxes = new CNotificationRoom(1, 8);  // a box may give its room back late
     const UINT64 monitor = 1;
     ASSERT_TRUE(StartMessageBox(monitor, r, when, *boxes));
     EXPECT_FALSE(StartMessageBox(monitor, r, when, *boxes));  // its one box is open
@@ -145,7 +225,7 @@ TEST_F(WorkersTest, MessageBoxShowsTheResultsTextOnTopAndHoldsItsRoomUntilClosed
     WaitUntil([] { return FindWindowW(L"#32770", kNotificationCaption) == nullptr; }, 5000, 50);
     EXPECT_EQ(FindWindowW(L"#32770", kNotificationCaption), nullptr);
     bool roomBack = false;
-    for (int i = 0; i < 100 && !(roomBack = static_cast<bool>(CBoxRoom(monitor, *boxes))); ++i) Sleep(20);
+    for (int i = 0; i < 100 && !(roomBack = static_cast<bool>(CRoom(monitor, *boxes))); ++i) Sleep(20);
     EXPECT_TRUE(roomBack);
 }
 
