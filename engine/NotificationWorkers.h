@@ -39,14 +39,15 @@ bool StartMessageBox(UINT64 monitor, const CMonitorRecord& record, const SYSTEMT
 constexpr unsigned kExecFileWorkers = 4;
 CWorkQueue& ExecFileQueue();
 
-// Programs queued or starting. A monitor may hold half the lane's workers, so one whose
-// starts block leaves the other monitors' programs workers to start on. A monitor's
-// programs come one a check at most, a second apart or more, and the lane starts one in
-// well under a second: a monitor has a third waiting only when its starts hang. The
-// process has room for every monitor's share, so that all monitors changing at once (the
-// network gone) lose nothing; what it bounds beyond that is the room of budgets that
-// monitors left behind (edited targets) while their starts hang.
-constexpr size_t kProgramRunsPerMonitor = kExecFileWorkers / 2;
+// Programs queued or starting. A monitor may hold all but one of the lane's workers, so
+// that whatever one monitor's starts do (a start can hang for minutes), another monitor's
+// program has a worker to start on. A monitor's programs come one a check at most, a
+// second apart or more, and the lane starts one in well under a second: a monitor has a
+// fourth waiting only when its starts hang or the lane is seconds behind. The process has
+// room for every monitor's share, so that all monitors changing at once (the network
+// gone) lose nothing; what it bounds beyond that is the room of budgets that monitors
+// left behind (edited targets) while their starts hang.
+constexpr size_t kProgramRunsPerMonitor = kExecFileWorkers - 1;
 constexpr size_t kProgramRunsInProcess = kProgramRunsPerMonitor * kMaxMonitors;
 CNotificationRoom& ProgramRunRoom();
 
