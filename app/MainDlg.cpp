@@ -24,6 +24,7 @@ CMainDlg::CMainDlg(HWND parent, int instance) : fw::CDialog(IDD_MAIN_DIALOG, par
 
     // Every status a monitor takes is shown on its box at once.
     m_monitors.OnStatusShown([this](int slot) { RedrawBox(BoxOfSlot(slot), true); });
+    m_monitors.OnStartFailed([this] { ArmStartRetry(); });
 
     m_hIcon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME));
     m_view.LoadGripIcons();
@@ -103,6 +104,10 @@ INT_PTR CMainDlg::DialogProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DESTROY:
         OnDestroy();
         return FALSE;
+    case WM_TIMER:
+        if (wParam != kStartRetryTimer) return fw::CDialog::DialogProc(message, wParam, lParam);
+        OnStartRetryTimer();
+        return TRUE;
     case WM_CLOSE:
         OnClose();
         return TRUE;

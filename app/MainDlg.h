@@ -77,6 +77,11 @@ private:
     void SaveMonitorsFrom(int slot);
     // Layout, taskbar button, volume, first statuses and the monitoring threads.
     void ApplyLayoutAndStart();
+    // Monitors whose thread could not be created are tried again, each after its interval,
+    // by a timer of the window's that runs only while one waits.
+    static constexpr UINT_PTR kStartRetryTimer = 1;
+    void ArmStartRetry();
+    void OnStartRetryTimer();
     void RebuildMonitors();
 
     // Monitors added and edited in the monitor dialog (box menu "Add Mon." after the

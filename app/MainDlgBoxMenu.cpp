@@ -207,7 +207,7 @@ void CMainDlg::DuplicateBox(int box) {
     CMonitorRecord& added = *m_monitors.RecordAt(slot);
     LoadBoxPictures(slot);
     m_monitors.ShowStatus(slot, added.Disabled ? MON_DISABLED : MON_CHECKING);
-    if (!added.Disabled) added.StartThread();
+    if (!added.Disabled) m_monitors.Start(slot);
     m_boxMenu.open = false;
     FitWindowToBoxes();
     SaveMonitorsFrom(slot);

@@ -1,5 +1,7 @@
 // The window's creation and start: tray menu and its images, tray icon, title, first
-// placement, taskbar button, volume, first statuses and the monitoring threads.
+// placement, taskbar button, volume, first statuses and the monitoring threads, and the
+// timer that tries again those whose thread could not be created.
+#include <algorithm>
 #include <windows.h>
 #include <shobjidl.h>
 
@@ -117,10 +119,24 @@ void CMainDlg::ApplyLayoutAndStart() {
     }
     for (int i = 0; i < m_monitors.Count(); ++i) {
         CMonitorRecord* record = m_monitors.RecordAt(i);
-        if (record && !record->Disabled) record->StartThread();
+        if (record && !record->Disabled) m_monitors.Start(i);
     }
     ShowAtStart(SW_SHOW);
     ShowAtStart(SW_RESTORE);
+}
+
+void CMainDlg::ArmStartRetry() {
+    if (!m_hWnd) return;
+    const DWORD in = m_monitors.NextStartRetryIn(GetTickCount());
+    if (in == INFINITE)
+        KillTimer(m_hWnd, kStartRetryTimer);
+    else
+        SetTimer(m_hWnd, kStartRetryTimer, std::max<DWORD>(in, USER_TIMER_MINIMUM), nullptr);
+}
+
+void CMainDlg::OnStartRetryTimer() {
+    m_monitors.RetryFailedStarts(GetTickCount());
+    ArmStartRetry();
 }
 
 void CMainDlg::ApplyTaskbarButton() {

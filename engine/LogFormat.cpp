@@ -93,7 +93,9 @@ bool HasIpStatusText(const LogEntry& entry) {
     return entry.method == METHOD_PING && entry.status != MON_UP && entry.ipStatus > 0 && entry.error == 0;
 }
 
-std::wstring LogLine(const LogEntry& entry, bool tabSeparated) {
+namespace {
+// The line of an entry, its last two fields given.
+std::wstring LineOf(const LogEntry& entry, const std::wstring& text, DWORD code, bool tabSeparated) {
     const std::wstring word = StatusWord(entry.status, entry.method, StatusWordStyle::Display);
     const std::wstring fifth = FifthField(entry);
     if (word.empty() || fifth.empty()) return std::wstring();
@@ -104,11 +106,20 @@ std::wstring LogLine(const LogEntry& entry, bool tabSeparated) {
                                    Field(entry.name),
                                    word,
                                    fifth,
-                                   Field(entry.errorText),
-                                   fw::Format(L"%lu", static_cast<unsigned long>(entry.error))};
+                                   Field(text),
+                                   fw::Format(L"%lu", static_cast<unsigned long>(code))};
     for (size_t i = 0; i < sizeof(fields) / sizeof(fields[0]); ++i) {
         if (i > 0) line += sep;
         line += fields[i];
     }
     return line + L"\r\n";
+}
+}  // namespace
+
+std::wstring LogLine(const LogEntry& entry, bool tabSeparated) {
+    return LineOf(entry, entry.errorText, entry.error, tabSeparated);
+}
+
+std::wstring NotRunLine(const LogEntry& entry, const std::wstring& why, bool tabSeparated) {
+    return LineOf(entry, why, kNotRunCode, tabSeparated);
 }

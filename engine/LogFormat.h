@@ -45,3 +45,12 @@ bool HasIpStatusText(const LogEntry& entry);
 // The line, ending in "\r\n", with " | " between fields (or tabs); empty when the
 // status and method pair has no line. Tabs and line breaks inside a field become blanks.
 std::wstring LogLine(const LogEntry& entry, bool tabSeparated);
+
+// The code of a line that tells of a notification's program not run: ERROR_BUSY ("The
+// requested resource is in use."), which no check is known to give.
+constexpr DWORD kNotRunCode = ERROR_BUSY;
+
+// The line of a result whose program was not run: the result's date, time, name, status
+// word and fifth field, then `why` and kNotRunCode, so that whatever reads the result lines
+// reads it. Empty where the result has no line.
+std::wstring NotRunLine(const LogEntry& entry, const std::wstring& why, bool tabSeparated);

@@ -108,14 +108,27 @@ LogAppend AppendToLogFile(const std::wstring& file, const std::wstring& text) {
     return AppendLogLine(file, text);
 }
 
-void QueueLogLine(const CMonitorRecord& record, const SYSTEMTIME& resultTime) {
+namespace {
+// Queues the line that `lineOf` makes of the record's result for the day's file of its target.
+template <class LineOf>
+void QueueLineOfResult(const CMonitorRecord& record, const SYSTEMTIME& resultTime, LineOf lineOf) {
     CSharedSettings& shared = CSharedSettings::Get();
     const int logFileType = g_nLogFileType.load();
     const std::wstring file = LogFileName(LogDayFolder(shared.LogDir(), resultTime), record, logFileType);
     if (file.empty()) return;
     const std::wstring line =
-        LogLine(MakeLogEntry(record, resultTime, shared.RunningOnWine.load() != 0), logFileType != 0);
+        lineOf(MakeLogEntry(record, resultTime, shared.RunningOnWine.load() != 0), logFileType != 0);
     if (!line.empty()) CLogQueue::Process().Post(file, line);
+}
+}  // namespace
+
+void QueueLogLine(const CMonitorRecord& record, const SYSTEMTIME& resultTime) {
+    QueueLineOfResult(record, resultTime, [](const LogEntry& entry, bool tabs) { return LogLine(entry, tabs); });
+}
+
+void QueueNotRunLine(const CMonitorRecord& record, const SYSTEMTIME& resultTime, const std::wstring& why) {
+    QueueLineOfResult(record, resultTime,
+                      [&why](const LogEntry& entry, bool tabs) { return NotRunLine(entry, why, tabs); });
 }
 
 void FinishLogLines() { CLogQueue::Process().Drain(kFinishLinesMs); }

@@ -9,6 +9,8 @@
 // Queues the line of the record's result at the result's time for the day's file of its
 // target (nothing for a result that has no line).
 void QueueLogLine(const CMonitorRecord& record, const SYSTEMTIME& resultTime);
+// Queues, the same way, the line telling that the result's program was not run, and why.
+void QueueNotRunLine(const CMonitorRecord& record, const SYSTEMTIME& resultTime, const std::wstring& why);
 
 // At the program's end: the lines queued so far are written, held files tried meanwhile,
 // within a bound.

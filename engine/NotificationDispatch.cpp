@@ -24,7 +24,13 @@ void CNetThread::DispatchNotifications() {
     // A box that finds no room is not shown; the other kinds go on regardless.
     if (due.msgBox) StartMessageBox(m_Check.CallBudget(), m_Record, m_resultTime);
     if (due.log) QueueLogLine(m_Record, m_resultTime);
-    if (due.execFile) QueueRecordWorker(ExecFileQueue(), ExecFileThreadProc, m_Record, m_resultTime);
+    if (due.execFile) {
+        const ProgramQueued queued = QueueProgramRun(m_Check.CallBudget(), m_Record, m_resultTime);
+        // The day log is where a user of a tray program looks: a program not run says so
+        // there, beside its result's line.
+        if (queued != ProgramQueued::Queued && settings.enableLog)
+            QueueNotRunLine(m_Record, m_resultTime, ProgramNotRunText(queued));
+    }
 
     m_nPrevStatus = m_Record.m_nStatus;
     m_dwPrevError = m_Record.m_dwError;

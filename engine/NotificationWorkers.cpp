@@ -8,6 +8,7 @@
 #include "engine/Placeholders.h"
 #include "engine/WorkQueue.h"
 #include "framework/ComPtr.h"
+#include "framework/StringUtil.h"
 #include "framework/Thread.h"
 #include "framework/TimeText.h"
 #include "model/MonitorRecord.h"
@@ -43,43 +44,69 @@ unsigned __stdcall ExecFileThreadProc(void* param) {
 }
 
 namespace {
-// Programs started side by side; more gained nothing where it was measured.
-constexpr unsigned kExecFileWorkers = 4;
 // A message box's thread only waits in the box: the address space of a 32-bit process is
 // better kept for the heap.
 constexpr UINT kBoxWorkerStack = 256 * 1024;
+constexpr size_t kOpenBoxesPerMonitor = 4;
+constexpr size_t kOpenBoxesInProcess = 16;
 
-std::unique_ptr<NotificationJob> WorkerJob(const CMonitorRecord& record, const SYSTEMTIME& resultTime) {
+std::unique_ptr<NotificationJob> WorkerJob(const CMonitorRecord& record, const SYSTEMTIME& resultTime, CRoom room) {
     auto job = std::make_unique<NotificationJob>();
     job->record = record;
     job->record.m_nStatus = record.m_nStatus;  // the record's copy rule leaves the status out
     job->resultTime = resultTime;
+    job->room = std::move(room);  // given back when the worker frees the job
     return job;
 }
 }  // namespace
 
+// The rooms and the lane are never destroyed: their workers may still run while the
+// process ends.
+CNotificationRoom& OpenBoxRoom() {
+    static CNotificationRoom* room = new CNotificationRoom(kOpenBoxesPerMonitor, kOpenBoxesInProcess);
+    return *room;
+}
+
+CNotificationRoom& ProgramRunRoom() {
+    static CNotificationRoom* room = new CNotificationRoom(kProgramRunsPerMonitor, kProgramRunsInProcess);
+    return *room;
+}
+
+CWorkQueue& ExecFileQueue() {
+    static CWorkQueue* queue = new CWorkQueue(kExecFileWorkers);
+    return *queue;
+}
+
 bool StartMessageBox(UINT64 monitor, const CMonitorRecord& record, const SYSTEMTIME& resultTime,
-                     COpenBoxes& boxes) {
-    CBoxRoom room(monitor, boxes);
+                     CNotificationRoom& boxes) {
+    CRoom room(monitor, boxes);
     if (!room) return false;
-    std::unique_ptr<NotificationJob> job = WorkerJob(record, resultTime);
-    job->boxRoom = std::move(room);  // given back when the worker frees the job, the box closed
+    std::unique_ptr<NotificationJob> job = WorkerJob(record, resultTime, std::move(room));
     if (!fw::BeginDetachedThread(MsgBoxThreadProc, job.get(), kBoxWorkerStack)) return false;
     job.release();  // the worker's now
     return true;
 }
 
-bool QueueRecordWorker(CWorkQueue& queue, unsigned(__stdcall* proc)(void*), const CMonitorRecord& record,
-                       const SYSTEMTIME& resultTime) {
-    std::unique_ptr<NotificationJob> job = WorkerJob(record, resultTime);
+ProgramQueued QueueProgramRun(UINT64 monitor, const CMonitorRecord& record, const SYSTEMTIME& resultTime,
+                              CNotificationRoom& room, CWorkQueue& queue, unsigned(__stdcall* proc)(void*)) {
+    CRoom held(monitor, room);
+    if (!held) return held.Answer() == RoomAnswer::MonitorFull ? ProgramQueued::MonitorFull : ProgramQueued::ProcessFull;
+    std::unique_ptr<NotificationJob> job = WorkerJob(record, resultTime, std::move(held));
     NotificationJob* raw = job.get();
-    if (!queue.Post([proc, raw] { proc(raw); })) return false;
+    if (!queue.Post([proc, raw] { proc(raw); })) return ProgramQueued::NoWorker;
     job.release();  // the queued job's now
-    return true;
+    return ProgramQueued::Queued;
 }
 
-// Never destroyed: its workers may still run while the process ends.
-CWorkQueue& ExecFileQueue() {
-    static CWorkQueue* queue = new CWorkQueue(kExecFileWorkers);
-    return *queue;
+std::wstring ProgramNotRunText(ProgramQueued why, const CNotificationRoom& room) {
+    switch (why) {
+    case ProgramQueued::MonitorFull:
+        return fw::Format(L"Program not run: %u programs of this monitor are still waiting or starting",
+                          static_cast<unsigned>(room.MaxPerMonitor()));
+    case ProgramQueued::ProcessFull:
+        return fw::Format(L"Program not run: %u programs are still waiting or starting",
+                          static_cast<unsigned>(room.MaxInProcess()));
+    case ProgramQueued::NoWorker: return L"Program not run: no thread could be started for it";
+    default: return std::wstring();
+    }
 }

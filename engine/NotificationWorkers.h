@@ -5,7 +5,8 @@
 #include <string>
 #include <windows.h>
 
-#include "engine/OpenBoxes.h"
+#include "engine/NotificationRoom.h"
+#include "model/MainSettings.h"
 #include "model/MonitorRecord.h"
 
 class CWorkQueue;
@@ -15,7 +16,7 @@ class CWorkQueue;
 struct NotificationJob {
     CMonitorRecord record;
     SYSTEMTIME resultTime = {};
-    CBoxRoom boxRoom;  // a message box's room among the open boxes, freed with the job
+    CRoom room;  // its room among the open boxes or the programs, given back with the job
 };
 
 // Shows the message-box notification of the job and waits until it is closed.
@@ -23,20 +24,44 @@ unsigned __stdcall MsgBoxThreadProc(void* job);
 // Runs the execute-file notification's program with its expanded parameters.
 unsigned __stdcall ExecFileThreadProc(void* job);
 
-// Shows the message-box notification of `record` on a worker of its own when `monitor`
-// and the process have room for another open box (OpenBoxes.h); false when not (nothing
-// is shown) or when no thread could be created.
-bool StartMessageBox(UINT64 monitor, const CMonitorRecord& record, const SYSTEMTIME& resultTime,
-                     COpenBoxes& boxes = COpenBoxes::Process());
+// Open message boxes, each keeping a thread until it is clicked: four per monitor, sixteen
+// in the process.
+CNotificationRoom& OpenBoxRoom();
 
-// Queues `proc` on such a job in `queue`. False when the queue can run nothing (the
-// job is then freed).
-bool QueueRecordWorker(CWorkQueue& queue, unsigned(__stdcall* proc)(void*), const CMonitorRecord& record,
-                       const SYSTEMTIME& resultTime);
+// Shows the message-box notification of `record` on a worker of its own when `monitor`
+// and the process have room for another open box; false when not (nothing is shown) or
+// when no thread could be created.
+bool StartMessageBox(UINT64 monitor, const CMonitorRecord& record, const SYSTEMTIME& resultTime,
+                     CNotificationRoom& boxes = OpenBoxRoom());
 
 // The lane of the programs that executed files start, which can come in bursts: a few
 // at a time (the platform starts processes faster side by side).
+constexpr unsigned kExecFileWorkers = 4;
 CWorkQueue& ExecFileQueue();
+
+// Programs queued or starting. A monitor may hold all but one of the lane's workers, so
+// that whatever one monitor's starts do (a start can hang for minutes), another monitor's
+// program has a worker to start on. A monitor's programs come one a check at most, a
+// second apart or more, and the lane starts one in well under a second: a monitor has a
+// fourth waiting only when its starts hang or the lane is seconds behind. The process has
+// room for every monitor's share, so that all monitors changing at once (the network
+// gone) lose nothing; what it bounds beyond that is the room of budgets that monitors
+// left behind (edited targets) while their starts hang.
+constexpr size_t kProgramRunsPerMonitor = kExecFileWorkers - 1;
+constexpr size_t kProgramRunsInProcess = kProgramRunsPerMonitor * kMaxMonitors;
+CNotificationRoom& ProgramRunRoom();
+
+enum class ProgramQueued { Queued, MonitorFull, ProcessFull, NoWorker };
+
+// Queues the execute-file program of `record` (run by `proc`) when `monitor` and the
+// process have room for it; the room is held until the start returns. Otherwise the
+// program is not run, and the answer says why.
+ProgramQueued QueueProgramRun(UINT64 monitor, const CMonitorRecord& record, const SYSTEMTIME& resultTime,
+                              CNotificationRoom& room = ProgramRunRoom(), CWorkQueue& queue = ExecFileQueue(),
+                              unsigned(__stdcall* proc)(void*) = ExecFileThreadProc);
+
+// Why a program was not run, as its log line says it.
+std::wstring ProgramNotRunText(ProgramQueued why, const CNotificationRoom& room = ProgramRunRoom());
 
 // The execute-file parameters of the record at `now`; values inserted into the
 // parameters of a batch program are made inert for the command interpreter.

@@ -37,8 +37,9 @@ public:
     // no monitor had before, so it starts with none stuck; restarts keep theirs.
     UINT64 CallBudget();
 
-    // Starts the monitoring thread (defined with the engine, engine/RecordThread.cpp).
-    void StartThread();
+    // Starts the monitoring thread (defined with the engine, engine/RecordThread.cpp): 0,
+    // or the system's error code when no thread could be created (the record has none).
+    DWORD StartThread();
     void StopThread();
     // Kills nothing: the thread is left to end at its next stop test, reporting to nobody.
     void KillThread();
@@ -83,6 +84,10 @@ public:
     UINT m_nExecCount = 0;
     std::wstring m_strUrlHost;
     UINT m_nUrlPort = 0;
+    // Its thread could not be created: it is tried again at this tick (GetTickCount) by
+    // CMonitorSlots::RetryFailedStarts. Never copied.
+    bool m_bStartFailed = false;
+    DWORD m_dwStartRetryAt = 0;
 
 private:
     void ReleaseThreadTie(bool tornDown);

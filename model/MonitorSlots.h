@@ -74,12 +74,27 @@ public:
     void SetEnabled(int slot, bool enabled);
     // An enabled monitor starts again with its settings; a disabled one stays as it is.
     void Restart(int slot);
+    // Starts the thread of the record in a slot in use; true when it runs. One that cannot
+    // be created (the process at its thread limit) leaves the record showing ERROR with
+    // the system's code (logged as a check's error is, when logging is on) and waiting to
+    // be tried again after its check interval; the window is told, to keep the time.
+    bool Start(int slot);
+    void OnStartFailed(std::function<void()> failed) { m_startFailed = std::move(failed); }
+    // Tries again the records whose interval has passed since their thread could not be
+    // created, wherever they stand now; a record disabled or started again meanwhile is
+    // not waiting any more. Returns NextStartRetryIn(now).
+    DWORD RetryFailedStarts(DWORD now);
+    // Milliseconds from `now` (GetTickCount) until a record is to be tried again; INFINITE
+    // when none waits.
+    DWORD NextStartRetryIn(DWORD now) const;
 
 private:
     // Moves a record to another slot, holding its thread while its index changes.
     void MoveRecord(int from, int to);
+    bool StartAt(int slot, DWORD now);
 
     std::unique_ptr<CMonitorRecord> m_apRecords[kMaxMonitors];
     int m_count = 0;
     std::function<void(int slot)> m_shown;
+    std::function<void()> m_startFailed;
 };

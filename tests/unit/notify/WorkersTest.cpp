@@ -121,6 +121,81 @@ TEST_F(WorkersTest, LogLinesFollowTheSwitchesOfTheMomentAndCarryTheResultsTime) 
     EXPECT_EQ(ReadBytes(file).substr(0, 26), "01/02/20 | 23:59:58 | web ");
 }
 
+// A program without room is not run. With logging on, the result's line is followed by a
+// line saying so, in the same form (the result's first five fields, a text, the not-run
+// code); the sound, the message box and the result's line come all the same.
+TEST_F(WorkersTest, AProgramWithoutRoomIsLoggedAsNotRunAndTheOtherKindsStillCome) {
+    enum Full { None, Monitor, Process };
+    const struct {
+        const char* name;
+        Full full;
+        bool log;
+        const char* why;  // in the not-run line's text; nullptr: no such line
+    } cases[] = {
+        {"room left: the program runs", None, true, nullptr},
+        {"the monitor's programs hang", Monitor, true, "of this monitor"},
+        {"every monitor's room taken", Process, true, "programs are still"},
+        {"logging off: not a line", Monitor, false, nullptr},
+    };
+    int row = 0;
+    for (const auto& c : cases) {
+        CDispatchingThread thread;
+        CMonitorRecord& r = thread.m_Record;
+        r.Name = L"web";
+        r.CheckMethod = METHOD_TCP;
+        r.IPorURLAddress = L"127.0.0.1";
+        r.Port = static_cast<UINT>(9000 + ++row);  // a log file of its own
+        r.Sound = r.MsgBox = 0x02;
+        r.ExecFileCheck = 1;
+        r.ExecFileStatusCheck = 0x02;
+        r.ExecFilePath = L"cmd";
+        r.ExecFileParam = L"/c exit";
+        std::vector<CRoom> held;
+        if (c.full == Monitor)
+            for (size_t i = 0; i < kProgramRunsPerMonitor; ++i)
+                held.emplace_back(thread.m_Check.CallBudget(), ProgramRunRoom());
+        for (bool more = c.full == Process; more;) {
+            held.emplace_back(NewCallBudget(), ProgramRunRoom());
+            more = static_cast<bool>(held.back());
+        }
+        shared.EnableLog = c.log ? 1 : 0;
+        auto sounds = [] {
+            std::lock_guard<std::mutex> lock(g_lock);
+            return g_plans.size();
+        };
+        const size_t soundsBefore = sounds();
+        thread.Result(MON_DOWN, 10060);
+        const std::wstring file = TodaysLogFileName(logs.Path(), r, 0, MakeTime(2026, 3, 4, 5, 6, 7));
+        auto lines = [&] {
+            std::vector<std::string> found;
+            const std::string bytes = ReadBytes(file);
+            for (size_t at = 0, end; (end = bytes.find("\r\n", at)) != std::string::npos; at = end + 2)
+                found.push_back(bytes.substr(at, end - at));
+            return found;
+        };
+        const size_t want = c.log ? (c.why ? 2 : 1) : 0;
+        EXPECT_EQ(SettledCount(want, [&] { return lines().size(); }), want) << c.name;
+        const std::vector<std::string> got = lines();
+        if (c.why && got.size() == 2) {
+            // The result's first five fields, then the text and the code: seven in all.
+            const std::string fifth = " | Down | Timeout | ";
+            ASSERT_NE(got[0].find(fifth), std::string::npos) << got[0];
+            const size_t text = got[0].find(fifth) + fifth.size();
+            EXPECT_EQ(got[1].substr(0, text), got[0].substr(0, text)) << got[1];
+            const std::string rest = got[1].substr(text);
+            EXPECT_EQ(rest.rfind("Program not run: ", 0), 0u) << rest;
+            EXPECT_NE(rest.find(c.why), std::string::npos) << rest;
+            EXPECT_EQ(rest.substr(std::min(rest.find(" | "), rest.size())), " | 170") << rest;
+        }
+        EXPECT_EQ(SettledCount(soundsBefore + 1, sounds), soundsBefore + 1) << c.name;
+        HWND box = nullptr;
+        WaitUntil([&] { return (box = FindWindowW(L"#32770", kNotificationCaption)) != nullptr; }, 10000, 50);
+        EXPECT_NE(box, nullptr) << c.name;
+        if (box) PostMessageW(box, WM_COMMAND, IDOK, 0);
+        WaitUntil([] { return FindWindowW(L"#32770", kNotificationCaption) == nullptr; }, 5000, 50);
+    }
+}
+
 TEST_F(WorkersTest, MessageBoxShowsTheResultsTextOnTopAndHoldsItsRoomUntilClosed) {
     CMonitorRecord r;
     r.Name = L"Web 1";
@@ -130,7 +205,7 @@ TEST_F(WorkersTest, MessageBoxShowsTheResultsTextOnTopAndHoldsItsRoomUntilClosed
     r.m_nStatus = MON_CLOSED;
     r.MsgBoxDesc = L"%name is %status";
     const SYSTEMTIME when = MakeTime(2026, 3, 4, 5, 6, 7);
-    static COpenBoxes* boxes = new COpenBoxes(1, 8);  // a box may give its room back late
+    static CNotificationRoom* boxes = new CNotificationRoom(1, 8);  // a box may give its room back late
     const UINT64 monitor = 1;
     ASSERT_TRUE(StartMessageBox(monitor, r, when, *boxes));
     EXPECT_FALSE(StartMessageBox(monitor, r, when, *boxes));  // its one box is open
@@ -145,7 +220,7 @@ TEST_F(WorkersTest, MessageBoxShowsTheResultsTextOnTopAndHoldsItsRoomUntilClosed
     WaitUntil([] { return FindWindowW(L"#32770", kNotificationCaption) == nullptr; }, 5000, 50);
     EXPECT_EQ(FindWindowW(L"#32770", kNotificationCaption), nullptr);
     bool roomBack = false;
-    for (int i = 0; i < 100 && !(roomBack = static_cast<bool>(CBoxRoom(monitor, *boxes))); ++i) Sleep(20);
+    for (int i = 0; i < 100 && !(roomBack = static_cast<bool>(CRoom(monitor, *boxes))); ++i) Sleep(20);
     EXPECT_TRUE(roomBack);
 }
 

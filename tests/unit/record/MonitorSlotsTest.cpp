@@ -7,9 +7,15 @@
 #include <string>
 #include <vector>
 
+#include "engine/LogFormat.h"
+#include "engine/LogQueue.h"
+#include "engine/RecordThread.h"
 #include "framework/ComPtr.h"
+#include "framework/TimeText.h"
 #include "model/MonitorSlots.h"
 #include "model/RecordLink.h"
+#include "model/SharedSettings.h"
+#include "support/TempFiles.h"
 
 namespace {
 
@@ -144,4 +150,89 @@ TEST(MonitorSlots, EnablingDisablingAndRestartingOneMonitor) {
         EXPECT_EQ(record.HasThread(), c.thread) << c.name;
         EXPECT_EQ(shown, std::vector<int>(c.shows, 1)) << c.name;
     }
+}
+
+namespace {
+// Monitoring threads that cannot be created while `g_noThreads` holds, as at the process's
+// thread limit.
+bool g_noThreads = false;
+int g_creations = 0;
+bool CreateUnlessNoThreads(fw::CWinThread& thread) {
+    ++g_creations;
+    if (!g_noThreads) return thread.CreateThread(CREATE_SUSPENDED);
+    SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+    return false;
+}
+}  // namespace
+
+// A monitor whose thread cannot be created shows ERROR with the system's code at once (one
+// log line, not one per try) and is tried again once its interval has passed, wherever its
+// record stands by then; one deleted, disabled or started again meanwhile is not.
+TEST(MonitorSlots, AThreadThatCannotBeCreatedShowsErrorAndIsTriedAgainAfterItsInterval) {
+    enum Meanwhile { Nothing, StillNoThreads, Moved, Deleted, Disabled, Restarted };
+    const struct {
+        const char* name;
+        Meanwhile meanwhile;
+        bool retried;
+        int status;  // after the retry
+        bool thread;
+    } cases[] = {
+        {"tried again: it runs", Nothing, true, MON_CHECKING, true},
+        {"tried again: still no thread", StillNoThreads, true, MON_ERROR, false},
+        {"moved meanwhile: tried where it stands", Moved, true, MON_CHECKING, true},
+        {"deleted meanwhile: nothing to try", Deleted, false, 0, false},
+        {"disabled meanwhile: stays disabled", Disabled, false, MON_DISABLED, false},
+        {"started again meanwhile: not started twice", Restarted, false, MON_CHECKING, true},
+    };
+    CTempFolder logs;
+    CSharedSettings& shared = CSharedSettings::Get();
+    shared.SetLogDir(logs.Path());
+    shared.EnableLog = 1;
+    const MonitorThreadCreator system = SetMonitorThreadCreator(&CreateUnlessNoThreads);
+    UINT port = 9000;
+    for (const auto& c : cases) {
+        CMonitorSlots slots;
+        Fill(slots);
+        CMonitorRecord* record = slots[1].get();
+        record->CheckInterval = 5;
+        record->CheckMethod = METHOD_TCP;
+        record->IPorURLAddress = L"127.0.0.1";
+        record->Port = ++port;  // a log file of its own
+        int told = 0;
+        slots.OnStartFailed([&told] { ++told; });
+        g_noThreads = true;
+        const DWORD at = GetTickCount();
+        slots.Restart(1);
+        EXPECT_EQ(record->m_nStatus, MON_ERROR) << c.name;
+        EXPECT_EQ(record->m_dwError, static_cast<DWORD>(ERROR_NOT_ENOUGH_MEMORY)) << c.name;
+        EXPECT_FALSE(record->HasThread()) << c.name;
+        EXPECT_EQ(told, 1) << c.name;
+        const DWORD in = slots.NextStartRetryIn(at);
+        EXPECT_TRUE(in >= 5000 && in < 5500) << c.name << ": " << in;
+        const int creations = g_creations;
+        slots.RetryFailedStarts(at + 4000);
+        EXPECT_EQ(g_creations, creations) << c.name << ": tried before its interval";
+
+        g_noThreads = c.meanwhile == StillNoThreads;
+        if (c.meanwhile == Moved) slots.Exchange(1, 2);
+        if (c.meanwhile == Deleted) slots.Remove(1);
+        if (c.meanwhile == Disabled) slots.SetEnabled(1, false);
+        if (c.meanwhile == Restarted) slots.Restart(1);
+        const int beforeRetry = g_creations;
+        EXPECT_EQ(slots.RetryFailedStarts(at + 6000), c.status == MON_ERROR ? 5000u : INFINITE) << c.name;
+        EXPECT_EQ(g_creations - beforeRetry, c.retried ? 1 : 0) << c.name;
+        if (c.meanwhile != Deleted) {
+            EXPECT_EQ(record->m_nStatus, c.status) << c.name;
+            EXPECT_EQ(record->HasThread(), c.thread) << c.name;
+            ASSERT_TRUE(CLogQueue::Process().Drain(5000));
+            const std::string lines = ReadBytes(TodaysLogFileName(logs.Path(), *record, 0, fw::LocalNow()));
+            EXPECT_EQ(std::count(lines.begin(), lines.end(), '\n'), 1) << c.name << ": " << lines;
+            EXPECT_NE(lines.find(" | B | ERROR | N/A | "), std::string::npos) << lines;
+            EXPECT_NE(lines.find(" | 8\r\n"), std::string::npos) << lines;
+        }
+    }
+    g_noThreads = false;
+    SetMonitorThreadCreator(system);
+    shared.EnableLog = 0;
+    shared.SetLogDir(L"");
 }
