@@ -1,10 +1,10 @@
 #include "engine/Placeholders.h"
 
-#include <algorithm>
 #include <cwctype>
 #include <initializer_list>
 #include <vector>
 
+#include "engine/ParameterLine.h"
 #include "framework/StringUtil.h"
 #include "framework/TimeText.h"
 #include "model/MonitorRecord.h"
@@ -87,14 +87,7 @@ std::wstring Value(Placeholder p, PlaceholderUse use, const PlaceholderSubject& 
     case Placeholder::Method: return MethodWord(s.method);
     case Placeholder::Port: return PortValue(s);
     case Placeholder::Name:
-    case Placeholder::Text: {
-        std::wstring name = s.name;
-        // In parameters the name stays one argument for any program: blanks and tabs
-        // would split it, a quote would open or close a quoted one.
-        if (IsParameterUse(use))
-            for (wchar_t& c : name) c = c == L' ' || c == L'\t' ? L'-' : c == L'"' ? L'_' : c;
-        return name;
-    }
+    case Placeholder::Text: return s.name;
     case Placeholder::Time: return fw::FormatTime(L"%x %X", now);
     case Placeholder::Url: return s.method == METHOD_URL ? s.address : L"N/A";
     }
@@ -117,15 +110,19 @@ PlaceholderSubject SubjectOf(const CMonitorRecord& record) {
 
 std::wstring ExpandPlaceholders(const std::wstring& text, PlaceholderUse use, const PlaceholderSubject& subject,
                                 const SYSTEMTIME& now, bool inertForBatch) {
-    std::wstring result = text;
+    // In parameters every value stays inside its argument, for any program: a batch
+    // program hands its arguments on, and cmd the rest of its line.
+    const bool parameters = IsParameterUse(use);
+    CParameterLine line(text);
     for (Placeholder p : OrderOf(use)) {
         const std::wstring token = Token(p);
-        if (result.find(token) == std::wstring::npos) continue;
+        if (!line.Contains(token)) continue;
         std::wstring value = Value(p, use, subject, now);
+        if (parameters) value = OneArgumentText(value);
         if (inertForBatch) value = MakeInertForBatch(value);
-        fw::ReplaceAll(result, token, value);
+        line.Replace(token, value);
     }
-    return result;
+    return parameters ? line.ArgumentText() : line.Text();
 }
 
 std::wstring ExpandPlaceholders(const std::wstring& text, const CMonitorRecord& record) {

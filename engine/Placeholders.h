@@ -30,9 +30,12 @@ struct PlaceholderSubject {
 
 PlaceholderSubject SubjectOf(const CMonitorRecord& record);
 
-// Expands `text` for `use`; `now` gives "%time". With `inertForBatch` the inserted
-// values are made inert (MakeInertForBatch). In parameters "%name" and "%text" hold no
-// blank, tab or quote for any program (blanks and tabs become "-", quotes "_").
+// Expands `text` for `use`; `now` gives "%time". In parameters (commands, execute file
+// and its Test) every value stays inside its argument for any program's C runtime
+// (OneArgumentText, CParameterLine::ArgumentText): blanks and tabs become "-", quotes
+// and control characters "_", a backslash a quote follows is doubled, an empty value
+// that was a whole argument is "". With `inertForBatch` the inserted values are also
+// made inert (MakeInertForBatch).
 std::wstring ExpandPlaceholders(const std::wstring& text, PlaceholderUse use, const PlaceholderSubject& subject,
                                 const SYSTEMTIME& now, bool inertForBatch = false);
 

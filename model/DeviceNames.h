@@ -5,5 +5,6 @@
 #include <string>
 
 // True for a file name whose part before the first dot, without trailing blanks, is CON,
-// PRN, AUX, NUL, COM1-9 or LPT1-9, in any case.
+// PRN, AUX, NUL, COM1-9 or LPT1-9 (also with the superscript digits 1, 2 and 3: "COM\u00B9"),
+// in any case.
 bool IsReservedDeviceName(const std::wstring& fileName);

@@ -45,6 +45,17 @@ bool IsPrintableAscii(const std::wstring& text) {
     return true;
 }
 
+// A URL never holds a blank or a control character unescaped; one that does would reach
+// a program's command line as more than one argument.
+bool HoldsBlankOrControl(const std::wstring& text) {
+    for (wchar_t c : text) {
+        if (c <= L' ' || (c >= 0x7F && c <= 0xA0) || c == 0x1680 || (c >= 0x2000 && c <= 0x200A) || c == 0x2028 ||
+            c == 0x2029 || c == 0x202F || c == 0x205F || c == 0x3000 || c == 0xFEFF)
+            return true;
+    }
+    return false;
+}
+
 // The path and query of what follows the host and port ("/" when none).
 std::wstring ObjectOf(const std::wstring& rest) {
     std::wstring object = rest.substr(0, rest.find(L'#'));
@@ -82,6 +93,7 @@ bool ParseHttpUrl(const std::wstring& text, HttpUrl& url) {
     } else {
         return false;
     }
+    if (HoldsBlankOrControl(text)) return false;
 
     size_t end = text.find_first_of(L"/?#", pos);
     if (end == std::wstring::npos) end = text.size();
@@ -178,7 +190,7 @@ bool ReadBracketPort(const std::string& url, size_t pos, bool& present, UINT& po
 
 BOOL ParseIPv6Url(const std::string& url, std::string& host, UINT& port) {
     static const std::string kPrefix = "http://[";
-    if (url.compare(0, kPrefix.size(), kPrefix) != 0) return FALSE;
+    if (url.compare(0, kPrefix.size(), kPrefix) != 0 || HoldsBlankOrControl(fw::ToWide(url))) return FALSE;
     size_t close = url.find(']', kPrefix.size());
     if (close == std::string::npos) return FALSE;
     std::string address = url.substr(kPrefix.size(), close - kPrefix.size());

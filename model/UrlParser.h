@@ -24,7 +24,8 @@ constexpr size_t kMaxIPv6UrlHost = 99;
 // brackets (1..99 characters) and port the number after "]:" (80 when none is given,
 // also when what follows "]:" is no number). FALSE for a host that does not have the
 // form of an IPv6 literal (IsIPv6LiteralForm: a numeric zone at most), a host longer
-// than 99 characters or a port of 0 or above 65535; port is left unchanged on FALSE.
+// than 99 characters, a port of 0 or above 65535, or a URL holding a blank (any Unicode
+// space) or a control character anywhere; port is left unchanged on FALSE.
 BOOL ParseIPv6Url(const std::string& url, std::string& host, UINT& port);
 
 // True when the text starts with "http://" or "https://" in any letter case.
@@ -39,7 +40,8 @@ std::wstring UrlSchemeOf(const std::wstring& text);
 // before it; an optional port of 1..65535 (an empty one takes the
 // default). A bracketed host goes through ParseIPv6Url and may be followed only by
 // ":port" before the path. What follows the host and port is not examined: it becomes
-// the object (path and query, "/" when none). On false, `url` is left unchanged.
+// the object (path and query, "/" when none). A URL holding a blank (any Unicode space)
+// or a control character anywhere is refused. On false, `url` is left unchanged.
 bool ParseHttpUrl(const std::wstring& text, HttpUrl& url);
 
 // Host and port of a URL monitor's address, as its log file names and tools use them:

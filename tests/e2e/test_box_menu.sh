@@ -6,8 +6,8 @@
 # message and starts nothing extra), View Log, Status Info, Disable and Enable of one
 # box, the grip strip's menu and the double-click command; then, in a second start, "%"
 # in hosts and values (refused by Ping, Trace route and the monitor dialog, made inert
-# for a user command, an IPv6 zone number launched as it is); in a third, a strip of 70
-# monitors that cannot grow.
+# for a user command, an IPv6 zone number launched as it is) and a program's arguments
+# whatever the monitor holds; in a third, a strip of 70 monitors that cannot grow.
 source "$(dirname "$0")/lib.sh"
 
 # The program runs from a folder of its own, beside stand-ins for "cmd" and "mstsc"
@@ -16,7 +16,7 @@ source "$(dirname "$0")/lib.sh"
 BIN="$E2E_DIR/bin"
 mkdir -p "$BIN"
 cp "$ORVALEN_BIN/Orvalen.exe" "$BIN/"
-for name in cmd mstsc opener; do cp "$ORVALEN_BIN/argrecorder.exe" "$BIN/$name.exe"; done
+for name in cmd mstsc opener rec; do cp "$ORVALEN_BIN/argrecorder.exe" "$BIN/$name.exe"; done
 HANDLER_KEYS=('HKLM\Software\Classes\http\shell\open\command' 'HKLM\Software\Classes\ftp\shell\open\command'
     'HKLM\Software\Classes\Folder\shell\open\command' 'HKLM\Software\Classes\txtfile\shell\open\command'
     'HKLM\Software\Classes\.txt')  # the last one: ".txt" is first left to no program
@@ -241,18 +241,25 @@ close_window "$TITLE" "$pid"
 # and Trace route refuse a hand-edited host with such a pair, launching nothing, and the
 # tray opens no menu while the message is up; a user command gets that host with no live
 # pair; a host with an IPv6 zone number is pinged as it is; the monitor dialog refuses
-# the pair between a URL's brackets.
-rm -f "$BIN"/*.exe.log
+# the pair between a URL's brackets. A program run by a user command gets its eight
+# arguments for a monitor named x\ (no quote escaped) and for a URL with blanks read
+# from the file (no argument of the URL's own).
+rm -f "$BIN"/*.exe.log "$BIN"/*.exe.argv
 appdata="$(new_appdata percent)"
 ini="$(data_folder "$appdata")/MainConfAID1.ini"
 PERCENT_HOST='127.0.0.1%CMDCMDLINE:~-8,1%calc'
 {
-    ini_section main FirstStart=0 PosX=40 PosY=600 WinPos=1 NumBox=2 EnableLog=0
+    ini_section main FirstStart=0 PosX=40 PosY=600 WinPos=1 NumBox=4 EnableLog=0
     ini_section "Box 0" Name=pct "IPorURLAddress=$PERCENT_HOST" Disabled=1
     ini_section "Box 1" Name=zone "IPorURLAddress=fe80::1%4" IPv=1 Disabled=1
+    ini_section "Box 2" 'Name=x\' IPorURLAddress=127.0.0.1 Disabled=1
+    ini_section "Box 3" Name=w CheckMethod=3 'IPorURLAddress=http://127.0.0.1:9/a --output C:\x.exe' Disabled=1
 } | write_main_ini "$appdata"
-printf '[Main]\nnrows=1\n[Row 0]\nCaption=Ping2\nApplication=cmd\nParameters=/c ping %%ip -n 2 & pause\n' |
-    sed 's/$/\r/' >"$(data_folder "$appdata")/MenuConf.ini"
+{
+    printf '[Main]\nnrows=2\n[Row 0]\nCaption=Ping2\nApplication=cmd\nParameters=/c ping %%ip -n 2 & pause\n'
+    printf '[Row 1]\nCaption=Args\nApplication=%s\n' "$(winpath "$BIN/rec.exe")"
+    printf '%s\n' 'Parameters=--title "%name" --url %url --ip %ip --config "C:\a.ini"'
+} | sed 's/$/\r/' >"$(data_folder "$appdata")/MenuConf.ini"
 ORVALEN_EXE="$BIN/Orvalen.exe" start_strip "$appdata"
 x=$STRIP_X y=$STRIP_Y BOX_Y=$((STRIP_Y + 31))
 UM_TRAY_NOTIFY=0x401 WM_RBUTTONUP=517
@@ -272,6 +279,12 @@ wait_until 10 output_is 2 launches cmd
 assert_eq "$(recorded cmd)" "$(printf '%s\n' '/C "ping fe80::1%4 -n 10 && PAUSE"' \
     '/c ping 127.0.0.1_CMDCMDLINE:~-8,1_calc -n 2 & pause' | sort)" "command lines with % in a host"
 ! recorded cmd | grep -v fe80 | grep -q '%[^%]*%' || fail "a live %...% pair reached cmd"
+for box in 3 4; do menu $box Down Down Right Down Return; done  # the recorder, at x\ and at the URL
+wait_until 10 output_is 2 launches rec
+# A line per run: the count of arguments (the program's own included), then each in brackets.
+arguments() { tr -d '\r' <"$BIN/rec.exe.argv" | sed 's/^\([0-9]*\) \[[^]]*\]/\1/' | sort; }
+assert_eq "$(arguments)" "$(printf '%s\n' '9 [--title] [w] [--url] [http://127.0.0.1:9/a---output-C:\x.exe] [--ip] [] [--config] [C:\a.ini]' \
+    '9 [--title] [x\] [--url] [N/A] [--ip] [127.0.0.1] [--config] [C:\a.ini]' | sort)" "a program's arguments"
 EDIT=(Down Down Down Down Down Down Down Down Return)
 menu 1 "${EDIT[@]}"
 wait_window "Edit Monitor"

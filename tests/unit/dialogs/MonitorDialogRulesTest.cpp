@@ -75,6 +75,8 @@ TEST_F(AddressCheckTest, HostsAddressesAndUrlsForEachIpVersion) {
         {METHOD_URL, 1, L"http://[::1]:8081/", true, L"", L"::1", 8081},
         {METHOD_URL, 1, L"http://[fe80::1]", true, L"", L"fe80::1", 80},
         {METHOD_URL, 1, L"web.local", false, kUrl6, nullptr, 0},
+        {METHOD_URL, 0, L"http://127.0.0.1:9/a --output C:\\x.exe", false, kUrl4, nullptr, 0},
+        {METHOD_URL, 1, L"http://[::1]:9/a --output C:\\x.exe", false, kUrl6, nullptr, 0},
         {METHOD_URL, 3, L"http://web.local", false, L"", nullptr, 0},
         {7, 0, L"", true, L"", nullptr, 0},  // no method: nothing to test
     };

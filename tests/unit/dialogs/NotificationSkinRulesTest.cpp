@@ -114,7 +114,7 @@ TEST(ExecTestParameters, RealPlaceholdersWithStatusWordAndInertBatchValues) {
         {L"r.exe", L"%name%text", L"My Server", L"h", METHOD_PING, 0, L"My-ServerMy-Server"},
         {L"r.exe", L"%ip %port %url %method %status", L"n", L"10.1.1.1", METHOD_TCP, 8080, L"10.1.1.1 8080 N/A TCP STATUS"},
         {L"r.exe", L"%ip %port %url", L"n", L"http://web.test:81/a", METHOD_URL, 0, L"web.test 81 http://web.test:81/a"},
-        {L"r.exe", L"%port %time", L"n", L"h", METHOD_PING, 0, L"N/A 12/07/26 14:03:07"},
+        {L"r.exe", L"%port %time", L"n", L"h", METHOD_PING, 0, L"N/A 12/07/26-14:03:07"},
         {L"run.bat", L"%name %ip", L"a&b", L"x|y", METHOD_PING, 0, L"a_b x_y"},
         {L"run.exe", L"%name", L"a&b", L"h", METHOD_PING, 0, L"a&b"},
         {L"cmd", L"/C echo %name", L"R&D srv", L"h", METHOD_PING, 0, L"/C echo R_D-srv"},

@@ -1,9 +1,16 @@
 #include <gtest/gtest.h>
+#include <windows.h>
+#include <shellapi.h>
+
+#include <memory>
+#include <vector>
 
 #include "engine/NotificationWorkers.h"
 #include "engine/Placeholders.h"
+#include "framework/StringUtil.h"
 #include "framework/TimeText.h"
 #include "model/MonitorRecord.h"
+#include "model/UrlParser.h"
 #include "support/TempFiles.h"
 #include "TestTime.h"
 
@@ -67,13 +74,13 @@ TEST(ExpandPlaceholders, ValuesAndWordsPerUse) {
         {"command, url", PlaceholderUse::Command, Url(MON_ADDR_ERROR), kAll,
          L"www.example.lan|URLERROR|URL|8081|My-Site|My-Site|%time|http://www.example.lan:8081/status"},
         {"exec file, url", PlaceholderUse::ExecFile, Url(MON_CLOSED), kAll,
-         L"www.example.lan|S.n.F.|URL|8081|My-Site|My-Site|05/12/26 14:03:07|http://www.example.lan:8081/status"},
+         L"www.example.lan|S.n.F.|URL|8081|My-Site|My-Site|05/12/26-14:03:07|http://www.example.lan:8081/status"},
         {"exec file, ping closed has no word", PlaceholderUse::ExecFile, Ping(MON_CLOSED), L"[%status]", L"[]"},
         {"exec file, url without port", PlaceholderUse::ExecFile, urlDefaultPort, L"%port", L"80"},
         {"exec file, unknown method", PlaceholderUse::ExecFile, otherMethod, L"%method|%port|%status|%url",
          L"|||N/A"},
         {"exec file test", PlaceholderUse::ExecFileTest, Tcp(MON_DOWN), kAll,
-         L"10.0.0.1|STATUS|TCP|8080|Web-1|Web-1|05/12/26 14:03:07|N/A"},
+         L"10.0.0.1|STATUS|TCP|8080|Web-1|Web-1|05/12/26-14:03:07|N/A"},
         {"message box", PlaceholderUse::MsgBoxDesc, Tcp(MON_CLOSED), L"%name is %status", L"Web 1 is Closed"},
         {"message box, address error", PlaceholderUse::MsgBoxDesc, Url(MON_ADDR_ERROR), L"%status of %name",
          L"URL ERROR of My Site"},
@@ -108,10 +115,10 @@ TEST(ExpandPlaceholders, InsertedTextIsScannedByLaterPlaceholders) {
     EXPECT_EQ(ExpandPlaceholders(L"%name", PlaceholderUse::Command, tricky, SampleTime()), L"a-a-%text");
     // The Test order has "%name" before "%text", as commands do.
     EXPECT_EQ(ExpandPlaceholders(L"%name", PlaceholderUse::ExecFileTest, tricky, SampleTime()), L"a-a-%text");
-    // A value that holds a later placeholder is expanded again.
+    // A value that holds a later placeholder is expanded again (its blanks are "-").
     PlaceholderSubject named = Tcp(MON_UP);
     named.address = L"%method on %port";
-    EXPECT_EQ(ExpandPlaceholders(L"%ip", PlaceholderUse::ExecFile, named, SampleTime()), L"TCP on 8080");
+    EXPECT_EQ(ExpandPlaceholders(L"%ip", PlaceholderUse::ExecFile, named, SampleTime()), L"TCP-on-8080");
     named.address = L"%ip";
     EXPECT_EQ(ExpandPlaceholders(L"%ip", PlaceholderUse::ExecFile, named, SampleTime()), L"%ip");
 }
@@ -124,6 +131,84 @@ TEST(ExpandPlaceholders, CommandsOfARecord) {
     r.Port = 443;
     r.m_nStatus = MON_CLOSED;
     EXPECT_EQ(ExpandPlaceholders(L"%ip:%port %status %name %method %url", r), L"::1:443 Closed Web-1 TCP N/A");
+}
+
+// The arguments after the program's own that a C runtime makes of `parameters`.
+std::vector<std::wstring> ArgumentsOf(const std::wstring& parameters) {
+    int count = 0;
+    std::unique_ptr<LPWSTR, decltype(&LocalFree)> argv(CommandLineToArgvW((L"prog " + parameters).c_str(), &count),
+                                                        &LocalFree);
+    if (!argv) return {L"(not parsed)"};
+    return std::vector<std::wstring>(argv.get() + 1, argv.get() + count);
+}
+
+PlaceholderSubject Named(const wchar_t* name) {
+    PlaceholderSubject s = Ping(MON_UP);
+    s.name = name;
+    return s;
+}
+
+// A URL monitor as the main file's loader makes it: host and port from the one parser.
+PlaceholderSubject UrlMonitor(const wchar_t* address, const wchar_t* name = L"w") {
+    PlaceholderSubject s = Url(MON_UP);
+    s.name = name;
+    s.address = address;
+    SplitUrlAddress(s.address, 0, s.urlHost, s.urlPort);
+    return s;
+}
+
+const wchar_t kLaunch[] = L"--title \"%name\" --url %url --ip %ip --config \"C:\\a.ini\"";
+
+// Every inserted value stays inside its argument, for any program: the expanded line is
+// parsed by the system's own C runtime rule, as a program reads its wide command line
+// and, in the code page, its 8-bit one (fullwidth quotes and backslashes and the
+// ideographic space are a quote, a backslash and a blank there).
+TEST(ExpandPlaceholders, EachValueStaysInsideItsArgument) {
+    using Args = std::vector<std::wstring>;
+    PlaceholderSubject noWord = Named(L"x");
+    noWord.status = MON_CLOSED;  // a Ping monitor's status 7 has no word
+    PlaceholderSubject otherMethod = Named(L"x");
+    otherMethod.method = 4;
+    const struct {
+        const char* label;
+        PlaceholderSubject subject;
+        const wchar_t* text;
+        Args args;
+        bool inert = false;
+        PlaceholderUse use = PlaceholderUse::Command;
+    } cases[] = {
+        {"backslash before the closing quote", Named(L"x\\"), kLaunch,
+         {L"--title", L"x\\", L"--url", L"N/A", L"--ip", L"10.0.0.1", L"--config", L"C:\\a.ini"}},
+        {"two backslashes", Named(L"x\\\\"), L"\"%name\" y", {L"x\\\\", L"y"}},
+        {"backslash, bare", Named(L"x\\"), L"--config %name", {L"--config", L"x\\"}},
+        {"backslash, then the template's escaped quote", Named(L"x\\"), L"\"%name\\\" y\"", {L"x\\\" y"}},
+        {"backslash, then an opening quote", Named(L"x\\"), L"%name\"b c\"", {L"x\\b c"}},
+        {"quote", Named(L"a\"b"), L"%name \"%name\"", {L"a_b", L"a_b"}},
+        {"blank and tab", Named(L"a b\tc"), L"%name", {L"a-b-c"}},
+        {"escaped quote and options", Named(L"\\\" --evil \\\""), kLaunch,
+         {L"--title", L"\\_---evil-\\_", L"--url", L"N/A", L"--ip", L"10.0.0.1", L"--config", L"C:\\a.ini"}},
+        {"line breaks and controls", Named(L"a\r\nb\x01\x7F\x85"), L"%name", {L"a__b___"}},
+        {"URL with blanks, as loaded", UrlMonitor(L"http://127.0.0.1:9/a --output C:\\x.exe"), kLaunch,
+         {L"--title", L"w", L"--url", L"http://127.0.0.1:9/a---output-C:\\x.exe", L"--ip", L"", L"--config",
+          L"C:\\a.ini"}},
+        {"URL with a line break", UrlMonitor(L"http://h/a\r\n--x"), L"%url %ip", {L"http://h/a__--x", L""}},
+        {"name holding %url", UrlMonitor(L"http://h/a b", L"see %url\\"), L"\"%name\"", {L"see-http://h/a-b\\"}},
+        {"backslash brought before the quote by an empty %url", UrlMonitor(L"", L"x\\%url"), L"\"%name\" y",
+         {L"x\\", L"y"}},
+        {"template's backslash brought before the quote", noWord, L"\"C:\\dir\\%status\"", {L"C:\\dir\\"}},
+        {"empty values keep their argument", otherMethod, L"a %method%port b %status", {L"a", L"", L"b", L""}},
+        {"empty value inside quotes", otherMethod, L"\"a %method b\"", {L"a  b"}},
+        {"8-bit forms", Named(L"a\xFF02 --x\x3000" L"b\xFF3C"), L"\"%name\" y", {L"a_---x-b\xFF3C\xFF3C", L"y"}},
+        {"batch program", Named(L"y & x\\"), L"\"%name\" %time", {L"y-_-x\\", L"05/12/26-14:03:07"}, true,
+         PlaceholderUse::ExecFile},
+        {"execute-file Test", Named(L"\"x\\"), L"\"%name\" %time", {L"_x\\", L"05/12/26-14:03:07"}, false,
+         PlaceholderUse::ExecFileTest},
+    };
+    for (const auto& c : cases) {
+        const std::wstring line = ExpandPlaceholders(c.text, c.use, c.subject, SampleTime(), c.inert);
+        EXPECT_EQ(ArgumentsOf(line), c.args) << c.label << ": " << fw::ToNarrow(line, CP_UTF8);
+        EXPECT_EQ(ArgumentsOf(fw::ToWide(fw::ToNarrow(line))).size(), c.args.size()) << c.label << ", 8-bit";
+    }
 }
 
 TEST(BatchFiles, ByExtensionOrAsTheShellCompletesAName) {
@@ -149,7 +234,7 @@ TEST(BatchFiles, InsertedValuesAreMadeInert) {
     evil.name = L"x\" & calc & \"";
     evil.address = L"http://h/a?b=1&c=%PATH%|more<in>out^!";
     EXPECT_EQ(ExpandPlaceholders(L"\"%name\" %url %time", PlaceholderUse::ExecFile, evil, SampleTime(), true),
-              L"\"x_-_-calc-_-_\" http://h/a?b=1_c=_PATH__more_in_out_! 05/12/26 14:03:07");
+              L"\"x_-_-calc-_-_\" http://h/a?b=1_c=_PATH__more_in_out_! 05/12/26-14:03:07");
     EXPECT_EQ(ExpandPlaceholders(L"a & b > %name", PlaceholderUse::ExecFile, Ping(MON_UP), SampleTime(), true),
               L"a & b > Main-Router");
     // A monitor's execute-file parameters: exact for programs, inert for batch files.

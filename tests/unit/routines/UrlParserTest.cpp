@@ -89,7 +89,12 @@ TEST(UrlParsing, EveryParserOnEveryAddress) {
           // Between the brackets only an IPv6 literal, its zone a number: any other text
           // would become the host the tools put into command lines.
           L"http://[x%CMDCMDLINE:~-8,1%calc]/", L"http://[::1%CMDCMDLINE:~-8,1%]/", L"http://[fe80::1%eth0]/",
-          L"http://[fe80::1%]/", L"http://[db]:80/", L"http://[::1 ]/", L"http://[::1&calc]/", L"http://[1:2]/"})
+          L"http://[fe80::1%]/", L"http://[db]:80/", L"http://[::1 ]/", L"http://[::1&calc]/", L"http://[1:2]/",
+          // A blank or a control character anywhere: in a command line it would make
+          // more arguments of the address.
+          L"http://127.0.0.1:9/a --output C:\\x.exe", L"http://[::1]:9/a --output C:\\x.exe", L"http://[::1]: 80/",
+          L"http://h/a\tb", L"http://h/a\r\nb", L"http://[::1]/\x7F", L"http://h/\x85", L"http://h/a\u00A0b",
+          L"http://h/a\u3000b", L"http://h/a\u2002b", L"http://h/ "})
         EXPECT_EQ(Http(text) + V6(text) + Split(text, 0) + Split(text, 1), L"----") << text;
     for (const wchar_t* web : {L"http://", L"HTTPS://x", L"hTtP://x"}) EXPECT_TRUE(HasHttpScheme(web)) << web;
     for (const wchar_t* other : {L"ftp://x", L"http:/x", L"httpx://x", L""}) EXPECT_FALSE(HasHttpScheme(other)) << other;
