@@ -10,6 +10,7 @@
 #include "engine/CallBound.h"
 #include "engine/EchoCall.h"
 #include "engine/LogWriter.h"
+#include "engine/NotificationWorkers.h"
 #include "framework/Handle.h"
 #include "framework/AppMessage.h"
 #include "framework/StringUtil.h"
@@ -72,7 +73,9 @@ BOOL CMainApp::InitInstance() {
     RunStrip(instance);
     if (taken == WAIT_OBJECT_0 || taken == WAIT_ABANDONED) ReleaseMutex(guard.Get());
     guard.Reset();
-    // Lines logged last (or waiting for a file another program holds) are written first.
+    // Programs due last are started, and lines logged last (or waiting for a file another
+    // program holds) are written, first.
+    FinishProgramRuns();
     FinishLogLines();
     // Echo requests cut off by the process's end were seen to leave Wine's ICMP service
     // stuck for every later program: the pending ones end first, unseen (no window, no

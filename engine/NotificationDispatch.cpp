@@ -27,8 +27,8 @@ void CNetThread::DispatchNotifications() {
     if (due.execFile) {
         const ProgramQueued queued = QueueProgramRun(m_Check.CallBudget(), m_Record, m_resultTime);
         // The day log is where a user of a tray program looks: a program not run says so
-        // there, beside its result's line.
-        if (queued != ProgramQueued::Queued && settings.enableLog)
+        // there, beside its result's line (but for the program's own end).
+        if (queued != ProgramQueued::Queued && queued != ProgramQueued::Ending && settings.enableLog)
             QueueNotRunLine(m_Record, m_resultTime, ProgramNotRunText(queued));
     }
 

@@ -93,9 +93,16 @@ ProgramQueued QueueProgramRun(UINT64 monitor, const CMonitorRecord& record, cons
     if (!held) return held.Answer() == RoomAnswer::MonitorFull ? ProgramQueued::MonitorFull : ProgramQueued::ProcessFull;
     std::unique_ptr<NotificationJob> job = WorkerJob(record, resultTime, std::move(held));
     NotificationJob* raw = job.get();
-    if (!queue.Post([proc, raw] { proc(raw); })) return ProgramQueued::NoWorker;
+    if (!queue.Post([proc, raw] { proc(raw); }))
+        return queue.IsClosed() ? ProgramQueued::Ending : ProgramQueued::NoWorker;
     job.release();  // the queued job's now
     return ProgramQueued::Queued;
+}
+
+void FinishProgramRuns() {
+    // A start takes well under a second; one that hangs (a server gone) is left to the end.
+    constexpr DWORD kFinishStartsMs = 5000;
+    ExecFileQueue().CloseAndWait(kFinishStartsMs);
 }
 
 std::wstring ProgramNotRunText(ProgramQueued why, const CNotificationRoom& room) {

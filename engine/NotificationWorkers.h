@@ -51,14 +51,20 @@ constexpr size_t kProgramRunsPerMonitor = kExecFileWorkers - 1;
 constexpr size_t kProgramRunsInProcess = kProgramRunsPerMonitor * kMaxMonitors;
 CNotificationRoom& ProgramRunRoom();
 
-enum class ProgramQueued { Queued, MonitorFull, ProcessFull, NoWorker };
+enum class ProgramQueued { Queued, MonitorFull, ProcessFull, NoWorker, Ending };
 
 // Queues the execute-file program of `record` (run by `proc`) when `monitor` and the
 // process have room for it; the room is held until the start returns. Otherwise the
-// program is not run, and the answer says why.
+// program is not run, and the answer says why (Ending: the program is ending, and starts
+// no more programs).
 ProgramQueued QueueProgramRun(UINT64 monitor, const CMonitorRecord& record, const SYSTEMTIME& resultTime,
                               CNotificationRoom& room = ProgramRunRoom(), CWorkQueue& queue = ExecFileQueue(),
                               unsigned(__stdcall* proc)(void*) = ExecFileThreadProc);
+
+// At the program's end: no program is queued any more, and those queued or starting get
+// a few seconds to start; a start cut off by the end of the process leaves the started
+// program suspended for good.
+void FinishProgramRuns();
 
 // Why a program was not run, as its log line says it.
 std::wstring ProgramNotRunText(ProgramQueued why, const CNotificationRoom& room = ProgramRunRoom());

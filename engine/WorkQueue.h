@@ -8,6 +8,7 @@
 #include <deque>
 #include <functional>
 #include <mutex>
+#include <windows.h>
 
 class CWorkQueue {
 public:
@@ -20,9 +21,17 @@ public:
     CWorkQueue(const CWorkQueue&) = delete;
     CWorkQueue& operator=(const CWorkQueue&) = delete;
 
-    // Queues the job. False (the job dropped) only when the queue has no worker and
-    // none can be started.
+    // Queues the job. False (the job dropped) when the queue has no worker and none can
+    // be started, or once it is closed.
     bool Post(Job job);
+
+    // Takes no more jobs and waits at most `milliseconds` until those queued and running
+    // have ended; a job still queued then never starts. True when every job ended. For
+    // the process's end, which would cut a job off wherever it stands (a program whose
+    // start was cut off between its creation and its first run was seen to stay, never
+    // running, for good).
+    bool CloseAndWait(DWORD milliseconds);
+    bool IsClosed();
 
     // Stack reserved for each worker: jobs are shallow, and the address space of a
     // 32-bit process is better kept for the heap.
@@ -35,7 +44,11 @@ private:
     const unsigned m_maxWorkers;
     std::mutex m_lock;
     std::condition_variable m_ready;
+    std::condition_variable m_ended;  // a job has ended
     std::deque<Job> m_jobs;
     unsigned m_workers = 0;
     unsigned m_idle = 0;
+    unsigned m_running = 0;
+    bool m_closed = false;        // no more jobs are taken
+    bool m_startNoMore = false;   // no queued job starts any more
 };

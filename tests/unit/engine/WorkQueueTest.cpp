@@ -74,3 +74,31 @@ TEST(WorkQueue, AsManyWorkersAsAllowedForABurstAndTheSameOneForJobsOneByOne) {
     std::lock_guard<std::mutex> guard(lock);
     EXPECT_EQ(threads.size(), 1u);
 }
+
+// The process's end: a closed queue takes no job, gives those queued and running the time
+// it was given, and then starts none of those still queued.
+TEST(WorkQueue, ClosedTakesNoJobAndStartsNoneAfterItsWait) {
+    auto* queue = new CWorkQueue(1);
+    std::atomic<int> ran{0};
+    std::atomic<bool> release{false};
+    ASSERT_TRUE(queue->Post([&] {
+        while (!release) Sleep(5);
+        ++ran;
+    }));
+    ASSERT_TRUE(queue->Post([&] { ++ran; }));  // waits behind the running one
+    const DWORD started = GetTickCount();
+    EXPECT_FALSE(queue->CloseAndWait(200));
+    EXPECT_GE(GetTickCount() - started, 190u);
+    EXPECT_FALSE(queue->Post([&] { ++ran; }));
+    EXPECT_TRUE(queue->IsClosed());
+    release = true;
+    ASSERT_TRUE(WaitFor(ran, 1));
+    Sleep(200);
+    EXPECT_EQ(ran.load(), 1);  // the queued one never started
+
+    auto* quick = new CWorkQueue(2);
+    std::atomic<int> done{0};
+    for (int i = 0; i < 4; ++i) ASSERT_TRUE(quick->Post([&] { Sleep(20), ++done; }));
+    EXPECT_TRUE(quick->CloseAndWait(10000));
+    EXPECT_EQ(done.load(), 4);
+}
