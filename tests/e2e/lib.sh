@@ -30,6 +30,17 @@ pass() { echo "PASS: $E2E_NAME"; }
 # own). For the long tests: the others wait for each other. Call before starting anything.
 own_wine_session() {
     export WINEPREFIX_OVERRIDE="$ORVALEN_BUILD/wineprefix-$E2E_NAME"
+    # The prefix is the shared one's files, linked, not a new one (which costs a minute of
+    # the processors and a gigabyte); but for the registry files, which are copied: Wine
+    # writes a registry file that has other links in place, so both prefixes would share it.
+    # It writes no other file of the prefix.
+    if [ ! -d "$WINEPREFIX_OVERRIDE" ] && [ -f "${WINEPREFIX:-}/.orvalen-ready" ]; then
+        local made="$WINEPREFIX_OVERRIDE.new" reg
+        rm -rf "$made"
+        cp -al "$WINEPREFIX" "$made"
+        for reg in "$WINEPREFIX"/*.reg; do cp --remove-destination "$reg" "$made/"; done
+        mv "$made" "$WINEPREFIX_OVERRIDE"
+    fi
     source "$ORVALEN_SRC/scripts/wine-session.sh"
     start_xvfb
     start_wine
@@ -53,12 +64,15 @@ ini_section() {
     [ $# -eq 0 ] || printf '%s\n' "$@"
 }
 
-# Starts Orvalen (arguments as start_orvalen) and waits for its window, titled
-# "Orvalen " unless STRIP_TITLE says otherwise; leaves the window's screen rectangle
+# Starts Orvalen (arguments as start_orvalen) and waits for its window, titled "Orvalen "
+# unless STRIP_TITLE says otherwise, and for its start; leaves the window's screen rectangle
 # in STRIP_X STRIP_Y STRIP_W STRIP_H.
 start_strip() {
     start_orvalen "$@"
     wait_window "${STRIP_TITLE:-$TITLE}"
+    # The window has its title before its start is over (tray icon, monitoring threads):
+    # it answers once that is done.
+    wait_handled "${STRIP_TITLE:-$TITLE}"
     read -r STRIP_X STRIP_Y STRIP_W STRIP_H <<<"$(drv rect "${STRIP_TITLE:-$TITLE}")"
 }
 

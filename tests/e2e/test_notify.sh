@@ -13,6 +13,8 @@
 # - URL monitors whose connects hang, restarted every 5 s for a minute (Disable all /
 #   Enable all): the process's thread count stops growing.
 source "$(dirname "$0")/lib.sh"
+# No keys or clicks through X: a session of its own lets it run beside the tests that type.
+own_wine_session
 MONITORS=20
 WATCH_S=39  # the 20th check is at 38 s: at least 20 checks, and at most one per 2 s of the run
 

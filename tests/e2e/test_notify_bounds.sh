@@ -35,7 +35,9 @@ watch=$!
 logs="$(data_folder "$appdata")/Logs"
 log_of() { echo "$logs"/*/"127.0.0.1_TCP_$1_IPv4.txt"; }
 lines() { cat "$@" 2>/dev/null | wc -l; }
-wait_until 20 test -f "$(log_of "$STEADY_PORT")"
+# The day folder's name is known only once it is there: the file is looked for anew each time.
+log_exists() { test -f "$(log_of "$1")"; }
+wait_until 20 log_exists "$STEADY_PORT"
 held_file="$(log_of "$STEADY_PORT")" free_file="$(log_of "$closed_port")"
 
 # Held without write sharing for the rest of the run: the other monitor's lines still come
